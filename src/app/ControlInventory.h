@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Controls.h"
+
+namespace trajecta {
+
+// Declares every control of the windows with its kind, its parent panel, its
+// French caption and, for radio groups and sliders, its items and range.
+void declareControls(Controls& controls);
+
+// The panels hidden when the program returns to its start, where only the
+// host object loading panel shows.
+const QStringList& mainWindowPanels();
+
+} // namespace trajecta

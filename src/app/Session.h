@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/Context.h"
+#include "core/CurveView.h"
+#include "core/Editor.h"
+#include "core/Frame.h"
+#include "core/Workflow.h"
+#include "host/HostExchange.h"
+
+namespace trajecta {
+
+// One running program, without any window: the document, the controls, the
+// services and the subsystems, wired once. The Qt window, the script driver
+// and the tests all drive a session through its controls.
+class Session {
+public:
+    explicit Session(Services services);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Controls& controls() { return controls_; }
+    CurveDocument& document() { return doc_; }
+    Canvas& canvas() { return canvas_; }
+    Services& services() { return services_; }
+    CurveHooks& hooks() { return hooks_; }
+    Workflow& workflow() { return workflow_; }
+    CurveView& curveView() { return view_; }
+    Editor& editor() { return editor_; }
+    Frame& frame() { return frame_; }
+    HostExchange& host() { return host_; }
+
+    // The client size of the main window, from which the work area is sized.
+    void setClientSize(int width, int height);
+    // The work area picture, with any drawing in progress finished.
+    const QImage& workPicture();
+
+private:
+    CurveDocument doc_;
+    Controls controls_;
+    Services services_;
+    Canvas canvas_;
+    CurveHooks hooks_;
+    Context ctx_;
+    CurveView view_;
+    Editor editor_;
+    Frame frame_;
+    Workflow workflow_;
+    HostExchange host_;
+};
+
+} // namespace trajecta

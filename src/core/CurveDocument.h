@@ -1,0 +1,190 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace trajecta {
+
+// Capacities of the fixed tables of a curve project.
+constexpr int maxControlPoints = 51;  // at most 49 are used
+constexpr int maxParts = 16;
+constexpr int maxSamplePoints = 1001; // 16 parts of 60 samples and the first point
+
+// State codes of the control points; an aligned tangent adds `alignedCode`.
+enum PointState : int {
+    InnerAnchor = 0,
+    FirstHandle = 1,
+    SecondHandle = 2,
+    FirstPoint = 3,
+    LastPoint = 4,
+    alignedCode = 10,
+};
+
+// A point taken on the curve. For record 0, `time` is the time of the first
+// keypoint from the start of the slide; for the others the time since the
+// record before, in milliseconds.
+struct SamplePoint {
+    int x = 0;
+    int y = 0;
+    int time = 0;
+};
+
+struct FrameRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// The curve geometry and its sampling.
+struct CurveGeometry {
+    std::array<QPoint, maxControlPoints> controlPoints{};
+    int controlPointCount = 0;
+    std::array<int, maxControlPoints> pointStates{};
+    int partCount = 0;
+    std::array<int, maxParts> partSampleCounts{};
+    std::array<bool, maxParts> partSelected{};
+    bool allPartsSelected = false;
+    int defaultPartSamples = 20;
+    std::array<SamplePoint, maxSamplePoints> samplePoints{};
+    int sampleCount = 0;
+    int duplicateCount = 0;
+    bool closedCurve = false;
+
+    // Copy kept by the extras dialog the first time it opens.
+    std::array<QPoint, maxControlPoints> backupPoints{};
+    std::array<int, maxControlPoints> backupStates{};
+    int backupCount = 0;
+};
+
+// How the curve is drawn.
+struct DisplaySettings {
+    int displayMode = 5; // 1 segments coloured by part, 2 dots, 5 one Bezier path
+    bool bigDots = false;
+    bool showMarks = true;
+    int tangentDisplay = 2; // 0 all, 1 none, 2 only the one in use
+    bool highlightSelected = true;
+};
+
+// The workflow state machine.
+struct WorkflowState {
+    int currentStep = 0;
+    int messageIndex = 1;
+    std::array<bool, 8> stepDone{};
+    bool markingActive = false;
+    bool curveExists = false;
+    int savedSampleCount = 0;
+    bool timesValid = false;
+    bool objectTextBuilt = false;
+    bool geometryEdited = false;
+    bool timesDirty = false;
+    int workWidth = 0;
+    int workHeight = 0;
+    float aspectRatio = 1.7777778f;
+    int workFormatIndex = -1; // screen format of the current work area
+};
+
+// Mouse editing of the control points.
+struct EditorState {
+    int hoverIndex = -1;
+    int dragIndex = 0;
+    bool dragging = false;
+    QPoint lastDragPos;
+    QPoint markPos;
+    bool dragTangentsShown = false;
+    bool alignAllActive = false;
+    bool breakOnClick = false;
+    bool alignOnClick = false;
+    QPoint workOrigin;
+    QPoint workReference; // width and height used by the coordinate display
+};
+
+// The frame that stands for the slide.
+struct FrameState {
+    FrameRect frameRect;
+    bool framePresent = false;
+    bool frameDrawing = false;
+    bool frameAdjusting = false;
+    bool frameDragging = false;
+    int frameZone = 0; // 0 none, 1..4 corners, 5 inside
+    QPoint frameLast;
+};
+
+// One keypoint's time: the value in use and the committed copy, in ms.
+struct KeypointTime {
+    int inUse = 0;
+    int committed = 0;
+};
+
+struct TimingState {
+    std::vector<KeypointTime> keypointTimes;
+};
+
+// The texts of the first KeyPoint of the loaded object, written into every
+// keypoint that no parameter record changes.
+struct KeyPointDefaults {
+    QString opacity, angle, scaleX, scaleY, centreX, centreY, angleX, angleY, zPos;
+};
+
+// The host object read from the clipboard and what was derived from it.
+struct HostObjectState {
+    bool objectAccepted = false;
+    int firstKeypointTime = 0;
+    QString loadedFirstTimeText;
+    QString firstTimeText;
+    int slideOffset = 0;
+    bool firstTimeReliable = true;
+    long double firstAngle = 0;
+    KeyPointDefaults keyPointDefaults;
+    bool zoomEqual = false;
+    bool centreEqual = false;
+    bool curveReversed = false; // the extras dialog reversed the path
+    int partialKeypointCount = 0; // keypoints left after deleting some at the ends
+};
+
+// The named string lists: working data and the records that are saved.
+struct NamedLists {
+    QStringList LbxCollecter, LbxColTemps, LbxColParametres, LbxPointsCourbe, LbxParametres,
+        LbxListeKPpartielle, LbxListeKP, LbxAcquiClipboard, LbxTempsKP, LbxFichier, LbxPoucet, LbxKPinverse;
+
+    // The twelve names, in the order of the list selector of the second window.
+    static const QStringList& names();
+    // The list of that name, or nullptr for an unknown name.
+    QStringList* find(const QString& name);
+};
+
+// The pictures: the work area and the backgrounds drawn under the curve. All
+// are 32-bit RGB images whose alpha byte is always opaque.
+struct Pictures {
+    QImage work;      // ImgDessin
+    QImage grid;      // "quadrillage"
+    QImage plain;     // "uni"
+    QImage photo;     // "photo"
+    QImage processed; // "traitée"
+};
+
+// The application shell's part of the state: language and window layout.
+struct ShellState {
+    int languageIndex = 0; // 0 French, 1 English
+    bool singleWindowLayout = true;
+    bool groupsOnMain = true; // the eight movable groups sit on the main window
+    int clientWidth = 1366;   // client size of the main window
+    int clientHeight = 768;
+};
+
+// The whole curve project, held for the life of the main window.
+struct CurveDocument {
+    ShellState shell;
+    CurveGeometry curve;
+    DisplaySettings display;
+    WorkflowState workflow;
+    EditorState editor;
+    FrameState frame;
+    TimingState timing;
+    HostObjectState host;
+    NamedLists lists;
+    Pictures pictures;
+};
+
+} // namespace trajecta

@@ -1,0 +1,166 @@
+#include "platform/Canvas.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstring>
+
+namespace trajecta {
+
+QColor colourFromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+std::uint32_t bgrFromColour(const QColor& colour) {
+    return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
+           static_cast<std::uint32_t>(colour.blue()) << 16;
+}
+
+std::uint32_t bgrAt(const QImage& image, int x, int y) { return bgrFromColour(image.pixelColor(x, y)); }
+
+Canvas::Canvas(QImage& image) : image_(image) {}
+Canvas::~Canvas() { flush(); }
+
+QPainter& Canvas::painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        applyPen();
+    }
+    return *painter_;
+}
+
+void Canvas::flush() { painter_.reset(); }
+
+QImage& Canvas::image() {
+    flush();
+    return image_;
+}
+
+void Canvas::applyPen() {
+    if (!painter_) return;
+    QPen pen(colourFromBgr(penColour_));
+    pen.setWidth(penWidth_ <= 1 ? 0 : penWidth_);
+    pen.setStyle(dashed_ ? Qt::DashLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter_->setPen(pen);
+    if (brushSolid_)
+        painter_->setBrush(colourFromBgr(brushColour_));
+    else
+        painter_->setBrush(Qt::NoBrush);
+    switch (mode_) {
+    case PenMode::Copy: painter_->setCompositionMode(QPainter::CompositionMode_SourceOver); break;
+    case PenMode::Xor: painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
+    case PenMode::NotXor: painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
+    }
+}
+
+void Canvas::setPenColour(std::uint32_t bgr) {
+    penColour_ = bgr;
+    applyPen();
+}
+void Canvas::setPenWidth(int width) {
+    penWidth_ = width;
+    applyPen();
+}
+void Canvas::setPenDashed(bool dashed) {
+    dashed_ = dashed;
+    applyPen();
+}
+void Canvas::setPenMode(PenMode mode) {
+    mode_ = mode;
+    applyPen();
+}
+void Canvas::setBrushSolid(std::uint32_t bgr) {
+    brushSolid_ = true;
+    brushColour_ = bgr;
+    applyPen();
+}
+void Canvas::setBrushClear() {
+    brushSolid_ = false;
+    applyPen();
+}
+
+void Canvas::pixel(int x, int y) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    // Direct pixel access: dots are drawn by the thousand on every redraw.
+    flush();
+    auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y)) + x;
+    const QRgb pen = colourFromBgr(penColour_).rgb();
+    switch (mode_) {
+    case PenMode::Copy: *p = pen; break;
+    case PenMode::Xor: *p = 0xFF000000u | ((*p ^ pen) & 0xFFFFFFu); break;
+    case PenMode::NotXor: *p = 0xFF000000u | (~(*p ^ pen) & 0xFFFFFFu); break;
+    }
+}
+
+void Canvas::line(int x0, int y0, int x1, int y1) {
+    painter().drawLine(x0, y0, x1, y1);
+    cursor_ = QPoint(x1, y1);
+}
+
+void Canvas::lineTo(int x, int y) { line(cursor_.x(), cursor_.y(), x, y); }
+
+void Canvas::rectangle(int left, int top, int right, int bottom) {
+    if (right - left < 1 || bottom - top < 1) return;
+    QPainter& p = painter();
+    if (brushSolid_ && penWidth_ <= 1) {
+        // Outline on the outermost pixels of the box, fill inside it.
+        p.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    } else if (brushSolid_) {
+        p.fillRect(QRect(left, top, right - left, bottom - top), colourFromBgr(brushColour_));
+        p.setBrush(Qt::NoBrush);
+        const int inset = penWidth_ / 2;
+        p.drawRect(QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
+        applyPen();
+    } else {
+        const int inset = penWidth_ <= 1 ? 0 : penWidth_ / 2;
+        p.drawRect(QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
+    }
+}
+
+void Canvas::ellipse(int left, int top, int right, int bottom) {
+    if (right - left < 1 || bottom - top < 1) return;
+    const int inset = penWidth_ <= 1 ? 0 : penWidth_ / 2;
+    painter().drawEllipse(QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
+}
+
+void Canvas::bezier(const std::vector<QPoint>& points) {
+    if (points.size() < 4) return;
+    QPainterPath path(points[0]);
+    for (size_t i = 1; i + 2 < points.size(); i += 3) path.cubicTo(points[i], points[i + 1], points[i + 2]);
+    QPainter& p = painter();
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    applyPen();
+}
+
+void Canvas::fillRect(int left, int top, int right, int bottom, std::uint32_t bgr) {
+    if (right - left < 1 || bottom - top < 1) return;
+    QPainter& p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(QRect(left, top, right - left, bottom - top), colourFromBgr(bgr));
+    applyPen();
+}
+
+void Canvas::drawImage(int x, int y, const QImage& picture) {
+    if (x == 0 && y == 0 && picture.size() == image_.size() && picture.format() == image_.format()) {
+        // The whole background under the curve: a plain copy of the rows.
+        flush();
+        const qsizetype bytes = std::min(picture.bytesPerLine(), image_.bytesPerLine());
+        for (int row = 0; row < image_.height(); ++row) std::memcpy(image_.scanLine(row), picture.constScanLine(row), bytes);
+        return;
+    }
+    QPainter& p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(x, y, picture);
+    applyPen();
+}
+
+void Canvas::stretchImage(int left, int top, int right, int bottom, const QImage& picture) {
+    QPainter& p = painter();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QRect(left, top, right - left, bottom - top), picture);
+    applyPen();
+}
+
+} // namespace trajecta

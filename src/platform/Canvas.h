@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QPainter;
+
+namespace trajecta {
+
+// Colours are written as 0x00BBGGRR, the order of the stored settings and of
+// every colour constant of the program.
+QColor colourFromBgr(std::uint32_t bgr);
+std::uint32_t bgrFromColour(const QColor& colour);
+std::uint32_t bgrAt(const QImage& image, int x, int y);
+
+enum class PenMode { Copy, Xor, NotXor };
+
+// The drawing layer over a 24-bit picture. Antialiasing is off, so that a mark
+// drawn twice with an inverting pen vanishes exactly. The pen and brush persist
+// between calls, as on a classic device context.
+//
+// Boxes (rectangle, ellipse, filled rectangle) run from (left, top) to
+// (right, bottom) with the right and bottom edges excluded. Lines include both
+// end points.
+class Canvas {
+public:
+    explicit Canvas(QImage& image);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    void setPenColour(std::uint32_t bgr);
+    void setPenWidth(int width);
+    void setPenDashed(bool dashed);
+    void setPenMode(PenMode mode);
+    void setBrushSolid(std::uint32_t bgr);
+    void setBrushClear();
+    std::uint32_t penColour() const { return penColour_; }
+    PenMode penMode() const { return mode_; }
+
+    // One pixel in the pen colour and mode.
+    void pixel(int x, int y);
+    void line(int x0, int y0, int x1, int y1);
+    void moveTo(int x, int y) { cursor_ = QPoint(x, y); }
+    void lineTo(int x, int y);
+    void rectangle(int left, int top, int right, int bottom);
+    void ellipse(int left, int top, int right, int bottom);
+    // A cubic Bezier path through 3n+1 control points, in the pen.
+    void bezier(const std::vector<QPoint>& points);
+    // Fills with a colour, ignoring pen and brush.
+    void fillRect(int left, int top, int right, int bottom, std::uint32_t bgr);
+    void drawImage(int x, int y, const QImage& picture);
+    void stretchImage(int left, int top, int right, int bottom, const QImage& picture);
+
+    // Ends any drawing in progress; call before reading the picture elsewhere.
+    void flush();
+    QImage& image();
+
+private:
+    QPainter& painter();
+    void applyPen();
+
+    QImage& image_;
+    std::unique_ptr<QPainter> painter_;
+    std::uint32_t penColour_ = 0;
+    std::uint32_t brushColour_ = 0xFFFFFF;
+    int penWidth_ = 1;
+    bool dashed_ = false;
+    bool brushSolid_ = true;
+    PenMode mode_ = PenMode::Copy;
+    QPoint cursor_;
+};
+
+} // namespace trajecta

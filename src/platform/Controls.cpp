@@ -1,0 +1,308 @@
+#include "platform/Controls.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace trajecta {
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label: return "label";
+    case ControlKind::Panel: return "panel";
+    case ControlKind::GroupBox: return "group box";
+    case ControlKind::CheckBox: return "check box";
+    case ControlKind::RadioGroup: return "radio group";
+    case ControlKind::Slider: return "slider";
+    case ControlKind::Edit: return "edit";
+    case ControlKind::Image: return "image";
+    case ControlKind::Shape: return "shape";
+    case ControlKind::List: return "list";
+    case ControlKind::MenuItem: return "menu item";
+    }
+    return "control";
+}
+
+struct Controls::Control {
+    ControlState state;
+    Handler click, change, mouseDown, mouseUp;
+    MouseHandler mouse;
+    KeyHandler key;
+    std::function<bool(QChar)> keyFilter;
+};
+
+Controls::Controls() = default;
+Controls::~Controls() = default;
+
+ControlState& Controls::declare(const QString& name, ControlKind kind, const QString& parent, const QString& text) {
+    if (controls_.count(name)) throw std::logic_error("control declared twice: " + name.toStdString());
+    if (!parent.isEmpty() && !controls_.count(parent))
+        throw std::logic_error("parent of " + name.toStdString() + " is not declared: " + parent.toStdString());
+    auto control = std::make_unique<Control>();
+    control->state.name = name;
+    control->state.kind = kind;
+    control->state.parent = parent;
+    control->state.text = text;
+    ControlState& state = control->state;
+    controls_.emplace(name, std::move(control));
+    order_.append(name);
+    return state;
+}
+
+bool Controls::has(const QString& name) const { return controls_.count(name) != 0; }
+
+Controls::Control& Controls::find(const QString& name) const {
+    auto it = controls_.find(name);
+    if (it == controls_.end()) throw std::logic_error("no control named " + name.toStdString());
+    return *it->second;
+}
+
+Controls::Control& Controls::find(const QString& name, ControlKind kind) const {
+    Control& c = find(name);
+    if (c.state.kind != kind)
+        throw std::logic_error(name.toStdString() + " is a " + kindName(c.state.kind) + ", not a " + kindName(kind));
+    return c;
+}
+
+const ControlState& Controls::get(const QString& name) const { return find(name).state; }
+const ControlState& Controls::get(const QString& name, ControlKind kind) const { return find(name, kind).state; }
+
+bool Controls::showing(const QString& name) const {
+    for (const Control* c = &find(name);;) {
+        if (!c->state.visible) return false;
+        if (c->state.parent.isEmpty()) return true;
+        c = &find(c->state.parent);
+    }
+}
+
+void Controls::changed(const Control& control) {
+    for (const Observer& o : observers_) o(control.state);
+}
+
+void Controls::run(const Handler& handler) {
+    // A copy, so that a handler which replaces itself keeps running safely.
+    if (Handler h = handler) h();
+}
+
+void Controls::setVisible(const QString& name, bool visible) {
+    Control& c = find(name);
+    if (c.state.visible == visible) return;
+    c.state.visible = visible;
+    changed(c);
+}
+
+void Controls::setEnabled(const QString& name, bool enabled) {
+    Control& c = find(name);
+    if (c.state.enabled == enabled) return;
+    c.state.enabled = enabled;
+    changed(c);
+}
+
+void Controls::setCaption(const QString& name, const QString& text) {
+    Control& c = find(name);
+    if (c.state.text == text) return;
+    c.state.text = text;
+    changed(c);
+}
+
+void Controls::setHint(const QString& name, const QString& hint) {
+    Control& c = find(name);
+    c.state.hint = hint;
+    changed(c);
+}
+
+void Controls::setText(const QString& name, const QString& text) {
+    Control& c = find(name, ControlKind::Edit);
+    if (c.state.text == text) return;
+    c.state.text = text;
+    c.state.caret = static_cast<int>(std::min<qsizetype>(c.state.caret, text.size()));
+    changed(c);
+    run(c.change);
+}
+
+void Controls::setCaret(const QString& name, int caret) {
+    Control& c = find(name, ControlKind::Edit);
+    c.state.caret = std::clamp(caret, 0, static_cast<int>(c.state.text.size()));
+    changed(c);
+}
+
+void Controls::setChecked(const QString& name, bool checked) {
+    Control& c = find(name);
+    if (c.state.kind != ControlKind::CheckBox && c.state.kind != ControlKind::MenuItem)
+        throw std::logic_error(name.toStdString() + " cannot be checked");
+    if (c.state.checked == checked) return;
+    c.state.checked = checked;
+    changed(c);
+    if (c.state.kind == ControlKind::CheckBox) run(c.click);
+}
+
+void Controls::setItems(const QString& name, const QStringList& items) {
+    Control& c = find(name, ControlKind::RadioGroup);
+    c.state.items = items;
+    if (c.state.itemIndex >= items.size()) c.state.itemIndex = -1;
+    changed(c);
+}
+
+void Controls::setItemIndex(const QString& name, int index) {
+    Control& c = find(name, ControlKind::RadioGroup);
+    if (index < -1 || index >= c.state.items.size())
+        throw std::logic_error("item index out of range for " + name.toStdString());
+    if (c.state.itemIndex == index) return;
+    c.state.itemIndex = index;
+    changed(c);
+    run(c.click);
+}
+
+void Controls::setMin(const QString& name, int min) {
+    Control& c = find(name, ControlKind::Slider);
+    c.state.min = min;
+    if (c.state.max < min) c.state.max = min;
+    const bool clamped = c.state.position < min;
+    if (clamped) c.state.position = min;
+    changed(c);
+    if (clamped) run(c.change);
+}
+
+void Controls::setMax(const QString& name, int max) {
+    Control& c = find(name, ControlKind::Slider);
+    c.state.max = max;
+    if (c.state.min > max) c.state.min = max;
+    const bool clamped = c.state.position > max;
+    if (clamped) c.state.position = max;
+    changed(c);
+    if (clamped) run(c.change);
+}
+
+void Controls::setPosition(const QString& name, int position) {
+    Control& c = find(name, ControlKind::Slider);
+    position = std::clamp(position, c.state.min, c.state.max);
+    if (c.state.position == position) return;
+    c.state.position = position;
+    changed(c);
+    run(c.change);
+}
+
+void Controls::setColour(const QString& name, std::uint32_t colour) {
+    Control& c = find(name);
+    if (c.state.colour == colour) return;
+    c.state.colour = colour;
+    changed(c);
+}
+
+void Controls::setCursor(const QString& name, CursorShape cursor) {
+    Control& c = find(name);
+    if (c.state.cursor == cursor) return;
+    c.state.cursor = cursor;
+    changed(c);
+}
+
+void Controls::setFontHeight(const QString& name, int height) {
+    Control& c = find(name);
+    if (c.state.fontHeight == height) return;
+    c.state.fontHeight = height;
+    changed(c);
+}
+
+void Controls::setLowered(const QString& name, bool lowered) {
+    Control& c = find(name);
+    if (c.state.lowered == lowered) return;
+    c.state.lowered = lowered;
+    changed(c);
+}
+
+void Controls::setGeometry(const QString& name, int left, int top, int width, int height) {
+    Control& c = find(name);
+    ControlState& s = c.state;
+    if (s.left == left && s.top == top && s.width == width && s.height == height) return;
+    s.left = left;
+    s.top = top;
+    s.width = width;
+    s.height = height;
+    changed(c);
+}
+
+void Controls::onClick(const QString& name, Handler handler) { find(name).click = std::move(handler); }
+void Controls::onChange(const QString& name, Handler handler) { find(name).change = std::move(handler); }
+void Controls::onMouseDown(const QString& name, Handler handler) { find(name).mouseDown = std::move(handler); }
+void Controls::onMouseUp(const QString& name, Handler handler) { find(name).mouseUp = std::move(handler); }
+void Controls::onMouse(const QString& name, MouseHandler handler) { find(name).mouse = std::move(handler); }
+void Controls::onKey(const QString& name, KeyHandler handler) { find(name).key = std::move(handler); }
+void Controls::setKeyFilter(const QString& name, std::function<bool(QChar)> accepts) {
+    find(name, ControlKind::Edit).keyFilter = std::move(accepts);
+}
+
+bool Controls::userCanReach(const QString& name) const { return showing(name) && find(name).state.enabled; }
+
+bool Controls::userClick(const QString& name) {
+    if (!userCanReach(name)) return false;
+    Control& c = find(name);
+    switch (c.state.kind) {
+    case ControlKind::CheckBox: setChecked(name, !c.state.checked); break;
+    case ControlKind::Edit:
+    case ControlKind::Slider: break;
+    default: run(c.click); break;
+    }
+    return true;
+}
+
+bool Controls::userMouseDown(const QString& name) {
+    if (!userCanReach(name)) return false;
+    run(find(name).mouseDown);
+    return true;
+}
+
+bool Controls::userMouseUp(const QString& name) {
+    // The release reaches the control that took the press, even if the press
+    // hid it (an image button hides its raised picture while pressed).
+    Control& c = find(name);
+    if (!c.state.enabled) return false;
+    run(c.mouseUp);
+    return true;
+}
+
+bool Controls::userType(const QString& name, const QString& text) {
+    if (!userCanReach(name)) return false;
+    Control& c = find(name, ControlKind::Edit);
+    QString accepted;
+    for (QChar ch : text)
+        if (!c.keyFilter || c.keyFilter(ch)) accepted += ch;
+    c.state.caret = static_cast<int>(accepted.size());
+    setText(name, accepted);
+    return true;
+}
+
+bool Controls::userSetChecked(const QString& name, bool checked) {
+    if (!userCanReach(name)) return false;
+    find(name, ControlKind::CheckBox);
+    setChecked(name, checked);
+    return true;
+}
+
+bool Controls::userSetItemIndex(const QString& name, int index) {
+    if (!userCanReach(name)) return false;
+    const Control& c = find(name, ControlKind::RadioGroup);
+    if (index < 0 || index >= c.state.items.size()) return false;
+    setItemIndex(name, index);
+    return true;
+}
+
+bool Controls::userSetPosition(const QString& name, int position) {
+    if (!userCanReach(name)) return false;
+    setPosition(name, position);
+    return true;
+}
+
+bool Controls::userMouse(const QString& name, const MouseEvent& event) {
+    if (!userCanReach(name)) return false;
+    if (MouseHandler h = find(name).mouse) h(event);
+    return true;
+}
+
+bool Controls::userKey(const QString& name, const QString& keys) {
+    if (!userCanReach(name)) return false;
+    if (KeyHandler h = find(name).key) h(keys);
+    return true;
+}
+
+void Controls::addObserver(Observer observer) { observers_.push_back(std::move(observer)); }
+
+} // namespace trajecta

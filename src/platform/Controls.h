@@ -1,0 +1,151 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace trajecta {
+
+enum class ControlKind { Label, Panel, GroupBox, CheckBox, RadioGroup, Slider, Edit, Image, Shape, List, MenuItem };
+
+const char* kindName(ControlKind kind);
+
+enum class CursorShape { Arrow, Hand, SizeFDiag, SizeBDiag, SizeAll };
+
+enum class MouseAction { Down, Move, Up, Click };
+
+struct MouseEvent {
+    MouseAction action = MouseAction::Move;
+    int x = 0;
+    int y = 0;
+    bool leftButton = true; // the left button is held (Down, Move) or was the one released
+};
+
+// The state of one control. Which fields matter depends on the kind; the
+// others keep their defaults.
+struct ControlState {
+    QString name;
+    ControlKind kind = ControlKind::Label;
+    QString parent; // empty: placed on the window itself
+    bool visible = true;
+    bool enabled = true;
+    QString text;       // caption, or the text of an edit
+    QString hint;       // tool tip
+    bool checked = false;
+    int itemIndex = -1;
+    QStringList items;
+    int min = 0;
+    int max = 10;
+    int position = 0;
+    int caret = 0;
+    std::uint32_t colour = 0; // text colour, 0x00BBGGRR
+    CursorShape cursor = CursorShape::Arrow;
+    int fontHeight = 0; // 0: the default font
+    bool lowered = false; // bevel of a panel pressed like a button
+    int left = 0, top = 0, width = 0, height = 0; // geometry, where the core places a control
+};
+
+// The headless model of every control of the windows. Names are declared once
+// and checked on every use: an undeclared name, or a name used as the wrong
+// kind, throws std::logic_error (a programming error, never user input).
+//
+// Program changes run handlers as the classic desktop toolkits do: an edit's
+// change handler when its text changes, a check box's or radio group's click
+// handler when its state changes, a slider's change handler when its position
+// changes (also when a new min or max clamps it). The value is stored before
+// the handler runs, so handlers may read it and may change controls again.
+class Controls {
+public:
+    using Handler = std::function<void()>;
+    using MouseHandler = std::function<void(const MouseEvent&)>;
+    using KeyHandler = std::function<void(const QString& keys)>;
+    using Observer = std::function<void(const ControlState&)>;
+
+    Controls();
+    ~Controls();
+    Controls(const Controls&) = delete;
+    Controls& operator=(const Controls&) = delete;
+
+    ControlState& declare(const QString& name, ControlKind kind, const QString& parent = {},
+                          const QString& text = {});
+    bool has(const QString& name) const;
+    const ControlState& get(const QString& name) const;
+    const ControlState& get(const QString& name, ControlKind kind) const;
+    // Every declared name, in the order of declaration.
+    const QStringList& names() const { return order_; }
+
+    // Visible here and in every parent up the chain.
+    bool showing(const QString& name) const;
+
+    // Program changes.
+    void setVisible(const QString& name, bool visible);
+    void show(const QString& name) { setVisible(name, true); }
+    void hide(const QString& name) { setVisible(name, false); }
+    void setEnabled(const QString& name, bool enabled);
+    void setCaption(const QString& name, const QString& text); // no handler runs
+    void setHint(const QString& name, const QString& hint);
+    void setText(const QString& name, const QString& text);   // edits: change handler on change
+    void setCaret(const QString& name, int caret);
+    void setChecked(const QString& name, bool checked);       // click handler on change
+    void setItems(const QString& name, const QStringList& items);
+    void setItemIndex(const QString& name, int index);        // click handler on change
+    void setMin(const QString& name, int min);
+    void setMax(const QString& name, int max);
+    void setPosition(const QString& name, int position);      // change handler on change
+    void setColour(const QString& name, std::uint32_t colour);
+    void setCursor(const QString& name, CursorShape cursor);
+    void setFontHeight(const QString& name, int height);
+    void setLowered(const QString& name, bool lowered);
+    void setGeometry(const QString& name, int left, int top, int width, int height);
+
+    // Convenience readers.
+    bool visible(const QString& name) const { return get(name).visible; }
+    bool enabled(const QString& name) const { return get(name).enabled; }
+    bool checked(const QString& name) const { return get(name, ControlKind::CheckBox).checked; }
+    int itemIndex(const QString& name) const { return get(name, ControlKind::RadioGroup).itemIndex; }
+    int position(const QString& name) const { return get(name, ControlKind::Slider).position; }
+    const QString& text(const QString& name) const { return get(name).text; }
+
+    // Handlers, registered by the subsystem that owns the behaviour.
+    void onClick(const QString& name, Handler handler);
+    void onChange(const QString& name, Handler handler);
+    void onMouseDown(const QString& name, Handler handler);
+    void onMouseUp(const QString& name, Handler handler);
+    void onMouse(const QString& name, MouseHandler handler);
+    void onKey(const QString& name, KeyHandler handler);
+    // Characters an edit accepts when typed; others are dropped.
+    void setKeyFilter(const QString& name, std::function<bool(QChar)> accepts);
+
+    // User input: what a person can do. Each refuses a control that is not
+    // showing or not enabled and then returns false without any effect.
+    bool userCanReach(const QString& name) const;
+    bool userClick(const QString& name);
+    bool userMouseDown(const QString& name);
+    bool userMouseUp(const QString& name);
+    bool userType(const QString& name, const QString& text);
+    bool userSetChecked(const QString& name, bool checked);
+    bool userSetItemIndex(const QString& name, int index);
+    bool userSetPosition(const QString& name, int position);
+    bool userMouse(const QString& name, const MouseEvent& event);
+    bool userKey(const QString& name, const QString& keys);
+
+    // The binder of a window listens to every state change.
+    void addObserver(Observer observer);
+
+private:
+    struct Control;
+    Control& find(const QString& name) const;
+    Control& find(const QString& name, ControlKind kind) const;
+    void changed(const Control& control);
+    static void run(const Handler& handler);
+
+    std::map<QString, std::unique_ptr<Control>> controls_;
+    QStringList order_;
+    std::vector<Observer> observers_;
+};
+
+} // namespace trajecta

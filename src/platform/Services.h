@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace trajecta {
+
+// The platform around the core: every interaction with the user's machine goes
+// through these interfaces, so that the core runs the same under the Qt window,
+// the script driver and the tests.
+
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    // The whole plain-text content; nothing when the clipboard holds no text.
+    virtual std::optional<QString> text() = 0;
+    // Replaces the whole clipboard content.
+    virtual void setText(const QString& text) = 0;
+};
+
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual void information(const QString& text) = 0;
+    virtual void warning(const QString& text) = 0;
+    virtual MessageAnswer okCancel(const QString& text) = 0;
+    virtual MessageAnswer yesNo(const QString& text) = 0;
+    virtual void beep() = 0;
+};
+
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // Each returns the chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> openFile(const QString& filter) = 0;
+    virtual std::optional<QString> saveFile(const QString& filter) = 0;
+    virtual std::optional<QString> openPicture() = 0;
+};
+
+class SettingsService {
+public:
+    virtual ~SettingsService() = default;
+    virtual bool exists() const = 0;
+    virtual QString value(const QString& section, const QString& key, const QString& fallback) const = 0;
+    virtual void setValue(const QString& section, const QString& key, const QString& value) = 0;
+};
+
+class SystemService {
+public:
+    virtual ~SystemService() = default;
+    // Today's date in the user's short date format.
+    virtual QString todayShort() const = 0;
+    // The decimal separator of the user's locale.
+    virtual QChar decimalSeparator() const = 0;
+    // Folder of the executable, with a trailing separator.
+    virtual QString exeFolder() const = 0;
+};
+
+// The set of services handed to a session; the owner keeps them alive.
+struct Services {
+    ClipboardService& clipboard;
+    MessageService& messages;
+    FileDialogService& files;
+    SettingsService& settings;
+    SystemService& system;
+};
+
+} // namespace trajecta
