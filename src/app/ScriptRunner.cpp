@@ -1,0 +1,238 @@
+#include "app/ScriptRunner.h"
+
+#include "app/ScriptedServices.h"
+#include "app/Session.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <stdexcept>
+
+namespace trajecta {
+
+namespace {
+
+struct ScriptError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+QString readText(const QByteArray& bytes) {
+    QString text = QString::fromUtf8(bytes);
+    // Host objects are 8-bit text in the Windows code page when not UTF-8.
+    if (text.contains(QChar::ReplacementCharacter)) text = QString::fromLatin1(bytes);
+    return text;
+}
+
+int toInt(const QString& word) {
+    bool ok = false;
+    const int v = word.toInt(&ok);
+    if (!ok) throw ScriptError("not a whole number: " + word.toStdString());
+    return v;
+}
+
+} // namespace
+
+QString quoted(const QString& text) {
+    QString t = text;
+    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    t.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    t.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+    t.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    return QLatin1Char('"') + t + QLatin1Char('"');
+}
+
+struct ScriptRunner::State {
+    ScriptOptions options;
+    ScriptedServices fakes;
+    std::unique_ptr<Session> session;
+    bool buttonHeld = false;
+    std::function<void(const QString&)> out;
+
+    QString path(const QString& name) const {
+        QFileInfo info(name);
+        if (info.isRelative() && !info.exists() && !options.baseFolder.isEmpty())
+            return options.baseFolder + QLatin1Char('/') + name;
+        return name;
+    }
+
+    void requireControl(const QString& name) const {
+        if (!session->controls().has(name)) throw ScriptError("no control named " + name.toStdString());
+    }
+
+    void refuse(const QString& command, const QString& name) {
+        const Controls& c = session->controls();
+        const QString why = !c.showing(name) ? QStringLiteral("not showing") : QStringLiteral("not enabled");
+        out(QStringLiteral("error: %1 %2 refused: %3").arg(command, name, why));
+    }
+
+    void printControl(const QString& name) {
+        const ControlState& s = session->controls().get(name);
+        QString line = QStringLiteral("%1 visible=%2 showing=%3 enabled=%4")
+                           .arg(name)
+                           .arg(s.visible ? 1 : 0)
+                           .arg(session->controls().showing(name) ? 1 : 0)
+                           .arg(s.enabled ? 1 : 0);
+        switch (s.kind) {
+        case ControlKind::Slider:
+            line += QStringLiteral(" min=%1 max=%2 position=%3").arg(s.min).arg(s.max).arg(s.position);
+            break;
+        case ControlKind::RadioGroup: line += QStringLiteral(" text=%1 index=%2").arg(quoted(s.text)).arg(s.itemIndex); break;
+        case ControlKind::CheckBox:
+        case ControlKind::MenuItem:
+            line += QStringLiteral(" text=%1 checked=%2").arg(quoted(s.text)).arg(s.checked ? 1 : 0);
+            break;
+        default: line += QStringLiteral(" text=%1").arg(quoted(s.text)); break;
+        }
+        out(line);
+    }
+
+    void mouse(const QStringList& w) {
+        if (w.size() != 4) throw ScriptError("usage: mouse down|move|up|click X Y");
+        MouseEvent e;
+        e.x = toInt(w[2]);
+        e.y = toInt(w[3]);
+        const QString& a = w[1];
+        if (a == QLatin1String("down")) {
+            e.action = MouseAction::Down;
+            buttonHeld = true;
+        } else if (a == QLatin1String("move")) {
+            e.action = MouseAction::Move;
+            e.leftButton = buttonHeld;
+        } else if (a == QLatin1String("up")) {
+            e.action = MouseAction::Up;
+            buttonHeld = false;
+        } else if (a == QLatin1String("click")) {
+            e.action = MouseAction::Click;
+        } else {
+            throw ScriptError("unknown mouse action: " + a.toStdString());
+        }
+        if (!session->controls().userMouse(QStringLiteral("ImgDessin"), e)) refuse("mouse " + a, "ImgDessin");
+    }
+
+    void clipboard(const QStringList& w) {
+        if (w.size() >= 3 && w[1] == QLatin1String("set")) {
+            QFile file(path(w.mid(2).join(QLatin1Char(' '))));
+            if (!file.open(QIODevice::ReadOnly)) throw ScriptError("cannot read " + file.fileName().toStdString());
+            fakes.clipboardText = readText(file.readAll());
+        } else if (w.size() == 2 && w[1] == QLatin1String("print")) {
+            if (!fakes.clipboardText) {
+                out(QStringLiteral("clipboard: no text"));
+                return;
+            }
+            QString text = *fakes.clipboardText;
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+            for (const QString& line : text.split(QLatin1Char('\n'))) out(line);
+        } else {
+            throw ScriptError("usage: clipboard set PATH | clipboard print");
+        }
+    }
+
+    void set(const QString& name, const QString& value) {
+        requireControl(name);
+        Controls& c = session->controls();
+        const int v = toInt(value);
+        bool done = false;
+        switch (c.get(name).kind) {
+        case ControlKind::Slider: done = c.userSetPosition(name, v); break;
+        case ControlKind::RadioGroup:
+            if (v < 0 || v >= c.get(name).items.size()) throw ScriptError("no item " + value.toStdString());
+            done = c.userSetItemIndex(name, v);
+            break;
+        case ControlKind::CheckBox: done = c.userSetChecked(name, v != 0); break;
+        default: throw ScriptError(name.toStdString() + " cannot be set");
+        }
+        if (!done) refuse(QStringLiteral("set"), name);
+    }
+
+    void command(const QString& line) {
+        const QStringList w = line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QString& cmd = w[0];
+        auto needs = [&](int n) {
+            if (w.size() < n) throw ScriptError("missing arguments for " + cmd.toStdString());
+        };
+        Controls& c = session->controls();
+        if (cmd == QLatin1String("window")) {
+            needs(3);
+            session->setClientSize(toInt(w[1]), toInt(w[2]));
+        } else if (cmd == QLatin1String("click") || cmd == QLatin1String("down") || cmd == QLatin1String("up")) {
+            needs(2);
+            requireControl(w[1]);
+            const bool done = cmd == QLatin1String("click") ? c.userClick(w[1])
+                              : cmd == QLatin1String("down") ? c.userMouseDown(w[1])
+                                                             : c.userMouseUp(w[1]);
+            if (!done) refuse(cmd, w[1]);
+        } else if (cmd == QLatin1String("type")) {
+            needs(2);
+            requireControl(w[1]);
+            if (c.get(w[1]).kind != ControlKind::Edit) throw ScriptError(w[1].toStdString() + " is not an edit");
+            // The text is the rest of the line after the name, as typed.
+            const QString rest = line.trimmed().mid(cmd.size()).trimmed().mid(w[1].size());
+            if (!c.userType(w[1], rest.startsWith(QLatin1Char(' ')) ? rest.mid(1) : rest)) refuse(cmd, w[1]);
+        } else if (cmd == QLatin1String("set")) {
+            needs(3);
+            set(w[1], w[2]);
+        } else if (cmd == QLatin1String("mouse")) {
+            mouse(w);
+        } else if (cmd == QLatin1String("key")) {
+            needs(3);
+            requireControl(w[1]);
+            if (!c.userKey(w[1], w[2])) refuse(cmd, w[1]);
+        } else if (cmd == QLatin1String("answer")) {
+            needs(2);
+            fakes.answers.push_back(line.trimmed().mid(cmd.size()).trimmed());
+        } else if (cmd == QLatin1String("clipboard")) {
+            clipboard(w);
+        } else if (cmd == QLatin1String("print")) {
+            needs(2);
+            requireControl(w[1]);
+            printControl(w[1]);
+        } else if (cmd == QLatin1String("list")) {
+            needs(2);
+            const QStringList* list = session->document().lists.find(w[1]);
+            if (!list) throw ScriptError("no list named " + w[1].toStdString());
+            for (const QString& l : *list) out(l);
+        } else if (cmd == QLatin1String("picture")) {
+            needs(2);
+            const QString file = line.trimmed().mid(cmd.size()).trimmed();
+            if (!session->workPicture().save(file, "PNG")) throw ScriptError("cannot write " + file.toStdString());
+        } else {
+            throw ScriptError("unknown command: " + cmd.toStdString());
+        }
+    }
+};
+
+ScriptRunner::ScriptRunner(ScriptOptions options) : state_(std::make_unique<State>()) {
+    state_->options = std::move(options);
+    ScriptedServices& f = state_->fakes;
+    f.separator = state_->options.decimalSeparator.value_or(QLocale::system().decimalPoint().at(0));
+    if (state_->options.today) f.today = *state_->options.today;
+    f.report = [this](const QString& line) {
+        if (state_->out) state_->out(line);
+    };
+    state_->session = std::make_unique<Session>(f.services());
+    state_->session->document().shell.languageIndex = state_->options.language;
+}
+
+ScriptRunner::~ScriptRunner() = default;
+
+int ScriptRunner::run(const QStringList& lines, const std::function<void(const QString&)>& out) {
+    state_->out = out;
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        const int hash = line.indexOf(QLatin1Char('#'));
+        if (line.trimmed().startsWith(QLatin1Char('#'))) continue;
+        if (hash > 0 && line.trimmed().split(QLatin1Char(' ')).first() != QLatin1String("type")) line.truncate(hash);
+        if (line.trimmed().isEmpty()) continue;
+        try {
+            state_->command(line);
+        } catch (const std::exception& e) {
+            out(QStringLiteral("error: line %1: %2").arg(i + 1).arg(QString::fromStdString(e.what())));
+            return 2;
+        }
+    }
+    return 0;
+}
+
+} // namespace trajecta

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace trajecta {
+
+struct ScriptOptions {
+    int language = 0;                     // 0 French, 1 English
+    std::optional<QChar> decimalSeparator; // default: the locale's
+    std::optional<QDate> today;           // default: the real date
+    QString baseFolder;                   // relative paths are tried here after the current folder
+};
+
+// Drives one session exactly as a user would, one command a line ('#' starts a
+// comment):
+//   window W H                 client size of the main window (default 1366 768)
+//   click|down|up NAME         a click / mouse down / mouse up on a control
+//   type NAME TEXT             replace an edit's text as typing would
+//   set NAME VALUE             slider position, radio item index or check box state (0/1)
+//   mouse down|move|up|click X Y   the left button on ImgDessin
+//   key NAME KEYS              a key press on a control, e.g. ctrl+w
+//   answer ok|cancel|yes|no|PATH   the answer to the next message box or file dialog
+//   clipboard set PATH | clipboard print
+//   print NAME                 the state of a control on one line
+//   list NAME                  every line of a named string list
+//   picture PATH               the work area saved as PNG
+// User input that a person could not give (a hidden or disabled control) is
+// refused with an "error:" line and the script goes on. An unknown command or
+// control name stops the script with exit code 2.
+class ScriptRunner {
+public:
+    explicit ScriptRunner(ScriptOptions options = {});
+    ~ScriptRunner();
+
+    // Runs the lines; every output line goes to `out`. Returns the exit code:
+    // 0, or 2 when the script stopped on an error.
+    int run(const QStringList& lines, const std::function<void(const QString&)>& out);
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Escapes '"' and '\' (and line breaks) for a quoted text in printed lines.
+QString quoted(const QString& text);
+
+} // namespace trajecta

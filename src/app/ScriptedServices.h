@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QDate>
+#include <QMap>
+#include <deque>
+#include <functional>
+
+namespace trajecta {
+
+// Non-interactive services for the script driver and the tests: answers to
+// message boxes and file dialogs come from a queue, every message box and beep
+// is reported as a line, the clipboard is a plain value and the settings live
+// in memory.
+class ScriptedServices final : public ClipboardService,
+                               public MessageService,
+                               public FileDialogService,
+                               public SettingsService,
+                               public SystemService {
+public:
+    ScriptedServices();
+
+    Services services() { return Services{*this, *this, *this, *this, *this}; }
+
+    // Where the lines describing message boxes and beeps go (also kept in `log`).
+    std::function<void(const QString&)> report;
+    QStringList log;
+
+    // The next answers: "ok", "cancel", "yes", "no" or a file path. A message
+    // box without a queued answer takes OK or Yes; a file dialog is cancelled.
+    std::deque<QString> answers;
+
+    std::optional<QString> clipboardText;
+    QDate today = QDate::currentDate();
+    QChar separator = QLatin1Char('.');
+    QString folder = QStringLiteral("./");
+    QMap<QString, QString> settingsValues;
+
+    std::optional<QString> text() override { return clipboardText; }
+    void setText(const QString& text) override { clipboardText = text; }
+
+    void information(const QString& text) override;
+    void warning(const QString& text) override;
+    MessageAnswer okCancel(const QString& text) override;
+    MessageAnswer yesNo(const QString& text) override;
+    void beep() override;
+
+    std::optional<QString> openFile(const QString& filter) override;
+    std::optional<QString> saveFile(const QString& filter) override;
+    std::optional<QString> openPicture() override;
+
+    bool exists() const override { return !settingsValues.isEmpty(); }
+    QString value(const QString& section, const QString& key, const QString& fallback) const override;
+    void setValue(const QString& section, const QString& key, const QString& value) override;
+
+    QString todayShort() const override { return today.toString(QStringLiteral("dd/MM/yyyy")); }
+    QChar decimalSeparator() const override { return separator; }
+    QString exeFolder() const override { return folder; }
+
+private:
+    QString nextAnswer();
+    void emitLine(const QString& line);
+    std::optional<QString> fileAnswer(const char* dialog);
+};
+
+} // namespace trajecta

@@ -1,0 +1,95 @@
+#include "platform/Canvas.h"
+
+#include <gtest/gtest.h>
+
+using namespace trajecta;
+
+namespace {
+
+QImage noise(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            image.setPixel(x, y, 0xFF000000u | (seed >> 8));
+        }
+    return image;
+}
+
+} // namespace
+
+TEST(Canvas, InvertingPensDrawnTwiceLeaveThePictureAsItWas) {
+    for (PenMode mode : {PenMode::Xor, PenMode::NotXor}) {
+        QImage image = noise(60, 50);
+        const QImage before = image.copy();
+        Canvas canvas(image);
+        canvas.setPenMode(mode);
+        canvas.setPenColour(0x00FF00);
+        canvas.setBrushClear();
+        for (int pass = 0; pass < 2; ++pass) {
+            canvas.setPenWidth(1);
+            canvas.line(3, 4, 50, 37);
+            canvas.setPenDashed(true);
+            canvas.rectangle(5, 6, 45, 40);
+            canvas.setPenDashed(false);
+            canvas.setPenWidth(3);
+            canvas.line(20, 10, 20, 30);
+            canvas.line(10, 20, 30, 20);
+        }
+        EXPECT_EQ(canvas.image(), before);
+    }
+}
+
+TEST(Canvas, BoxesExcludeTheRightAndBottomEdges) {
+    QImage image(30, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas canvas(image);
+    canvas.setPenColour(0xFF0000);  // blue outline
+    canvas.setBrushSolid(0x0000FF); // red fill
+    canvas.rectangle(6, 6, 14, 14); // a square mark of radius 4 at (10, 10)
+    const QImage& out = canvas.image();
+    EXPECT_EQ(bgrAt(out, 6, 6), 0xFF0000u);
+    EXPECT_EQ(bgrAt(out, 13, 13), 0xFF0000u);
+    EXPECT_EQ(bgrAt(out, 14, 10), 0xFFFFFFu);
+    EXPECT_EQ(bgrAt(out, 10, 14), 0xFFFFFFu);
+    EXPECT_EQ(bgrAt(out, 10, 10), 0x0000FFu);
+    EXPECT_EQ(bgrAt(out, 5, 10), 0xFFFFFFu);
+
+    canvas.ellipse(15, 15, 25, 25); // a circle mark of radius 5 at (20, 20)
+    EXPECT_EQ(bgrAt(canvas.image(), 20, 20), 0x0000FFu);
+    EXPECT_EQ(bgrAt(canvas.image(), 15, 20), 0xFF0000u);
+    EXPECT_EQ(bgrAt(canvas.image(), 25, 20), 0xFFFFFFu);
+    EXPECT_EQ(bgrAt(canvas.image(), 20, 25), 0xFFFFFFu);
+}
+
+TEST(Canvas, ColoursAreWrittenBlueGreenRed) {
+    QImage image(4, 1, QImage::Format_RGB32);
+    Canvas canvas(image);
+    const std::uint32_t colours[] = {0x0000FF, 0xFF0000, 0x008000, 0xE6FFFE};
+    for (int i = 0; i < 4; ++i) {
+        canvas.setPenColour(colours[i]);
+        canvas.pixel(i, 0);
+    }
+    canvas.pixel(-1, 0); // outside: ignored
+    const QImage& out = canvas.image();
+    EXPECT_EQ(out.pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_EQ(out.pixelColor(1, 0), QColor(0, 0, 255));
+    EXPECT_EQ(out.pixelColor(2, 0), QColor(0, 128, 0));
+    EXPECT_EQ(out.pixelColor(3, 0), QColor(0xFE, 0xFF, 0xE6));
+    EXPECT_EQ(bgrFromColour(colourFromBgr(0x123456)), 0x123456u);
+}
+
+TEST(Canvas, LinesIncludeBothEndsAndCopiesAreExact) {
+    QImage image(20, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas canvas(image);
+    canvas.setPenColour(0);
+    canvas.line(2, 3, 12, 3);
+    EXPECT_EQ(bgrAt(canvas.image(), 2, 3), 0u);
+    EXPECT_EQ(bgrAt(canvas.image(), 12, 3), 0u);
+    EXPECT_EQ(bgrAt(canvas.image(), 13, 3), 0xFFFFFFu);
+    const QImage background = noise(20, 20);
+    canvas.drawImage(0, 0, background);
+    EXPECT_EQ(canvas.image(), background);
+}

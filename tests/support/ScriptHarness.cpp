@@ -1,0 +1,30 @@
+#include "support/ScriptHarness.h"
+
+#include <QFile>
+
+namespace trajecta {
+
+ScriptResult runScript(const QString& script, ScriptOptions options) {
+    if (options.baseFolder.isEmpty()) options.baseFolder = QStringLiteral(TRAJECTA_TEST_DATA);
+    if (!options.today) options.today = QDate(2026, 12, 8);
+    if (!options.decimalSeparator) options.decimalSeparator = QLatin1Char(',');
+    ScriptRunner runner(options);
+    ScriptResult result;
+    result.exitCode = runner.run(script.split(QLatin1Char('\n')), [&result](const QString& line) { result.output << line; });
+    return result;
+}
+
+QString testData(const QString& name) {
+    QFile file(QStringLiteral(TRAJECTA_TEST_DATA "/") + name);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QStringList testDataLines(const QString& name) {
+    QString text = testData(name);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    return text.split(QLatin1Char('\n'));
+}
+
+} // namespace trajecta

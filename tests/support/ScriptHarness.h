@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/ScriptRunner.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace trajecta {
+
+struct ScriptResult {
+    QStringList output;
+    int exitCode = 0;
+};
+
+// Runs a script in-process, as `trajecta-cli script` would. Relative paths in
+// the script are found in the test data folder. The date defaults to
+// 2026-12-08 and the decimal separator to ",", so that records are stable.
+ScriptResult runScript(const QString& script, ScriptOptions options = {});
+
+// The text of a file in the test data folder.
+QString testData(const QString& name);
+QStringList testDataLines(const QString& name);
+
+} // namespace trajecta
