@@ -2,6 +2,9 @@
 
 #include "core/Context.h"
 
+#include <QPoint>
+#include <array>
+
 namespace trajecta {
 
 // Sampling and drawing of the curve, and the controls that change them: the
@@ -11,14 +14,55 @@ class CurveView {
 public:
     CurveView(Context& ctx, CurveHooks& hooks);
 
+    // Fills the sample points and sampleCount from the control points.
     void sampleCurve();
+    // Background, curve, marks, tangents and frame, in this order; nothing but
+    // the removal of tangent segments while no curve exists.
     void redrawCurve();
+    // Draws the stored tangent segments again with the inverting pen, which
+    // removes them.
     void removeTangentSegments();
-    // (The other named operations of sampling and drawing live here too.)
+
+    // The sampled curve of the complete parts among `points[0..count)`: mode 1
+    // draws lines coloured by part, mode 2 dots. Counts the repeated samples
+    // into duplicateCount and shows them.
+    void drawCurve(const QPoint* points, int count, int mode, Canvas& canvas);
+    void drawMarks();
+    void drawTangents();
+    // The tangent angle in radians at parameter t of the part starting at
+    // control point s; 0 when s or t is out of range.
+    float tangentAngleAt(const QPoint* points, int count, int s, float t);
+    // The tangent angle at keypoint k in degrees, shown in LblAngletangente
+    // and handed to the parameter step; with `store`, also written into the
+    // tangent table as 90 − angle.
+    double keypointTangentAngle(int k, bool store);
+    // The green cross on sample points i and j (each only when ≥ 0), drawn with
+    // the NOT-XOR pen: drawing it twice removes it.
+    void markKeypoint(int i, int j);
+
+    // Control events.
+    void changeSampleCount();
+    void togglePart(int k);
+    void selectAllParts(bool checked);
+    void setClosedCurve();
+    void setDisplayMode();
+    void setShowMarks();
+    void setTangentDisplay();
 
 private:
+    void drawBackground();
+    void drawFrame();
+    void plotDot(Canvas& canvas, QPoint at);
+    void drawTangentSegment(QPoint r0, QPoint r1);
+    int partSampleSum() const;
+    void showSampleCount();
+    QString degreesText(double degrees) const;
+
     Context& ctx_;
     CurveHooks& hooks_;
+    // Tangent segments on screen in the parameter step: how many, and where.
+    int segmentCount_ = 0;
+    std::array<std::array<QPoint, 2>, 2> segments_{};
 };
 
 } // namespace trajecta
