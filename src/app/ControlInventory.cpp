@@ -6,17 +6,6 @@ namespace {
 using K = ControlKind;
 } // namespace
 
-const QStringList& mainWindowPanels() {
-    static const QStringList panels{
-        "PnlDockOrgEtapes", "PnRefaire", "PnlCoordSouris", "PnMessages", "GbxAffichage", "PnlDockAffichageOrg",
-        "PnlDockFondOrg", "GbxInfoParaPoint", "RdgChoixEcran", "PnCreation", "PnlDockParasOrg", "GbxTemps",
-        "PnlChargerFichier", "PnlEnregistrerCourbe", "PnlDockOKtoutOrg", "PnlOKcourbe", "PnlRefairePoints",
-        "PnlStopMarquage", "PnlCadre", "PnlEffacerCadre", "PnlDockPointsSurCourbeOrg", "Pnl_nouvel_objet",
-        "PnlChargeObjetPte", "PnlTransfertSeul", "PnlTransfertEtRetour", "RdgCadreOuPoints", "PnlAide",
-        "ImgDessin"};
-    return panels;
-}
-
 void declareControls(Controls& c) {
     auto radio = [&c](const QString& name, const QString& parent, const QString& caption, const QStringList& items,
                       int index) {

@@ -8,8 +8,4 @@ namespace trajecta {
 // French caption and, for radio groups and sliders, its items and range.
 void declareControls(Controls& controls);
 
-// The panels hidden when the program returns to its start, where only the
-// host object loading panel shows.
-const QStringList& mainWindowPanels();
-
 } // namespace trajecta

@@ -1,6 +1,6 @@
 #include "core/Workflow.h"
 
-#include "app/ControlInventory.h"
+#include "core/Layout.h"
 
 namespace trajecta {
 
