@@ -35,6 +35,8 @@ struct CurveHooks {
     std::function<void()> restoreParameterStep;  // the step-5 controls, back from step 6
     std::function<void()> redrawKeypointMarkers; // steps 4 and 5
     std::function<void()> refreshObjectText;     // geometry changed after the keypoint list was built
+    std::function<void(int)> firstKeypointTimeChanged; // a new object brought its first keypoint time (ms)
+    std::function<void(bool, bool)> setEqualityBoxes;  // ChBxEgal and ChBxCentreEgal from the loaded object
     std::function<bool()> tangentDisplayOn;      // the parameter step shows the tangent segment
     std::function<int()> currentKeypoint;        // keypoint chosen in the parameter step
     std::function<void(double)> setCurrentTangentAngle;

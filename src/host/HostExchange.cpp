@@ -1,6 +1,264 @@
 #include "host/HostExchange.h"
 
+#include "core/KeypointPosition.h"
+#include "core/Messages.h"
+#include "core/Workflow.h"
+
+#include <algorithm>
+
 namespace trajecta {
+
+namespace {
+const QString busyLabel = QStringLiteral("LblTravauxEnCours");
+
+int samples(const CurveDocument& doc) { return std::clamp(doc.curve.sampleCount, 0, maxSamplePoints); }
+} // namespace
+
 HostExchange::HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow)
-    : ctx_(ctx), hooks_(hooks), workflow_(workflow) {}
+    : ctx_(ctx), hooks_(hooks), workflow_(workflow) {
+    Controls& c = ctx_.controls;
+    c.onClick(QStringLiteral("ImgChargeObjetPte_Haut"), [this] { ImgChargeObjetPte_HautClick(); });
+    c.onClick(QStringLiteral("ImgTransfertSeul_Haut"), [this] { ImgTransfertSeul_HautClick(); });
+    c.onClick(QStringLiteral("ImgNvlObjet_haut"), [this] { ImgNvlObjet_hautClick(); });
+    c.onClick(QStringLiteral("ImgTransfertTotalHaut"), [this] { ImgTransfertTotalHautClick(); });
+    c.onClick(QStringLiteral("ChargerExemple"), [this] { ChargerExempleClick(); });
+    for (const char* upper : {"ImgChargeObjetPte_Haut", "ImgTransfertSeul_Haut", "ImgNvlObjet_haut", "ImgTransfertTotalHaut"})
+        pressLook(QString::fromLatin1(upper));
+    hooks_.refreshObjectText = [this] { refreshAfterGeometryChange(); };
+    ctx_.doc.lists.LbxPoucet = sampleObjectLines();
+}
+
+// The raised picture lies over its pressed twin: hiding it while the button
+// is held shows the pressed one.
+void HostExchange::pressLook(const QString& upper) {
+    ctx_.controls.onMouseDown(upper, [this, upper] { ctx_.controls.hide(upper); });
+    ctx_.controls.onMouseUp(upper, [this, upper] { ctx_.controls.show(upper); });
+}
+
+// Geometry moved after the keypoint list was written: only the positions are
+// rewritten, so that the parameters recorded in the list survive. With another
+// sample count the list no longer matches; the step-5 entry rebuilds it.
+void HostExchange::refreshAfterGeometryChange() {
+    const WorkflowState& w = ctx_.doc.workflow;
+    if (w.objectTextBuilt && w.timesValid && ctx_.doc.curve.sampleCount == w.savedSampleCount &&
+        keyPointListComplete())
+        refreshPositions();
+}
+
+ObjectRead::Status HostExchange::readObjectText(bool takeValues) {
+    ctx_.controls.show(busyLabel);
+    ctx_.doc.lists.LbxPointsCourbe.clear();
+    const std::optional<QString> text = ctx_.services.clipboard.text();
+    if (!text) {
+        ctx_.controls.hide(busyLabel);
+        return ObjectRead::Status::NotAnObject;
+    }
+    return takeRead(splitClipboardText(*text), takeValues);
+}
+
+ObjectRead::Status HostExchange::readObjectLines(const QStringList& lines, bool takeValues) {
+    ctx_.controls.show(busyLabel);
+    ctx_.doc.lists.LbxPointsCourbe.clear();
+    return takeRead(lines, takeValues);
+}
+
+ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeValues) {
+    const ObjectRead read = readObject(lines, takeValues);
+    CurveDocument& doc = ctx_.doc;
+    doc.lists.LbxPointsCourbe = read.trace;
+    if (read.status == ObjectRead::Status::BadSpeedField)
+        ctx_.services.messages.warning(Messages::badSpeedField.in(ctx_.language()) + QLatin1Char('"') +
+                                       read.badText + QLatin1Char('"'));
+    if (read.status != ObjectRead::Status::Accepted) {
+        ctx_.controls.hide(busyLabel);
+        return read.status;
+    }
+    HostObjectState& host = doc.host;
+    doc.lists.LbxAcquiClipboard = lines;
+    host.objectAccepted = true;
+    host.firstKeypointTime = read.firstKeypointTime;
+    host.slideOffset = read.slideOffset;
+    host.firstTimeText = read.firstTimeText;
+    host.firstTimeReliable = read.firstTimeReliable;
+    host.loadedFirstTimeText = QString::number(read.firstKeypointTime);
+    ctx_.controls.setCaption(QStringLiteral("Lbl1erKP"), host.loadedFirstTimeText);
+    if (!read.firstTimeReliable) ctx_.services.messages.warning(Messages::firstTimeDoubtful.in(ctx_.language()));
+    host.keyPointDefaults.angle = read.angleText;
+    host.firstAngle = read.firstAngle;
+    if (read.valuesTaken) {
+        host.keyPointDefaults = read.defaults;
+        host.zoomEqual = read.zoomEqual;
+        host.centreEqual = read.centreEqual;
+    } else {
+        call(hooks_.updateAngleOffsets);
+    }
+    ctx_.controls.hide(busyLabel);
+    return ObjectRead::Status::Accepted;
+}
+
+void HostExchange::putObjectText() {
+    ctx_.services.clipboard.setText(joinObjectText(ctx_.doc.lists.LbxAcquiClipboard));
+}
+
+bool HostExchange::keyPointListComplete() const {
+    const int n = samples(ctx_.doc);
+    return n > 0 && ctx_.doc.lists.LbxListeKP.size() == 13 * n;
+}
+
+void HostExchange::rebuildKeyPointList() {
+    CurveDocument& doc = ctx_.doc;
+    const int n = samples(doc);
+    if (n > 0) doc.curve.samplePoints[0].time = doc.host.firstKeypointTime;
+    QStringList& list = doc.lists.LbxListeKP;
+    list.clear();
+    list.reserve(13 * n);
+    qint64 t = 0;
+    for (int k = 0; k < n; ++k) {
+        const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(k)];
+        t += point.time;
+        const auto [x, y] = keypointPosition(doc, point);
+        list += keyPointBlock(k + 1, t, positionLine(x, y), doc.host.keyPointDefaults);
+    }
+    call(hooks_.setEqualityBoxes, doc.host.zoomEqual, doc.host.centreEqual);
+    doc.workflow.objectTextBuilt = true;
+    doc.workflow.geometryEdited = false;
+}
+
+void HostExchange::refreshPositions() {
+    if (!keyPointListComplete()) return rebuildKeyPointList();
+    CurveDocument& doc = ctx_.doc;
+    doc.curve.samplePoints[0].time = doc.host.firstKeypointTime;
+    for (int k = 0; k < samples(doc); ++k) {
+        const auto [x, y] = keypointPosition(doc, doc.curve.samplePoints[static_cast<size_t>(k)]);
+        doc.lists.LbxListeKP[13 * k + 7] = positionLine(x, y);
+    }
+    doc.workflow.objectTextBuilt = true;
+    doc.workflow.geometryEdited = false;
+}
+
+void HostExchange::refreshTimes() {
+    if (!keyPointListComplete()) return rebuildKeyPointList();
+    CurveDocument& doc = ctx_.doc;
+    doc.curve.samplePoints[0].time = doc.host.firstKeypointTime;
+    qint64 t = 0;
+    for (int k = 0; k < samples(doc); ++k) {
+        t += doc.curve.samplePoints[static_cast<size_t>(k)].time;
+        doc.lists.LbxListeKP[13 * k + 1] = timeLine(t);
+    }
+    doc.workflow.objectTextBuilt = true;
+    doc.workflow.timesDirty = false;
+    doc.workflow.geometryEdited = false;
+}
+
+bool HostExchange::writeObjectText(const QStringList& source, int mode) {
+    CurveDocument& doc = ctx_.doc;
+    ctx_.controls.show(busyLabel);
+    const int n = mode == 2 ? doc.host.partialKeypointCount : samples(doc);
+    std::optional<QStringList> merged;
+    if (n > 0 && source.size() == 13 * n) {
+        const std::vector<QString> times =
+            mode == 0 ? runningTimes(doc, n, doc.host.slideOffset) : listedTimes(source, n);
+        merged = mergeKeyPointList(doc.lists.LbxAcquiClipboard, source, speedValue(times), &doc.lists.LbxPointsCourbe);
+    }
+    if (!merged) {
+        ctx_.controls.hide(busyLabel);
+        ctx_.services.messages.beep();
+        return false;
+    }
+    doc.lists.LbxAcquiClipboard = std::move(*merged);
+    putObjectText();
+    showTransferPanels();
+    setStepMessage(7);
+    ctx_.controls.hide(busyLabel);
+    return true;
+}
+
+void HostExchange::setStepMessage(int index) {
+    ctx_.doc.workflow.messageIndex = index;
+    ctx_.controls.setCaption(QStringLiteral("LbInfos"), stepMessage(index).in(ctx_.language()));
+}
+
+void HostExchange::showTransferPanels() {
+    ctx_.controls.hide(QStringLiteral("PnlTransfertEtRetour"));
+    ctx_.controls.show(QStringLiteral("PnlTransfertSeul"));
+    ctx_.controls.show(QStringLiteral("Pnl_nouvel_objet"));
+}
+
+void HostExchange::loadFrom(const std::optional<QStringList>& lines) {
+    const ObjectRead::Status status = lines ? readObjectLines(*lines, true) : readObjectText(true);
+    if (status == ObjectRead::Status::NotAnObject) {
+        ctx_.controls.hide(busyLabel);
+        ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
+    }
+    if (status != ObjectRead::Status::Accepted) return;
+    ctx_.controls.hide(QStringLiteral("PnlChargeObjetPte"));
+}
+
+void HostExchange::ImgChargeObjetPte_HautClick() { loadFrom(std::nullopt); }
+
+// Only where the load button itself could be pressed: a load starts the work anew.
+void HostExchange::ChargerExempleClick() {
+    if (!ctx_.controls.showing(QStringLiteral("PnlChargeObjetPte"))) return ctx_.services.messages.beep();
+    loadFrom(QStringList{QStringLiteral("PicturesToExe-Objects")} + ctx_.doc.lists.LbxPoucet);
+}
+
+void HostExchange::ImgTransfertSeul_HautClick() { putObjectText(); }
+
+void HostExchange::ImgNvlObjet_hautClick() {
+    CurveDocument& doc = ctx_.doc;
+    setStepMessage(8);
+    const ObjectRead::Status status = readObjectText(false);
+    if (status == ObjectRead::Status::NotAnObject) {
+        ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
+        ctx_.controls.hide(busyLabel);
+    }
+    if (status != ObjectRead::Status::Accepted) return;
+    const int first = doc.host.firstKeypointTime;
+    if (!doc.timing.keypointTimes.empty()) doc.timing.keypointTimes[0].committed = first;
+    call(hooks_.firstKeypointTimeChanged, first);
+    refreshTimes();
+    if (doc.lists.LbxColTemps.size() > 1)
+        doc.lists.LbxColTemps[1] = QStringLiteral("temps 1er point: (%1)").arg(first);
+    const bool written = doc.host.curveReversed ? writeObjectText(doc.lists.LbxKPinverse, 1)
+                                                : writeObjectText(doc.lists.LbxListeKP, 0);
+    // The writer announces step 6; what happened here is a new object.
+    if (written) setStepMessage(8);
+    doc.workflow.stepDone.fill(true);
+    if (hooks_.totalTimeText) ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), hooks_.totalTimeText());
+    ctx_.controls.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
+                             ctx_.controls.text(QStringLiteral("LbliDureeMiniVue")) +
+                                 ctx_.controls.text(QStringLiteral("LblTempsTotalVue")));
+}
+
+void HostExchange::ImgTransfertTotalHautClick() {
+    CurveDocument& doc = ctx_.doc;
+    const std::optional<QString> text = ctx_.services.clipboard.text();
+    const QStringList lines = text ? splitClipboardText(*text) : QStringList();
+    const std::optional<TransferTarget> target = readTransferTarget(lines);
+    std::optional<QStringList> merged;
+    if (target && keyPointListComplete()) {
+        const std::vector<QString> times = runningTimes(doc, samples(doc), target->offset);
+        merged = mergeKeyPointList(lines, doc.lists.LbxListeKP, speedValue(times));
+    }
+    if (!merged) return ctx_.services.messages.beep();
+    doc.host.firstKeypointTime = target->firstKeypointTime;
+    doc.host.slideOffset = target->offset;
+    ctx_.controls.setCaption(QStringLiteral("Label10"),
+                             QStringLiteral("%1 / %2").arg(target->firstKeypointTime).arg(target->offset));
+    doc.lists.LbxAcquiClipboard = std::move(*merged);
+    doc.host.objectAccepted = true;
+    putObjectText();
+    showTransferPanels();
+    setStepMessage(8);
+}
+
+void HostExchange::formActivate() {
+    const ShellState& shell = ctx_.doc.shell;
+    const int top = shell.clientHeight / 3;
+    const int left = shell.clientWidth / 2 - loadPanelWidth / 2;
+    ctx_.controls.setGeometry(QStringLiteral("PnlChargeObjetPte"), left, top, loadPanelWidth, loadPanelHeight);
+    const ControlState& busy = ctx_.controls.get(busyLabel);
+    ctx_.controls.setGeometry(busyLabel, left, top + loadPanelHeight + 80, busy.width, busy.height);
+}
+
 } // namespace trajecta

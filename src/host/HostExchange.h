@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/Context.h"
+#include "host/ObjectText.h"
+
+#include <optional>
 
 namespace trajecta {
 
@@ -8,11 +11,61 @@ class Workflow;
 
 // The host object: reading it from the clipboard, the keypoint list, writing
 // the object back, and the four image buttons that start these exchanges.
+//
+// LbxAcquiClipboard only ever receives a text that passed the checks of its
+// read: a refused text leaves the last accepted object in place (and
+// objectAccepted as it was), so that "transfer only" and later writes still
+// have a sound object to work on.
 class HostExchange {
 public:
     HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow);
 
+    // The design size of the load panel PnlChargeObjetPte.
+    static constexpr int loadPanelWidth = 300;
+    static constexpr int loadPanelHeight = 80;
+
+    // Reads the object on the clipboard. Accepted: the lines go to
+    // LbxAcquiClipboard and the first keypoint time, slide offset and first
+    // angle (and, with takeValues, the KeyPointDefaults) to the document; a
+    // first time not counted from the slide's beginning is announced. A bad
+    // time field in the PanSpeed line is announced here; a text that is not an
+    // object is left for the caller to announce.
+    ObjectRead::Status readObjectText(bool takeValues);
+    // The same read from given lines (the built-in sample object).
+    ObjectRead::Status readObjectLines(const QStringList& lines, bool takeValues);
+    // LbxAcquiClipboard on the clipboard, every line ended by CR LF.
+    void putObjectText();
+
+    // LbxListeKP written anew: one 13-line block per sample point.
+    void rebuildKeyPointList();
+    // Only the Position (or Time) lines rewritten; a list that does not hold
+    // one block per sample point is rebuilt instead.
+    void refreshPositions();
+    void refreshTimes();
+    // Merges a keypoint list into LbxAcquiClipboard and puts it on the
+    // clipboard. mode 0: LbxListeKP, 1: LbxKPinverse, 2: LbxListeKPpartielle.
+    // Refused with a beep (nothing changed) when the list does not hold one
+    // block per keypoint or no object with a PanSpeed line is held.
+    bool writeObjectText(const QStringList& source, int mode);
+
+    // The main window's buttons and menu item.
+    void ImgChargeObjetPte_HautClick(); // load a PTE object (step 0)
+    void ImgTransfertSeul_HautClick();  // put the last object on the clipboard again
+    void ImgNvlObjet_hautClick();       // give the keypoints to another copied object
+    void ImgTransfertTotalHautClick();  // give LbxListeKP to the object copied again
+    void ChargerExempleClick();         // load the built-in sample object
+    // Places the load panel in the middle of the window, a third from the top.
+    void formActivate();
+
 private:
+    ObjectRead::Status takeRead(const QStringList& lines, bool takeValues);
+    void loadFrom(const std::optional<QStringList>& lines);
+    bool keyPointListComplete() const;
+    void setStepMessage(int index);
+    void showTransferPanels();
+    void pressLook(const QString& upper);
+    void refreshAfterGeometryChange();
+
     Context& ctx_;
     CurveHooks& hooks_;
     Workflow& workflow_;

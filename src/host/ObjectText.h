@@ -1,0 +1,123 @@
+#pragma once
+
+#include "core/CurveDocument.h"
+#include "platform/Numbers.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace trajecta {
+
+// The host application's object text, as plain lines. An object opens with
+// "object NAME:TYPE" and closes with "end"; its properties are indented by two
+// spaces, and each KeyPoint entry is a nested object of 13 lines:
+// "  object KeyPointN:KeyPoint", eleven properties indented by four spaces,
+// "  end". Lines are recognised by their beginning only.
+
+// Clipboard text to lines: a line ends at CR LF, at a lone CR or at a lone LF;
+// a NUL ends the text. A line break at the very end adds no empty line.
+QStringList splitClipboardText(const QString& text);
+// Lines to clipboard text: every line, the last one included, followed by CR LF.
+QString joinObjectText(const QStringList& lines);
+
+// A real number as the host text writes it: six decimals at most, rounded half
+// away from zero, trailing zeros and a bare decimal mark removed, "." as mark
+// whatever the locale. 100 -> "100", 1/3 -> "0.333333", 99.9999996 -> "100".
+QString formatNumber(double x);
+// The first "." or "," of the text replaced by `mark`.
+QString toLocalDecimal(const QString& text, QChar mark);
+// A typed number in host form: toLocalDecimal, parsed, formatNumber. Nothing
+// when the text is not a number.
+std::optional<QString> normaliseNumber(const QString& text, QChar mark);
+
+bool isPanSpeedLine(const QString& line);
+bool isKeyPointLine(const QString& line);
+
+// The lines of the KeyPoint entry that begins at `start`: the header, the
+// lines indented by four spaces or more that follow it, and its closing
+// "  end" when present. A well-formed entry has 13 lines and is closed.
+struct EntryExtent {
+    int length = 0;
+    bool closed = false;
+    bool wellFormed() const { return closed && length == 13; }
+};
+EntryExtent keyPointEntry(const QStringList& lines, int start);
+
+// The lines [first, end) of the object that holds line `inside`: from its
+// "object " header (line 1 when there is none) to before its closing "end"
+// (the end of the text when there is none). A text may carry several objects;
+// the system only ever changes the one whose PanSpeed line it found.
+struct ObjectSpan {
+    int first = 1;
+    int end = 0;
+};
+ObjectSpan objectSpan(const QStringList& lines, int inside);
+
+// The first PanSpeed line from index 1 on, or -1.
+int findPanSpeedLine(const QStringList& lines);
+
+// The result of reading an object text.
+struct ObjectRead {
+    enum class Status { Accepted, NotAnObject, BadSpeedField };
+    Status status = Status::NotAnObject;
+    QString badText; // BadSpeedField: the field that is not a decimal integer
+    int panSpeedLine = -1;
+    int keyPointLine = -1;
+    int firstKeypointTime = 0; // ms from the beginning of the slide
+    QString firstTimeText;     // the first KeyPoint's own Time, before any correction
+    int slideOffset = 0;       // ms: where the slide begins within the show
+    bool firstTimeReliable = true;
+    QString angleText;
+    Extended firstAngle = 0; // 0 when the Angle text is not a number
+    bool valuesTaken = false;
+    KeyPointDefaults defaults; // only the angle unless valuesTaken
+    bool zoomEqual = false;
+    bool centreEqual = false;
+    QStringList trace; // lines for LbxPointsCourbe
+};
+
+// Checks and reads an object text. The first KeyPoint entry must be a
+// well-formed entry of the object that holds the first PanSpeed line.
+ObjectRead readObject(const QStringList& lines, bool takeValues);
+
+// Where the total transfer puts the keypoints: the PanSpeed line, the first
+// KeyPoint's time (0 when not an integer) and the slide offset derived from the
+// PanSpeed value (0 when its field is not an integer).
+struct TransferTarget {
+    int firstKeypointTime = 0;
+    int offset = 0;
+};
+std::optional<TransferTarget> readTransferTarget(const QStringList& lines);
+
+// The speed value: the count, each time and ";", then "1;0;" + (count - 1) + ";0;1;0;1;".
+QString speedValue(const std::vector<QString>& times);
+// The times of the mode-0 speed value: offset + running sum of the sample
+// records' time fields, for the first `count` records.
+std::vector<QString> runningTimes(const CurveDocument& doc, int count, qint64 offset);
+// The times written in a keypoint list: the text after "=" in line 13k+1 of
+// each of the first `count` blocks present.
+std::vector<QString> listedTimes(const QStringList& keyPoints, int count);
+
+// One keypoint block of LbxListeKP (13 lines), numbered from 1.
+QStringList keyPointBlock(int number, qint64 time, const QString& positionLine, const KeyPointDefaults& values);
+QString positionLine(double x, double y);
+QString timeLine(qint64 time);
+
+// The object text with its speed lines rewritten to `speed` and its KeyPoint
+// entries replaced by the keypoint list (each line given two more spaces of
+// indentation). The PanSpeed line and the RotateSpeed and ZoomSpeed lines of
+// the same object are rewritten in place; a missing one is inserted after the
+// speed line before it. Every KeyPoint entry of that object is removed over
+// its own extent; the keypoints go where the first one stood (after the speed
+// lines when there was none). Every other line is kept as it was. Nothing
+// when the text has no PanSpeed line. `trace` receives the first 17
+// characters of every line from the last but one up to the first.
+std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QStringList& keyPoints,
+                                             const QString& speed, QStringList* trace = nullptr);
+
+// The sample object of the second window, without a header line.
+const QStringList& sampleObjectLines();
+
+} // namespace trajecta
