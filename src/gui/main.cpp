@@ -1,6 +1,11 @@
+#include "gui/MainWindow.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    trajecta::KeyPointsBezier window;
+    window.resizeToDefault();
+    window.show();
     return app.exec();
 }

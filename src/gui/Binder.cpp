@@ -1,0 +1,466 @@
+#include "gui/Binder.h"
+
+#include "platform/Canvas.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace trajecta {
+
+namespace {
+
+using K = ControlKind;
+
+bool takesPresses(ControlKind kind) {
+    return kind == K::Label || kind == K::Panel || kind == K::GroupBox || kind == K::Image || kind == K::Shape;
+}
+
+Qt::CursorShape qtCursor(CursorShape shape) {
+    switch (shape) {
+    case CursorShape::Arrow: return Qt::ArrowCursor;
+    case CursorShape::Hand: return Qt::PointingHandCursor;
+    case CursorShape::SizeFDiag: return Qt::SizeFDiagCursor;
+    case CursorShape::SizeBDiag: return Qt::SizeBDiagCursor;
+    case CursorShape::SizeAll: return Qt::SizeAllCursor;
+    }
+    return Qt::ArrowCursor;
+}
+
+// Captions of the program break lines with a carriage return alone.
+QString shownText(const QString& text) {
+    QString shown = text;
+    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+} // namespace
+
+Binder::Binder(Controls& controls, QWidget* topParent, QMenuBar* menuBar, BinderLook look,
+               std::map<QString, QWidget*> custom)
+    : controls_(controls), topParent_(topParent), menuBar_(menuBar), look_(std::move(look)),
+      self_(std::make_shared<Binder*>(this)) {
+    for (auto& [name, widget] : custom) {
+        Bound& b = bound_[name];
+        b.kind = controls_.get(name).kind;
+        b.widget = widget;
+    }
+    for (const QString& name : controls_.names())
+        if (!bound_.count(name)) build(controls_.get(name));
+
+    std::map<QString, QStringList> children;
+    for (const QString& name : controls_.names()) {
+        const ControlState& s = controls_.get(name);
+        if (!s.parent.isEmpty() && s.kind != K::MenuItem) children[s.parent].append(name);
+    }
+    for (auto& [container, names] : children) arrangeChildren(container, names);
+
+    std::weak_ptr<Binder*> alive = self_;
+    controls_.addObserver([alive](const ControlState& state) {
+        if (auto binder = alive.lock(); binder && *binder) (*binder)->sync(state);
+    });
+    qApp->installEventFilter(this);
+}
+
+Binder::~Binder() { *self_ = nullptr; }
+
+QWidget* Binder::widget(const QString& name) const {
+    auto it = bound_.find(name);
+    return it == bound_.end() ? nullptr : it->second.widget.data();
+}
+
+QStringList Binder::topLevel() const {
+    QStringList names;
+    for (const QString& name : controls_.names()) {
+        const ControlState& s = controls_.get(name);
+        if (s.parent.isEmpty() && s.kind != K::MenuItem) names.append(name);
+    }
+    return names;
+}
+
+void Binder::build(const ControlState& state) {
+    Bound& b = bound_[state.name];
+    b.kind = state.kind;
+    if (state.kind == K::MenuItem) {
+        buildMenu(state, b);
+        return;
+    }
+    b.widget = makeWidget(state, b);
+    b.widget->setObjectName(state.name);
+    const bool button = look_.isButton && look_.isButton(state.name);
+    if (button) {
+        b.font.setBold(true);
+        b.palette.setColor(QPalette::Window, QColor(0xdd, 0xe5, 0xef));
+        b.widget->setAutoFillBackground(true);
+        if (auto* label = qobject_cast<QLabel*>(b.widget.data())) {
+            label->setAlignment(Qt::AlignCenter);
+            label->setWordWrap(true);
+            label->setMinimumHeight(30);
+            label->setMargin(3);
+        }
+    }
+    if (takesPresses(state.kind)) clickable_[b.widget.data()] = state.name;
+}
+
+QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
+    QWidget* parent = topParent_;
+    if (!state.parent.isEmpty())
+        if (QWidget* w = widget(state.parent)) parent = w;
+    const QString name = state.name;
+    switch (state.kind) {
+    case K::Label: return new QLabel(parent);
+    case K::Image: {
+        auto* image = new QLabel(parent);
+        image->setAlignment(Qt::AlignCenter);
+        return image;
+    }
+    case K::Panel:
+    case K::Shape: return new QFrame(parent);
+    case K::GroupBox: return new QGroupBox(parent);
+    case K::CheckBox: {
+        auto* box = new QCheckBox(parent);
+        connect(box, &QCheckBox::clicked, this, [this, name](bool checked) {
+            controls_.userSetChecked(name, checked);
+            delivered(name);
+        });
+        return box;
+    }
+    case K::RadioGroup: {
+        auto* group = new QGroupBox(parent);
+        new QVBoxLayout(group);
+        bound.radios = new QButtonGroup(group);
+        connect(bound.radios, &QButtonGroup::idClicked, this, [this, name](int index) {
+            controls_.userSetItemIndex(name, index);
+            delivered(name);
+        });
+        return group;
+    }
+    case K::Slider: {
+        auto* slider = new QSlider(Qt::Horizontal, parent);
+        connect(slider, &QSlider::valueChanged, this, [this, name](int position) {
+            controls_.userSetPosition(name, position);
+            delivered(name);
+        });
+        return slider;
+    }
+    case K::Edit: {
+        auto* edit = new QLineEdit(parent);
+        connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+            controls_.userType(name, text);
+            delivered(name);
+        });
+        return edit;
+    }
+    case K::List: {
+        auto* list = new QListWidget(parent);
+        connect(list, &QListWidget::itemClicked, this, [this, name] {
+            controls_.userClick(name);
+            delivered(name);
+        });
+        return list;
+    }
+    case K::MenuItem: break;
+    }
+    return new QWidget(parent);
+}
+
+void Binder::buildMenu(const ControlState& state, Bound& bound) {
+    if (state.parent.isEmpty()) {
+        bound.menu = menuBar_->addMenu(shownText(state.text));
+        bound.menu->setObjectName(state.name);
+        return;
+    }
+    QString top = state.parent;
+    while (!controls_.get(top).parent.isEmpty()) top = controls_.get(top).parent;
+    QMenu* menu = bound_[top].menu;
+    if (!menu) return;
+    bound.action = menu->addAction(shownText(state.text));
+    bound.action->setObjectName(state.name);
+    const QString name = state.name;
+    connect(bound.action, &QAction::triggered, this, [this, name] {
+        controls_.userClick(name);
+        delivered(name);
+    });
+}
+
+void Binder::arrangeChildren(const QString& container, const QStringList& children) {
+    QWidget* host = widget(container);
+    if (!host || controls_.get(container).kind == K::RadioGroup) return;
+    Arrangement how = look_.arrangement ? look_.arrangement(container) : Arrangement{};
+    if (how.kind == Arrangement::Automatic) {
+        bool images = true;
+        for (const QString& c : children) images = images && controls_.get(c).kind == K::Image;
+        how.kind = images ? Arrangement::Stacked : Arrangement::Vertical;
+    }
+    const bool button = look_.isButton && look_.isButton(container);
+    const int margin = controls_.get(container).kind == K::GroupBox ? 6 : (button ? 3 : 2);
+    switch (how.kind) {
+    case Arrangement::Horizontal:
+    case Arrangement::Vertical: {
+        QBoxLayout* box = how.kind == Arrangement::Horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(host))
+                                                               : static_cast<QBoxLayout*>(new QVBoxLayout(host));
+        box->setContentsMargins(margin, margin, margin, margin);
+        box->setSpacing(3);
+        for (const QString& c : children) box->addWidget(widget(c));
+        break;
+    }
+    case Arrangement::Columns: {
+        auto* row = new QHBoxLayout(host);
+        row->setContentsMargins(margin, margin, margin, margin);
+        const int columns = std::max(1, how.count);
+        const int perColumn = (int(children.size()) + columns - 1) / columns;
+        for (int col = 0; col < columns; ++col) {
+            auto* column = new QVBoxLayout;
+            column->setSpacing(3);
+            for (int i = col * perColumn; i < std::min<int>(children.size(), (col + 1) * perColumn); ++i)
+                column->addWidget(widget(children[i]));
+            column->addStretch(1);
+            row->addLayout(column);
+        }
+        break;
+    }
+    case Arrangement::Grid: {
+        auto* grid = new QGridLayout(host);
+        grid->setContentsMargins(margin, margin, margin, margin);
+        grid->setSpacing(2);
+        const int columns = std::max(1, how.count);
+        int row = 0, col = 0;
+        for (const QString& c : children) {
+            if (controls_.get(c).kind == K::Label) {
+                if (col != 0) ++row;
+                grid->addWidget(widget(c), row++, 0, 1, columns);
+                col = 0;
+                continue;
+            }
+            grid->addWidget(widget(c), row, col);
+            if (++col == columns) {
+                col = 0;
+                ++row;
+            }
+        }
+        break;
+    }
+    case Arrangement::Stacked:
+    case Arrangement::Automatic: {
+        auto* grid = new QGridLayout(host);
+        grid->setContentsMargins(0, 0, 0, 0);
+        for (const QString& c : children) grid->addWidget(widget(c), 0, 0, Qt::AlignCenter);
+        break;
+    }
+    }
+}
+
+void Binder::syncAll() {
+    for (const QString& name : controls_.names()) sync(controls_.get(name));
+    refreshPictures();
+}
+
+void Binder::refreshPictures() {
+    if (!look_.picture) return;
+    for (auto& [name, b] : bound_)
+        if (b.kind == K::Image)
+            if (auto* image = qobject_cast<QLabel*>(b.widget.data())) image->setPixmap(look_.picture(name));
+}
+
+void Binder::sync(const ControlState& state) {
+    auto it = bound_.find(state.name);
+    if (it == bound_.end()) return;
+    Bound& b = it->second;
+    if (b.kind == K::MenuItem) {
+        syncKind(state, b);
+        return;
+    }
+    QWidget* w = b.widget;
+    if (!w) return;
+    const QSignalBlocker blocker(w);
+    syncKind(state, b);
+    syncLook(state, b);
+    w->setEnabled(state.enabled);
+    if (w->isHidden() == state.visible) w->setVisible(state.visible);
+}
+
+void Binder::syncLook(const ControlState& state, Bound& b) {
+    QWidget* w = b.widget;
+    w->setToolTip(state.hint);
+    const bool button = look_.isButton && look_.isButton(state.name);
+    w->setCursor(state.cursor == CursorShape::Arrow && button ? Qt::PointingHandCursor : qtCursor(state.cursor));
+    QFont font = b.font;
+    if (state.fontHeight != 0) font.setPixelSize(std::abs(state.fontHeight));
+    w->setFont(font);
+    QPalette palette = b.palette;
+    if (state.colour != 0) {
+        const QColor colour = colourFromBgr(state.colour);
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Text, colour);
+    }
+    w->setPalette(palette);
+    syncBevel(state.name);
+}
+
+void Binder::syncKind(const ControlState& state, Bound& b) {
+    QWidget* w = b.widget;
+    switch (state.kind) {
+    case K::Label: static_cast<QLabel*>(w)->setText(shownText(state.text)); break;
+    case K::Panel:
+        if (w->isWindow()) w->setWindowTitle(state.text);
+        break;
+    case K::GroupBox: static_cast<QGroupBox*>(w)->setTitle(state.text); break;
+    case K::CheckBox: {
+        auto* box = static_cast<QCheckBox*>(w);
+        box->setText(shownText(state.text));
+        box->setChecked(state.checked);
+        break;
+    }
+    case K::RadioGroup: syncRadios(state, b); break;
+    case K::Slider: {
+        auto* slider = static_cast<QSlider*>(w);
+        slider->setRange(state.min, state.max);
+        slider->setValue(state.position);
+        break;
+    }
+    case K::Edit: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        if (edit->text() != state.text) {
+            edit->setText(state.text);
+            edit->setCursorPosition(state.caret);
+        }
+        break;
+    }
+    case K::List: {
+        auto* list = static_cast<QListWidget*>(w);
+        list->clear();
+        list->addItems(state.items);
+        list->setCurrentRow(state.itemIndex);
+        break;
+    }
+    case K::MenuItem:
+        if (b.menu) b.menu->setTitle(shownText(state.text));
+        if (b.action) {
+            const QSignalBlocker blocker(b.action);
+            b.action->setText(shownText(state.text));
+            b.action->setCheckable(b.action->isCheckable() || state.checked);
+            b.action->setChecked(state.checked);
+            b.action->setEnabled(state.enabled);
+            b.action->setVisible(state.visible);
+        }
+        if (b.menu) b.menu->menuAction()->setVisible(state.visible);
+        break;
+    case K::Image:
+    case K::Shape: break;
+    }
+}
+
+void Binder::syncRadios(const ControlState& state, Bound& b) {
+    auto* group = static_cast<QGroupBox*>(b.widget.data());
+    group->setTitle(state.text);
+    QList<QAbstractButton*> buttons = b.radios->buttons();
+    if (buttons.size() != state.items.size()) {
+        for (QAbstractButton* button : buttons) delete button;
+        buttons.clear();
+        for (int i = 0; i < state.items.size(); ++i) {
+            auto* radio = new QRadioButton(group);
+            group->layout()->addWidget(radio);
+            b.radios->addButton(radio, i);
+            buttons.append(radio);
+        }
+    }
+    const QSignalBlocker blocker(b.radios);
+    // An exclusive group cannot show "nothing chosen"; it is lifted while writing.
+    b.radios->setExclusive(false);
+    for (int i = 0; i < buttons.size(); ++i) {
+        const QSignalBlocker buttonBlocker(buttons[i]);
+        buttons[i]->setText(shownText(state.items[i]));
+        buttons[i]->setChecked(i == state.itemIndex);
+    }
+    b.radios->setExclusive(true);
+}
+
+// A button is drawn sunken while the model lowers it or while the user holds
+// the press on it (or on the label it carries).
+void Binder::syncBevel(const QString& name) {
+    auto* frame = qobject_cast<QFrame*>(widget(name));
+    if (!frame) return;
+    const ControlState& s = controls_.get(name);
+    if (!look_.isButton || !look_.isButton(name)) {
+        const bool well = look_.isWell && look_.isWell(name);
+        if (s.kind == K::Panel)
+            frame->setFrameStyle(s.lowered || well ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+        return;
+    }
+    bool down = s.lowered || pressed_ == name;
+    if (!pressed_.isEmpty() && controls_.has(pressed_) && controls_.get(pressed_).parent == name) down = true;
+    frame->setFrameStyle(QFrame::Panel | (down ? QFrame::Sunken : QFrame::Raised));
+    frame->setLineWidth(2);
+}
+
+void Binder::delivered(const QString& name) {
+    sync(controls_.get(name));
+    if (afterInput) afterInput();
+}
+
+bool Binder::mousePress(const QString& name) {
+    pressed_ = name;
+    syncBevel(name);
+    if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
+    controls_.userMouseDown(name);
+    if (afterInput) afterInput();
+    return true;
+}
+
+bool Binder::mouseRelease(const QPoint& globalPos) {
+    const QString name = pressed_;
+    pressed_.clear();
+    syncBevel(name);
+    if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
+    QWidget* w = widget(name);
+    const bool over = w && w->rect().contains(w->mapFromGlobal(globalPos));
+    controls_.userMouseUp(name);
+    if (over) controls_.userClick(name);
+    if (afterInput) afterInput();
+    return true;
+}
+
+void Binder::keyPress(QObject* watched, QEvent* event) {
+    QWidget* focus = QApplication::focusWidget();
+    if (watched != (focus ? focus : QApplication::activeWindow())) return;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QString keys = QKeySequence(key->keyCombination()).toString(QKeySequence::PortableText);
+    if (!keyTarget_.isEmpty() && controls_.has(keyTarget_)) controls_.userKey(keyTarget_, keys);
+    if (focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit)
+        controls_.userKey(focus->objectName(), keys);
+    if (afterInput) afterInput();
+}
+
+bool Binder::eventFilter(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType()) return false;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto it = clickable_.find(watched);
+        if (it == clickable_.end() || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        return mousePress(it->second);
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (pressed_.isEmpty() || mouse->button() != Qt::LeftButton) return false;
+        return mouseRelease(mouse->globalPosition().toPoint());
+    }
+    case QEvent::KeyPress: keyPress(watched, event); return false;
+    default: return false;
+    }
+}
+
+} // namespace trajecta

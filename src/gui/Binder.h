@@ -1,0 +1,119 @@
+#pragma once
+
+#include "platform/Controls.h"
+
+#include <QFont>
+#include <QObject>
+#include <QPalette>
+#include <QPixmap>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QButtonGroup;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace trajecta {
+
+// How a panel or a group box arranges its children, in declaration order.
+struct Arrangement {
+    enum Kind {
+        Automatic,  // images only: stacked (a raised picture over its pressed twin); otherwise Vertical
+        Vertical,
+        Horizontal,
+        Columns,    // `count` columns, filled top to bottom, left column first
+        Grid,       // `count` cells a row; a label takes a whole row
+        Stacked,    // all in one place, the last declared on top
+    } kind = Automatic;
+    int count = 1;
+};
+
+// The look the window gives its controls; the binder asks it, control by control.
+struct BinderLook {
+    std::function<Arrangement(const QString& name)> arrangement;
+    // Labels and panels drawn as push buttons: raised, sunken while pressed.
+    std::function<bool(const QString& name)> isButton;
+    // Panels drawn sunken at rest, as a well for the text they hold.
+    std::function<bool(const QString& name)> isWell;
+    std::function<QPixmap(const QString& name)> picture; // of an image
+};
+
+// Builds one widget per declared control (objectName = the control's name;
+// menu items become menus and actions of the menu bar), mirrors every change
+// of the model to its widget with the widget's signals blocked, and hands the
+// user's input to the model through its user entry points. State and
+// behaviour stay in the model: after each input the widget is written again
+// from the model, so a refused input leaves no trace on screen.
+//
+// A press on a label, panel, group box, image or shape gives userMouseDown;
+// its release gives userMouseUp and then, when released over the control,
+// userClick. The release goes to the control that took the press even when
+// the press hid it.
+class Binder : public QObject {
+public:
+    // `topParent` receives the controls that have no parent panel; `custom`
+    // supplies ready-made widgets for some controls (the work area).
+    Binder(Controls& controls, QWidget* topParent, QMenuBar* menuBar, BinderLook look,
+           std::map<QString, QWidget*> custom = {});
+    ~Binder() override;
+    Binder(const Binder&) = delete;
+    Binder& operator=(const Binder&) = delete;
+
+    QWidget* widget(const QString& name) const;
+    // Controls without a parent panel, menus excepted, in declaration order.
+    QStringList topLevel() const;
+    // Writes every control's state to its widget (after the window placed them).
+    void syncAll();
+    // Asks the look again for the pictures of every image (the language changed).
+    void refreshPictures();
+    // Key presses of the windows go to this control (with userKey), as
+    // "Ctrl+W"-style texts; a focused edit receives them after it.
+    void setKeyTarget(const QString& name) { keyTarget_ = name; }
+
+    // Runs after every input handed to the model.
+    std::function<void()> afterInput;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Bound {
+        ControlKind kind = ControlKind::Label;
+        QPointer<QWidget> widget;
+        QPointer<QAction> action;
+        QPointer<QMenu> menu;
+        QButtonGroup* radios = nullptr;
+        QFont font;       // the look's font; a font height from the model adds to it
+        QPalette palette; // the look's colours; a text colour from the model adds to it
+    };
+
+    void build(const ControlState& state);
+    QWidget* makeWidget(const ControlState& state, Bound& bound);
+    void buildMenu(const ControlState& state, Bound& bound);
+    void arrangeChildren(const QString& container, const QStringList& children);
+    void sync(const ControlState& state);
+    void syncKind(const ControlState& state, Bound& bound);
+    void syncRadios(const ControlState& state, Bound& bound);
+    void syncBevel(const QString& name);
+    void syncLook(const ControlState& state, Bound& bound);
+    void delivered(const QString& name);
+    bool mousePress(const QString& name);
+    bool mouseRelease(const QPoint& globalPos);
+    void keyPress(QObject* watched, QEvent* event);
+
+    Controls& controls_;
+    QWidget* topParent_;
+    QMenuBar* menuBar_;
+    BinderLook look_;
+    std::map<QString, Bound> bound_;
+    std::map<QObject*, QString> clickable_;
+    QString pressed_;
+    QString keyTarget_;
+    std::shared_ptr<Binder*> self_; // lets the model's observer outlive the binder safely
+};
+
+} // namespace trajecta

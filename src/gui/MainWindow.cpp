@@ -1,0 +1,206 @@
+#include "gui/MainWindow.h"
+
+#include "gui/ButtonPictures.h"
+#include "gui/WorkArea.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSet>
+
+namespace trajecta {
+
+namespace {
+
+// Where the window puts the controls that have no parent panel. Those not
+// named here go to the bottom band, in declaration order.
+const QStringList& rightColumnControls() {
+    static const QStringList names{
+        "PnlDockOrgEtapes",  "RdgChoixEcran",    "PnCreation",         "PnlChargerFichier",
+        "PnlDockOKtoutOrg",  "PnlDockPointsSurCourbeOrg", "PnlEnregistrerCourbe", "PnlTransfertEtRetour",
+        "PnlTransfertSeul",  "Pnl_nouvel_objet", "PnlCoordSouris",     "PnlDockAideOrg",
+        "PnlDockOrgExtras"};
+    return names;
+}
+
+// Placed by the window itself, over the regions, from the model's geometry.
+const QSet<QString> freeControls{"ImgDessin", "PnMessages", "PnlChargeObjetPte", "LblTravauxEnCours"};
+
+// Controls shown as a window of their own.
+const QSet<QString> windowControls{"TFparametres"};
+
+// Labels and panels that act as push buttons.
+const QSet<QString> buttonControls{
+    "PnCreation",     "PnlChargerFichier", "PnlEnregistrerCourbe", "PnlStopMarquage", "PnlCadre",
+    "PnlEffacerCadre", "PnlOKcourbe",      "PnlRefairePoints",     "PnlRetourPC",     "PnlTout",
+    "PnlRien",        "PnlAide",           "PnlExtras",            "LblRefaireTout",  "LblEtapeAvant",
+    "LblEtapeApres",  "LblChoisirPhoto",   "LblTraiter",           "LblParaFini"};
+
+Arrangement arrangementOf(const QString& name) {
+    if (name == QLatin1String("PnlFondEtCourbe") || name == QLatin1String("GbxAffichage"))
+        return {Arrangement::Columns, 2};
+    if (name == QLatin1String("PnlPartiesBz")) return {Arrangement::Grid, 4};
+    if (name == QLatin1String("PnlGroupeFleches")) return {Arrangement::Horizontal, 1};
+    return {};
+}
+
+} // namespace
+
+KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* parent)
+    : QMainWindow(parent), qtServices_(services ? nullptr : std::make_unique<QtServices>()),
+      session_(services ? *services : qtServices_->services()), self_(std::make_shared<KeyPointsBezier*>(this)) {
+    setWindowTitle(QStringLiteral(" Trajecta"));
+    if (qtServices_) qtServices_->setDialogParent(this);
+
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+
+    rightColumn_ = new QWidget(client_);
+    rightLayout_ = new QVBoxLayout(rightColumn_);
+    rightLayout_->setContentsMargins(4, 4, 4, 4);
+    rightLayout_->setSpacing(4);
+    bottomBand_ = new QWidget(client_);
+    bottomLayout_ = new QHBoxLayout(bottomBand_);
+    bottomLayout_->setContentsMargins(4, 2, 4, 4);
+    bottomLayout_->setSpacing(6);
+    bottomLayout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    work_ = new WorkArea(session_, client_);
+    work_->afterInput = [this] { afterInput(); };
+
+    pictureLanguage_ = session_.document().shell.languageIndex;
+    binder_ = std::make_unique<Binder>(session_.controls(), client_, menuBar(), look(),
+                                       std::map<QString, QWidget*>{{QStringLiteral("ImgDessin"), work_}});
+    binder_->afterInput = [this] { afterInput(); };
+    // The window takes key presses before its controls; the Ctrl+W shortcut of
+    // the second window is the menu item's.
+    binder_->setKeyTarget(QStringLiteral("VoirF2"));
+    placeControls();
+    binder_->syncAll();
+
+    std::weak_ptr<KeyPointsBezier*> alive = self_;
+    session_.controls().addObserver([alive](const ControlState& state) {
+        if (auto window = alive.lock(); window && *window && freeControls.contains(state.name)) (*window)->relayout();
+    });
+}
+
+KeyPointsBezier::~KeyPointsBezier() {
+    *self_ = nullptr;
+    binder_.reset();
+}
+
+BinderLook KeyPointsBezier::look() {
+    BinderLook look;
+    look.arrangement = arrangementOf;
+    look.isButton = [](const QString& name) { return buttonControls.contains(name); };
+    look.isWell = [](const QString& name) { return name == QLatin1String("PnMessages"); };
+    look.picture = [this](const QString& name) {
+        return ButtonPictures::forImage(name, session_.document().shell.languageIndex);
+    };
+    return look;
+}
+
+void KeyPointsBezier::placeControls() {
+    for (const QString& name : rightColumnControls())
+        if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
+    rightLayout_->addStretch(1);
+    for (const QString& name : binder_->topLevel()) {
+        QWidget* w = binder_->widget(name);
+        if (!w || rightColumnControls().contains(name) || freeControls.contains(name)) continue;
+        if (windowControls.contains(name)) {
+            w->setParent(this, Qt::Window);
+            w->setLayout(w->layout() ? w->layout() : new QVBoxLayout);
+            continue;
+        }
+        bottomLayout_->addWidget(w, 0, Qt::AlignTop);
+    }
+    for (const QString& name : freeControls)
+        if (QWidget* w = binder_->widget(name)) w->raise();
+    if (QWidget* w = binder_->widget(QStringLiteral("LblTravauxEnCours"))) {
+        w->setAutoFillBackground(true);
+        w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
+    }
+}
+
+void KeyPointsBezier::relayout() {
+    const Controls& controls = session_.controls();
+    const int width = client_->width(), height = client_->height();
+    const int leftWidth = std::max(0, width - rightColumnWidth);
+
+    const ControlState& image = controls.get(QStringLiteral("ImgDessin"));
+    QSize workSize(image.width, image.height);
+    if (workSize.isEmpty()) workSize = session_.workPicture().size();
+    work_->setGeometry(QRect(QPoint(0, 0), workSize));
+    const int workBottom = image.visible ? workSize.height() : 0;
+
+    const ControlState& messages = controls.get(QStringLiteral("PnMessages"));
+    QRect messageBox(0, workBottom, image.visible ? workSize.width() : leftWidth, messageHeight);
+    if (image.visible && messages.width > 0)
+        messageBox = QRect(messages.left, messages.top, messages.width, messages.height);
+    if (QWidget* w = binder_->widget(messages.name)) w->setGeometry(messageBox);
+    const int bandTop = std::max(workBottom, messages.visible ? messageBox.bottom() + 1 : workBottom);
+
+    rightColumn_->setGeometry(width - rightColumnWidth, 0, rightColumnWidth, height);
+    bottomBand_->setGeometry(0, bandTop, leftWidth, std::max(0, height - bandTop));
+
+    const ControlState& load = controls.get(QStringLiteral("PnlChargeObjetPte"));
+    QRect loadBox;
+    if (QWidget* w = binder_->widget(load.name)) {
+        const QSize size = w->sizeHint();
+        // Centred as the program places it on activation, unless the model placed it.
+        QPoint at(width / 2 - size.width() / 2, height / 3);
+        if (load.width > 0) at = QPoint(load.left, load.top);
+        loadBox = QRect(at, size);
+        w->setGeometry(loadBox);
+    }
+    const ControlState& busy = controls.get(QStringLiteral("LblTravauxEnCours"));
+    if (QWidget* w = binder_->widget(busy.name)) {
+        QPoint at(loadBox.left(), loadBox.bottom() + 1 + 80);
+        if (busy.width > 0) at = QPoint(busy.left, busy.top);
+        w->setGeometry(QRect(at, w->sizeHint()));
+        w->raise();
+    }
+}
+
+void KeyPointsBezier::afterInput() {
+    work_->update();
+    const int language = session_.document().shell.languageIndex;
+    if (language != pictureLanguage_) {
+        pictureLanguage_ = language;
+        binder_->refreshPictures();
+    }
+}
+
+bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        session_.setClientSize(client_->width(), client_->height());
+        relayout();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void KeyPointsBezier::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    session_.setClientSize(client_->width(), client_->height());
+    if constexpr (requires(HostExchange& host) { host.formActivate(); }) session_.host().formActivate();
+    relayout();
+}
+
+void KeyPointsBezier::resizeToDefault() {
+    const QSize client(1366, 768);
+    const QSize menu = menuBar()->sizeHint();
+    QSize wanted(client.width(), client.height() + menu.height());
+    if (const QScreen* s = screen()) {
+        // Leave room for the frame and title bar the window manager adds.
+        const QSize room = s->availableGeometry().size() - QSize(16, 40);
+        wanted = wanted.boundedTo(room);
+    }
+    resize(wanted);
+}
+
+} // namespace trajecta

@@ -1,0 +1,111 @@
+#include "gui/QtServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace trajecta {
+
+namespace {
+const QString boxTitle = QStringLiteral("Trajecta");
+
+// Texts of the program carry line breaks as a carriage return alone.
+QString boxText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+std::optional<QString> chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+
+} // namespace
+
+QtServices::QtServices() = default;
+QtServices::~QtServices() = default;
+
+std::optional<QString> QtServices::text() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString content = clipboard->text(QClipboard::Clipboard);
+    if (content.isNull()) return std::nullopt;
+    return content;
+}
+
+void QtServices::setText(const QString& text) { QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard); }
+
+void QtServices::information(const QString& text) { QMessageBox::information(parent_, boxTitle, boxText(text)); }
+
+void QtServices::warning(const QString& text) { QMessageBox::warning(parent_, boxTitle, boxText(text)); }
+
+MessageAnswer QtServices::okCancel(const QString& text) {
+    const auto answer = QMessageBox::warning(parent_, boxTitle, boxText(text),
+                                             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    return answer == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+MessageAnswer QtServices::yesNo(const QString& text) {
+    const auto answer = QMessageBox::question(parent_, boxTitle, boxText(text), QMessageBox::Yes | QMessageBox::No,
+                                              QMessageBox::Yes);
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+void QtServices::beep() { QApplication::beep(); }
+
+std::optional<QString> QtServices::openFile(const QString& filter) {
+    return chosen(QFileDialog::getOpenFileName(parent_, QString(), QString(), filter));
+}
+
+std::optional<QString> QtServices::saveFile(const QString& filter) {
+    // The program asks itself before replacing an existing file.
+    return chosen(QFileDialog::getSaveFileName(parent_, QString(), QString(), filter, nullptr,
+                                               QFileDialog::DontConfirmOverwrite));
+}
+
+std::optional<QString> QtServices::openPicture() {
+    QStringList patterns{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp")};
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+        if (!patterns.contains(pattern)) patterns.append(pattern);
+    }
+    const QString filter = QStringLiteral("Images (%1);;JPEG (*.jpg *.jpeg);;Bitmap (*.bmp)").arg(patterns.join(' '));
+    return chosen(QFileDialog::getOpenFileName(parent_, QString(), QString(), filter));
+}
+
+QString QtServices::settingsPath() const { return exeFolder() + QStringLiteral("Trajecta.ini"); }
+
+QSettings& QtServices::settings() const {
+    if (!settings_) settings_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
+    return *settings_;
+}
+
+bool QtServices::exists() const { return QFileInfo::exists(settingsPath()); }
+
+QString QtServices::value(const QString& section, const QString& key, const QString& fallback) const {
+    return settings().value(section + QLatin1Char('/') + key, fallback).toString();
+}
+
+void QtServices::setValue(const QString& section, const QString& key, const QString& value) {
+    settings().setValue(section + QLatin1Char('/') + key, value);
+    settings().sync();
+}
+
+QString QtServices::todayShort() const {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QChar QtServices::decimalSeparator() const {
+    const QString separator = QLocale::system().decimalPoint();
+    return separator.isEmpty() ? QLatin1Char('.') : separator.front();
+}
+
+QString QtServices::exeFolder() const { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+
+} // namespace trajecta

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QSettings;
+
+namespace trajecta {
+
+// The services of the interactive program, over the Qt platform: the system
+// clipboard, modal message boxes and file dialogs over the main window, the
+// INI settings file beside the executable and the user's locale.
+class QtServices final : public ClipboardService,
+                         public MessageService,
+                         public FileDialogService,
+                         public SettingsService,
+                         public SystemService {
+public:
+    QtServices();
+    ~QtServices() override;
+    QtServices(const QtServices&) = delete;
+    QtServices& operator=(const QtServices&) = delete;
+
+    Services services() { return Services{*this, *this, *this, *this, *this}; }
+    // The window over which message boxes and dialogs open.
+    void setDialogParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<QString> text() override;
+    void setText(const QString& text) override;
+
+    void information(const QString& text) override;
+    void warning(const QString& text) override;
+    MessageAnswer okCancel(const QString& text) override;
+    MessageAnswer yesNo(const QString& text) override;
+    void beep() override;
+
+    // `filter` is a dialog filter such as "Courbes (*.tjc)".
+    std::optional<QString> openFile(const QString& filter) override;
+    std::optional<QString> saveFile(const QString& filter) override;
+    std::optional<QString> openPicture() override;
+
+    bool exists() const override;
+    QString value(const QString& section, const QString& key, const QString& fallback) const override;
+    void setValue(const QString& section, const QString& key, const QString& value) override;
+
+    QString todayShort() const override;
+    QChar decimalSeparator() const override;
+    QString exeFolder() const override;
+
+private:
+    QString settingsPath() const;
+    QSettings& settings() const;
+
+    QPointer<QWidget> parent_;
+    mutable std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace trajecta

@@ -1,0 +1,57 @@
+#include "gui/WorkArea.h"
+
+#include "app/Session.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace trajecta {
+
+WorkArea::WorkArea(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+    setObjectName(QStringLiteral("ImgDessin"));
+    setMouseTracking(true); // moves without a button drive the hover marks
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void WorkArea::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.fillRect(event->rect(), palette().window());
+    p.drawImage(QPoint(0, 0), session_.workPicture());
+}
+
+void WorkArea::deliver(MouseAction action, const QPoint& pos, bool leftButton) {
+    MouseEvent e;
+    e.action = action;
+    e.x = pos.x();
+    e.y = pos.y();
+    e.leftButton = leftButton;
+    session_.controls().userMouse(objectName(), e);
+    update();
+    if (afterInput) afterInput();
+}
+
+void WorkArea::mousePressEvent(QMouseEvent* event) {
+    const bool left = event->button() == Qt::LeftButton;
+    if (left) leftPressed_ = true;
+    deliver(MouseAction::Down, event->position().toPoint(), left);
+}
+
+// A second press in quick succession is a press like any other.
+void WorkArea::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void WorkArea::mouseMoveEvent(QMouseEvent* event) {
+    deliver(MouseAction::Move, event->position().toPoint(),
+            (event->buttons() & Qt::LeftButton) != 0);
+}
+
+void WorkArea::mouseReleaseEvent(QMouseEvent* event) {
+    const bool left = event->button() == Qt::LeftButton;
+    const QPoint pos = event->position().toPoint();
+    deliver(MouseAction::Up, pos, left);
+    if (left && leftPressed_) {
+        leftPressed_ = false;
+        if (rect().contains(pos)) deliver(MouseAction::Click, pos, true);
+    }
+}
+
+} // namespace trajecta

@@ -1,0 +1,188 @@
+#include "gui/MainWindow.h"
+
+#include "support/FakeServices.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSlider>
+#include <gtest/gtest.h>
+
+namespace trajecta {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    FakeServices fakes;
+    KeyPointsBezier window{fakes.services()};
+    Controls& controls = window.session().controls();
+    QStringList events;
+
+    void SetUp() override {
+        window.resize(1200, 800);
+        window.show();
+    }
+
+    template <typename T = QWidget>
+    T* widget(const QString& name) {
+        T* w = window.findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+
+    // A left press at `pressAt` of `pressOn`, released at `releaseAt` (global
+    // position) over `releaseOn`.
+    static void pressAndRelease(QWidget* pressOn, QPoint pressAt, QWidget* releaseOn, QPoint releaseAt) {
+        QMouseEvent press(QEvent::MouseButtonPress, pressAt, pressOn->mapToGlobal(pressAt), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pressOn, &press);
+        const QPoint local = releaseOn->mapFromGlobal(releaseAt);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, releaseAt, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(releaseOn, &release);
+    }
+
+    void record(const QString& name) {
+        controls.onMouseDown(name, [this, name] { events << name + " down"; });
+        controls.onMouseUp(name, [this, name] { events << name + " up"; });
+        controls.onClick(name, [this, name] { events << name + " click"; });
+    }
+};
+
+TEST_F(MainWindowTest, EveryControlHasExactlyOneWidgetOrAction) {
+    for (const QString& name : controls.names()) {
+        const auto found = window.findChildren<QObject*>(name);
+        EXPECT_EQ(found.size(), 1) << name.toStdString();
+        if (controls.get(name).kind == ControlKind::MenuItem && !found.isEmpty()) {
+            EXPECT_TRUE(qobject_cast<QAction*>(found[0]) || qobject_cast<QMenu*>(found[0])) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(widget<QMenu>("Fichier")->title(), QStringLiteral("Fichier"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral(" Trajecta"));
+}
+
+TEST_F(MainWindowTest, PressAndReleaseOnALabelGiveDownUpThenClick) {
+    controls.show("PnlCoordSouris");
+    record("LblCoordSouris");
+    QLabel* label = widget<QLabel>("LblCoordSouris");
+    const QPoint inside(2, 2);
+    pressAndRelease(label, inside, label, label->mapToGlobal(inside));
+    EXPECT_EQ(events, QStringList({"LblCoordSouris down", "LblCoordSouris up", "LblCoordSouris click"}));
+
+    events.clear();
+    pressAndRelease(label, inside, label, label->mapToGlobal(QPoint(-50, -50)));
+    EXPECT_EQ(events, QStringList({"LblCoordSouris down", "LblCoordSouris up"})) << "released outside: no click";
+
+    events.clear();
+    controls.setEnabled("LblCoordSouris", false);
+    pressAndRelease(label, inside, label, label->mapToGlobal(inside));
+    EXPECT_TRUE(events.isEmpty()) << "a disabled label takes no click";
+}
+
+TEST_F(MainWindowTest, TheReleaseReachesTheImageThatTookThePressEvenWhenThePressHidIt) {
+    const QString raised = "ImgChargeObjetPte_Haut";
+    record(raised);
+    controls.onMouseDown(raised, [&] {
+        events << "down";
+        controls.hide(raised);
+    });
+    controls.onMouseUp(raised, [&] {
+        events << "up";
+        controls.show(raised);
+    });
+    QWidget* top = widget(raised);
+    QWidget* below = widget("ImgChargeObjetPte_Bas");
+    ASSERT_EQ(top->geometry(), below->geometry()) << "the raised picture lies over its pressed twin";
+    const QPoint centre = top->rect().center();
+    pressAndRelease(top, centre, below, top->mapToGlobal(centre));
+    EXPECT_EQ(events, QStringList({"down", "up", raised + " click"}));
+    EXPECT_FALSE(top->isHidden());
+}
+
+TEST_F(MainWindowTest, ModelChangesReachTheWidgets) {
+    controls.setCaption("LbCreation", "Nouvelle");
+    EXPECT_EQ(widget<QLabel>("LbCreation")->text(), "Nouvelle");
+    controls.setCaption("LblRetourPoints", "a\rb");
+    EXPECT_EQ(widget<QLabel>("LblRetourPoints")->text(), "a\nb");
+
+    controls.show("RdgChoixEcran");
+    EXPECT_TRUE(widget("RdgChoixEcran")->isVisible());
+    controls.hide("RdgChoixEcran");
+    EXPECT_FALSE(widget("RdgChoixEcran")->isVisible());
+
+    controls.setItemIndex("RdgChoixEcran", 3);
+    const auto radios = widget("RdgChoixEcran")->findChildren<QRadioButton*>();
+    ASSERT_EQ(radios.size(), 5);
+    EXPECT_TRUE(radios[3]->isChecked());
+    EXPECT_EQ(radios[3]->text(), "4/3");
+
+    controls.setChecked("ChBx3", true);
+    EXPECT_TRUE(widget<QCheckBox>("ChBx3")->isChecked());
+    controls.setMax("TbrQPoints", 40);
+    controls.setPosition("TbrQPoints", 33);
+    EXPECT_EQ(widget<QSlider>("TbrQPoints")->maximum(), 40);
+    EXPECT_EQ(widget<QSlider>("TbrQPoints")->value(), 33);
+    controls.setEnabled("ChBx3", false);
+    EXPECT_FALSE(widget("ChBx3")->isEnabled());
+
+    controls.setCaption("English", "English");
+    controls.setChecked("English", true);
+    auto* english = widget<QAction>("English");
+    EXPECT_EQ(english->text(), "English");
+    EXPECT_TRUE(english->isChecked());
+}
+
+TEST_F(MainWindowTest, UserInputGoesToTheModelAndARefusalLeavesNoTrace) {
+    controls.show("RdgChoixEcran");
+    int clicks = 0;
+    controls.onClick("RdgChoixEcran", [&] { ++clicks; });
+    widget("RdgChoixEcran")->findChildren<QRadioButton*>()[2]->click();
+    EXPECT_EQ(controls.itemIndex("RdgChoixEcran"), 2);
+    EXPECT_EQ(clicks, 1);
+
+    // A handler that undoes the tick: the box shows what the model holds.
+    controls.show("PnlDockFondOrg");
+    controls.onClick("ChBxFermerCourbe", [&] { controls.setChecked("ChBxFermerCourbe", false); });
+    widget<QCheckBox>("ChBxFermerCourbe")->click();
+    EXPECT_FALSE(controls.checked("ChBxFermerCourbe"));
+    EXPECT_FALSE(widget<QCheckBox>("ChBxFermerCourbe")->isChecked());
+
+    // A menu item the model does not tick stays unticked.
+    QStringList menu;
+    controls.onClick("English", [&] { menu << "English"; });
+    widget<QAction>("English")->trigger();
+    EXPECT_EQ(menu, QStringList{"English"});
+    EXPECT_FALSE(widget<QAction>("English")->isChecked());
+}
+
+TEST_F(MainWindowTest, TheWorkAreaDeliversPixelPositionsAndAClickAfterEachPressRelease) {
+    std::vector<MouseEvent> seen;
+    controls.onMouse("ImgDessin", [&](const MouseEvent& e) { seen.push_back(e); });
+    controls.setGeometry("ImgDessin", 0, 0, 300, 200);
+    controls.show("ImgDessin");
+    QWidget* work = widget("ImgDessin");
+    EXPECT_EQ(work->size(), QSize(300, 200));
+    pressAndRelease(work, QPoint(10, 20), work, work->mapToGlobal(QPoint(12, 21)));
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].action, MouseAction::Down);
+    EXPECT_EQ(QPoint(seen[0].x, seen[0].y), QPoint(10, 20));
+    EXPECT_EQ(seen[1].action, MouseAction::Up);
+    EXPECT_EQ(seen[2].action, MouseAction::Click);
+    EXPECT_EQ(QPoint(seen[2].x, seen[2].y), QPoint(12, 21));
+}
+
+TEST_F(MainWindowTest, TheClientSizeReachesTheSession) {
+    window.resize(1000, 700);
+    QCoreApplication::processEvents();
+    const QWidget* client = window.centralWidget();
+    EXPECT_EQ(window.session().document().shell.clientWidth, client->width());
+    EXPECT_EQ(window.session().document().shell.clientHeight, client->height());
+}
+
+} // namespace
+} // namespace trajecta
