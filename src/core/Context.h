@@ -44,6 +44,7 @@ struct CurveHooks {
     std::function<void()> resetParameterCount;   // recorded parameter changes back to 0
     std::function<void()> resetPhotoOptions;
     std::function<void()> showCurveFileLoading;  // PnlChargerFichier when a file may be loaded
+    std::function<void()> workAreaResized;       // the photo pictures follow the new work-area size
 };
 
 template <typename F, typename... Args>

@@ -6,12 +6,37 @@ namespace trajecta {
 
 class CurveView;
 
-// Mouse editing of the control points in the work area.
+// Mouse editing of the control points in the work area: the coordinate
+// display, hovering, dragging with the rules that keep aligned tangents
+// aligned, the tangent actions and bringing stray points back into view.
 class Editor {
 public:
     Editor(Context& ctx, CurveHooks& hooks, CurveView& view);
 
+    // The mouse position relative to the coordinate origin, in pixels and in
+    // percent of the half reference size (LblCoordSouris, LblCoordPourCent).
+    void showCoordinates(int x, int y);
+    // A mouse move outside frame editing: hover, the marking position or a drag.
+    void mouseMove(int x, int y);
+    // The lowest control point whose 16-pixel box holds (x, y), or -1.
+    int pointAt(int x, int y) const;
+    void beginDrag(int x, int y);
+    void dragTo(int x, int y);
+    void endDrag();
+    // The handle lines of point `index` while it is dragged.
+    void drawDragTangents(int index);
+    // Handler of RdgActionsTangentes.
+    void setTangentAction();
+    // LblRetourPoints: moves every point outside the work area back 4 pixels inside.
+    void bringPointsBack();
+    // The coordinate display measures from the work-area centre over its size.
+    void resetCoordinateReference();
+
 private:
+    void hover(int x, int y);
+    void moveAlignedDrag(int a, int x, int y);
+    void objectTextAfterEdit();
+
     Context& ctx_;
     CurveHooks& hooks_;
     CurveView& view_;

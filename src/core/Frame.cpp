@@ -1,5 +1,325 @@
 #include "core/Frame.h"
 
+#include "core/CurveView.h"
+#include "core/Layout.h"
+#include "platform/Numbers.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
 namespace trajecta {
-Frame::Frame(Context& ctx, CurveHooks& hooks, CurveView& view) : ctx_(ctx), hooks_(hooks), view_(view) {}
+
+namespace {
+
+constexpr std::uint32_t frameColour = 0x00FF00; // lime
+constexpr int nearDistance = 8;                 // a corner is hit strictly closer than this
+constexpr int minFrameSide = 10;
+
+bool near(int a, int b) { return std::abs(a - b) < nearDistance; }
+
+// v rounded to the nearest integer, ties to even, computed in extended
+// precision from the single-precision ratio.
+int nearest(Extended v) { return roundEven(v); }
+
+CursorShape cursorForZone(int zone) {
+    switch (zone) {
+    case 1:
+    case 4: return CursorShape::SizeFDiag;
+    case 2:
+    case 3: return CursorShape::SizeBDiag;
+    case 5: return CursorShape::SizeAll;
+    default: return CursorShape::Arrow;
+    }
+}
+
+} // namespace
+
+Frame::Frame(Context& ctx, CurveHooks& hooks, CurveView& view) : ctx_(ctx), hooks_(hooks), view_(view) {
+    ctx_.controls.onClick("LblCadre", [this] { startFrame(); });
+    ctx_.controls.onClick("LblEffacerCadre", [this] { eraseFrame(); });
+    ctx_.controls.onClick("RdgCadreOuPoints", [this] { chooseFrameOrPoints(); });
+}
+
+bool Frame::editing() const { return ctx_.doc.frame.frameDrawing || ctx_.doc.frame.frameAdjusting; }
+
+void Frame::switchOff() {
+    FrameState& f = ctx_.doc.frame;
+    f.frameDrawing = false;
+    f.frameAdjusting = false;
+    f.frameDragging = false;
+    f.frameZone = 0;
+    drawingPressed_ = false;
+}
+
+void Frame::startFrame() {
+    Controls& c = ctx_.controls;
+    ctx_.doc.frame.frameDrawing = true;
+    c.setItemIndex("RdgModeAff", 3);
+    c.setChecked("ChbxAffichePc", false);
+    for (const char* name : {"PnlVoir", "RdgActionsTangentes", "PnlRetourPC", "ChBxFermerCourbe", "PnlCadre"})
+        c.hide(name);
+    setStepMessage(ctx_, 4);
+    ctx_.doc.display.highlightSelected = false;
+    view_.redrawCurve();
+}
+
+void Frame::chooseFrameOrPoints() {
+    Controls& c = ctx_.controls;
+    FrameState& f = ctx_.doc.frame;
+    const bool onFrame = c.itemIndex("RdgCadreOuPoints") == 0;
+    const auto pointControls = {"PnlVoir", "RdgActionsTangentes", "PnlRetourPC", "ChBxFermerCourbe"};
+    if (onFrame) {
+        c.setItemIndex("RdgModeAff", 3);
+        c.setChecked("ChbxAffichePc", false);
+        for (const char* name : pointControls) c.hide(name);
+        c.hide("PnlCadre");
+        setStepMessage(ctx_, 4);
+        ctx_.doc.display.highlightSelected = false;
+        view_.redrawCurve();
+        f.frameAdjusting = f.framePresent;
+        f.frameDragging = false;
+    } else {
+        f.frameAdjusting = false;
+        f.frameDrawing = false;
+        c.setItemIndex("RdgModeAff", 0);
+        c.setChecked("ChbxAffichePc", true);
+        for (const char* name : pointControls) c.show(name);
+        ctx_.doc.display.highlightSelected = true;
+        view_.redrawCurve();
+        c.hide("PnlCadre");
+        c.show("PnlEffacerCadre");
+        setStepMessage(ctx_, 3);
+        c.setCursor("ImgDessin", CursorShape::Arrow);
+    }
+}
+
+void Frame::eraseFrame() {
+    FrameState& f = ctx_.doc.frame;
+    if (!f.framePresent) return;
+    Controls& c = ctx_.controls;
+    toggleFrame();
+    f.framePresent = false;
+    switchOff();
+    c.hide("PnlEffacerCadre");
+    c.show("PnlCadre");
+    c.hide("RdgCadreOuPoints");
+    for (const char* name : {"ChBxFermerCourbe", "RdgFond", "PnlVoir", "RdgActionsTangentes", "PnlRetourPC"})
+        c.show(name);
+    c.show("ChbxAffichePc");
+    c.setChecked("ChbxAffichePc", true);
+    c.setCursor("ImgDessin", CursorShape::Arrow);
+    const WorkflowState& w = ctx_.doc.workflow;
+    ctx_.doc.editor.workOrigin = QPoint(w.workWidth / 2, w.workHeight / 2);
+    ctx_.doc.editor.workReference = QPoint(w.workWidth, w.workHeight);
+    view_.sampleCurve();
+    view_.redrawCurve();
+    if (w.objectTextBuilt) call(hooks_.refreshObjectText);
+    setStepMessage(ctx_, 3);
+    ctx_.doc.display.highlightSelected = true;
+}
+
+int Frame::zoneAt(int x, int y) const {
+    const FrameRect& r = ctx_.doc.frame.frameRect;
+    if (near(x, r.left) && near(y, r.top)) return 1;
+    if (near(x, r.right) && near(y, r.top)) return 2;
+    if (near(x, r.left) && near(y, r.bottom)) return 3;
+    if (near(x, r.right) && near(y, r.bottom)) return 4;
+    if (r.left < x && x < r.right && r.top < y && y < r.bottom) return 5;
+    return 0;
+}
+
+void Frame::frameMouseDown(int x, int y) {
+    FrameState& f = ctx_.doc.frame;
+    if (f.frameDrawing) {
+        if (f.framePresent) {
+            toggleFrame();
+            f.framePresent = false;
+        }
+        f.frameRect.left = x;
+        f.frameRect.top = y;
+        f.frameLast = QPoint(x, y);
+        drawingPressed_ = true;
+    } else if (f.frameAdjusting) {
+        // The zone under the press, as the last hover over this spot found it.
+        f.frameZone = zoneAt(x, y);
+        f.frameDragging = true;
+        f.frameLast = QPoint(x, y);
+    }
+}
+
+void Frame::frameMouseMove(int x, int y, bool leftButton) {
+    FrameState& f = ctx_.doc.frame;
+    if (f.frameDrawing) {
+        if (drawingPressed_ && leftButton) moveDrawing(y);
+    } else if (f.frameAdjusting) {
+        if (f.frameDragging) {
+            adjust(x, y);
+        } else {
+            f.frameZone = zoneAt(x, y);
+            ctx_.controls.setCursor("ImgDessin", cursorForZone(f.frameZone));
+        }
+    }
+}
+
+void Frame::frameMouseUp() {
+    FrameState& f = ctx_.doc.frame;
+    if (f.frameDrawing) {
+        if (drawingPressed_) releaseDrawing();
+        drawingPressed_ = false;
+    } else if (f.frameAdjusting && f.frameDragging) {
+        FrameRect& r = f.frameRect;
+        if (r.right < r.left) std::swap(r.left, r.right);
+        if (r.bottom < r.top) std::swap(r.top, r.bottom);
+        ctx_.doc.workflow.geometryEdited = true;
+        refreshObjectText();
+    }
+    f.frameDragging = false;
+}
+
+void Frame::moveDrawing(int y) {
+    FrameState& f = ctx_.doc.frame;
+    const WorkflowState& w = ctx_.doc.workflow;
+    const Extended ratio = w.aspectRatio;
+    const int left = f.frameRect.left;
+    const int top = f.frameRect.top;
+    toggleRect(left, top, f.frameLast.x(), f.frameLast.y());
+    // The height decides and the width follows the screen format.
+    int ny = std::clamp(y, 0, w.workHeight);
+    int nx = left + nearest((ny - top) * ratio);
+    if (nx < 0) {
+        nx = 0;
+        ny = top + nearest((0 - left) / ratio);
+    } else if (nx > w.workWidth) {
+        nx = w.workWidth;
+        ny = top + nearest((w.workWidth - left) / ratio);
+    }
+    f.frameLast = QPoint(nx, ny);
+    toggleRect(left, top, nx, ny);
+}
+
+void Frame::releaseDrawing() {
+    FrameState& f = ctx_.doc.frame;
+    FrameRect& r = f.frameRect;
+    r.right = f.frameLast.x();
+    r.bottom = f.frameLast.y();
+    if (r.left > r.right) std::swap(r.left, r.right);
+    if (r.top > r.bottom) std::swap(r.top, r.bottom);
+    if (r.right - r.left < minFrameSide || r.bottom - r.top < minFrameSide) {
+        f.framePresent = false;
+        toggleFrame();
+        return;
+    }
+    f.framePresent = true;
+    Controls& c = ctx_.controls;
+    c.show("PnlEffacerCadre");
+    f.frameAdjusting = true;
+    f.frameDrawing = false;
+    c.show("RdgCadreOuPoints");
+    c.setItemIndex("RdgCadreOuPoints", 0);
+    refreshObjectText();
+}
+
+void Frame::adjust(int x, int y) {
+    FrameState& f = ctx_.doc.frame;
+    const WorkflowState& w = ctx_.doc.workflow;
+    const Extended ratio = w.aspectRatio;
+    FrameRect& r = f.frameRect;
+    toggleFrame();
+    const int ny = std::clamp(y, 0, w.workHeight);
+    switch (f.frameZone) {
+    case 1:
+        r.top = ny;
+        r.left = r.right - nearest((r.bottom - r.top) * ratio);
+        if (r.left < 0) {
+            r.left = 0;
+            r.top = r.bottom - nearest(r.right / ratio);
+        } else if (r.left > w.workWidth) {
+            r.left = w.workWidth;
+            r.top = r.bottom - nearest((r.right - w.workWidth) / ratio);
+        }
+        break;
+    case 2:
+        r.top = ny;
+        r.right = r.left + nearest((r.bottom - r.top) * ratio);
+        if (r.right < 0) {
+            r.right = 0;
+            r.top = r.bottom - nearest(-r.left / ratio);
+        } else if (r.right > w.workWidth) {
+            r.right = w.workWidth;
+            r.top = r.bottom - nearest((w.workWidth - r.left) / ratio);
+        }
+        break;
+    case 3:
+        r.bottom = ny;
+        r.left = r.right - nearest((r.bottom - r.top) * ratio);
+        if (r.left < 0) {
+            r.left = 0;
+            r.bottom = r.top + nearest(r.right / ratio);
+        } else if (r.left > w.workWidth) {
+            r.left = w.workWidth;
+            r.bottom = r.top + nearest((r.right - w.workWidth) / ratio);
+        }
+        break;
+    case 4:
+        r.bottom = ny;
+        r.right = r.left + nearest((r.bottom - r.top) * ratio);
+        if (r.right < 0) {
+            r.right = 0;
+            r.bottom = r.top + nearest(-r.left / ratio);
+        } else if (r.right > w.workWidth) {
+            r.right = w.workWidth;
+            r.bottom = r.top + nearest((w.workWidth - r.left) / ratio);
+        }
+        break;
+    case 5: {
+        const QPoint d = QPoint(x, y) - f.frameLast;
+        f.frameLast = QPoint(x, y);
+        r.left += d.x();
+        r.right += d.x();
+        r.top += d.y();
+        r.bottom += d.y();
+        int shift = 0;
+        if (r.left < 0) shift = -r.left;
+        else if (r.right > w.workWidth) shift = w.workWidth - r.right;
+        r.left += shift;
+        r.right += shift;
+        shift = 0;
+        if (r.top < 0) shift = -r.top;
+        else if (r.bottom > w.workHeight) shift = w.workHeight - r.bottom;
+        r.top += shift;
+        r.bottom += shift;
+        break;
+    }
+    default:
+        break;
+    }
+    toggleFrame();
+}
+
+void Frame::refreshObjectText() {
+    const WorkflowState& w = ctx_.doc.workflow;
+    if (w.objectTextBuilt && ctx_.doc.curve.sampleCount == w.savedSampleCount && w.timesValid)
+        call(hooks_.refreshObjectText);
+}
+
+void Frame::toggleFrame() {
+    const FrameRect& r = ctx_.doc.frame.frameRect;
+    toggleRect(r.left, r.top, r.right, r.bottom);
+}
+
+// The rectangle is drawn with its corners put in order, so that a rectangle
+// dragged up or to the left shows too and is removed by the same call.
+void Frame::toggleRect(int left, int top, int right, int bottom) {
+    Canvas& canvas = ctx_.canvas;
+    canvas.setPenColour(frameColour);
+    canvas.setPenWidth(1);
+    canvas.setPenDashed(true);
+    canvas.setPenMode(PenMode::Xor);
+    canvas.setBrushClear();
+    canvas.rectangle(std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom));
+    canvas.setPenDashed(false);
+    canvas.setPenMode(PenMode::Copy);
+}
+
 } // namespace trajecta

@@ -1,11 +1,62 @@
 #include "core/Workflow.h"
 
+#include "core/CurveView.h"
+#include "core/Editor.h"
+#include "core/Frame.h"
 #include "core/Layout.h"
+#include "core/Messages.h"
+#include "platform/Numbers.h"
+
+#include <algorithm>
+#include <array>
 
 namespace trajecta {
 
+namespace {
+
+// The screen formats of RdgChoixEcran, width over height in single precision.
+constexpr std::array<float, 5> formatRatios{16.0f / 9.0f, 1.6f, 1.5f, 4.0f / 3.0f, 1.25f};
+
+constexpr int singleWindowSideMargin = 221;
+constexpr int singleWindowBottomMargin = 234;
+constexpr int twoWindowBottomMargin = 30;
+constexpr int messageLineHeight = 30;
+// Below this a work area cannot hold a curve and its frame: the window is
+// refused as too small rather than producing an empty or negative picture.
+constexpr int minWorkSide = 50;
+constexpr int maxMarkedPoints = 49;
+
+constexpr std::uint32_t white = 0xFFFFFF;
+constexpr std::uint32_t red = 0x0000FF;
+constexpr std::uint32_t black = 0x000000;
+constexpr std::uint32_t plainColour = 0xE6FFFE;
+constexpr std::uint32_t gridMajor = 0xB0E0FF;
+constexpr std::uint32_t gridMinor = 0xF0F4FF;
+constexpr std::uint32_t gridAxes = 0x80B0D0;
+constexpr std::uint32_t messageColour = 0x00A800;
+
+// Mouse positions are limited far outside any screen, so that no later
+// arithmetic on a dragged point can overflow.
+constexpr int mouseLimit = 32767;
+
+const QString curveBlockHeader = QStringLiteral("=== Etape 2 et 3 ===");
+
+int usedPoints(const CurveGeometry& curve) { return std::clamp(curve.controlPointCount, 0, maxControlPoints); }
+
+} // namespace
+
 Workflow::Workflow(Context& ctx, CurveHooks& hooks, CurveView& view, Editor& editor, Frame& frame)
-    : ctx_(ctx), hooks_(hooks), view_(view), editor_(editor), frame_(frame) {}
+    : ctx_(ctx), hooks_(hooks), view_(view), editor_(editor), frame_(frame) {
+    Controls& c = ctx_.controls;
+    c.onClick("LbCreation", [this] { createCurve(); });
+    c.onClick("LblStopMarquage", [this] { stopMarking(); });
+    c.onClick("LblOKcourbe", [this] { finishCurve(); });
+    c.onClick("LblEtapeAvant", [this] { previousStep(); });
+    c.onClick("LblEtapeApres", [this] { nextStep(); });
+    c.onClick("LblRefairePoints", [this] { redoCurve(); });
+    c.onClick("LblRefaireTout", [this] { restartAll(); });
+    c.onClick("RdgFond", [this] { onBackgroundChosen(); });
+}
 
 void Workflow::returnToStart() {
     for (const QString& panel : mainWindowPanels()) ctx_.controls.hide(panel);
@@ -13,6 +64,559 @@ void Workflow::returnToStart() {
     ctx_.doc.workflow.currentStep = 0;
 }
 
-void Workflow::workAreaMouse(const MouseEvent&) {}
+void Workflow::createCurve() {
+    WorkflowState& w = ctx_.doc.workflow;
+    const int index = ctx_.controls.itemIndex("RdgChoixEcran");
+    if (w.stepDone[0] && index == w.workFormatIndex) {
+        ctx_.controls.setGeometry("PnMessages", 0, w.workHeight, w.workWidth, messageLineHeight);
+    } else if (!sizeWorkArea()) {
+        return;
+    }
+    enterMarkingStep();
+    ctx_.controls.setItemIndex("RdgVoir", NamedLists::names().indexOf("LbxListeKP"));
+    hideGroup(ctx_, MovableGroup::Display);
+}
+
+// Sizes the work area and its pictures for the chosen format. Returns false,
+// with a message and nothing changed, when the window leaves no usable area.
+bool Workflow::sizeWorkArea() {
+    WorkflowState& w = ctx_.doc.workflow;
+    const ShellState& shell = ctx_.doc.shell;
+    const int index = std::clamp(ctx_.controls.itemIndex("RdgChoixEcran"), 0, int(formatRatios.size()) - 1);
+    const float ratio = formatRatios[static_cast<size_t>(index)];
+    int width = shell.clientWidth - (shell.singleWindowLayout ? singleWindowSideMargin : 0);
+    int height = roundEven(Extended(width) / ratio);
+    const int margin = shell.singleWindowLayout ? singleWindowBottomMargin : twoWindowBottomMargin;
+    if (shell.clientHeight - height < margin) {
+        height = shell.clientHeight - margin;
+        width = roundEven(Extended(height) * ratio);
+    }
+    if (width < minWorkSide || height < minWorkSide) {
+        ctx_.services.messages.warning(Messages::workAreaTooSmall.in(ctx_.language()));
+        return false;
+    }
+    if (w.stepDone[0]) {
+        std::fill(w.stepDone.begin() + 1, w.stepDone.end(), false);
+        ctx_.doc.frame.framePresent = false;
+    }
+    w.workFormatIndex = index;
+    w.aspectRatio = ratio;
+    w.workWidth = width;
+    w.workHeight = height;
+    ctx_.controls.setGeometry("ImgDessin", 0, 0, width, height);
+    ctx_.controls.setGeometry("PnMessages", 0, height, width, messageLineHeight);
+
+    Pictures& pictures = ctx_.doc.pictures;
+    ctx_.canvas.flush();
+    pictures.work = QImage(width, height, QImage::Format_RGB32);
+    pictures.plain = QImage(width, height, QImage::Format_RGB32);
+    pictures.plain.fill(colourFromBgr(plainColour));
+    drawGrid();
+    call(hooks_.workAreaResized);
+    ctx_.canvas.drawImage(0, 0, pictures.grid);
+    editor_.resetCoordinateReference();
+    w.stepDone[0] = true;
+    return true;
+}
+
+// A line every 5 pixels from the centre outward, every fifth one stronger,
+// and the two axes through the centre.
+void Workflow::drawGrid() {
+    const int width = ctx_.doc.workflow.workWidth;
+    const int height = ctx_.doc.workflow.workHeight;
+    QImage& grid = ctx_.doc.pictures.grid;
+    grid = QImage(width, height, QImage::Format_RGB32);
+    grid.fill(colourFromBgr(white));
+    Canvas canvas(grid);
+    canvas.setPenWidth(1);
+    const int cx = width / 2;
+    const int cy = height / 2;
+    for (int i = 1; i <= width / 10; ++i) {
+        canvas.setPenColour(i % 5 == 0 ? gridMajor : gridMinor);
+        canvas.line(cx + 5 * i, 0, cx + 5 * i, height - 1);
+        canvas.line(cx - 5 * i, 0, cx - 5 * i, height - 1);
+    }
+    for (int j = 1; j <= height / 10; ++j) {
+        canvas.setPenColour(j % 5 == 0 ? gridMajor : gridMinor);
+        canvas.line(0, cy + 5 * j, width - 1, cy + 5 * j);
+        canvas.line(0, cy - 5 * j, width - 1, cy - 5 * j);
+    }
+    canvas.setPenColour(gridAxes);
+    canvas.line(cx, 0, cx, height - 1);
+    canvas.line(0, cy, width - 1, cy);
+    canvas.flush();
+}
+
+void Workflow::drawChosenBackground() {
+    const Pictures& pictures = ctx_.doc.pictures;
+    const QImage* chosen = &pictures.grid;
+    switch (ctx_.controls.itemIndex("RdgFond")) {
+    case 1: chosen = &pictures.plain; break;
+    case 2: chosen = &pictures.photo; break;
+    case 3: chosen = &pictures.processed; break;
+    default: break;
+    }
+    if (chosen->isNull()) chosen = &pictures.grid;
+    if (!chosen->isNull()) ctx_.canvas.drawImage(0, 0, *chosen);
+}
+
+// While marking: the complete parts as a curve, and the points after the last
+// complete part as red discs.
+void Workflow::drawMarkedPoints() {
+    CurveGeometry& curve = ctx_.doc.curve;
+    const int count = usedPoints(curve);
+    drawChosenBackground();
+    int firstLoose = 0;
+    if (ctx_.doc.workflow.curveExists && count > 3) {
+        firstLoose = count - (count - 1) % 3;
+        curve.controlPointCount = firstLoose;
+        view_.redrawCurve();
+        curve.controlPointCount = count;
+    }
+    Canvas& canvas = ctx_.canvas;
+    canvas.setPenColour(black);
+    canvas.setPenWidth(1);
+    canvas.setPenDashed(false);
+    canvas.setPenMode(PenMode::Copy);
+    canvas.setBrushSolid(red);
+    for (int i = firstLoose; i < count; ++i) {
+        const QPoint& p = curve.controlPoints[i];
+        canvas.ellipse(p.x() - 5, p.y() - 5, p.x() + 5, p.y() + 5);
+    }
+}
+
+void Workflow::onBackgroundChosen() {
+    const WorkflowState& w = ctx_.doc.workflow;
+    if (w.markingActive) drawMarkedPoints();
+    else if (w.curveExists) view_.redrawCurve();
+    if (w.currentStep == 4 || w.currentStep == 5) call(hooks_.redrawKeypointMarkers);
+}
+
+void Workflow::enterMarkingStep() {
+    Controls& c = ctx_.controls;
+    CurveDocument& doc = ctx_.doc;
+    WorkflowState& w = doc.workflow;
+    w.currentStep = 2;
+    setStepMessage(ctx_, 2);
+    for (const char* name : {"RdgChoixEcran", "PnCreation", "PnlCadre", "PnlRefairePoints", "RdgCadreOuPoints",
+                             "PnlTransfertEtRetour", "PnlTransfertSeul", "Pnl_nouvel_objet", "PnlChargerFichier",
+                             "ChBxFermerCourbe", "RdgModeAff", "RdgActionsTangentes", "RdgTangentes", "PnlRetourPC",
+                             "PnlVoir", "PnlOKcourbe", "PnlEffacerCadre"})
+        c.hide(name);
+    hideGroup(ctx_, MovableGroup::PointsOnCurve);
+    for (const char* name : {"ImgDessin", "PnRefaire", "PnlCoordSouris", "RdgFond", "GbxAffichage", "PnlFond",
+                             "PnlStopMarquage", "PnlAide"})
+        c.show(name);
+    for (MovableGroup g : {MovableGroup::StepButtons, MovableGroup::Display, MovableGroup::Background,
+                           MovableGroup::Help, MovableGroup::Completion})
+        showGroup(ctx_, g);
+    c.setChecked("ChbxAffichePc", true);
+    c.setItemIndex("RdgActionsTangentes", 0);
+
+    frame_.switchOff();
+    doc.display.highlightSelected = true;
+    w.markingActive = true;
+
+    if (w.stepDone[1]) {
+        drawMarkedPoints();
+    } else {
+        w.curveExists = false;
+        doc.curve.controlPointCount = 0;
+        doc.curve.partCount = 0;
+        drawChosenBackground();
+    }
+    c.setItemIndex("RdgModeAff", 1);
+    c.setChecked("ChbxAffichePc", true);
+    c.setItemIndex("RdgTangentes", 2);
+
+    const ControlState& format = c.get("RdgChoixEcran");
+    QStringList& record = doc.lists.LbxCollecter;
+    record.clear();
+    record << QStringLiteral("Fait le ") + ctx_.services.system.todayShort() << QStringLiteral("-----")
+           << QStringLiteral("=== Etape 1 ===")
+           << QStringLiteral("format : ") + format.items.value(format.itemIndex)
+           << QStringLiteral("taille : /%1x%2\\").arg(w.workWidth).arg(w.workHeight) << QStringLiteral("-----");
+    w.stepDone[1] = true;
+}
+
+void Workflow::addControlPoint(QPoint position) {
+    CurveDocument& doc = ctx_.doc;
+    CurveGeometry& curve = doc.curve;
+    WorkflowState& w = doc.workflow;
+    if (!w.markingActive) return;
+    // Back in step 2 with 16 parts already: no further point fits.
+    if (curve.partCount >= maxParts || curve.controlPointCount >= maxMarkedPoints) {
+        ctx_.services.messages.information(Messages::maxParts.in(ctx_.language()));
+        stopMarking();
+        return;
+    }
+    const int index = std::max(curve.controlPointCount, 0);
+    curve.controlPoints[index] = position;
+    curve.pointStates[index] = InnerAnchor;
+    Canvas& canvas = ctx_.canvas;
+    canvas.setPenColour(black);
+    canvas.setPenWidth(1);
+    canvas.setPenDashed(false);
+    canvas.setPenMode(PenMode::Copy);
+    canvas.setBrushSolid(red);
+    canvas.ellipse(position.x() - 5, position.y() - 5, position.x() + 5, position.y() + 5);
+    curve.controlPointCount = index + 1;
+
+    const int count = curve.controlPointCount;
+    if (count == 4 || (count > 4 && (count - 4) % 3 == 0)) {
+        ++curve.partCount;
+        curve.partSampleCounts[curve.partCount - 1] = curve.defaultPartSamples;
+        int sum = 0;
+        for (int p = 0; p < curve.partCount; ++p) sum += curve.partSampleCounts[p];
+        curve.sampleCount = 1 + sum;
+        w.timesValid = false;
+        if (!w.curveExists) w.curveExists = true;
+        else curve.allPartsSelected = false;
+        // The codes come first, so the new part is drawn with its own marks.
+        assignStates();
+        view_.redrawCurve();
+        if (curve.partCount >= maxParts) {
+            ctx_.services.messages.information(Messages::maxParts.in(ctx_.language()));
+            stopMarking();
+        }
+    }
+}
+
+void Workflow::assignStates() {
+    CurveGeometry& curve = ctx_.doc.curve;
+    if (!ctx_.doc.workflow.curveExists) return;
+    const int n = usedPoints(curve);
+    auto& s = curve.pointStates;
+    if (n > 0) s[0] = FirstPoint;
+    if (n > 1) s[1] = FirstHandle;
+    if (n > 2) s[2] = SecondHandle;
+    if (n > 3) s[3] = n == 4 ? LastPoint : InnerAnchor;
+    static constexpr std::array<int, 3> cycle{FirstHandle, SecondHandle, InnerAnchor};
+    for (int i = 4; i <= n - 2; ++i) s[i] = cycle[static_cast<size_t>((i - 4) % 3)];
+    if (n > 4) s[n - 1] = LastPoint;
+}
+
+void Workflow::stopMarking() {
+    Controls& c = ctx_.controls;
+    CurveDocument& doc = ctx_.doc;
+    CurveGeometry& curve = doc.curve;
+    WorkflowState& w = doc.workflow;
+    if (curve.controlPointCount < 4) {
+        ctx_.services.messages.information(Messages::tooFewPoints.in(ctx_.language()));
+        return;
+    }
+    const int loose = (curve.controlPointCount - 1) % 3;
+    if (loose > 0) {
+        curve.controlPointCount -= loose;
+        view_.redrawCurve();
+    }
+    for (int k = 1; k <= maxParts; ++k) {
+        const QString box = QStringLiteral("ChBx%1").arg(k);
+        c.setVisible(box, k <= curve.partCount);
+        if (k <= curve.partCount) c.setChecked(box, false);
+    }
+    c.show("PnlPartiesBz");
+    c.setVisible("PnlTout", curve.partCount > 1);
+    c.setVisible("PnlRien", curve.partCount > 1);
+
+    w.markingActive = false;
+    doc.editor.dragging = false;
+    if (!w.stepDone[1]) assignStates();
+    showStep3Controls(false);
+    w.curveExists = true;
+    w.currentStep = 3;
+    setStepMessage(ctx_, 3);
+
+    if (w.stepDone[2] && !w.timesValid) {
+        c.setCaption("LblNombrePoints",
+                     QStringLiteral("Avant : %1  et : %2").arg(w.savedSampleCount).arg(curve.sampleCount));
+        fitTimesTable();
+        w.timesValid = true;
+        view_.redrawCurve();
+    } else {
+        // A freshly marked curve starts with every tangent aligned.
+        c.setChecked("ChBxFermerCourbe", false);
+        c.setItemIndex("RdgActionsTangentes", 2);
+        c.setItemIndex("RdgActionsTangentes", 0);
+    }
+}
+
+// The controls of step 3, on stopping the marking and on coming back from step 4.
+void Workflow::showStep3Controls(bool tangentActionsAlways) {
+    Controls& c = ctx_.controls;
+    const CurveDocument& doc = ctx_.doc;
+    for (MovableGroup g : {MovableGroup::PointsOnCurve, MovableGroup::Display, MovableGroup::Background,
+                           MovableGroup::Help, MovableGroup::Completion})
+        showGroup(ctx_, g);
+    for (const char* name : {"GbxAffichage", "PnlFond", "PnlVoir", "ChBxFermerCourbe", "PnlRetourPC", "RdgModeAff",
+                             "PnlRefairePoints", "PnlAide", "PnlOKcourbe", "RdgTangentes"})
+        c.show(name);
+    c.setItemIndex("RdgModeAff", 1);
+    c.setItemIndex("RdgTangentes", 2);
+    c.setChecked("ChbxAffichePc", true);
+    c.setVisible("RdgActionsTangentes", tangentActionsAlways || doc.curve.controlPointCount >= 5);
+    c.hide("PnlStopMarquage");
+    c.setCaption("LblTotalPts", QString::number(doc.curve.sampleCount));
+    if (doc.frame.framePresent) {
+        c.show("RdgCadreOuPoints");
+        c.setItemIndex("RdgCadreOuPoints", 1);
+        c.hide("PnlCadre");
+        c.show("PnlEffacerCadre");
+    } else {
+        c.hide("RdgCadreOuPoints");
+        c.hide("PnlEffacerCadre");
+        c.show("PnlCadre");
+    }
+}
+
+// The keypoint time table follows a changed sample count: new rows repeat the
+// last row that existed for the count the times were built for.
+void Workflow::fitTimesTable() {
+    std::vector<KeypointTime>& times = ctx_.doc.timing.keypointTimes;
+    const int wanted = std::max(ctx_.doc.curve.sampleCount, 0);
+    const int oldSize = static_cast<int>(times.size());
+    const int kept = std::clamp(ctx_.doc.workflow.savedSampleCount, 0, oldSize);
+    const KeypointTime fill = kept > 0 ? times[static_cast<size_t>(kept - 1)] : KeypointTime{};
+    times.resize(static_cast<size_t>(wanted));
+    for (int i = kept; i < wanted; ++i) times[static_cast<size_t>(i)] = fill;
+}
+
+void Workflow::finishCurve() {
+    CurveDocument& doc = ctx_.doc;
+    WorkflowState& w = doc.workflow;
+    if (!w.curveExists || doc.curve.partCount < 1) return;
+    bool rebuild = true;
+    if (w.stepDone[2]) {
+        rebuild = false;
+        if (doc.curve.sampleCount != w.savedSampleCount && w.timesValid) {
+            const int lang = ctx_.language();
+            const QString text =
+                Messages::curveHad.in(lang) + QString::number(w.savedSampleCount) + Messages::curveHadRest.in(lang);
+            if (ctx_.services.messages.okCancel(text) == MessageAnswer::Cancel) return;
+            rebuild = true;
+            w.objectTextBuilt = false;
+            std::fill(w.stepDone.begin() + 2, w.stepDone.end(), false);
+        }
+    }
+    view_.changeSampleCount();
+    frame_.switchOff();
+    writeCurveRecord();
+    if (rebuild) doc.lists.LbxColTemps = QStringList{QStringLiteral("=== Etape 4 le temps ===")};
+    ctx_.controls.setChecked("ChbxAffichePc", false);
+    doc.display.highlightSelected = false;
+    if (rebuild) {
+        call(hooks_.initialiseTimes);
+    } else {
+        // Times kept for a curve whose count changed while they were valid
+        // must still have one row per sample point.
+        if (static_cast<int>(doc.timing.keypointTimes.size()) != doc.curve.sampleCount && !doc.timing.keypointTimes.empty())
+            fitTimesTable();
+        call(hooks_.keepTimes);
+    }
+    call(hooks_.buildTangentTable);
+    call(hooks_.updateAngleOffsets);
+    enterTimeStep();
+    if (hooks_.totalTimeText) ctx_.controls.setCaption("LblTempsTotalVue", hooks_.totalTimeText());
+    w.stepDone[2] = true;
+    for (MovableGroup g : {MovableGroup::Completion, MovableGroup::Display, MovableGroup::Extras}) hideGroup(ctx_, g);
+}
+
+// The "=== Etape 2 et 3 ===" block of the curve record: every control point,
+// the frame, every part and the closed flag.
+void Workflow::writeCurveRecord() {
+    const CurveDocument& doc = ctx_.doc;
+    const CurveGeometry& curve = doc.curve;
+    const WorkflowState& w = doc.workflow;
+    QStringList& record = ctx_.doc.lists.LbxCollecter;
+    const qsizetype old = record.indexOf(curveBlockHeader, 1);
+    if (old > 0) record.erase(record.begin() + old, record.end());
+
+    const QChar sep = ctx_.services.system.decimalSeparator();
+    auto percent = [&](int v, int size) {
+        return formatFixed(static_cast<double>(Extended(v) / size * 100), 5, sep);
+    };
+    record << curveBlockHeader << QStringLiteral("parties= /%1\\").arg(curve.partCount);
+    for (int i = 0; i < usedPoints(curve); ++i) {
+        const QPoint& p = curve.controlPoints[i];
+        record << QStringLiteral("point %1 (%2x%3)  %[%4x%5]  Etat : /%6\\")
+                      .arg(i + 1)
+                      .arg(p.x())
+                      .arg(p.y())
+                      .arg(percent(p.x(), w.workWidth), percent(p.y(), w.workHeight))
+                      .arg(curve.pointStates[i]);
+    }
+    if (doc.frame.framePresent) {
+        const FrameRect& r = doc.frame.frameRect;
+        record << QStringLiteral("cadre : %1,%2,%3,%4,").arg(r.left).arg(r.top).arg(r.right).arg(r.bottom);
+    } else {
+        record << QStringLiteral("cadre : ---");
+    }
+    for (int p = 0; p < std::clamp(curve.partCount, 0, maxParts); ++p)
+        record << QStringLiteral("partie (%1) [%2]").arg(p).arg(curve.partSampleCounts[p]);
+    record << (curve.closedCurve ? QStringLiteral("Fermer la courbe : oui") : QStringLiteral("Fermer la courbe : non"));
+}
+
+void Workflow::enterTimeStep() {
+    Controls& c = ctx_.controls;
+    for (const char* name : {"ChBxFermerCourbe", "RdgActionsTangentes", "RdgTangentes", "PnlRetourPC", "PnlVoir",
+                             "PnlOKcourbe", "PnlRefairePoints", "PnlCadre", "PnlEffacerCadre", "RdgCadreOuPoints",
+                             "GbxInfoParaPoint"})
+        c.hide(name);
+    hideGroup(ctx_, MovableGroup::PointsOnCurve);
+    for (const char* name : {"RdgModeAff", "RdgFond", "GbxAffichage", "PnlFond", "GbxTemps", "GbxParaSurQuoi", "LblQpara"})
+        c.show(name);
+    for (MovableGroup g : {MovableGroup::Display, MovableGroup::Background, MovableGroup::Parameters})
+        showGroup(ctx_, g);
+    c.setMin("TbMontrePoint", 1);
+    c.setMax("TbMontrePoint", std::max(1, ctx_.doc.curve.sampleCount - 1));
+    c.setPosition("TbMontrePoint", 1);
+    call(hooks_.showTimeControls);
+    ctx_.doc.workflow.currentStep = 4;
+    setStepMessage(ctx_, 5);
+}
+
+void Workflow::enterFormatStep() {
+    Controls& c = ctx_.controls;
+    CurveDocument& doc = ctx_.doc;
+    WorkflowState& w = doc.workflow;
+    for (const char* name : {"ImgDessin", "PnlCoordSouris", "GbxTemps", "PnlStopMarquage", "PnlCadre", "GbxAffichage",
+                             "GbxInfoParaPoint", "PnlTransfertEtRetour", "PnlTransfertSeul", "Pnl_nouvel_objet",
+                             "PnlEnregistrerCourbe"})
+        c.hide(name);
+    for (MovableGroup g : {MovableGroup::StepButtons, MovableGroup::Parameters, MovableGroup::Extras,
+                           MovableGroup::PointsOnCurve, MovableGroup::Display, MovableGroup::Background,
+                           MovableGroup::Completion})
+        hideGroup(ctx_, g);
+    for (const char* name : {"RdgChoixEcran", "PnMessages", "PnCreation", "TbMontrePoint", "PnlGroupeFleches", "PnlAide"})
+        c.show(name);
+    c.setColour("PnMessages", messageColour);
+    showGroup(ctx_, MovableGroup::Help);
+    call(hooks_.showCurveFileLoading);
+    if (w.currentStep != 2) {
+        w.stepDone.fill(false);
+        w.objectTextBuilt = false;
+        doc.frame.framePresent = false;
+        frame_.switchOff();
+        call(hooks_.resetParameterCount);
+    }
+    w.timesValid = false;
+    w.geometryEdited = false;
+    doc.curve.defaultPartSamples = 20;
+    w.currentStep = 1;
+    setStepMessage(ctx_, 1);
+    call(hooks_.resetPhotoOptions);
+}
+
+void Workflow::previousStep() {
+    CurveDocument& doc = ctx_.doc;
+    WorkflowState& w = doc.workflow;
+    Controls& c = ctx_.controls;
+    view_.removeTangentSegments();
+    c.hide("LblTempsMiniVueFinal");
+    switch (w.currentStep) {
+    case 1:
+        view_.setDisplayMode();
+        view_.setTangentDisplay();
+        view_.setShowMarks();
+        w.stepDone.fill(false);
+        w.objectTextBuilt = false;
+        w.curveExists = false;
+        returnToStart();
+        break;
+    case 2: enterFormatStep(); break;
+    case 3:
+        enterMarkingStep();
+        w.savedSampleCount = doc.curve.sampleCount;
+        w.timesValid = true;
+        hideGroup(ctx_, MovableGroup::Display);
+        break;
+    case 4: {
+        hideGroup(ctx_, MovableGroup::Parameters);
+        c.hide("GbxTemps");
+        QStringList& record = doc.lists.LbxCollecter;
+        const qsizetype block = record.indexOf(curveBlockHeader, 1);
+        if (block > 0) record.erase(record.begin() + block, record.end());
+        showStep3Controls(true);
+        w.currentStep = 3;
+        setStepMessage(ctx_, 3);
+        view_.redrawCurve();
+        QStringList& listing = doc.lists.LbxTempsKP;
+        listing.clear();
+        const int rows = std::min(doc.curve.sampleCount, static_cast<int>(doc.timing.keypointTimes.size()));
+        for (int i = 0; i < rows; ++i)
+            listing << QStringLiteral("point %1 : %2").arg(i).arg(doc.timing.keypointTimes[static_cast<size_t>(i)].inUse);
+        break;
+    }
+    case 5:
+        call(hooks_.cancelParameterEdit);
+        call(hooks_.redrawKeypointMarkers);
+        enterTimeStep();
+        hideGroup(ctx_, MovableGroup::Display);
+        break;
+    case 6:
+        w.currentStep = 5;
+        setStepMessage(ctx_, 6);
+        call(hooks_.restoreParameterStep);
+        break;
+    default: break;
+    }
+}
+
+void Workflow::nextStep() {
+    switch (ctx_.doc.workflow.currentStep) {
+    case 2: stopMarking(); break;
+    case 3:
+        if (ctx_.controls.enabled("LblOKcourbe")) finishCurve();
+        break;
+    case 4:
+    case 5:
+        if (hooks_.parametersDoneEnabled && hooks_.parametersDoneEnabled()) call(hooks_.parametersDone);
+        break;
+    default: break;
+    }
+}
+
+void Workflow::redoCurve() {
+    WorkflowState& w = ctx_.doc.workflow;
+    w.stepDone[1] = false;
+    ctx_.doc.frame.framePresent = false;
+    enterMarkingStep();
+    w.objectTextBuilt = false;
+}
+
+void Workflow::restartAll() {
+    view_.removeTangentSegments();
+    enterFormatStep();
+    hideGroup(ctx_, MovableGroup::Help);
+    ctx_.doc.workflow.currentStep = 1;
+    previousStep();
+}
+
+void Workflow::workAreaMouse(const MouseEvent& event) {
+    const int x = std::clamp(event.x, -mouseLimit, mouseLimit);
+    const int y = std::clamp(event.y, -mouseLimit, mouseLimit);
+    WorkflowState& w = ctx_.doc.workflow;
+    // The next control point goes where the mouse is; a press or click
+    // carries that position as well as the moves before it.
+    if (w.markingActive) ctx_.doc.editor.markPos = QPoint(x, y);
+    switch (event.action) {
+    case MouseAction::Down:
+        if (frame_.editing()) frame_.frameMouseDown(x, y);
+        else editor_.beginDrag(x, y);
+        break;
+    case MouseAction::Move:
+        editor_.showCoordinates(x, y);
+        if (frame_.editing()) frame_.frameMouseMove(x, y, event.leftButton);
+        else editor_.mouseMove(x, y);
+        break;
+    case MouseAction::Up:
+        if (frame_.editing()) frame_.frameMouseUp();
+        editor_.endDrag();
+        break;
+    case MouseAction::Click:
+        if (w.markingActive) addControlPoint(ctx_.doc.editor.markPos);
+        break;
+    }
+}
 
 } // namespace trajecta

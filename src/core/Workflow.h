@@ -8,10 +8,32 @@ class CurveView;
 class Editor;
 class Frame;
 
-// The step machine: from the screen format through marking to the finished curve.
+// The step machine: from the screen format through marking to the finished
+// curve, and back. Each operation is named after what the user does.
 class Workflow {
 public:
     Workflow(Context& ctx, CurveHooks& hooks, CurveView& view, Editor& editor, Frame& frame);
+
+    // LbCreation: sizes the work area for the chosen screen format (unless one
+    // of that format exists) and enters step 2. A window too small for a work
+    // area is refused with a message and the step stays 1.
+    void createCurve();
+    void enterMarkingStep();
+    // A click while marking: appends one control point, completing a part
+    // every third point; the 16th part stops marking by itself.
+    void addControlPoint(QPoint position);
+    void stopMarking();  // LblStopMarquage
+    void finishCurve();  // LblOKcourbe
+    void previousStep(); // LblEtapeAvant
+    void nextStep();     // LblEtapeApres
+    void redoCurve();    // LblRefairePoints
+    void restartAll();   // LblRefaireTout
+    void enterFormatStep();
+    void enterTimeStep();
+    // State codes after a part is completed; all alignment marks are cleared.
+    void assignStates();
+    // RdgFond: draws the chosen background under the curve or the marked points.
+    void onBackgroundChosen();
 
     // The program's start: only the host object loading panel shows.
     void returnToStart();
@@ -20,6 +42,14 @@ public:
     void workAreaMouse(const MouseEvent& event);
 
 private:
+    bool sizeWorkArea();
+    void drawGrid();
+    void drawChosenBackground();
+    void drawMarkedPoints();
+    void showStep3Controls(bool tangentActionsAlways);
+    void writeCurveRecord();
+    void fitTimesTable();
+
     Context& ctx_;
     CurveHooks& hooks_;
     CurveView& view_;
