@@ -191,7 +191,9 @@ void HostExchange::loadFrom(const std::optional<QStringList>& lines) {
         ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
     }
     if (status != ObjectRead::Status::Accepted) return;
+    workflow_.createCurve();
     ctx_.controls.hide(QStringLiteral("PnlChargeObjetPte"));
+    workflow_.enterFormatStep();
 }
 
 void HostExchange::ImgChargeObjetPte_HautClick() { loadFrom(std::nullopt); }
