@@ -26,6 +26,10 @@ namespace {
 
 using K = ControlKind;
 
+constexpr int buttonHeight = 30;
+const QColor buttonFace(0xdd, 0xe5, 0xef);
+const QColor buttonDown(0xc4, 0xcf, 0xdc);
+
 bool takesPresses(ControlKind kind) {
     return kind == K::Label || kind == K::Panel || kind == K::GroupBox || kind == K::Image || kind == K::Shape;
 }
@@ -91,6 +95,11 @@ QStringList Binder::topLevel() const {
     return names;
 }
 
+bool Binder::looksLikeButton(const ControlState& state) const {
+    if (!look_.isButton) return false;
+    return look_.isButton(state.name) || (state.kind == K::Label && look_.isButton(state.parent));
+}
+
 void Binder::build(const ControlState& state) {
     Bound& b = bound_[state.name];
     b.kind = state.kind;
@@ -100,16 +109,21 @@ void Binder::build(const ControlState& state) {
     }
     b.widget = makeWidget(state, b);
     b.widget->setObjectName(state.name);
-    const bool button = look_.isButton && look_.isButton(state.name);
-    if (button) {
+    // A label that fills a button panel is the button's face.
+    if (looksLikeButton(state)) {
         b.font.setBold(true);
-        b.palette.setColor(QPalette::Window, QColor(0xdd, 0xe5, 0xef));
+        b.palette.setColor(QPalette::Window, buttonFace);
         b.widget->setAutoFillBackground(true);
         if (auto* label = qobject_cast<QLabel*>(b.widget.data())) {
             label->setAlignment(Qt::AlignCenter);
             label->setWordWrap(true);
-            label->setMinimumHeight(30);
-            label->setMargin(3);
+            label->setMinimumHeight(buttonHeight);
+            label->setMargin(2);
+            if (!look_.isButton(state.name)) {
+                // The panel carries the bevel and the colour.
+                b.palette = QPalette();
+                b.widget->setAutoFillBackground(false);
+            }
         }
     }
     if (takesPresses(state.kind)) clickable_[b.widget.data()] = state.name;
@@ -232,16 +246,31 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
         }
         break;
     }
-    case Arrangement::Grid: {
+    case Arrangement::Grid:
+    case Arrangement::Pairs: {
         auto* grid = new QGridLayout(host);
         grid->setContentsMargins(margin, margin, margin, margin);
-        grid->setSpacing(2);
-        const int columns = std::max(1, how.count);
+        grid->setSpacing(3);
+        const bool pairs = how.kind == Arrangement::Pairs;
+        const int columns = pairs ? 2 : std::max(1, how.count);
         int row = 0, col = 0;
-        for (const QString& c : children) {
-            if (controls_.get(c).kind == K::Label) {
+        for (int i = 0; i < children.size(); ++i) {
+            const QString& c = children[i];
+            const bool wide = pairs ? holdsSeveral(c) : controls_.get(c).kind == K::Label;
+            // Two buttons side by side share the row equally.
+            const bool twoButtons = pairs && col == 0 && i + 1 < children.size() &&
+                                    looksLikeButton(controls_.get(c)) &&
+                                    looksLikeButton(controls_.get(children[i + 1]));
+            if (wide || twoButtons) {
                 if (col != 0) ++row;
-                grid->addWidget(widget(c), row++, 0, 1, columns);
+                if (twoButtons) {
+                    auto* both = new QHBoxLayout;
+                    both->addWidget(widget(c), 1);
+                    both->addWidget(widget(children[++i]), 1);
+                    grid->addLayout(both, row++, 0, 1, columns);
+                } else {
+                    grid->addWidget(widget(c), row++, 0, 1, columns);
+                }
                 col = 0;
                 continue;
             }
@@ -261,6 +290,13 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
         break;
     }
     }
+}
+
+bool Binder::holdsSeveral(const QString& name) const {
+    int count = 0;
+    for (const QString& other : controls_.names())
+        if (controls_.get(other).parent == name && ++count > 1) return true;
+    return false;
 }
 
 void Binder::syncAll() {
@@ -295,8 +331,8 @@ void Binder::sync(const ControlState& state) {
 void Binder::syncLook(const ControlState& state, Bound& b) {
     QWidget* w = b.widget;
     w->setToolTip(state.hint);
-    const bool button = look_.isButton && look_.isButton(state.name);
-    w->setCursor(state.cursor == CursorShape::Arrow && button ? Qt::PointingHandCursor : qtCursor(state.cursor));
+    w->setCursor(state.cursor == CursorShape::Arrow && looksLikeButton(state) ? Qt::PointingHandCursor
+                                                                              : qtCursor(state.cursor));
     QFont font = b.font;
     if (state.fontHeight != 0) font.setPixelSize(std::abs(state.fontHeight));
     w->setFont(font);
@@ -404,6 +440,9 @@ void Binder::syncBevel(const QString& name) {
     if (!pressed_.isEmpty() && controls_.has(pressed_) && controls_.get(pressed_).parent == name) down = true;
     frame->setFrameStyle(QFrame::Panel | (down ? QFrame::Sunken : QFrame::Raised));
     frame->setLineWidth(2);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, down ? buttonDown : buttonFace);
+    frame->setPalette(palette);
 }
 
 void Binder::delivered(const QString& name) {

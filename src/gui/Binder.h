@@ -27,6 +27,7 @@ struct Arrangement {
         Horizontal,
         Columns,    // `count` columns, filled top to bottom, left column first
         Grid,       // `count` cells a row; a label takes a whole row
+        Pairs,      // two cells a row; a panel or group of several controls takes a whole row
         Stacked,    // all in one place, the last declared on top
     } kind = Automatic;
     int count = 1;
@@ -91,9 +92,12 @@ private:
         QPalette palette; // the look's colours; a text colour from the model adds to it
     };
 
+    // A button of the look, or the label that is the face of a button panel.
+    bool looksLikeButton(const ControlState& state) const;
     void build(const ControlState& state);
     QWidget* makeWidget(const ControlState& state, Bound& bound);
     void buildMenu(const ControlState& state, Bound& bound);
+    bool holdsSeveral(const QString& name) const;
     void arrangeChildren(const QString& container, const QStringList& children);
     void sync(const ControlState& state);
     void syncKind(const ControlState& state, Bound& bound);

@@ -42,6 +42,7 @@ Arrangement arrangementOf(const QString& name) {
         return {Arrangement::Columns, 2};
     if (name == QLatin1String("PnlPartiesBz")) return {Arrangement::Grid, 4};
     if (name == QLatin1String("PnlGroupeFleches")) return {Arrangement::Horizontal, 1};
+    if (name == QLatin1String("PnlPointsSurCourbe")) return {Arrangement::Pairs, 2};
     return {};
 }
 
@@ -149,11 +150,10 @@ void KeyPointsBezier::relayout() {
     const ControlState& load = controls.get(QStringLiteral("PnlChargeObjetPte"));
     QRect loadBox;
     if (QWidget* w = binder_->widget(load.name)) {
+        // Where the model placed it, else centred as the program places it on activation.
         const QSize size = w->sizeHint();
-        // Centred as the program places it on activation, unless the model placed it.
-        QPoint at(width / 2 - size.width() / 2, height / 3);
-        if (load.width > 0) at = QPoint(load.left, load.top);
-        loadBox = QRect(at, size);
+        loadBox = load.width > 0 ? QRect(load.left, load.top, load.width, load.height)
+                                 : QRect(width / 2 - size.width() / 2, height / 3, size.width(), size.height());
         w->setGeometry(loadBox);
     }
     const ControlState& busy = controls.get(QStringLiteral("LblTravauxEnCours"));
@@ -177,6 +177,8 @@ void KeyPointsBezier::afterInput() {
 bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         session_.setClientSize(client_->width(), client_->height());
+        // The load panel stays centred in a resized window.
+        if (activated_) session_.host().formActivate();
         relayout();
     }
     return QMainWindow::eventFilter(watched, event);
@@ -187,7 +189,7 @@ void KeyPointsBezier::showEvent(QShowEvent* event) {
     if (activated_) return;
     activated_ = true;
     session_.setClientSize(client_->width(), client_->height());
-    if constexpr (requires(HostExchange& host) { host.formActivate(); }) session_.host().formActivate();
+    session_.host().formActivate();
     relayout();
 }
 
