@@ -474,7 +474,8 @@ bool Binder::mouseRelease(const QPoint& globalPos) {
 
 void Binder::keyPress(QObject* watched, QEvent* event) {
     QWidget* focus = QApplication::focusWidget();
-    if (watched != (focus ? focus : QApplication::activeWindow())) return;
+    // Each press once: at the focused control, or at the window when none has the focus.
+    if (focus ? watched != focus : !static_cast<QWidget*>(watched)->isWindow()) return;
     auto* key = static_cast<QKeyEvent*>(event);
     const QString keys = QKeySequence(key->keyCombination()).toString(QKeySequence::PortableText);
     if (!keyTarget_.isEmpty() && controls_.has(keyTarget_)) controls_.userKey(keyTarget_, keys);

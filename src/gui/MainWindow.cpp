@@ -113,7 +113,6 @@ void KeyPointsBezier::placeControls() {
         if (!w || rightColumnControls().contains(name) || freeControls.contains(name)) continue;
         if (windowControls.contains(name)) {
             w->setParent(this, Qt::Window);
-            w->setLayout(w->layout() ? w->layout() : new QVBoxLayout);
             continue;
         }
         bottomLayout_->addWidget(w, 0, Qt::AlignTop);

@@ -3,8 +3,10 @@
 #include "support/FakeServices.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -174,6 +176,17 @@ TEST_F(MainWindowTest, TheWorkAreaDeliversPixelPositionsAndAClickAfterEachPressR
     EXPECT_EQ(seen[1].action, MouseAction::Up);
     EXPECT_EQ(seen[2].action, MouseAction::Click);
     EXPECT_EQ(QPoint(seen[2].x, seen[2].y), QPoint(12, 21));
+}
+
+TEST_F(MainWindowTest, KeyPressesOfTheWindowReachTheSecondWindowMenuItemOnce) {
+    QStringList keys;
+    controls.onKey("VoirF2", [&](const QString& k) { keys << k; });
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_W, Qt::ControlModifier, QStringLiteral("w"));
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent shifted(QEvent::KeyPress, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    QCoreApplication::sendEvent(target, &shifted);
+    EXPECT_EQ(keys, QStringList({"Ctrl+W", "Ctrl+Shift+W"}));
 }
 
 TEST_F(MainWindowTest, TheClientSizeReachesTheSession) {
