@@ -1,0 +1,151 @@
+#include "core/CurveSession.h"
+
+using namespace trajecta;
+
+namespace {
+
+constexpr std::uint32_t blue = 0xFF0000;
+constexpr std::uint32_t green = 0x008000;
+
+// Step 3 with two parts whose tangents the first stop aligned:
+// codes 13 11 12 10 11 12 14.
+class EditorTest : public CurveSession {
+protected:
+    void SetUp() override {
+        CurveSession::SetUp();
+        create();
+        mark({{100, 100}, {200, 60}, {300, 60}, {400, 200}, {500, 340}, {600, 340}, {700, 200}});
+        click("LblStopMarquage");
+        ASSERT_EQ(doc().workflow.currentStep, 3);
+    }
+    CursorShape cursor() { return controls().get("ImgDessin").cursor; }
+    std::vector<int> states() {
+        const auto& s = doc().curve.pointStates;
+        return {s.begin(), s.begin() + doc().curve.controlPointCount};
+    }
+};
+
+TEST_F(EditorTest, FirstStopAlignsEveryTangent) {
+    EXPECT_EQ(states(), (std::vector<int>{13, 11, 12, 10, 11, 12, 14}));
+}
+
+TEST_F(EditorTest, HoverBoxIsSixteenPixelsWide) {
+    for (QPoint p : {QPoint(92, 92), QPoint(107, 107), QPoint(92, 107), QPoint(100, 100)}) {
+        mouse(MouseAction::Move, p.x(), p.y(), false);
+        EXPECT_EQ(doc().editor.hoverIndex, 0) << p.x() << "," << p.y();
+        EXPECT_EQ(cursor(), CursorShape::Hand);
+    }
+    for (QPoint p : {QPoint(108, 100), QPoint(100, 108), QPoint(91, 100), QPoint(100, 91)}) {
+        mouse(MouseAction::Move, p.x(), p.y(), false);
+        EXPECT_EQ(doc().editor.hoverIndex, -1) << p.x() << "," << p.y();
+        EXPECT_EQ(cursor(), CursorShape::Arrow);
+    }
+}
+
+TEST_F(EditorTest, CoordinatesAreShownFromTheCentre) {
+    mouse(MouseAction::Move, 960, 180, false);
+    EXPECT_EQ(controls().text("LblCoordSouris"), "X=320  Y=-180");
+    EXPECT_EQ(controls().text("LblCoordPourCent"), "X=50,00%  Y=-50,00%");
+    mouse(MouseAction::Move, 0, 719, false);
+    EXPECT_EQ(controls().text("LblCoordSouris"), "X=-640  Y=359");
+    EXPECT_EQ(controls().text("LblCoordPourCent"), "X=-100,00%  Y=99,72%");
+}
+
+TEST_F(EditorTest, DraggingAnAlignedAnchorCarriesBothHandles) {
+    mouse(MouseAction::Move, 400, 200, false);
+    mouse(MouseAction::Down, 400, 200);
+    mouse(MouseAction::Move, 410, 195);
+    // While dragging, the handle lines of the anchor are drawn.
+    EXPECT_EQ(at(460, 265), blue);  // on the line to (510, 335)
+    EXPECT_EQ(at(360, 125), green); // on the line to (310, 55)
+    mouse(MouseAction::Up, 410, 195);
+    EXPECT_EQ(point(2), QPoint(310, 55));
+    EXPECT_EQ(point(3), QPoint(410, 195));
+    EXPECT_EQ(point(4), QPoint(510, 335));
+    EXPECT_FALSE(doc().editor.dragging);
+    EXPECT_TRUE(doc().workflow.geometryEdited);
+    // The release resamples: part 1 ends on the moved anchor.
+    EXPECT_EQ(doc().curve.samplePoints[20].x, 410);
+    EXPECT_EQ(doc().curve.samplePoints[20].y, 195);
+}
+
+TEST_F(EditorTest, DraggingAnAlignedHandleMirrorsTheOtherSide) {
+    drag({500, 340}, {520, 360});
+    EXPECT_EQ(point(4), QPoint(520, 360));
+    EXPECT_EQ(point(3), QPoint(400, 200));
+    EXPECT_EQ(point(2), QPoint(280, 40));
+    drag({280, 40}, {300, 100}); // the second handle of part 1 mirrors back
+    EXPECT_EQ(point(4), QPoint(500, 300));
+}
+
+TEST_F(EditorTest, ThePressPicksTheLowerIndex) {
+    click("LblRefairePoints");
+    mark({{100, 100}, {110, 104}, {300, 60}, {400, 200}});
+    click("LblStopMarquage");
+    drag({106, 103}, {150, 150});
+    EXPECT_EQ(point(0), QPoint(150, 150));
+    EXPECT_EQ(point(1), QPoint(110, 104)) << "with one part no tangent is aligned";
+}
+
+TEST_F(EditorTest, NoAlignmentTurnsMarksIntoPlainCodes) {
+    ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 1));
+    EXPECT_EQ(states(), (std::vector<int>{3, 1, 2, 0, 1, 2, 4}));
+    EXPECT_EQ(point(4), QPoint(500, 340));
+    drag({400, 200}, {410, 195});
+    EXPECT_EQ(point(2), QPoint(300, 60));
+    EXPECT_EQ(point(4), QPoint(500, 340));
+}
+
+TEST_F(EditorTest, BreakAndAlignWhereTheUserClicks) {
+    ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 3));
+    drag({400, 200}, {400, 200});
+    EXPECT_EQ(states(), (std::vector<int>{13, 11, 2, 0, 1, 12, 14}));
+    drag({500, 340}, {520, 300});
+    EXPECT_EQ(point(2), QPoint(300, 60)) << "a broken tangent leaves the other handle";
+
+    ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 4));
+    drag({400, 200}, {400, 200});
+    EXPECT_EQ(states(), (std::vector<int>{13, 11, 12, 10, 11, 12, 14}));
+    EXPECT_EQ(point(4), QPoint(500, 340)) << "aligning at an anchor mirrors the handle after it";
+}
+
+TEST_F(EditorTest, PointsDraggedFarAwayAreBroughtBack) {
+    ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 1));
+    drag({100, 100}, {-30, 900});
+    EXPECT_EQ(point(0), QPoint(-30, 900));
+    drag({700, 200}, {5000000, -5000000}); // far beyond any screen
+    click("LblRetourPoints");
+    EXPECT_EQ(point(0), QPoint(4, 716));
+    EXPECT_EQ(point(6), QPoint(1276, 4));
+    EXPECT_EQ(point(1), QPoint(200, 60));
+}
+
+TEST_F(EditorTest, BringingBackAnAlignedAnchorCarriesItsHandles) {
+    drag({400, 200}, {1300, 200});
+    EXPECT_EQ(point(4), QPoint(1400, 340));
+    click("LblRetourPoints");
+    EXPECT_EQ(point(3), QPoint(1276, 200));
+    EXPECT_EQ(point(2), QPoint(1176, 60));
+    EXPECT_EQ(point(4), QPoint(1376, 340)) << "aligned handles move only with their anchor";
+}
+
+TEST_F(EditorTest, MarkingAndTheTimeStepBlockDragging) {
+    click("LblEtapeAvant");
+    ASSERT_EQ(doc().workflow.currentStep, 2);
+    mouse(MouseAction::Move, 400, 200, false);
+    mouse(MouseAction::Down, 400, 200);
+    mouse(MouseAction::Move, 450, 250);
+    EXPECT_FALSE(doc().editor.dragging);
+    EXPECT_EQ(point(3), QPoint(400, 200));
+    mouse(MouseAction::Up, 450, 250);
+    mouse(MouseAction::Click, 450, 250);
+    EXPECT_EQ(doc().curve.controlPointCount, 8) << "the click marked a point instead";
+
+    click("LblStopMarquage");
+    click("LblOKcourbe");
+    ASSERT_EQ(doc().workflow.currentStep, 4);
+    drag({400, 200}, {450, 250});
+    EXPECT_EQ(point(3), QPoint(400, 200));
+}
+
+} // namespace
