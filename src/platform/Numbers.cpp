@@ -1,7 +1,7 @@
 #include "platform/Numbers.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <limits>
 
 namespace trajecta {
@@ -16,11 +16,14 @@ int roundEven(Extended value) {
 
 QString formatFixed(double value, int decimals, QChar separator) {
     if (!std::isfinite(value)) return QStringLiteral("0");
-    // glibc prints the exact binary value correctly rounded; twenty more digits
-    // than needed are enough to see whether the value lies at or above a tie.
+    // The exact binary value, correctly rounded to twenty more digits than
+    // needed: enough to see whether the value lies at or above a tie. to_chars
+    // ignores the C locale, which the application may have set to the user's.
     char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals + 20, std::fabs(value));
-    QByteArray digits(buffer);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed,
+                                   decimals + 20)
+                         .ptr;
+    QByteArray digits(buffer, static_cast<qsizetype>(end - buffer));
     const int point = digits.indexOf('.');
     QByteArray whole = digits.left(point);
     QByteArray fraction = digits.mid(point + 1, decimals);
