@@ -459,7 +459,7 @@ bool Binder::mousePress(const QString& name) {
     return true;
 }
 
-bool Binder::mouseRelease(const QPoint& globalPos) {
+void Binder::mouseRelease(const QPoint& globalPos) {
     const QString name = pressed_;
     pressed_.clear();
     syncBevel(name);
@@ -469,7 +469,6 @@ bool Binder::mouseRelease(const QPoint& globalPos) {
     controls_.userMouseUp(name);
     if (over) controls_.userClick(name);
     if (afterInput) afterInput();
-    return true;
 }
 
 void Binder::keyPress(QObject* watched, QEvent* event) {
@@ -485,6 +484,15 @@ void Binder::keyPress(QObject* watched, QEvent* event) {
 }
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        // Taken where it first arrives: at the window, since Qt drops the
+        // release of a press whose widget was hidden meanwhile.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (pressed_.isEmpty() || mouse->button() != Qt::LeftButton) return false;
+        if (!watched->isWidgetType() && !watched->isWindowType()) return false;
+        mouseRelease(mouse->globalPosition().toPoint());
+        return watched->isWidgetType();
+    }
     if (!watched->isWidgetType()) return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -492,11 +500,6 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         auto it = clickable_.find(watched);
         if (it == clickable_.end() || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
         return mousePress(it->second);
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (pressed_.isEmpty() || mouse->button() != Qt::LeftButton) return false;
-        return mouseRelease(mouse->globalPosition().toPoint());
     }
     case QEvent::KeyPress: keyPress(watched, event); return false;
     default: return false;

@@ -106,7 +106,7 @@ private:
     void syncLook(const ControlState& state, Bound& bound);
     void delivered(const QString& name);
     bool mousePress(const QString& name);
-    bool mouseRelease(const QPoint& globalPos);
+    void mouseRelease(const QPoint& globalPos);
     void keyPress(QObject* watched, QEvent* event);
 
     Controls& controls_;

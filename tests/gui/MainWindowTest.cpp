@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSlider>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace trajecta {
@@ -104,6 +105,19 @@ TEST_F(MainWindowTest, TheReleaseReachesTheImageThatTookThePressEvenWhenThePress
     pressAndRelease(top, centre, below, top->mapToGlobal(centre));
     EXPECT_EQ(events, QStringList({"down", "up", raised + " click"}));
     EXPECT_FALSE(top->isHidden());
+
+    // The release as the platform first delivers it: to the window, before any widget.
+    events.clear();
+    QMouseEvent press(QEvent::MouseButtonPress, centre, top->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(top, &press);
+    QWindow* platformWindow = window.windowHandle();
+    ASSERT_NE(platformWindow, nullptr);
+    const QPoint global = top->mapToGlobal(centre);
+    QMouseEvent release(QEvent::MouseButtonRelease, platformWindow->mapFromGlobal(global), global, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(platformWindow, &release);
+    EXPECT_EQ(events, QStringList({"down", "up", raised + " click"}));
 }
 
 TEST_F(MainWindowTest, ModelChangesReachTheWidgets) {
