@@ -1,0 +1,23 @@
+#include "support/ScriptHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace trajecta;
+
+namespace {
+
+// Each journey script under tests/data runs as a user would drive the program;
+// its whole output, with the curve record, must match the golden file.
+void expectJourney(const QString& name) {
+    const ScriptResult result = runScript(testData(name + ".txt"));
+    EXPECT_EQ(result.exitCode, 0);
+    const QStringList expected = testDataLines(name + ".out");
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(result.output.join('\n').toStdString(), expected.join('\n').toStdString());
+}
+
+TEST(CurveJourney, MarkShapeFrameAndFinish) { expectJourney("curve_journey"); }
+
+TEST(CurveJourney, ResumeRedoAndSixteenParts) { expectJourney("curve_resume_journey"); }
+
+} // namespace
