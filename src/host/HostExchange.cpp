@@ -221,10 +221,11 @@ void HostExchange::ImgNvlObjet_hautClick() {
     refreshTimes();
     if (doc.lists.LbxColTemps.size() > 1)
         doc.lists.LbxColTemps[1] = QStringLiteral("temps 1er point: (%1)").arg(first);
-    const bool written = doc.host.curveReversed ? writeObjectText(doc.lists.LbxKPinverse, 1)
-                                                : writeObjectText(doc.lists.LbxListeKP, 0);
-    // The writer announces step 6; what happened here is a new object.
-    if (written) setStepMessage(8);
+    // The writer ends by announcing the object on the clipboard (message 7).
+    if (doc.host.curveReversed)
+        writeObjectText(doc.lists.LbxKPinverse, 1);
+    else
+        writeObjectText(doc.lists.LbxListeKP, 0);
     doc.workflow.stepDone.fill(true);
     if (hooks_.totalTimeText) ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), hooks_.totalTimeText());
     ctx_.controls.setCaption(QStringLiteral("LblTempsMiniVueFinal"),

@@ -235,7 +235,7 @@ ObjectRead readObject(const QStringList& lines, bool takeValues) {
     // The last line of the text closes the object: an entry cannot start there.
     const int end = std::min(objectSpan(lines, p).end, count - 1);
     const int k = findKeyPointLine(lines, p + 1, end);
-    if (k < 0 || !keyPointEntry(lines, k).wellFormed()) return read;
+    if (k < 0 || !keyPointEntry(lines, k).readable()) return read;
     read.keyPointLine = k;
     const std::optional<int> kpTime1 = entryTime(lines, k);
     if (!kpTime1) return read;

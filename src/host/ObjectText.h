@@ -41,7 +41,8 @@ bool isKeyPointLine(const QString& line);
 struct EntryExtent {
     int length = 0;
     bool closed = false;
-    bool wellFormed() const { return closed && length == 13; }
+    // The header and the eleven property lines the reader takes by offset.
+    bool readable() const { return length - (closed ? 1 : 0) >= 12; }
 };
 EntryExtent keyPointEntry(const QStringList& lines, int start);
 

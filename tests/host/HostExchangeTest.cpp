@@ -236,7 +236,7 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     EXPECT_EQ(announced, 0);
     EXPECT_EQ(doc.timing.keypointTimes[0].committed, 0);
     EXPECT_EQ(doc.lists.LbxColTemps[1], "temps 1er point: (0)");
-    EXPECT_EQ(doc.workflow.messageIndex, 8);
+    EXPECT_EQ(doc.workflow.messageIndex, 7);
     EXPECT_EQ(doc.workflow.stepDone, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
     EXPECT_EQ(controls.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : 2,25 s");
     EXPECT_EQ(doc.host.keyPointDefaults.opacity, "80"); // only a load at the start takes the values

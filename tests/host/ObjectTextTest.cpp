@@ -147,6 +147,9 @@ TEST(ObjectText, TextsThatAreNotObjectsAreRefused) {
     QStringList shortEntry = good;
     shortEntry.removeAt(18); // no ZPos line: an entry of 12 lines
     EXPECT_TRUE(refused(shortEntry));
+    QStringList longEntry = good; // a host property unknown here does not refuse the object
+    longEntry.insert(19, "    Blur=0");
+    EXPECT_FALSE(refused(longEntry));
     // Keypoints of a second object do not make the first one an object.
     QStringList twoObjects = object("1;1000;0;0;1;", {});
     twoObjects += QStringList{"object Autre:Box"} + entry(1, "0", "SlideBegin") + QStringList{"end"};
