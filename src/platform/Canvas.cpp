@@ -35,14 +35,18 @@ QImage& Canvas::image() {
     return image_;
 }
 
-void Canvas::applyPen() {
-    if (!painter_) return;
+QPen Canvas::pen() const {
     QPen pen(colourFromBgr(penColour_));
     pen.setWidth(penWidth_ <= 1 ? 0 : penWidth_);
     pen.setStyle(dashed_ ? Qt::DashLine : Qt::SolidLine);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    painter_->setPen(pen);
+    return pen;
+}
+
+void Canvas::applyPen() {
+    if (!painter_) return;
+    painter_->setPen(pen());
     if (brushSolid_)
         painter_->setBrush(colourFromBgr(brushColour_));
     else
@@ -85,7 +89,7 @@ void Canvas::pixel(int x, int y) {
     // Direct pixel access: dots are drawn by the thousand on every redraw.
     flush();
     auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y)) + x;
-    const QRgb pen = colourFromBgr(penColour_).rgb();
+    const QRgb pen = qRgb(penColour_ & 0xFF, (penColour_ >> 8) & 0xFF, (penColour_ >> 16) & 0xFF);
     switch (mode_) {
     case PenMode::Copy: *p = pen; break;
     case PenMode::Xor: *p = 0xFF000000u | ((*p ^ pen) & 0xFFFFFFu); break;
@@ -93,8 +97,53 @@ void Canvas::pixel(int x, int y) {
     }
 }
 
+// The raster engine applies the inverting pens through a generic path, several
+// times slower than a copy. The same rasteriser draws the shape into a byte mask
+// instead, and the covered pixels are inverted here: the same pixels change.
+// The mask is kept all clear between calls, so only the areas that can hold the
+// shape (`scan`, inside `bounds`, which lies in the picture) are read and cleared.
+template <typename Draw>
+void Canvas::invertCovered(QRect bounds, std::initializer_list<QRect> scan, Draw&& draw) {
+    flush();
+    if (mask_.width() < image_.width() || mask_.height() < image_.height()) {
+        // The premultiplied format has the engine's fast paths; a byte mask does not.
+        mask_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+        mask_.fill(0);
+    }
+    {
+        QPainter p(&mask_);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setClipRect(bounds);
+        p.setPen(pen());
+        p.setBrush(Qt::NoBrush);
+        draw(p);
+    }
+    const QRgb flip = (colourFromBgr(penColour_).rgb() ^ (mode_ == PenMode::NotXor ? 0xFFFFFFu : 0u)) & 0xFFFFFFu;
+    for (QRect area : scan) {
+        area = area.intersected(bounds);
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            auto* covered = reinterpret_cast<QRgb*>(mask_.scanLine(y));
+            auto* out = reinterpret_cast<QRgb*>(image_.scanLine(y));
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (covered[x] == 0) continue;
+                covered[x] = 0;
+                out[x] = 0xFF000000u | ((out[x] ^ flip) & 0xFFFFFFu);
+            }
+        }
+    }
+}
+
 void Canvas::line(int x0, int y0, int x1, int y1) {
-    painter().drawLine(x0, y0, x1, y1);
+    const int margin = penWidth_ + 1;
+    const QRect bounds = QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
+                             .adjusted(-margin, -margin, margin, margin);
+    // A line cut by the picture's edge is stepped from the cut point, so it
+    // keeps the engine's own path.
+    if (mode_ != PenMode::Copy && image_.rect().contains(bounds)) {
+        invertCovered(bounds, {bounds}, [&](QPainter& p) { p.drawLine(x0, y0, x1, y1); });
+    } else {
+        painter().drawLine(x0, y0, x1, y1);
+    }
     cursor_ = QPoint(x1, y1);
 }
 
@@ -102,6 +151,27 @@ void Canvas::lineTo(int x, int y) { line(cursor_.x(), cursor_.y(), x, y); }
 
 void Canvas::rectangle(int left, int top, int right, int bottom) {
     if (right - left < 1 || bottom - top < 1) return;
+    // The raster engine inverts some pixels twice where the sides of a box only
+    // a few pixels across overlap, and at the closing corner of a box cut by the
+    // picture's edge; such boxes keep the engine's own path.
+    const int pad = penWidth_ + 1;
+    const bool plain = std::min(right - left, bottom - top) >= 2 * penWidth_ + 4 &&
+                       image_.rect().contains(QRect(left - pad, top - pad, right - left + 2 * pad, bottom - top + 2 * pad));
+    if (!brushSolid_ && mode_ != PenMode::Copy && plain) {
+        const int inset = penWidth_ <= 1 ? 0 : penWidth_ / 2;
+        const QRect outline(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset);
+        const int margin = penWidth_ + 1;
+        const QRect bounds = outline.adjusted(-margin, -margin, margin, margin);
+        // The outline lies within `margin` of the four sides.
+        const int band = 2 * margin + 1;
+        invertCovered(bounds,
+                      {QRect(bounds.left(), bounds.top(), bounds.width(), band),
+                       QRect(bounds.left(), bounds.bottom() - band + 1, bounds.width(), band),
+                       QRect(bounds.left(), bounds.top() + band, band, bounds.height() - 2 * band),
+                       QRect(bounds.right() - band + 1, bounds.top() + band, band, bounds.height() - 2 * band)},
+                      [&](QPainter& m) { m.drawRect(outline); });
+        return;
+    }
     QPainter& p = painter();
     if (brushSolid_ && penWidth_ <= 1) {
         // Outline on the outermost pixels of the box, fill inside it.

@@ -3,10 +3,12 @@
 #include <QImage>
 #include <QPoint>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 class QPainter;
+class QPen;
 
 namespace trajecta {
 
@@ -61,7 +63,10 @@ public:
 
 private:
     QPainter& painter();
+    QPen pen() const;
     void applyPen();
+    template <typename Draw>
+    void invertCovered(QRect bounds, std::initializer_list<QRect> scan, Draw&& draw);
 
     QImage& image_;
     std::unique_ptr<QPainter> painter_;
@@ -72,6 +77,7 @@ private:
     bool brushSolid_ = true;
     PenMode mode_ = PenMode::Copy;
     QPoint cursor_;
+    QImage mask_; // coverage of inverting shapes; all clear between calls
 };
 
 } // namespace trajecta

@@ -8,7 +8,9 @@ namespace trajecta {
 
 int roundEven(Extended value) {
     if (std::isnan(value)) return 0;
-    const Extended r = std::nearbyint(value);
+    // rint rounds as nearbyint does in the default mode, without the costly
+    // save and restore of the floating-point environment: samples round by the thousand.
+    const Extended r = std::rint(value);
     if (r >= static_cast<Extended>(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
     if (r <= static_cast<Extended>(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
     return static_cast<int>(r);

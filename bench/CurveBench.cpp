@@ -1,0 +1,89 @@
+// Cost of sampling and of a full redraw of the largest curve in a work area of a
+// 1920 × 1080 main window, measured against one plain copy of the background
+// picture: a redraw should cost at most three such copies.
+
+#include "app/ScriptedServices.h"
+#include "app/Session.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+using namespace trajecta;
+
+namespace {
+
+// The single-window layout leaves 1920 − 221 pixels of width; 16/9 gives the height.
+constexpr int workWidth = 1920 - 221;
+const int workHeight = static_cast<int>(std::nearbyint(workWidth / 1.7777778f));
+
+QImage background() {
+    QImage picture(workWidth, workHeight, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int x = 0; x < workWidth; x += 5)
+        for (int y = 0; y < workHeight; ++y) picture.setPixel(x, y, 0xFFFFF4F0u);
+    return picture;
+}
+
+// 16 parts of 60 samples winding over the whole work area, every mark shown.
+struct LargestCurve {
+    ScriptedServices fakes;
+    Session session{fakes.services()};
+
+    LargestCurve() {
+        CurveDocument& doc = session.document();
+        doc.pictures.grid = background();
+        doc.pictures.work = doc.pictures.grid.copy();
+        doc.workflow.workWidth = workWidth;
+        doc.workflow.workHeight = workHeight;
+        doc.workflow.curveExists = true;
+        CurveGeometry& curve = doc.curve;
+        curve.controlPointCount = 49;
+        curve.partCount = 16;
+        for (int i = 0; i < 49; ++i) {
+            const double a = i * 0.37;
+            curve.controlPoints[i] = QPoint(static_cast<int>(workWidth / 2 + std::cos(a) * (80 + 14 * i)),
+                                            static_cast<int>(workHeight / 2 + std::sin(a) * (60 + 8 * i)));
+            curve.pointStates[i] = i % 3 == 0 ? 10 : i % 3;
+        }
+        curve.partSampleCounts.fill(60);
+        doc.display.showMarks = true;
+        doc.display.tangentDisplay = 0;
+        doc.frame.framePresent = true;
+        doc.frame.frameRect = {200, 100, 1500, 830};
+        session.curveView().sampleCurve();
+    }
+};
+
+void BM_BackgroundCopy(benchmark::State& state) {
+    LargestCurve c;
+    const QImage& picture = c.session.document().pictures.grid;
+    for (auto _ : state) {
+        c.session.canvas().drawImage(0, 0, picture);
+        benchmark::DoNotOptimize(c.session.workPicture().constBits());
+    }
+}
+BENCHMARK(BM_BackgroundCopy)->Unit(benchmark::kMicrosecond);
+
+void BM_SampleCurve(benchmark::State& state) {
+    LargestCurve c;
+    for (auto _ : state) {
+        c.session.curveView().sampleCurve();
+        benchmark::DoNotOptimize(c.session.document().curve.sampleCount);
+    }
+}
+BENCHMARK(BM_SampleCurve)->Unit(benchmark::kMicrosecond);
+
+// Argument: the item of RdgModeAff (0 dots, 1 one Bezier path, 2 lines by part).
+void BM_RedrawCurve(benchmark::State& state) {
+    LargestCurve c;
+    c.session.controls().setItemIndex("RdgModeAff", static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        c.session.curveView().redrawCurve();
+        benchmark::DoNotOptimize(c.session.workPicture().constBits());
+    }
+    state.SetLabel("display mode " + std::to_string(c.session.document().display.displayMode));
+}
+BENCHMARK(BM_RedrawCurve)->Arg(2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
