@@ -1,0 +1,130 @@
+#include "gui/ButtonPictures.h"
+#include "gui/MainWindow.h"
+#include "gui/QtServices.h"
+
+#include "support/FakeServices.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+namespace trajecta {
+namespace {
+
+TEST(ButtonPictures, CarryTheCaptionOfTheLanguageRaisedAndPressed) {
+    EXPECT_EQ(ButtonPictures::caption("ImgChargeObjetPte_Haut", 0), "Charger un objet PTE");
+    EXPECT_EQ(ButtonPictures::caption("ImgChargeObjetPte_Bas", 1), "Load a PTE object");
+    EXPECT_EQ(ButtonPictures::caption("ImgTransfertSeul_Haut", 1), "Transfer only");
+    EXPECT_EQ(ButtonPictures::caption("ImgNvlObjet_bas", 0), "Nouvel objet");
+    EXPECT_EQ(ButtonPictures::caption("ImgTransfertTotalHaut", 0), "Transfert total et retour");
+    EXPECT_EQ(ButtonPictures::caption("ImgTransfertTotalBas", 1), "Total transfer and return");
+    EXPECT_TRUE(ButtonPictures::pressed("ImgNvlObjet_bas"));
+    EXPECT_TRUE(ButtonPictures::pressed("ImgTransfertTotalBas"));
+    EXPECT_FALSE(ButtonPictures::pressed("ImgTransfertTotalHaut"));
+
+    const QImage raised = ButtonPictures::forImage("ImgNvlObjet_haut", 0).toImage();
+    const QImage down = ButtonPictures::forImage("ImgNvlObjet_bas", 0).toImage();
+    const QImage english = ButtonPictures::forImage("ImgNvlObjet_haut", 1).toImage();
+    EXPECT_EQ(raised.size(), QSize(ButtonPictures::buttonWidth, ButtonPictures::buttonHeight));
+    EXPECT_EQ(down.size(), raised.size());
+    EXPECT_NE(raised, down);
+    EXPECT_NE(raised, english);
+
+    const QImage left = ButtonPictures::forImage("ImgFG_haut", 0).toImage();
+    const QImage right = ButtonPictures::forImage("ImgFD_haut", 0).toImage();
+    // Where the arrow's ink leans: the tip side holds fewer ink pixels than the base side.
+    auto lean = [](const QImage& arrow) {
+        long sum = 0, count = 0;
+        for (int y = 3; y < arrow.height() - 3; ++y)
+            for (int x = 3; x < arrow.width() - 3; ++x)
+                if (qBlue(arrow.pixel(x, y)) > qRed(arrow.pixel(x, y)) + 40) sum += x, ++count;
+        return count ? double(sum) / count - arrow.width() / 2.0 : 0.0;
+    };
+    EXPECT_GT(lean(left), 0.5) << "left arrow: base on the right";
+    EXPECT_LT(lean(right), -0.5) << "right arrow: base on the left";
+    EXPECT_TRUE(ButtonPictures::forImage("ImgSomethingElse", 0).isNull());
+}
+
+class WindowLayoutTest : public ::testing::Test {
+protected:
+    FakeServices fakes;
+    KeyPointsBezier window{fakes.services()};
+    Controls& controls = window.session().controls();
+
+    void SetUp() override {
+        window.resize(1366, 768);
+        window.show();
+    }
+    QWidget* widget(const QString& name) { return window.findChild<QWidget*>(name); }
+    // Position in the client area, whatever region holds the widget.
+    QPoint at(const QString& name) { return widget(name)->mapTo(window.centralWidget(), QPoint(0, 0)); }
+};
+
+TEST_F(WindowLayoutTest, TheLoadPanelStandsWhereTheHostPlacesIt) {
+    const QWidget* client = window.centralWidget();
+    const ControlState& load = controls.get("PnlChargeObjetPte");
+    EXPECT_EQ(load.left, client->width() / 2 - load.width / 2);
+    EXPECT_EQ(load.top, client->height() / 3);
+    EXPECT_EQ(widget("PnlChargeObjetPte")->geometry(), QRect(load.left, load.top, load.width, load.height));
+    EXPECT_TRUE(widget("ImgChargeObjetPte_Haut")->isVisible());
+}
+
+TEST_F(WindowLayoutTest, MessageLineAndBottomBandFollowTheWorkArea) {
+    controls.setGeometry("ImgDessin", 0, 0, 640, 360);
+    controls.show("ImgDessin");
+    controls.show("PnMessages");
+    controls.show("PnlDockFondOrg");
+    EXPECT_EQ(widget("ImgDessin")->geometry(), QRect(0, 0, 640, 360));
+    EXPECT_EQ(at("PnMessages").y(), 360);
+    EXPECT_GE(at("RdgFond").y(), 360 + KeyPointsBezier::messageHeight);
+    EXPECT_LT(at("RdgFond").x(), 640) << "the background group sits in the band under the work area";
+
+    controls.setGeometry("ImgDessin", 0, 0, 800, 450);
+    EXPECT_EQ(at("PnMessages").y(), 450);
+}
+
+TEST_F(WindowLayoutTest, HiddenPanelsOfTheRightColumnCloseUp) {
+    controls.show("PnlDockOrgEtapes");
+    controls.show("PnlDockAideOrg");
+    QCoreApplication::processEvents();
+    const int x = at("LblAide").x();
+    EXPECT_GE(x, window.centralWidget()->width() - KeyPointsBezier::rightColumnWidth);
+    const int below = at("LblAide").y();
+    controls.hide("PnlDockOrgEtapes");
+    QCoreApplication::processEvents();
+    EXPECT_LT(at("LblAide").y(), below);
+}
+
+TEST_F(WindowLayoutTest, ButtonPicturesFollowTheLanguageAfterAnInput) {
+    auto picture = [&] { return static_cast<QLabel*>(widget("ImgChargeObjetPte_Haut"))->pixmap().toImage(); };
+    EXPECT_EQ(picture(), ButtonPictures::forImage("ImgChargeObjetPte_Haut", 0).toImage());
+    controls.onClick("English", [&] { window.session().document().shell.languageIndex = 1; });
+    window.findChild<QAction*>("English")->trigger();
+    EXPECT_EQ(picture(), ButtonPictures::forImage("ImgChargeObjetPte_Haut", 1).toImage());
+}
+
+TEST(QtServices, SettingsLiveInTrajectaIniBesideTheExecutable) {
+    QtServices services;
+    ASSERT_TRUE(services.exeFolder().endsWith('/'));
+    const QString path = services.exeFolder() + "Trajecta.ini";
+    QFile::remove(path);
+    EXPECT_FALSE(services.exists());
+    EXPECT_EQ(services.value("parametres", "Langue", "0"), "0");
+    services.setValue("parametres", "Langue", "1");
+    services.setValue("F1seule", "TravauxSurF1", "0");
+    EXPECT_TRUE(services.exists());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains("[parametres]")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Langue=1")) << text.toStdString();
+    EXPECT_EQ(QtServices().value("F1seule", "TravauxSurF1", "1"), "0") << "a new run reads what was written";
+    QFile::remove(path);
+    EXPECT_FALSE(services.todayShort().isEmpty());
+}
+
+} // namespace
+} // namespace trajecta
