@@ -111,7 +111,7 @@ void declareControls(Controls& c) {
     c.declare("PnlDockAideOrg", K::Panel);
     c.declare("PnlAide", K::Panel, "PnlDockAideOrg");
     c.declare("LblAide", K::Label, "PnlAide", "Aide");
-    c.declare("PnlDockOrgExtras", K::Panel);
+    c.declare("PnlDockOrgExtras", K::Panel).visible = false; // shown once a keypoint list exists
     c.declare("PnlExtras", K::Panel, "PnlDockOrgExtras");
     c.declare("LblExtras", K::Label, "PnlExtras", "Extras");
 
@@ -129,9 +129,9 @@ void declareControls(Controls& c) {
     c.declare("GbxTemps", K::GroupBox, {}, "  Gérer le temps (en ms)  ");
     c.declare("GbxInfoParaPoint", K::GroupBox, {}, " point actuel ");
     c.declare("LblAngletangente", K::Label, "GbxInfoParaPoint", "");
-    c.declare("LblQpara", K::Label, {}, "0");
-    c.declare("LblTempsTotalVue", K::Label, {}, "");
-    c.declare("LbliDureeMiniVue", K::Label, {}, "Durée minimum pour la vue : ");
+    c.declare("LblQpara", K::Label, {}, "0").visible = false; // shown from the time step on
+    c.declare("LbliDureeMiniVue", K::Label, "GbxTemps", "Durée minimum pour la vue : ");
+    c.declare("LblTempsTotalVue", K::Label, "GbxTemps", "");
     c.declare("LblTempsMiniVueFinal", K::Label, {}, "").visible = false;
     c.declare("Lbl1erKP", K::Label, {}, "").visible = false;
     c.declare("Label10", K::Label, {}, "").visible = false;
