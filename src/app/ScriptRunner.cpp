@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLocale>
 #include <QRegularExpression>
 #include <stdexcept>
@@ -178,7 +179,10 @@ struct ScriptRunner::State {
         } else if (cmd == QLatin1String("key")) {
             needs(3);
             requireControl(w[1]);
-            if (!c.userKey(w[1], w[2])) refuse(cmd, w[1]);
+            // The same text the window sends for a key press, e.g. "Ctrl+W".
+            const QKeySequence keys = QKeySequence::fromString(w[2], QKeySequence::PortableText);
+            if (keys.isEmpty()) throw ScriptError("unknown keys: " + w[2].toStdString());
+            if (!c.userKey(w[1], keys.toString(QKeySequence::PortableText))) refuse(cmd, w[1]);
         } else if (cmd == QLatin1String("answer")) {
             needs(2);
             fakes.answers.push_back(line.trimmed().mid(cmd.size()).trimmed());

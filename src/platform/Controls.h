@@ -62,6 +62,7 @@ class Controls {
 public:
     using Handler = std::function<void()>;
     using MouseHandler = std::function<void(const MouseEvent&)>;
+    // Keys as the window names them: "Ctrl+W", "Ctrl+Shift+W", "A".
     using KeyHandler = std::function<void(const QString& keys)>;
     using Observer = std::function<void(const ControlState&)>;
 
