@@ -26,7 +26,7 @@ enum class PenMode { Copy, Xor, NotXor };
 //
 // Boxes (rectangle, ellipse, filled rectangle) run from (left, top) to
 // (right, bottom) with the right and bottom edges excluded. Lines include both
-// end points.
+// end points; a solid line of width 1 sets the pixels nearest the ideal line.
 class Canvas {
 public:
     explicit Canvas(QImage& image);
@@ -64,6 +64,7 @@ public:
 private:
     QPainter& painter();
     QPen pen() const;
+    void solidLine(int x0, int y0, int x1, int y1);
     void applyPen();
     template <typename Draw>
     void invertCovered(QRect bounds, std::initializer_list<QRect> scan, Draw&& draw);

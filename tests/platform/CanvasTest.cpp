@@ -93,3 +93,37 @@ TEST(Canvas, LinesIncludeBothEndsAndCopiesAreExact) {
     canvas.drawImage(0, 0, background);
     EXPECT_EQ(canvas.image(), background);
 }
+
+// A slanted line takes on each column the pixel nearest the ideal line, in both
+// directions, and ends on both of its end points; a line far beyond the picture
+// draws only its visible pixels.
+TEST(Canvas, SolidLinesSetThePixelsNearestTheIdealLine) {
+    for (bool reversed : {false, true}) {
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        Canvas canvas(image);
+        canvas.setPenColour(0x000000);
+        if (reversed)
+            canvas.line(30, 14, 0, 2);
+        else
+            canvas.line(0, 2, 30, 14);
+        const QImage& out = canvas.image();
+        // y = 2 + 0.4·x: 3.6 at x = 4, 4.8 at x = 7, 6.0 at x = 10.
+        EXPECT_EQ(bgrAt(out, 4, 4), 0u);
+        EXPECT_EQ(bgrAt(out, 4, 3), 0xFFFFFFu);
+        EXPECT_EQ(bgrAt(out, 7, 5), 0u);
+        EXPECT_EQ(bgrAt(out, 10, 6), 0u);
+        EXPECT_EQ(bgrAt(out, 0, 2), 0u);
+        EXPECT_EQ(bgrAt(out, 30, 14), 0u);
+        int set = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x) set += bgrAt(out, x, y) == 0;
+        EXPECT_EQ(set, 31);
+    }
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas canvas(image);
+    canvas.setPenColour(0x000000);
+    canvas.line(-2000000000, 10, 2000000000, 10);
+    for (int x = 0; x < 40; ++x) EXPECT_EQ(bgrAt(canvas.image(), x, 10), 0u);
+}
