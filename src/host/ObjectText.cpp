@@ -3,6 +3,7 @@
 #include "platform/Numbers.h"
 
 #include <charconv>
+#include <limits>
 
 namespace trajecta {
 
@@ -73,6 +74,14 @@ std::optional<Extended> parseExtended(const QString& text) {
     return value;
 }
 
+// a - b, or nothing when the difference leaves the 32-bit range: times that
+// far apart come from no slide show, and a wrapped offset would be garbage.
+std::optional<int> difference(int a, int b) {
+    const qint64 d = qint64(a) - qint64(b);
+    if (d < std::numeric_limits<int>::min() || d > std::numeric_limits<int>::max()) return std::nullopt;
+    return static_cast<int>(d);
+}
+
 // The values of the first KeyPoint kept for every keypoint written later.
 void takeDefaults(const QStringList& lines, int k, ObjectRead& read) {
     KeyPointDefaults& d = read.defaults;
@@ -120,8 +129,11 @@ bool correctFirstTime(const QStringList& lines, int p, int k, int end, ObjectRea
         read.badText = t2Text;
         return false;
     }
-    read.slideOffset = *t2 - *kpTime2;
-    read.firstKeypointTime = *t1 - read.slideOffset;
+    const std::optional<int> offset = difference(*t2, *kpTime2);
+    const std::optional<int> first = offset ? difference(*t1, *offset) : std::nullopt;
+    if (!first) return false;
+    read.slideOffset = *offset;
+    read.firstKeypointTime = *first;
     return true;
 }
 
@@ -239,8 +251,10 @@ ObjectRead readObject(const QStringList& lines, bool takeValues) {
     read.keyPointLine = k;
     const std::optional<int> kpTime1 = entryTime(lines, k);
     if (!kpTime1) return read;
+    const std::optional<int> offset = difference(*panTime1, *kpTime1);
+    if (!offset) return read;
     read.firstKeypointTime = *kpTime1;
-    read.slideOffset = *panTime1 - *kpTime1;
+    read.slideOffset = *offset;
     read.firstTimeText = QString::number(*kpTime1);
     if (entryOrigin(lines, k) != 0 && !correctFirstTime(lines, p, k, end, read)) return read;
 
@@ -268,7 +282,7 @@ std::optional<TransferTarget> readTransferTarget(const QStringList& lines) {
     const QList<int> at = semicolons(lines.at(p));
     const std::optional<int> t1 =
         at.size() < 2 ? std::nullopt : parseInteger(lines.at(p).mid(at[0] + 1, at[1] - at[0] - 1));
-    target.offset = t1 ? *t1 - target.firstKeypointTime : 0;
+    target.offset = (t1 ? difference(*t1, target.firstKeypointTime) : std::nullopt).value_or(0);
     return target;
 }
 

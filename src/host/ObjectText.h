@@ -85,7 +85,8 @@ ObjectRead readObject(const QStringList& lines, bool takeValues);
 
 // Where the total transfer puts the keypoints: the PanSpeed line, the first
 // KeyPoint's time (0 when not an integer) and the slide offset derived from the
-// PanSpeed value (0 when its field is not an integer).
+// PanSpeed value (0 when its field is not an integer or the offset would not
+// fit in 32 bits).
 struct TransferTarget {
     int firstKeypointTime = 0;
     int offset = 0;

@@ -119,6 +119,28 @@ TEST(ObjectText, ABadTimeFieldInTheSpeedValueIsReportedWithItsText) {
     EXPECT_EQ(read("3;4800;7000;").status, ObjectRead::Status::Accepted);
 }
 
+TEST(ObjectText, TimesWhoseOffsetLeavesThe32BitRangeAreRefusedOrTakenAsZero) {
+    // Each value fits, their difference does not: no wrapped offset is taken.
+    const QString far = "3;2000000000;0;1;";
+    EXPECT_EQ(readObject(object(far, {entry(1, "-2000000000", "SlideBegin")}), true).status,
+              ObjectRead::Status::NotAnObject);
+    EXPECT_EQ(readObject(object("3;-2000000000;0;1;", {entry(1, "2000000000", "SlideBegin")}), true).status,
+              ObjectRead::Status::NotAnObject);
+    const auto corrected = [](const QString& pan, const QString& secondTime) {
+        return readObject(object(pan, {entry(1, "0", "PrevEffectEnd"), entry(2, secondTime, "SlideBegin")}), true)
+            .status;
+    };
+    EXPECT_EQ(corrected("3;0;2000000000;1;", "-2000000000"), ObjectRead::Status::NotAnObject);
+    EXPECT_EQ(corrected("3;-2000000000;2000000000;1;", "0"), ObjectRead::Status::NotAnObject);
+    EXPECT_EQ(corrected("3;-2000000000;1000;1;", "0"), ObjectRead::Status::Accepted);
+
+    const std::optional<TransferTarget> target =
+        readTransferTarget(object(far, {entry(1, "-2000000000", "SlideBegin")}));
+    ASSERT_TRUE(target);
+    EXPECT_EQ(target->firstKeypointTime, -2000000000);
+    EXPECT_EQ(target->offset, 0);
+}
+
 TEST(ObjectText, TextsThatAreNotObjectsAreRefused) {
     const QStringList good = object("1;1000;0;0;1;", {entry(1, "0", "SlideBegin")});
     ASSERT_EQ(readObject(good, true).status, ObjectRead::Status::Accepted);
