@@ -211,11 +211,11 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
         // Outline on the outermost pixels of the box, fill inside it.
         p.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
     } else if (brushSolid_) {
-        p.fillRect(QRect(left, top, right - left, bottom - top), colourFromBgr(brushColour_));
-        p.setBrush(Qt::NoBrush);
-        const int inset = penWidth_ / 2;
-        p.drawRect(QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
-        applyPen();
+        // A wide outline lies on the outermost rings of the box, as a thin one does.
+        const int w = penWidth_;
+        p.fillRect(QRect(left, top, right - left, bottom - top), colourFromBgr(penColour_));
+        if (right - left > 2 * w && bottom - top > 2 * w)
+            p.fillRect(QRect(left + w, top + w, right - left - 2 * w, bottom - top - 2 * w), colourFromBgr(brushColour_));
     } else {
         const int inset = penWidth_ <= 1 ? 0 : penWidth_ / 2;
         p.drawRect(QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
@@ -224,6 +224,26 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
 
 void Canvas::ellipse(int left, int top, int right, int bottom) {
     if (right - left < 1 || bottom - top < 1) return;
+    if (brushSolid_ && penWidth_ > 1 && mode_ == PenMode::Copy) {
+        // A wide outline is made of the thin outlines of the box and of the
+        // boxes shrunk by one pixel at a time, so it stays inside the box like
+        // a thin one: a disc in the pen colour, then the innermost ring with
+        // the fill inside it.
+        const int w = penWidth_;
+        QPainter& p = painter();
+        QPen thin(colourFromBgr(penColour_));
+        thin.setWidth(0);
+        p.setPen(thin);
+        p.setBrush(colourFromBgr(penColour_));
+        p.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+        const int l = left + w - 1, t = top + w - 1, r = right - w + 1, b = bottom - w + 1;
+        if (r - l >= 1 && b - t >= 1) {
+            p.setBrush(colourFromBgr(brushColour_));
+            p.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+        }
+        applyPen();
+        return;
+    }
     const int inset = penWidth_ <= 1 ? 0 : penWidth_ / 2;
     painter().drawEllipse(QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
 }

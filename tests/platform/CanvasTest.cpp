@@ -127,3 +127,38 @@ TEST(Canvas, SolidLinesSetThePixelsNearestTheIdealLine) {
     canvas.line(-2000000000, 10, 2000000000, 10);
     for (int x = 0; x < 40; ++x) EXPECT_EQ(bgrAt(canvas.image(), x, 10), 0u);
 }
+
+// The closing mark of a curve: a width-2 outline lies on the two outermost rings
+// of the box, left and right alike, and covers whatever was there before.
+TEST(Canvas, WideOutlinesLieOnTheOutermostRingsOfTheBox) {
+    QImage image(30, 30, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    Canvas canvas(image);
+    canvas.setPenColour(0x0000FF);
+    canvas.setPenWidth(2);
+    canvas.setBrushSolid(0xFFFFFF);
+    canvas.rectangle(6, 6, 14, 14);
+    canvas.ellipse(15, 15, 25, 25);
+    const QImage& out = canvas.image();
+    for (int x : {6, 7, 12, 13}) {
+        EXPECT_EQ(bgrAt(out, x, 10), 0x0000FFu) << x;
+        EXPECT_EQ(bgrAt(out, 10, x), 0x0000FFu) << x;
+    }
+    EXPECT_EQ(bgrAt(out, 8, 10), 0xFFFFFFu);
+    EXPECT_EQ(bgrAt(out, 11, 11), 0xFFFFFFu);
+    EXPECT_EQ(bgrAt(out, 14, 10), 0u);
+    EXPECT_EQ(bgrAt(out, 10, 14), 0u);
+    for (int x : {15, 16, 23, 24}) {
+        EXPECT_EQ(bgrAt(out, x, 20), 0x0000FFu) << x;
+        EXPECT_EQ(bgrAt(out, 20, x), 0x0000FFu) << x;
+    }
+    EXPECT_EQ(bgrAt(out, 17, 20), 0xFFFFFFu);
+    EXPECT_EQ(bgrAt(out, 22, 20), 0xFFFFFFu);
+    EXPECT_EQ(bgrAt(out, 25, 20), 0u);
+    EXPECT_EQ(bgrAt(out, 20, 25), 0u);
+    for (int y = 15; y < 25; ++y)
+        for (int x = 15; x < 25; ++x) {
+            EXPECT_EQ(bgrAt(out, x, y), bgrAt(out, 39 - x, y)) << x << "," << y;
+            EXPECT_EQ(bgrAt(out, x, y), bgrAt(out, x, 39 - y)) << x << "," << y;
+        }
+}
