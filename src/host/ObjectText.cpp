@@ -260,7 +260,8 @@ ObjectRead readObject(const QStringList& lines, bool takeValues) {
 
     read.trace << QStringLiteral("Le clipboard a %1 lignes").arg(count)
                << QStringLiteral("La vue commence à : %1").arg(read.slideOffset)
-               << QStringLiteral("1er KP situé à : %1 du début du diaporama").arg(*panTime1)
+               // Both times as the host wrote them, like the texts they were read from.
+               << QStringLiteral("1er KP situé à : %1 du début du diaporama").arg(*panField)
                << QStringLiteral("1er KP situé à : %1 du début de la vue").arg(lines.at(k + 1).mid(9)) << QString();
     read.angleText = afterEquals(lines.at(k + 4));
     read.defaults.angle = read.angleText;

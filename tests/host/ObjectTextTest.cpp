@@ -73,6 +73,14 @@ TEST(ObjectText, FirstKeypointCountedFromTheSlideGivesTheOffsetDirectly) {
     EXPECT_EQ(r.trace, (QStringList{"Ligne de PanSpeed = 3", "Le clipboard a 22 lignes", "La vue commence à : 4000",
                                     "1er KP situé à : 4000 du début du diaporama",
                                     "1er KP situé à : 0 du début de la vue", ""}));
+
+    // The trace quotes both first times as written; only the offset is computed.
+    const ObjectRead padded = readObject(object("3;+04000;4500;1;", {entry(1, "0250", "SlideBegin")}), true);
+    ASSERT_EQ(padded.status, ObjectRead::Status::Accepted);
+    EXPECT_EQ(padded.trace.mid(2, 3), (QStringList{"La vue commence à : 3750",
+                                                   "1er KP situé à : +04000 du début du diaporama",
+                                                   "1er KP situé à : 0250 du début de la vue"}));
+    EXPECT_EQ(padded.firstTimeText, "250");
 }
 
 TEST(ObjectText, SecondKeypointFromTheSlideCorrectsTheFirstTime) {
