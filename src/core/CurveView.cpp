@@ -278,16 +278,22 @@ double CurveView::keypointTangentAngle(int k, bool store) {
     // a second direction: the start of the part that follows.
     int secondStart = -1;
     float secondT = 0.0f;
-    if (k == total && p < parts - 1) {
+    const bool junction = k == total && p < parts - 1;
+    if (junction) {
         secondStart = 3 * (p + 1);
-        trace.append(QStringLiteral("PtDepBB, BBEtat[PtDepBB] = %1 %2").arg(3 * p).arg(curve.pointStates[3 * p]));
     } else if (curve.closedCurve && k == 0) {
         secondStart = 3 * parts - 3;
         secondT = 1.0f;
     } else if (curve.closedCurve && k == curve.sampleCount - 1) {
         secondStart = 0;
     }
-    if (secondStart >= 0) text += QStringLiteral("/") + degreesText(degreesAt(secondStart, secondT));
+    if (secondStart >= 0) {
+        const double second = degreesAt(secondStart, secondT);
+        // The junction is traced once its second direction is known.
+        if (junction)
+            trace.append(QStringLiteral("PtDepBB, BBEtat[PtDepBB] = %1 %2").arg(3 * p).arg(curve.pointStates[3 * p]));
+        text += QStringLiteral("/") + degreesText(second);
+    }
     ctx_.controls.setCaption("LblAngletangente", text);
     return first;
 }

@@ -235,6 +235,12 @@ TEST_F(CurveViewTest, TangentsOfKeypointsAtAJunctionAndTheirSegments) {
     EXPECT_DOUBLE_EQ(stored[0].second, 90.0);
     EXPECT_EQ(controls().text("LblAngletangente"), QStringLiteral("0.0°/270.0°"));
     EXPECT_NE(session.workPicture(), before);
+    // The junction line follows the traces of both directions.
+    const QStringList expectedTrace = {QStringLiteral("Somme, IndPt = 0 20"),
+                                       QStringLiteral("NB, curpt, IndicePoint, tt : 6 0 20 1"),
+                                       QStringLiteral("NB, curpt, IndicePoint, tt : 6 3 20 0"),
+                                       QStringLiteral("PtDepBB, BBEtat[PtDepBB] = 0 0")};
+    EXPECT_EQ(doc().lists.LbxPointsCourbe.mid(doc().lists.LbxPointsCourbe.size() - 4), expectedTrace);
 
     // Both yellow segments vanish when removed.
     view().removeTangentSegments();
