@@ -65,7 +65,9 @@ ObjectRead::Status HostExchange::readObjectLines(const QStringList& lines, bool 
 ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeValues) {
     const ObjectRead read = readObject(lines, takeValues);
     CurveDocument& doc = ctx_.doc;
-    doc.lists.LbxPointsCourbe = read.trace;
+    // Only the PanSpeed line is traced before a refusal or the warning about
+    // the first time; the lines about the first keypoint follow the warning.
+    doc.lists.LbxPointsCourbe = read.trace.mid(0, 1);
     if (read.status == ObjectRead::Status::BadSpeedField)
         ctx_.services.messages.warning(Messages::badSpeedField.in(ctx_.language()) + QLatin1Char('"') +
                                        read.badText + QLatin1Char('"'));
@@ -83,6 +85,7 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
     host.loadedFirstTimeText = QString::number(read.firstKeypointTime);
     ctx_.controls.setCaption(QStringLiteral("Lbl1erKP"), host.loadedFirstTimeText);
     if (!read.firstTimeReliable) ctx_.services.messages.warning(Messages::firstTimeDoubtful.in(ctx_.language()));
+    doc.lists.LbxPointsCourbe = read.trace;
     host.keyPointDefaults.angle = read.angleText;
     host.firstAngle = read.firstAngle;
     if (read.valuesTaken) {

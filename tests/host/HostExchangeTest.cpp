@@ -126,10 +126,16 @@ TEST_F(HostExchangeTest, LoadingAnObjectKeepsItsValuesAndReachesStepOne) {
     EXPECT_FALSE(h.zoomEqual);
     EXPECT_FALSE(h.centreEqual);
 
-    // A first keypoint not counted from the slide is announced, and accepted.
+    // A first keypoint not counted from the slide is announced, and accepted;
+    // the trace about the first keypoint is written once the warning is read.
     controls.show("PnlChargeObjetPte");
     copy(testData("host_object_in.txt").replace("Origin=SlideBegin", "Origin=PrevEffectEnd"));
+    QStringList traceDuringWarning;
+    fakes.report = [&](const QString&) { traceDuringWarning = doc.lists.LbxPointsCourbe; };
     ASSERT_TRUE(controls.userClick("ImgChargeObjetPte_Haut"));
+    fakes.report = nullptr;
+    EXPECT_EQ(traceDuringWarning, QStringList{"Ligne de PanSpeed = 12"});
+    EXPECT_EQ(doc.lists.LbxPointsCourbe.size(), 6);
     EXPECT_EQ(fakes.log, QStringList{"message: Il est possible que le temps du premier point-clé soit faux : à vous "
                                      "de le rectifier à l'étape 4 [OK] -> OK"});
     EXPECT_EQ(doc.host.firstKeypointTime, 2000);
