@@ -88,6 +88,14 @@ TEST_F(CurveViewTest, MarksHaveTheirShapeColourAndSize) {
     EXPECT_EQ(doc().curve.controlPoints[3], QPoint(20, 20));
     EXPECT_EQ(at(20, 20), white);
     EXPECT_EQ(at(140, 20), white);
+    // The last point's circle comes last: its red rim, two pixels wide, lies
+    // on the outermost rings of its box on every side.
+    for (int d : {-5, -4, 3, 4}) {
+        EXPECT_EQ(at(20 + d, 20), red) << d;
+        EXPECT_EQ(at(20, 20 + d), red) << d;
+    }
+    EXPECT_EQ(at(17, 20), white);
+    EXPECT_EQ(at(22, 20), white);
 }
 
 TEST_F(CurveViewTest, UncheckingTheClosingBoxMovesTheLastPointOffTheFirst) {
