@@ -28,7 +28,6 @@ constexpr int maxMarkedPoints = 49;
 
 constexpr std::uint32_t white = 0xFFFFFF;
 constexpr std::uint32_t red = 0x0000FF;
-constexpr std::uint32_t black = 0x000000;
 constexpr std::uint32_t plainColour = 0xE6FFFE;
 constexpr std::uint32_t gridMajor = 0xB0E0FF;
 constexpr std::uint32_t gridMinor = 0xF0F4FF;
@@ -166,6 +165,7 @@ void Workflow::drawMarkedPoints() {
     CurveGeometry& curve = ctx_.doc.curve;
     const int count = usedPoints(curve);
     drawChosenBackground();
+    ctx_.canvas.setBrushSolid(red);
     int firstLoose = 0;
     if (ctx_.doc.workflow.curveExists && count > 3) {
         firstLoose = count - (count - 1) % 3;
@@ -173,12 +173,9 @@ void Workflow::drawMarkedPoints() {
         view_.redrawCurve();
         curve.controlPointCount = count;
     }
+    // The circles take the brush and pen that the redraw left (the last
+    // mark's), as the point being marked does.
     Canvas& canvas = ctx_.canvas;
-    canvas.setPenColour(black);
-    canvas.setPenWidth(1);
-    canvas.setPenDashed(false);
-    canvas.setPenMode(PenMode::Copy);
-    canvas.setBrushSolid(red);
     for (int i = firstLoose; i < count; ++i) {
         const QPoint& p = curve.controlPoints[i];
         canvas.ellipse(p.x() - 5, p.y() - 5, p.x() + 5, p.y() + 5);
@@ -253,11 +250,9 @@ void Workflow::addControlPoint(QPoint position) {
     const int index = std::max(curve.controlPointCount, 0);
     curve.controlPoints[index] = position;
     curve.pointStates[index] = InnerAnchor;
+    // Red-filled, outlined in the current pen: black at first, the outline
+    // of the last mark once a part has been drawn.
     Canvas& canvas = ctx_.canvas;
-    canvas.setPenColour(black);
-    canvas.setPenWidth(1);
-    canvas.setPenDashed(false);
-    canvas.setPenMode(PenMode::Copy);
     canvas.setBrushSolid(red);
     canvas.ellipse(position.x() - 5, position.y() - 5, position.x() + 5, position.y() + 5);
     curve.controlPointCount = index + 1;

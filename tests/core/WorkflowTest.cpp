@@ -204,6 +204,26 @@ TEST_F(WorkflowTest, MarkingResumesAfterAVisitToStepOne) {
     EXPECT_EQ(doc().curve.controlPointCount, 7);
 }
 
+// A point being marked is filled red and outlined with the pen in use: the
+// default black pen before any part is drawn, then the pen that the last
+// mark of the redrawn curve left (the blue outline of the last point).
+TEST_F(WorkflowTest, MarkedPointsAreOutlinedWithThePenInUse) {
+    constexpr std::uint32_t blue = 0xFF0000;
+    create();
+    mark({{100, 300}, {200, 200}});
+    EXPECT_EQ(at(200, 200), red);
+    EXPECT_EQ(at(195, 200), 0u);
+    mark({{300, 200}, {400, 300}, {500, 400}});
+    const QPoint fifth = point(4);
+    EXPECT_EQ(at(fifth.x(), fifth.y()), red);
+    EXPECT_EQ(at(fifth.x() - 5, fifth.y()), blue);
+
+    click("LblEtapeAvant");
+    create();
+    EXPECT_EQ(at(fifth.x(), fifth.y()), red);
+    EXPECT_EQ(at(fifth.x() - 5, fifth.y()), blue) << "the loose point is drawn again as it was";
+}
+
 TEST_F(WorkflowTest, FinishingWritesTheCurveRecord) {
     create();
     markTwoParts();
