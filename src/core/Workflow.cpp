@@ -220,6 +220,9 @@ void Workflow::enterMarkingStep() {
         w.curveExists = false;
         doc.curve.controlPointCount = 0;
         doc.curve.partCount = 0;
+        // A new curve starts open. Opening it later, at the first stop, would
+        // move the last point the user marked off its place.
+        c.setChecked("ChBxFermerCourbe", false);
         drawChosenBackground();
     }
     c.setItemIndex("RdgModeAff", 1);

@@ -224,6 +224,23 @@ TEST_F(WorkflowTest, MarkedPointsAreOutlinedWithThePenInUse) {
     EXPECT_EQ(at(fifth.x() - 5, fifth.y()), blue) << "the loose point is drawn again as it was";
 }
 
+// A closed curve redone: the new curve is marked open and keeps every point
+// where the user put it.
+TEST_F(WorkflowTest, RedoingAClosedCurveStartsAnOpenOne) {
+    create();
+    markMany(4);
+    click("LblStopMarquage");
+    ASSERT_TRUE(controls().userSetChecked("ChBxFermerCourbe", true));
+    ASSERT_TRUE(doc().curve.closedCurve);
+    click("LblRefairePoints");
+    EXPECT_FALSE(doc().curve.closedCurve);
+    mark({{100, 300}, {200, 300}, {300, 300}, {400, 400}});
+    click("LblStopMarquage");
+    EXPECT_EQ(point(3), QPoint(400, 400));
+    EXPECT_FALSE(controls().checked("ChBxFermerCourbe"));
+    EXPECT_FALSE(doc().curve.closedCurve);
+}
+
 TEST_F(WorkflowTest, FinishingWritesTheCurveRecord) {
     create();
     markTwoParts();
