@@ -129,7 +129,7 @@ void declareControls(Controls& c) {
     c.declare("GbxTemps", K::GroupBox, {}, "  Gérer le temps (en ms)  ");
     c.declare("GbxInfoParaPoint", K::GroupBox, {}, " point actuel ");
     c.declare("LblAngletangente", K::Label, "GbxInfoParaPoint", "");
-    c.declare("LblQpara", K::Label, {}, "0").visible = false; // shown from the time step on
+    c.declare("LblQpara", K::Label, "PnlLePoint", "0").visible = false; // shown from the time step on
     c.declare("LbliDureeMiniVue", K::Label, "GbxTemps", "Durée minimum pour la vue : ");
     c.declare("LblTempsTotalVue", K::Label, "GbxTemps", "");
     c.declare("LblTempsMiniVueFinal", K::Label, {}, "").visible = false;

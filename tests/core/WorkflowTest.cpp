@@ -241,6 +241,23 @@ TEST_F(WorkflowTest, RedoingAClosedCurveStartsAnOpenOne) {
     EXPECT_FALSE(doc().curve.closedCurve);
 }
 
+// The record count stands on the keypoint panel: it shows with the time
+// step and goes with the panel when the user steps back.
+TEST_F(WorkflowTest, RecordCountShowsOnlyWithTheKeypointPanel) {
+    create();
+    markMany(4);
+    click("LblStopMarquage");
+    EXPECT_FALSE(controls().showing("LblQpara"));
+    click("LblOKcourbe");
+    EXPECT_TRUE(controls().showing("LblQpara"));
+    click("LblEtapeAvant");
+    EXPECT_FALSE(controls().showing("LblQpara"));
+    click("LblEtapeAvant");
+    click("LblEtapeAvant");
+    EXPECT_EQ(doc().workflow.currentStep, 1);
+    EXPECT_FALSE(controls().showing("LblQpara"));
+}
+
 TEST_F(WorkflowTest, FinishingWritesTheCurveRecord) {
     create();
     markTwoParts();
