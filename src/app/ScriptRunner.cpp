@@ -83,6 +83,9 @@ struct ScriptRunner::State {
         case ControlKind::MenuItem:
             line += QStringLiteral(" text=%1 checked=%2").arg(quoted(s.text)).arg(s.checked ? 1 : 0);
             break;
+        case ControlKind::Image:
+        case ControlKind::Shape:
+        case ControlKind::List: break; // no caption
         default: line += QStringLiteral(" text=%1").arg(quoted(s.text)); break;
         }
         out(line);
@@ -200,7 +203,10 @@ struct ScriptRunner::State {
         } else if (cmd == QLatin1String("picture")) {
             needs(2);
             const QString file = line.trimmed().mid(cmd.size()).trimmed();
-            if (!session->workPicture().save(file, "PNG")) throw ScriptError("cannot write " + file.toStdString());
+            if (session->workPicture().isNull())
+                out(QStringLiteral("error: picture: there is no work area yet"));
+            else if (!session->workPicture().save(file, "PNG"))
+                throw ScriptError("cannot write " + file.toStdString());
         } else {
             throw ScriptError("unknown command: " + cmd.toStdString());
         }
