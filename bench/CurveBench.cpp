@@ -86,4 +86,22 @@ void BM_RedrawCurve(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawCurve)->Arg(2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// One mouse move of a drag: the aligned anchor between parts 8 and 9 follows the
+// mouse and the whole picture is drawn again.
+void BM_DragTo(benchmark::State& state) {
+    LargestCurve c;
+    c.session.controls().setItemIndex("RdgModeAff", static_cast<int>(state.range(0)));
+    const QPoint anchor = c.session.document().curve.controlPoints[24];
+    c.session.editor().mouseMove(anchor.x(), anchor.y());
+    c.session.editor().beginDrag(anchor.x(), anchor.y());
+    int step = 0;
+    for (auto _ : state) {
+        const int d = (step++ % 2) ? 3 : -3;
+        c.session.editor().dragTo(anchor.x() + d, anchor.y() - d);
+        benchmark::DoNotOptimize(c.session.workPicture().constBits());
+    }
+    state.SetLabel("display mode " + std::to_string(c.session.document().display.displayMode));
+}
+BENCHMARK(BM_DragTo)->Arg(2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -85,11 +85,21 @@ void Canvas::setBrushClear() {
     applyPen();
 }
 
+// Direct pixel access: dots are drawn by the thousand on every redraw, so the
+// rows are found from a cached base pointer. It is taken again whenever the
+// picture may have moved or become shared with a copy.
 void Canvas::pixel(int x, int y) {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-    // Direct pixel access: dots are drawn by the thousand on every redraw.
-    flush();
-    auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y)) + x;
+    if (!bits_ || image_.constBits() != bits_ || !image_.isDetached()) {
+        flush();
+        bits_ = image_.isNull() ? nullptr : image_.bits();
+        stride_ = image_.bytesPerLine();
+        width_ = image_.width();
+        height_ = image_.height();
+    } else if (painter_) {
+        flush();
+    }
+    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    auto* p = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x;
     const QRgb pen = qRgb(penColour_ & 0xFF, (penColour_ >> 8) & 0xFF, (penColour_ >> 16) & 0xFF);
     switch (mode_) {
     case PenMode::Copy: *p = pen; break;

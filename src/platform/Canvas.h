@@ -79,6 +79,9 @@ private:
     PenMode mode_ = PenMode::Copy;
     QPoint cursor_;
     QImage mask_; // coverage of inverting shapes; all clear between calls
+    uchar* bits_ = nullptr; // the picture's rows, for single pixels
+    qsizetype stride_ = 0;
+    int width_ = 0, height_ = 0;
 };
 
 } // namespace trajecta
