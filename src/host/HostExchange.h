@@ -21,8 +21,8 @@ public:
     HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow);
 
     // The design size of the load panel PnlChargeObjetPte.
-    static constexpr int loadPanelWidth = 300;
-    static constexpr int loadPanelHeight = 80;
+    static constexpr int loadPanelWidth = 250; // the size of the button picture
+    static constexpr int loadPanelHeight = 54;
 
     // Reads the object on the clipboard. Accepted: the lines go to
     // LbxAcquiClipboard and the first keypoint time, slide offset and first

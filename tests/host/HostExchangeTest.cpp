@@ -69,9 +69,9 @@ TEST_F(HostExchangeTest, TheProgramStartsWithTheLoadPanelAndTheSampleObject) {
     doc.shell.clientHeight = 768;
     host.formActivate();
     const ControlState& panel = controls.get("PnlChargeObjetPte");
-    EXPECT_EQ((QList<int>{panel.left, panel.top, panel.width, panel.height}), (QList<int>{533, 256, 300, 80}));
-    EXPECT_EQ(controls.get("LblTravauxEnCours").left, 533);
-    EXPECT_EQ(controls.get("LblTravauxEnCours").top, 416);
+    EXPECT_EQ((QList<int>{panel.left, panel.top, panel.width, panel.height}), (QList<int>{558, 256, 250, 54}));
+    EXPECT_EQ(controls.get("LblTravauxEnCours").left, 558);
+    EXPECT_EQ(controls.get("LblTravauxEnCours").top, 390);
 }
 
 TEST_F(HostExchangeTest, RefusedTextsAreAnnouncedAndLeaveTheHeldObject) {
