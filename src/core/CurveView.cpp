@@ -88,7 +88,7 @@ void CurveView::drawBackground() {
     default: break;
     }
     if (chosen->isNull()) chosen = &pictures.grid;
-    ctx_.canvas.drawImage(0, 0, *chosen);
+    if (!chosen->isNull()) ctx_.canvas.drawImage(0, 0, *chosen);
 }
 
 void CurveView::drawFrame() {

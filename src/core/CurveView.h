@@ -39,6 +39,9 @@ public:
     // The green cross on sample points i and j (each only when ≥ 0), drawn with
     // the NOT-XOR pen: drawing it twice removes it.
     void markKeypoint(int i, int j);
+    // The background picture chosen in RdgFond (the grid when that picture is
+    // missing), copied over the whole work area.
+    void drawBackground();
 
     // Control events.
     void changeSampleCount();
@@ -50,7 +53,6 @@ public:
     void setTangentDisplay();
 
 private:
-    void drawBackground();
     void drawFrame();
     void plotDot(Canvas& canvas, QPoint at);
     void drawTangentSegment(QPoint r0, QPoint r1);

@@ -146,25 +146,12 @@ void Workflow::drawGrid() {
     canvas.flush();
 }
 
-void Workflow::drawChosenBackground() {
-    const Pictures& pictures = ctx_.doc.pictures;
-    const QImage* chosen = &pictures.grid;
-    switch (ctx_.controls.itemIndex("RdgFond")) {
-    case 1: chosen = &pictures.plain; break;
-    case 2: chosen = &pictures.photo; break;
-    case 3: chosen = &pictures.processed; break;
-    default: break;
-    }
-    if (chosen->isNull()) chosen = &pictures.grid;
-    if (!chosen->isNull()) ctx_.canvas.drawImage(0, 0, *chosen);
-}
-
 // While marking: the complete parts as a curve, and the points after the last
 // complete part as red discs.
 void Workflow::drawMarkedPoints() {
     CurveGeometry& curve = ctx_.doc.curve;
     const int count = usedPoints(curve);
-    drawChosenBackground();
+    view_.drawBackground();
     ctx_.canvas.setBrushSolid(red);
     int firstLoose = 0;
     if (ctx_.doc.workflow.curveExists && count > 3) {
@@ -223,7 +210,7 @@ void Workflow::enterMarkingStep() {
         // A new curve starts open. Opening it later, at the first stop, would
         // move the last point the user marked off its place.
         c.setChecked("ChBxFermerCourbe", false);
-        drawChosenBackground();
+        view_.drawBackground();
     }
     c.setItemIndex("RdgModeAff", 1);
     c.setChecked("ChbxAffichePc", true);

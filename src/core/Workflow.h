@@ -44,7 +44,6 @@ public:
 private:
     bool sizeWorkArea();
     void drawGrid();
-    void drawChosenBackground();
     void drawMarkedPoints();
     void showStep3Controls(bool tangentActionsAlways);
     void writeCurveRecord();
