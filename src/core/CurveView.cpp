@@ -3,6 +3,7 @@
 #include "core/Bezier.h"
 #include "core/Messages.h"
 #include "core/Tangents.h"
+#include "platform/Colours.h"
 
 #include <charconv>
 #include <vector>
@@ -11,13 +12,7 @@ namespace trajecta {
 
 namespace {
 
-constexpr std::uint32_t black = 0x000000;
-constexpr std::uint32_t red = 0x0000FF;
-constexpr std::uint32_t blue = 0xFF0000;
-constexpr std::uint32_t green = 0x008000;
-constexpr std::uint32_t white = 0xFFFFFF;
-constexpr std::uint32_t yellow = 0x00FFFF;
-constexpr std::uint32_t lime = 0x00FF00;
+using namespace colours;
 
 constexpr Extended degreesPerRadian = 57.295779513082320877L;
 

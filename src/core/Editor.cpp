@@ -3,6 +3,7 @@
 #include "core/CurveView.h"
 #include "core/Tangents.h"
 #include "platform/Numbers.h"
+#include "platform/Colours.h"
 
 #include <algorithm>
 
@@ -10,8 +11,7 @@ namespace trajecta {
 
 namespace {
 
-constexpr std::uint32_t blue = 0xFF0000;
-constexpr std::uint32_t green = 0x008000;
+using namespace colours;
 constexpr int hitHalf = 8; // a point is hit inside a 16-pixel box centred on it
 
 // Control points in use, never beyond the table.

@@ -6,6 +6,7 @@
 #include "core/Layout.h"
 #include "core/Messages.h"
 #include "platform/Numbers.h"
+#include "platform/Colours.h"
 
 #include <algorithm>
 #include <array>
@@ -26,8 +27,7 @@ constexpr int messageLineHeight = 30;
 constexpr int minWorkSide = 50;
 constexpr int maxMarkedPoints = 49;
 
-constexpr std::uint32_t white = 0xFFFFFF;
-constexpr std::uint32_t red = 0x0000FF;
+using namespace colours;
 constexpr std::uint32_t plainColour = 0xE6FFFE;
 constexpr std::uint32_t gridMajor = 0xB0E0FF;
 constexpr std::uint32_t gridMinor = 0xF0F4FF;
