@@ -3,6 +3,7 @@
 #include "core/CurveView.h"
 #include "core/Layout.h"
 #include "platform/Numbers.h"
+#include "platform/Colours.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,7 +13,7 @@ namespace trajecta {
 
 namespace {
 
-constexpr std::uint32_t frameColour = 0x00FF00; // lime
+constexpr std::uint32_t frameColour = colours::lime;
 constexpr int nearDistance = 8;                 // a corner is hit strictly closer than this
 constexpr int minFrameSide = 10;
 
