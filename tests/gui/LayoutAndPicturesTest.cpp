@@ -1,3 +1,4 @@
+#include "core/LayoutSizes.h"
 #include "gui/ButtonPictures.h"
 #include "gui/MainWindow.h"
 #include "gui/QtServices.h"
@@ -49,7 +50,7 @@ TEST(ButtonPictures, CarryTheCaptionOfTheLanguageRaisedAndPressed) {
 }
 
 class WindowLayoutTest : public ::testing::Test {
-protected:
+  protected:
     FakeServices fakes;
     KeyPointsBezier window{fakes.services()};
     Controls& controls = window.session().controls();
@@ -79,7 +80,7 @@ TEST_F(WindowLayoutTest, MessageLineAndBottomBandFollowTheWorkArea) {
     controls.show("PnlDockFondOrg");
     EXPECT_EQ(widget("ImgDessin")->geometry(), QRect(0, 0, 640, 360));
     EXPECT_EQ(at("PnMessages").y(), 360);
-    EXPECT_GE(at("RdgFond").y(), 360 + KeyPointsBezier::messageHeight);
+    EXPECT_GE(at("RdgFond").y(), 360 + messageHeight);
     EXPECT_LT(at("RdgFond").x(), 640) << "the background group sits in the band under the work area";
 
     controls.setGeometry("ImgDessin", 0, 0, 800, 450);
@@ -91,7 +92,7 @@ TEST_F(WindowLayoutTest, HiddenPanelsOfTheRightColumnCloseUp) {
     controls.show("PnlDockAideOrg");
     QCoreApplication::processEvents();
     const int x = at("LblAide").x();
-    EXPECT_GE(x, window.centralWidget()->width() - KeyPointsBezier::rightColumnWidth);
+    EXPECT_GE(x, window.centralWidget()->width() - rightColumnWidth);
     const int below = at("LblAide").y();
     controls.hide("PnlDockOrgEtapes");
     QCoreApplication::processEvents();
