@@ -8,6 +8,7 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -29,6 +30,13 @@ const QStringList& rightColumnControls() {
         "PnlDockOrgExtras"};
     return names;
 }
+
+// The work area the smallest window still leaves above the bottom band.
+constexpr int minimumWorkHeight = 150;
+
+// The exchange buttons of the column: their pictures are shrunk to its width.
+const QStringList columnPictures{"ImgTransfertTotalBas",  "ImgTransfertTotalHaut", "ImgTransfertSeul_Bas",
+                                 "ImgTransfertSeul_Haut", "ImgNvlObjet_bas",       "ImgNvlObjet_haut"};
 
 // Placed by the window itself, over the regions, from the model's geometry.
 const QSet<QString> freeControls{"ImgDessin", "PnMessages", "PnlChargeObjetPte", "LblTravauxEnCours"};
@@ -70,10 +78,10 @@ Arrangement arrangementOf(const QString& name) {
     if (name == QLatin1String("PnlPointsSurCourbe")) return {Arrangement::Pairs, 2};
     // The groups of the time and parameter steps hold many small controls:
     // in columns they stay low enough for the bottom band.
-    if (name == QLatin1String("PnlLePoint") || name == QLatin1String("GbxInfoParaPoint") ||
-        name == QLatin1String("GbxTemps"))
-        return {Arrangement::Columns, 3};
-    if (name == QLatin1String("GbxParaSurQuoi")) return {Arrangement::Columns, 4};
+    if (name == QLatin1String("PnlLePoint") || name == QLatin1String("GbxParaSurQuoi"))
+        return {Arrangement::Columns, 5};
+    if (name == QLatin1String("GbxInfoParaPoint")) return {Arrangement::Columns, 3};
+    if (name == QLatin1String("GbxTemps")) return {Arrangement::Columns, 4};
     // A label over its raised and pressed pictures.
     static const QSet<QString> pictureButtons{"PnFinPara", "PnAnnulePara", "PnOKPara", "PnAnnulerTout"};
     if (pictureButtons.contains(name)) return {Arrangement::Stacked, 1};
@@ -116,6 +124,9 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     bottomLayout_->setContentsMargins(4, 2, 4, 4);
     bottomLayout_->setSpacing(6);
     bottomLayout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The regions scroll rather than squeeze a group below its minimum size.
+    bottomLayout_->setSizeConstraint(QLayout::SetMinimumSize);
+    rightLayout_->setSizeConstraint(QLayout::SetMinimumSize);
     bottomBand_ = scrollingRegion(client_, band);
 
     work_ = new WorkArea(session_, client_);
@@ -157,6 +168,13 @@ BinderLook KeyPointsBezier::look() {
 void KeyPointsBezier::placeControls() {
     for (const QString& name : rightColumnControls())
         if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
+    const QMargins margins = rightLayout_->contentsMargins();
+    for (const QString& name : columnPictures)
+        if (auto* image = qobject_cast<QLabel*>(binder_->widget(name))) {
+            image->setScaledContents(true);
+            image->setMinimumSize(1, ButtonPictures::buttonHeight);
+            image->setMaximumWidth(rightColumnWidth - margins.left() - margins.right() - 4);
+        }
     rightLayout_->addStretch(1);
     const Controls& controls = session_.controls();
     for (const QString& name : controls.children(mainWindowName)) {
@@ -164,6 +182,11 @@ void KeyPointsBezier::placeControls() {
         if (!w || controls.get(name).kind == ControlKind::MenuItem || rightColumnControls().contains(name) ||
             freeControls.contains(name))
             continue;
+        // The band is as wide as its groups want (it scrolls), so captions
+        // keep their own line breaks: a label that wraps to a narrower width
+        // would need more height than its group was given.
+        for (QLabel* label : w->findChildren<QLabel*>())
+            label->setWordWrap(false);
         bottomLayout_->addWidget(w, 0, Qt::AlignTop);
     }
     for (const QString& name : freeControls)
@@ -188,7 +211,8 @@ QSize KeyPointsBezier::minimumClientSize() const {
     const int scrollBar = bottomBand_->horizontalScrollBar()->sizeHint().height();
     const QMargins band = bottomLayout_->contentsMargins(), column = rightLayout_->contentsMargins();
     return QSize(bandWidth + band.left() + band.right() + rightColumnWidth,
-                 std::max(columnHeight + column.top() + column.bottom(), bottomBandHeight + scrollBar));
+                 std::max(columnHeight + column.top() + column.bottom(),
+                          minimumWorkHeight + bottomBandHeight + scrollBar));
 }
 
 void KeyPointsBezier::relayout() {
