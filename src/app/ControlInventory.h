@@ -4,8 +4,31 @@
 
 namespace trajecta {
 
-// Declares every control of the windows with its kind, its parent panel, its
+// The names of the windows and dialogs, in the order the program creates them.
+inline const QString mainWindowName = QStringLiteral("KeyPointsBezier");
+inline const QString helpWindowName = QStringLiteral("TFAide");
+inline const QString aboutWindowName = QStringLiteral("TFApropos");
+inline const QString photoDialogName = QStringLiteral("TFtraitePhoto");
+inline const QString secondWindowName = QStringLiteral("TFparametres");
+inline const QString extrasDialogName = QStringLiteral("TFExtras");
+
+// Declares every control of the windows with its kind, its parent, its
 // French caption and, for radio groups and sliders, its items and range.
+// Each window and dialog is the root of its controls.
 void declareControls(Controls& controls);
 
+namespace inventory {
+
+// The parts of the inventory, one a window, in the order of declaration.
+void declareMainWindow(Controls& c);
+void declareDialogs(Controls& c); // help, about and photo processing
+void declareSecondWindow(Controls& c);
+void declareExtrasDialog(Controls& c);
+
+// A radio group in its design state: no handler runs at declaration.
+ControlState& radio(Controls& c, const QString& name, const QString& parent, const QString& caption,
+                    const QStringList& items, int index);
+ControlState& slider(Controls& c, const QString& name, const QString& parent, int min, int max, int position);
+
+} // namespace inventory
 } // namespace trajecta

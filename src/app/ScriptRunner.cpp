@@ -63,7 +63,9 @@ struct ScriptRunner::State {
 
     void refuse(const QString& command, const QString& name) {
         const Controls& c = session->controls();
-        const QString why = !c.showing(name) ? QStringLiteral("not showing") : QStringLiteral("not enabled");
+        const QString why = !c.showing(name)       ? QStringLiteral("not showing")
+                            : !c.enabled(name) ? QStringLiteral("not enabled")
+                                               : QStringLiteral("blocked by the dialog ") + c.blockedBy(name);
         out(QStringLiteral("error: %1 %2 refused: %3").arg(command, name, why));
     }
 

@@ -4,6 +4,7 @@
 #include "core/Editor.h"
 #include "core/Frame.h"
 #include "core/Layout.h"
+#include "core/LayoutSizes.h"
 #include "core/Messages.h"
 #include "platform/Numbers.h"
 #include "platform/Colours.h"
@@ -18,10 +19,6 @@ namespace {
 // The screen formats of RdgChoixEcran, width over height in single precision.
 constexpr std::array<float, 5> formatRatios{16.0f / 9.0f, 1.6f, 1.5f, 4.0f / 3.0f, 1.25f};
 
-constexpr int singleWindowSideMargin = 221;
-constexpr int singleWindowBottomMargin = 234;
-constexpr int twoWindowBottomMargin = 30;
-constexpr int messageLineHeight = 30;
 // Below this a work area cannot hold a curve and its frame: the window is
 // refused as too small rather than producing an empty or negative picture.
 constexpr int minWorkSide = 50;
@@ -67,7 +64,7 @@ void Workflow::createCurve() {
     WorkflowState& w = ctx_.doc.workflow;
     const int index = ctx_.controls.itemIndex("RdgChoixEcran");
     if (w.stepDone[0] && index == w.workFormatIndex) {
-        ctx_.controls.setGeometry("PnMessages", 0, w.workHeight, w.workWidth, messageLineHeight);
+        ctx_.controls.setGeometry("PnMessages", 0, w.workHeight, w.workWidth, messageHeight);
     } else if (!sizeWorkArea()) {
         return;
     }
@@ -83,9 +80,9 @@ bool Workflow::sizeWorkArea() {
     const ShellState& shell = ctx_.doc.shell;
     const int index = std::clamp(ctx_.controls.itemIndex("RdgChoixEcran"), 0, int(formatRatios.size()) - 1);
     const float ratio = formatRatios[static_cast<size_t>(index)];
-    int width = shell.clientWidth - (shell.singleWindowLayout ? singleWindowSideMargin : 0);
+    int width = shell.clientWidth - (shell.singleWindowLayout ? rightColumnWidth : 0);
     int height = roundEven(Extended(width) / ratio);
-    const int margin = shell.singleWindowLayout ? singleWindowBottomMargin : twoWindowBottomMargin;
+    const int margin = shell.singleWindowLayout ? bottomBandHeight : messageHeight;
     if (shell.clientHeight - height < margin) {
         height = shell.clientHeight - margin;
         width = roundEven(Extended(height) * ratio);
@@ -103,7 +100,7 @@ bool Workflow::sizeWorkArea() {
     w.workWidth = width;
     w.workHeight = height;
     ctx_.controls.setGeometry("ImgDessin", 0, 0, width, height);
-    ctx_.controls.setGeometry("PnMessages", 0, height, width, messageLineHeight);
+    ctx_.controls.setGeometry("PnMessages", 0, height, width, messageHeight);
 
     Pictures& pictures = ctx_.doc.pictures;
     ctx_.canvas.flush();

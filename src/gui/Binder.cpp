@@ -1,11 +1,14 @@
 #include "gui/Binder.h"
 
+#include "gui/Guarded.h"
+#include "gui/ShownText.h"
 #include "platform/Canvas.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -31,36 +34,36 @@ const QColor buttonFace(0xdd, 0xe5, 0xef);
 const QColor buttonDown(0xc4, 0xcf, 0xdc);
 
 bool takesPresses(ControlKind kind) {
-    return kind == K::Label || kind == K::Panel || kind == K::GroupBox || kind == K::Image || kind == K::Shape;
+    return kind == K::Label || kind == K::Panel || kind == K::GroupBox || kind == K::Image ||
+           kind == K::Shape;
 }
 
 Qt::CursorShape qtCursor(CursorShape shape) {
     switch (shape) {
-    case CursorShape::Arrow: return Qt::ArrowCursor;
-    case CursorShape::Hand: return Qt::PointingHandCursor;
-    case CursorShape::SizeFDiag: return Qt::SizeFDiagCursor;
-    case CursorShape::SizeBDiag: return Qt::SizeBDiagCursor;
-    case CursorShape::SizeAll: return Qt::SizeAllCursor;
+    case CursorShape::Arrow:
+        return Qt::ArrowCursor;
+    case CursorShape::Hand:
+        return Qt::PointingHandCursor;
+    case CursorShape::SizeFDiag:
+        return Qt::SizeFDiagCursor;
+    case CursorShape::SizeBDiag:
+        return Qt::SizeBDiagCursor;
+    case CursorShape::SizeAll:
+        return Qt::SizeAllCursor;
     }
     return Qt::ArrowCursor;
 }
 
-// Captions of the program break lines with a carriage return alone.
-QString shownText(const QString& text) {
-    QString shown = text;
-    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 } // namespace
 
-Binder::Binder(Controls& controls, QWidget* topParent, QMenuBar* menuBar, BinderLook look,
+Binder::Binder(Controls& controls, QWidget* owner, QMenuBar* menuBar, BinderLook look,
                std::map<QString, QWidget*> custom)
-    : controls_(controls), topParent_(topParent), menuBar_(menuBar), look_(std::move(look)),
-      self_(std::make_shared<Binder*>(this)) {
+    : controls_(controls), owner_(owner), menuBar_(menuBar), look_(std::move(look)) {
     for (auto& [name, widget] : custom) {
         Bound& b = bound_[name];
         b.kind = controls_.get(name).kind;
         b.widget = widget;
+        b.parent = controls_.get(name).parent;
     }
     for (const QString& name : controls_.names())
         if (!bound_.count(name)) build(controls_.get(name));
@@ -68,31 +71,21 @@ Binder::Binder(Controls& controls, QWidget* topParent, QMenuBar* menuBar, Binder
     std::map<QString, QStringList> children;
     for (const QString& name : controls_.names()) {
         const ControlState& s = controls_.get(name);
-        if (!s.parent.isEmpty() && s.kind != K::MenuItem) children[s.parent].append(name);
+        if (!s.parent.isEmpty() && s.kind != K::MenuItem && !custom.count(s.parent))
+            children[s.parent].append(name);
     }
-    for (auto& [container, names] : children) arrangeChildren(container, names);
+    for (auto& [container, names] : children)
+        arrangeChildren(container, names);
 
-    std::weak_ptr<Binder*> alive = self_;
-    controls_.addObserver([alive](const ControlState& state) {
-        if (auto binder = alive.lock(); binder && *binder) (*binder)->sync(state);
-    });
+    subscription_ = controls_.addObserver([this](const ControlState& state) { sync(state); });
     qApp->installEventFilter(this);
 }
 
-Binder::~Binder() { *self_ = nullptr; }
+Binder::~Binder() = default;
 
 QWidget* Binder::widget(const QString& name) const {
     auto it = bound_.find(name);
     return it == bound_.end() ? nullptr : it->second.widget.data();
-}
-
-QStringList Binder::topLevel() const {
-    QStringList names;
-    for (const QString& name : controls_.names()) {
-        const ControlState& s = controls_.get(name);
-        if (s.parent.isEmpty() && s.kind != K::MenuItem) names.append(name);
-    }
-    return names;
 }
 
 bool Binder::looksLikeButton(const ControlState& state) const {
@@ -103,6 +96,7 @@ bool Binder::looksLikeButton(const ControlState& state) const {
 void Binder::build(const ControlState& state) {
     Bound& b = bound_[state.name];
     b.kind = state.kind;
+    b.parent = state.parent;
     if (state.kind == K::MenuItem) {
         buildMenu(state, b);
         return;
@@ -130,82 +124,98 @@ void Binder::build(const ControlState& state) {
 }
 
 QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
-    QWidget* parent = topParent_;
+    QWidget* parent = owner_;
     if (!state.parent.isEmpty())
         if (QWidget* w = widget(state.parent)) parent = w;
     const QString name = state.name;
+    // Every handler of a widget's signal calls the model through `guarded`.
+    auto input = [this, name](auto call) {
+        return [this, name, call](auto... args) {
+            guarded([&] { call(args...); });
+            delivered(name);
+        };
+    };
     switch (state.kind) {
-    case K::Label: return new QLabel(parent);
+    case K::Window: {
+        return new QWidget(owner_, Qt::Window);
+    }
+    case K::Dialog: {
+        auto* dialog = new QDialog(owner_);
+        dialog->setWindowModality(Qt::ApplicationModal);
+        connect(dialog, &QDialog::finished, this, [this, name] { windowClosed(name); });
+        return dialog;
+    }
+    case K::Label:
+        return new QLabel(parent);
     case K::Image: {
         auto* image = new QLabel(parent);
         image->setAlignment(Qt::AlignCenter);
         return image;
     }
     case K::Panel:
-    case K::Shape: return new QFrame(parent);
-    case K::GroupBox: return new QGroupBox(parent);
+    case K::Shape:
+        return new QFrame(parent);
+    case K::GroupBox:
+        return new QGroupBox(parent);
     case K::CheckBox: {
         auto* box = new QCheckBox(parent);
-        connect(box, &QCheckBox::clicked, this, [this, name](bool checked) {
-            controls_.userSetChecked(name, checked);
-            delivered(name);
-        });
+        connect(box, &QCheckBox::clicked, this,
+                input([this, name](bool checked) { controls_.userSetChecked(name, checked); }));
         return box;
     }
     case K::RadioGroup: {
         auto* group = new QGroupBox(parent);
         new QVBoxLayout(group);
         bound.radios = new QButtonGroup(group);
-        connect(bound.radios, &QButtonGroup::idClicked, this, [this, name](int index) {
-            controls_.userSetItemIndex(name, index);
-            delivered(name);
-        });
+        connect(bound.radios, &QButtonGroup::idClicked, this,
+                input([this, name](int index) { controls_.userSetItemIndex(name, index); }));
         return group;
     }
     case K::Slider: {
         auto* slider = new QSlider(Qt::Horizontal, parent);
-        connect(slider, &QSlider::valueChanged, this, [this, name](int position) {
-            controls_.userSetPosition(name, position);
-            delivered(name);
-        });
+        connect(slider, &QSlider::valueChanged, this,
+                input([this, name](int position) { controls_.userSetPosition(name, position); }));
         return slider;
     }
     case K::Edit: {
         auto* edit = new QLineEdit(parent);
-        connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-            controls_.userType(name, text);
-            delivered(name);
-        });
+        connect(edit, &QLineEdit::textEdited, this,
+                input([this, name](const QString& text) { controls_.userType(name, text); }));
         return edit;
     }
     case K::List: {
         auto* list = new QListWidget(parent);
-        connect(list, &QListWidget::itemClicked, this, [this, name] {
-            controls_.userClick(name);
-            delivered(name);
-        });
+        connect(list, &QListWidget::itemClicked, this,
+                input([this, name](QListWidgetItem*) { controls_.userClick(name); }));
         return list;
     }
-    case K::MenuItem: break;
+    case K::MenuItem:
+        break;
     }
     return new QWidget(parent);
 }
 
 void Binder::buildMenu(const ControlState& state, Bound& bound) {
-    if (state.parent.isEmpty()) {
+    // A menu item placed on a window is a menu of its menu bar.
+    if (state.parent.isEmpty() || controls_.get(state.parent).kind != K::MenuItem) {
         bound.menu = menuBar_->addMenu(shownText(state.text));
         bound.menu->setObjectName(state.name);
         return;
     }
+    auto inMenu = [this](const QString& name) {
+        const QString& parent = controls_.get(name).parent;
+        return !parent.isEmpty() && controls_.get(parent).kind == K::MenuItem;
+    };
     QString top = state.parent;
-    while (!controls_.get(top).parent.isEmpty()) top = controls_.get(top).parent;
+    while (inMenu(top))
+        top = controls_.get(top).parent;
     QMenu* menu = bound_[top].menu;
     if (!menu) return;
     bound.action = menu->addAction(shownText(state.text));
     bound.action->setObjectName(state.name);
     const QString name = state.name;
     connect(bound.action, &QAction::triggered, this, [this, name] {
-        controls_.userClick(name);
+        guarded([&] { controls_.userClick(name); });
         delivered(name);
     });
 }
@@ -216,7 +226,8 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
     Arrangement how = look_.arrangement ? look_.arrangement(container) : Arrangement{};
     if (how.kind == Arrangement::Automatic) {
         bool images = true;
-        for (const QString& c : children) images = images && controls_.get(c).kind == K::Image;
+        for (const QString& c : children)
+            images = images && controls_.get(c).kind == K::Image;
         how.kind = images ? Arrangement::Stacked : Arrangement::Vertical;
     }
     const bool button = look_.isButton && look_.isButton(container);
@@ -224,11 +235,13 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
     switch (how.kind) {
     case Arrangement::Horizontal:
     case Arrangement::Vertical: {
-        QBoxLayout* box = how.kind == Arrangement::Horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(host))
-                                                               : static_cast<QBoxLayout*>(new QVBoxLayout(host));
+        QBoxLayout* box = how.kind == Arrangement::Horizontal
+                              ? static_cast<QBoxLayout*>(new QHBoxLayout(host))
+                              : static_cast<QBoxLayout*>(new QVBoxLayout(host));
         box->setContentsMargins(margin, margin, margin, margin);
         box->setSpacing(3);
-        for (const QString& c : children) box->addWidget(widget(c));
+        for (const QString& c : children)
+            box->addWidget(widget(c));
         break;
     }
     case Arrangement::Columns: {
@@ -286,7 +299,8 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
     case Arrangement::Automatic: {
         auto* grid = new QGridLayout(host);
         grid->setContentsMargins(0, 0, 0, 0);
-        for (const QString& c : children) grid->addWidget(widget(c), 0, 0, Qt::AlignCenter);
+        for (const QString& c : children)
+            grid->addWidget(widget(c), 0, 0, Qt::AlignCenter);
         break;
     }
     }
@@ -300,7 +314,8 @@ bool Binder::holdsSeveral(const QString& name) const {
 }
 
 void Binder::syncAll() {
-    for (const QString& name : controls_.names()) sync(controls_.get(name));
+    for (const QString& name : controls_.names())
+        sync(controls_.get(name));
     refreshPictures();
 }
 
@@ -321,6 +336,7 @@ void Binder::sync(const ControlState& state) {
     }
     QWidget* w = b.widget;
     if (!w) return;
+    if (b.parent != state.parent) moveTo(state, b);
     const QSignalBlocker blocker(w);
     syncKind(state, b);
     syncLook(state, b);
@@ -349,18 +365,27 @@ void Binder::syncLook(const ControlState& state, Bound& b) {
 void Binder::syncKind(const ControlState& state, Bound& b) {
     QWidget* w = b.widget;
     switch (state.kind) {
-    case K::Label: static_cast<QLabel*>(w)->setText(shownText(state.text)); break;
-    case K::Panel:
-        if (w->isWindow()) w->setWindowTitle(state.text);
+    case K::Label:
+        static_cast<QLabel*>(w)->setText(shownText(state.text));
         break;
-    case K::GroupBox: static_cast<QGroupBox*>(w)->setTitle(state.text); break;
+    case K::Panel:
+        break;
+    case K::Window:
+    case K::Dialog:
+        w->window()->setWindowTitle(state.text);
+        break;
+    case K::GroupBox:
+        static_cast<QGroupBox*>(w)->setTitle(state.text);
+        break;
     case K::CheckBox: {
         auto* box = static_cast<QCheckBox*>(w);
         box->setText(shownText(state.text));
         box->setChecked(state.checked);
         break;
     }
-    case K::RadioGroup: syncRadios(state, b); break;
+    case K::RadioGroup:
+        syncRadios(state, b);
+        break;
     case K::Slider: {
         auto* slider = static_cast<QSlider*>(w);
         slider->setRange(state.min, state.max);
@@ -395,7 +420,8 @@ void Binder::syncKind(const ControlState& state, Bound& b) {
         if (b.menu) b.menu->menuAction()->setVisible(state.visible);
         break;
     case K::Image:
-    case K::Shape: break;
+    case K::Shape:
+        break;
     }
 }
 
@@ -404,7 +430,8 @@ void Binder::syncRadios(const ControlState& state, Bound& b) {
     group->setTitle(state.text);
     QList<QAbstractButton*> buttons = b.radios->buttons();
     if (buttons.size() != state.items.size()) {
-        for (QAbstractButton* button : buttons) delete button;
+        for (QAbstractButton* button : buttons)
+            delete button;
         buttons.clear();
         for (int i = 0; i < state.items.size(); ++i) {
             auto* radio = new QRadioButton(group);
@@ -445,30 +472,63 @@ void Binder::syncBevel(const QString& name) {
     frame->setPalette(palette);
 }
 
+// Moves the widget to the widget of its new parent, at the end of its layout.
+void Binder::moveTo(const ControlState& state, Bound& b) {
+    QWidget* w = b.widget;
+    QWidget* host = widget(state.parent);
+    if (!host) return;
+    if (QWidget* old = w->parentWidget(); old && old->layout()) old->layout()->removeWidget(w);
+    w->setParent(host);
+    if (!host->layout()) {
+        auto* box = new QVBoxLayout(host);
+        box->setContentsMargins(2, 2, 2, 2);
+        box->setSpacing(3);
+    }
+    if (auto* grid = qobject_cast<QGridLayout*>(host->layout()))
+        grid->addWidget(w, grid->rowCount(), 0, 1, grid->columnCount());
+    else
+        host->layout()->addWidget(w);
+    b.parent = state.parent;
+    // A widget given a new parent is hidden until shown again.
+    w->setVisible(state.visible);
+}
+
+void Binder::windowClosed(const QString& name) {
+    guarded([&] { controls_.setVisible(name, false); });
+    if (afterInput) guarded(afterInput);
+}
+
 void Binder::delivered(const QString& name) {
-    sync(controls_.get(name));
-    if (afterInput) afterInput();
+    guarded([&] {
+        sync(controls_.get(name));
+        if (afterInput) afterInput();
+    });
 }
 
 bool Binder::mousePress(const QString& name) {
     pressed_ = name;
-    syncBevel(name);
-    if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
-    controls_.userMouseDown(name);
-    if (afterInput) afterInput();
+    guarded([&] {
+        syncBevel(name);
+        if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
+        controls_.userMouseDown(name);
+        if (afterInput) afterInput();
+    });
     return true;
 }
 
 void Binder::mouseRelease(const QPoint& globalPos) {
     const QString name = pressed_;
     pressed_.clear();
-    syncBevel(name);
-    if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
-    QWidget* w = widget(name);
-    const bool over = w && w->rect().contains(w->mapFromGlobal(globalPos));
-    controls_.userMouseUp(name);
-    if (over) controls_.userClick(name);
-    if (afterInput) afterInput();
+    guarded([&] {
+        syncBevel(name);
+        if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
+        QWidget* w = widget(name);
+        const bool over = w && w->rect().contains(w->mapFromGlobal(globalPos));
+        controls_.userMouseUp(name);
+        if (over) controls_.userClick(name);
+    });
+    // A handler that failed leaves the others to run: the window repaints.
+    if (afterInput) guarded(afterInput);
 }
 
 void Binder::keyPress(QObject* watched, QEvent* event) {
@@ -477,10 +537,12 @@ void Binder::keyPress(QObject* watched, QEvent* event) {
     if (focus ? watched != focus : !static_cast<QWidget*>(watched)->isWindow()) return;
     auto* key = static_cast<QKeyEvent*>(event);
     const QString keys = QKeySequence(key->keyCombination()).toString(QKeySequence::PortableText);
-    if (!keyTarget_.isEmpty() && controls_.has(keyTarget_)) controls_.userKey(keyTarget_, keys);
-    if (focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit)
-        controls_.userKey(focus->objectName(), keys);
-    if (afterInput) afterInput();
+    guarded([&] {
+        if (!keyTarget_.isEmpty() && controls_.has(keyTarget_)) controls_.userKey(keyTarget_, keys);
+        if (focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit)
+            controls_.userKey(focus->objectName(), keys);
+    });
+    if (afterInput) guarded(afterInput);
 }
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
@@ -495,14 +557,26 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     }
     if (!watched->isWidgetType()) return false;
     switch (event->type()) {
+    case QEvent::Close: {
+        // A window of the model closed by the window manager is hidden in the model too.
+        auto* w = static_cast<QWidget*>(watched);
+        auto it = bound_.find(w->objectName());
+        if (it != bound_.end() && it->second.widget == w && it->second.kind == K::Window)
+            windowClosed(it->first);
+        return false;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         auto it = clickable_.find(watched);
-        if (it == clickable_.end() || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        if (it == clickable_.end() || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
         return mousePress(it->second);
     }
-    case QEvent::KeyPress: keyPress(watched, event); return false;
-    default: return false;
+    case QEvent::KeyPress:
+        keyPress(watched, event);
+        return false;
+    default:
+        return false;
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <functional>
 #include <map>
-#include <memory>
 
 class QAction;
 class QButtonGroup;
@@ -22,13 +21,13 @@ namespace trajecta {
 // How a panel or a group box arranges its children, in declaration order.
 struct Arrangement {
     enum Kind {
-        Automatic,  // images only: stacked (a raised picture over its pressed twin); otherwise Vertical
+        Automatic, // images only: stacked (a raised picture over its pressed twin); otherwise Vertical
         Vertical,
         Horizontal,
-        Columns,    // `count` columns, filled top to bottom, left column first
-        Grid,       // `count` cells a row; a label takes a whole row
-        Pairs,      // two cells a row; a panel or group of several controls takes a whole row
-        Stacked,    // all in one place, the last declared on top
+        Columns, // `count` columns, filled top to bottom, left column first
+        Grid,    // `count` cells a row; a label takes a whole row
+        Pairs,   // two cells a row; a panel or group of several controls takes a whole row
+        Stacked, // all in one place, the last declared on top
     } kind = Automatic;
     int count = 1;
 };
@@ -54,19 +53,24 @@ struct BinderLook {
 // its release gives userMouseUp and then, when released over the control,
 // userClick. The release goes to the control that took the press even when
 // the press hid it.
+//
+// Each window of the model is a top-level widget, each dialog an
+// application-modal QDialog; closing one by the window manager hides it in
+// the model. A control given a new parent in the model moves to the new
+// parent's widget. An exception from the model never leaves an event handler
+// (see guarded).
 class Binder : public QObject {
-public:
-    // `topParent` receives the controls that have no parent panel; `custom`
-    // supplies ready-made widgets for some controls (the work area).
-    Binder(Controls& controls, QWidget* topParent, QMenuBar* menuBar, BinderLook look,
+  public:
+    // `owner` owns the windows and dialogs the binder creates; `custom`
+    // supplies ready-made widgets for some controls (the work area, the main
+    // window's client area), whose children the binder does not arrange.
+    Binder(Controls& controls, QWidget* owner, QMenuBar* menuBar, BinderLook look,
            std::map<QString, QWidget*> custom = {});
     ~Binder() override;
     Binder(const Binder&) = delete;
     Binder& operator=(const Binder&) = delete;
 
     QWidget* widget(const QString& name) const;
-    // Controls without a parent panel, menus excepted, in declaration order.
-    QStringList topLevel() const;
     // Writes every control's state to its widget (after the window placed them).
     void syncAll();
     // Asks the look again for the pictures of every image (the language changed).
@@ -78,16 +82,17 @@ public:
     // Runs after every input handed to the model.
     std::function<void()> afterInput;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Bound {
         ControlKind kind = ControlKind::Label;
         QPointer<QWidget> widget;
         QPointer<QAction> action;
         QPointer<QMenu> menu;
         QButtonGroup* radios = nullptr;
+        QString parent;   // the model's parent the widget was placed in
         QFont font;       // the look's font; a font height from the model adds to it
         QPalette palette; // the look's colours; a text colour from the model adds to it
     };
@@ -98,6 +103,8 @@ private:
     QWidget* makeWidget(const ControlState& state, Bound& bound);
     void buildMenu(const ControlState& state, Bound& bound);
     bool holdsSeveral(const QString& name) const;
+    void moveTo(const ControlState& state, Bound& bound);
+    void windowClosed(const QString& name);
     void arrangeChildren(const QString& container, const QStringList& children);
     void sync(const ControlState& state);
     void syncKind(const ControlState& state, Bound& bound);
@@ -110,14 +117,14 @@ private:
     void keyPress(QObject* watched, QEvent* event);
 
     Controls& controls_;
-    QWidget* topParent_;
+    QWidget* owner_;
     QMenuBar* menuBar_;
     BinderLook look_;
     std::map<QString, Bound> bound_;
     std::map<QObject*, QString> clickable_;
     QString pressed_;
     QString keyTarget_;
-    std::shared_ptr<Binder*> self_; // lets the model's observer outlive the binder safely
+    Subscription subscription_; // last: the model stops calling before the rest goes
 };
 
 } // namespace trajecta

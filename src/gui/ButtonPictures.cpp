@@ -10,16 +10,18 @@ namespace trajecta {
 namespace {
 
 struct ButtonText {
-    const char* prefix; // image names start with it
+    const char* raised;
+    const char* pressed;
     const char* french;
     const char* english;
 };
 
 constexpr std::array<ButtonText, 4> buttonTexts{{
-    {"ImgChargeObjetPte", "Charger un objet PTE", "Load a PTE object"},
-    {"ImgTransfertSeul", "Transfert seul", "Transfer only"},
-    {"ImgNvlObjet", "Nouvel objet", "New object"},
-    {"ImgTransfertTotal", "Transfert total et retour", "Total transfer and return"},
+    {"ImgChargeObjetPte_Haut", "ImgChargeObjetPte_Bas", "Charger un objet PTE", "Load a PTE object"},
+    {"ImgTransfertSeul_Haut", "ImgTransfertSeul_Bas", "Transfert seul", "Transfer only"},
+    {"ImgNvlObjet_haut", "ImgNvlObjet_bas", "Nouvel objet", "New object"},
+    {"ImgTransfertTotalHaut", "ImgTransfertTotalBas", "Transfert total et retour",
+     "Total transfer and return"},
 }};
 
 } // namespace
@@ -30,7 +32,7 @@ bool ButtonPictures::pressed(const QString& imageName) {
 
 QString ButtonPictures::caption(const QString& imageName, int languageIndex) {
     for (const ButtonText& b : buttonTexts)
-        if (imageName.startsWith(QLatin1String(b.prefix)))
+        if (imageName == QLatin1String(b.raised) || imageName == QLatin1String(b.pressed))
             return QString::fromUtf8(languageIndex == 1 ? b.english : b.french);
     return {};
 }
@@ -38,8 +40,8 @@ QString ButtonPictures::caption(const QString& imageName, int languageIndex) {
 QPixmap ButtonPictures::forImage(const QString& imageName, int languageIndex) {
     const QString text = caption(imageName, languageIndex);
     if (!text.isEmpty()) return textButton(text, pressed(imageName));
-    if (imageName.startsWith(QLatin1String("ImgFG"))) return arrowButton(true);
-    if (imageName.startsWith(QLatin1String("ImgFD"))) return arrowButton(false);
+    if (imageName == QLatin1String("ImgFG_haut")) return arrowButton(true);
+    if (imageName == QLatin1String("ImgFD_haut")) return arrowButton(false);
     return {};
 }
 

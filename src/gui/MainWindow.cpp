@@ -1,12 +1,18 @@
 #include "gui/MainWindow.h"
 
+#include "app/ControlInventory.h"
+#include "core/LayoutSizes.h"
 #include "gui/ButtonPictures.h"
+#include "gui/Guarded.h"
 #include "gui/WorkArea.h"
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 
 namespace trajecta {
@@ -17,25 +23,52 @@ namespace {
 // named here go to the bottom band, in declaration order.
 const QStringList& rightColumnControls() {
     static const QStringList names{
-        "PnlDockOrgEtapes",  "RdgChoixEcran",    "PnCreation",         "PnlChargerFichier",
-        "PnlDockOKtoutOrg",  "PnlDockPointsSurCourbeOrg", "PnlEnregistrerCourbe", "PnlTransfertEtRetour",
-        "PnlTransfertSeul",  "Pnl_nouvel_objet", "PnlCoordSouris",     "PnlDockAideOrg",
+        "PnlDockOrgEtapes",     "RdgChoixEcran",        "PnCreation",
+        "PnlChargerFichier",    "PnlDockOKtoutOrg",     "PnlDockPointsSurCourbeOrg",
+        "PnlEnregistrerCourbe", "PnlTransfertEtRetour", "PnlTransfertSeul",
+        "Pnl_nouvel_objet",     "PnlCoordSouris",       "PnlDockAideOrg",
         "PnlDockOrgExtras"};
     return names;
 }
 
+// The work area the smallest window still leaves above the bottom band.
+constexpr int minimumWorkHeight = 150;
+
+// The exchange buttons of the column: their pictures are shrunk to its width.
+const QStringList columnPictures{"ImgTransfertTotalBas",  "ImgTransfertTotalHaut", "ImgTransfertSeul_Bas",
+                                 "ImgTransfertSeul_Haut", "ImgNvlObjet_bas",       "ImgNvlObjet_haut"};
+
 // Placed by the window itself, over the regions, from the model's geometry.
 const QSet<QString> freeControls{"ImgDessin", "PnMessages", "PnlChargeObjetPte", "LblTravauxEnCours"};
 
-// Controls shown as a window of their own.
-const QSet<QString> windowControls{"TFparametres"};
-
 // Labels and panels that act as push buttons.
-const QSet<QString> buttonControls{
-    "PnCreation",     "PnlChargerFichier", "PnlEnregistrerCourbe", "PnlStopMarquage", "PnlCadre",
-    "PnlEffacerCadre", "PnlOKcourbe",      "PnlRefairePoints",     "PnlRetourPC",     "PnlTout",
-    "PnlRien",        "PnlAide",           "PnlExtras",            "LblRefaireTout",  "LblEtapeAvant",
-    "LblEtapeApres",  "LblChoisirPhoto",   "LblTraiter",           "LblParaFini"};
+const QSet<QString> buttonControls{"PnCreation",
+                                   "PnlChargerFichier",
+                                   "PnlEnregistrerCourbe",
+                                   "PnlStopMarquage",
+                                   "PnlCadre",
+                                   "PnlEffacerCadre",
+                                   "PnlOKcourbe",
+                                   "PnlRefairePoints",
+                                   "PnlRetourPC",
+                                   "PnlTout",
+                                   "PnlRien",
+                                   "PnlAide",
+                                   "PnlExtras",
+                                   "LblRefaireTout",
+                                   "LblEtapeAvant",
+                                   "LblEtapeApres",
+                                   "LblChoisirPhoto",
+                                   "LblTraiter",
+                                   "LblParaFini",
+                                   "LblVarDep",
+                                   "LblVarFin",
+                                   "LblVarAnnule",
+                                   "LblVarSave",
+                                   "LblParaAnnuleTout",
+                                   "LblAppliquer",
+                                   "LblExtrasAppliquer",
+                                   "BtnOKTraitePhoto"};
 
 Arrangement arrangementOf(const QString& name) {
     if (name == QLatin1String("PnlFondEtCourbe") || name == QLatin1String("GbxAffichage"))
@@ -43,15 +76,34 @@ Arrangement arrangementOf(const QString& name) {
     if (name == QLatin1String("PnlPartiesBz")) return {Arrangement::Grid, 4};
     if (name == QLatin1String("PnlGroupeFleches")) return {Arrangement::Horizontal, 1};
     if (name == QLatin1String("PnlPointsSurCourbe")) return {Arrangement::Pairs, 2};
+    // The groups of the time and parameter steps hold many small controls:
+    // in columns they stay low enough for the bottom band.
+    if (name == QLatin1String("PnlLePoint") || name == QLatin1String("GbxParaSurQuoi"))
+        return {Arrangement::Columns, 5};
+    if (name == QLatin1String("GbxInfoParaPoint")) return {Arrangement::Columns, 3};
+    if (name == QLatin1String("GbxTemps")) return {Arrangement::Columns, 4};
+    // A label over its raised and pressed pictures.
+    static const QSet<QString> pictureButtons{"PnFinPara", "PnAnnulePara", "PnOKPara", "PnAnnulerTout"};
+    if (pictureButtons.contains(name)) return {Arrangement::Stacked, 1};
     return {};
+}
+
+// A region of the window that scrolls what it holds when it has less room
+// than the holding widget's minimum size.
+QScrollArea* scrollingRegion(QWidget* parent, QWidget* content) {
+    auto* region = new QScrollArea(parent);
+    region->setFrameShape(QFrame::NoFrame);
+    region->setWidgetResizable(true);
+    region->setWidget(content);
+    return region;
 }
 
 } // namespace
 
 KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* parent)
     : QMainWindow(parent), qtServices_(services ? nullptr : std::make_unique<QtServices>()),
-      session_(services ? *services : qtServices_->services()), self_(std::make_shared<KeyPointsBezier*>(this)) {
-    setWindowTitle(QStringLiteral(" Trajecta"));
+      session_(services ? *services : qtServices_->services()) {
+    setObjectName(mainWindowName);
     if (qtServices_) qtServices_->setDialogParent(this);
 
     client_ = new QWidget(this);
@@ -59,37 +111,46 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     setCentralWidget(client_);
     client_->installEventFilter(this);
 
-    rightColumn_ = new QWidget(client_);
-    rightLayout_ = new QVBoxLayout(rightColumn_);
+    auto* column = new QWidget;
+    column->setObjectName(QStringLiteral("rightColumn"));
+    rightLayout_ = new QVBoxLayout(column);
     rightLayout_->setContentsMargins(4, 4, 4, 4);
     rightLayout_->setSpacing(4);
-    bottomBand_ = new QWidget(client_);
-    bottomLayout_ = new QHBoxLayout(bottomBand_);
+    rightColumn_ = scrollingRegion(client_, column);
+    rightColumn_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* band = new QWidget;
+    band->setObjectName(QStringLiteral("bottomBand"));
+    bottomLayout_ = new QHBoxLayout(band);
     bottomLayout_->setContentsMargins(4, 2, 4, 4);
     bottomLayout_->setSpacing(6);
     bottomLayout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The regions scroll rather than squeeze a group below its minimum size.
+    bottomLayout_->setSizeConstraint(QLayout::SetMinimumSize);
+    rightLayout_->setSizeConstraint(QLayout::SetMinimumSize);
+    bottomBand_ = scrollingRegion(client_, band);
 
     work_ = new WorkArea(session_, client_);
     work_->afterInput = [this] { afterInput(); };
 
     pictureLanguage_ = session_.document().shell.languageIndex;
-    binder_ = std::make_unique<Binder>(session_.controls(), client_, menuBar(), look(),
-                                       std::map<QString, QWidget*>{{QStringLiteral("ImgDessin"), work_}});
+    binder_ = std::make_unique<Binder>(
+        session_.controls(), this, menuBar(), look(),
+        std::map<QString, QWidget*>{{QStringLiteral("ImgDessin"), work_}, {mainWindowName, client_}});
     binder_->afterInput = [this] { afterInput(); };
     // The window takes key presses before its controls; the Ctrl+W shortcut of
     // the second window is the menu item's.
     binder_->setKeyTarget(QStringLiteral("VoirF2"));
     placeControls();
     binder_->syncAll();
+    setMinimumSize(minimumClientSize() + QSize(0, menuBar()->sizeHint().height()));
 
-    std::weak_ptr<KeyPointsBezier*> alive = self_;
-    session_.controls().addObserver([alive](const ControlState& state) {
-        if (auto window = alive.lock(); window && *window && freeControls.contains(state.name)) (*window)->relayout();
+    placement_ = session_.controls().addObserver([this](const ControlState& state) {
+        if (freeControls.contains(state.name)) relayout();
     });
 }
 
 KeyPointsBezier::~KeyPointsBezier() {
-    *self_ = nullptr;
+    placement_.reset();
     binder_.reset();
 }
 
@@ -107,14 +168,25 @@ BinderLook KeyPointsBezier::look() {
 void KeyPointsBezier::placeControls() {
     for (const QString& name : rightColumnControls())
         if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
-    rightLayout_->addStretch(1);
-    for (const QString& name : binder_->topLevel()) {
-        QWidget* w = binder_->widget(name);
-        if (!w || rightColumnControls().contains(name) || freeControls.contains(name)) continue;
-        if (windowControls.contains(name)) {
-            w->setParent(this, Qt::Window);
-            continue;
+    const QMargins margins = rightLayout_->contentsMargins();
+    for (const QString& name : columnPictures)
+        if (auto* image = qobject_cast<QLabel*>(binder_->widget(name))) {
+            image->setScaledContents(true);
+            image->setMinimumSize(1, ButtonPictures::buttonHeight);
+            image->setMaximumWidth(rightColumnWidth - margins.left() - margins.right() - 4);
         }
+    rightLayout_->addStretch(1);
+    const Controls& controls = session_.controls();
+    for (const QString& name : controls.children(mainWindowName)) {
+        QWidget* w = binder_->widget(name);
+        if (!w || controls.get(name).kind == ControlKind::MenuItem || rightColumnControls().contains(name) ||
+            freeControls.contains(name))
+            continue;
+        // The band is as wide as its groups want (it scrolls), so captions
+        // keep their own line breaks: a label that wraps to a narrower width
+        // would need more height than its group was given.
+        for (QLabel* label : w->findChildren<QLabel*>())
+            label->setWordWrap(false);
         bottomLayout_->addWidget(w, 0, Qt::AlignTop);
     }
     for (const QString& name : freeControls)
@@ -123,6 +195,24 @@ void KeyPointsBezier::placeControls() {
         w->setAutoFillBackground(true);
         w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
     }
+}
+
+// Room for the widest group of the bottom band beside the column, and for the
+// tallest group of the column; whatever the step shows, each group can be
+// seen whole (the band and the column scroll to it).
+QSize KeyPointsBezier::minimumClientSize() const {
+    int bandWidth = 0, columnHeight = 0;
+    for (int i = 0; i < bottomLayout_->count(); ++i)
+        if (const QWidget* w = bottomLayout_->itemAt(i)->widget())
+            bandWidth = std::max(bandWidth, w->sizeHint().width());
+    for (int i = 0; i < rightLayout_->count(); ++i)
+        if (const QWidget* w = rightLayout_->itemAt(i)->widget())
+            columnHeight = std::max(columnHeight, w->sizeHint().height());
+    const int scrollBar = bottomBand_->horizontalScrollBar()->sizeHint().height();
+    const QMargins band = bottomLayout_->contentsMargins(), column = rightLayout_->contentsMargins();
+    return QSize(bandWidth + band.left() + band.right() + rightColumnWidth,
+                 std::max(columnHeight + column.top() + column.bottom(),
+                          minimumWorkHeight + bottomBandHeight + scrollBar));
 }
 
 void KeyPointsBezier::relayout() {
@@ -143,16 +233,19 @@ void KeyPointsBezier::relayout() {
     if (QWidget* w = binder_->widget(messages.name)) w->setGeometry(messageBox);
     const int bandTop = std::max(workBottom, messages.visible ? messageBox.bottom() + 1 : workBottom);
 
-    rightColumn_->setGeometry(width - rightColumnWidth, 0, rightColumnWidth, height);
-    bottomBand_->setGeometry(0, bandTop, leftWidth, std::max(0, height - bandTop));
+    // Beside the work area while it shows; never past the window's edge.
+    const int columnLeft = image.visible ? std::min(workSize.width(), leftWidth) : leftWidth;
+    rightColumn_->setGeometry(columnLeft, 0, rightColumnWidth, height);
+    bottomBand_->setGeometry(0, bandTop, columnLeft, std::max(0, height - bandTop));
 
     const ControlState& load = controls.get(QStringLiteral("PnlChargeObjetPte"));
     QRect loadBox;
     if (QWidget* w = binder_->widget(load.name)) {
         // Where the model placed it, else centred as the program places it on activation.
         const QSize size = w->sizeHint();
-        loadBox = load.width > 0 ? QRect(load.left, load.top, load.width, load.height)
-                                 : QRect(width / 2 - size.width() / 2, height / 3, size.width(), size.height());
+        loadBox = load.width > 0
+                      ? QRect(load.left, load.top, load.width, load.height)
+                      : QRect(width / 2 - size.width() / 2, height / 3, size.width(), size.height());
         w->setGeometry(loadBox);
     }
     const ControlState& busy = controls.get(QStringLiteral("LblTravauxEnCours"));
@@ -175,10 +268,12 @@ void KeyPointsBezier::afterInput() {
 
 bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
-        session_.setClientSize(client_->width(), client_->height());
-        // The load panel stays centred in a resized window.
-        if (activated_) session_.host().formActivate();
-        relayout();
+        guarded([this] {
+            session_.setClientSize(client_->width(), client_->height());
+            // The load panel stays centred in a resized window.
+            if (activated_) session_.host().formActivate();
+            relayout();
+        });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -187,9 +282,11 @@ void KeyPointsBezier::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (activated_) return;
     activated_ = true;
-    session_.setClientSize(client_->width(), client_->height());
-    session_.host().formActivate();
-    relayout();
+    guarded([this] {
+        session_.setClientSize(client_->width(), client_->height());
+        session_.host().formActivate();
+        relayout();
+    });
 }
 
 void KeyPointsBezier::resizeToDefault() {

@@ -9,23 +9,21 @@
 #include <optional>
 
 class QBoxLayout;
+class QScrollArea;
 
 namespace trajecta {
 
 class WorkArea;
 
 // The main window: the work area at the top-left corner, the message line
-// below it, a right column and a bottom band holding the other panels. Panels
-// the model hides collapse and the visible ones close up. Every widget is a
-// control of the session's model (see Binder); the window only places them.
+// below it, a right column beside the work area and a bottom band under it
+// holding the other panels. Panels the model hides collapse and the visible
+// ones close up. The window is never smaller than the room its widest and
+// tallest group needs; where the groups do not fit side by side the band and
+// the column scroll. Every widget is a control of the session's model (see
+// Binder); the window only places them.
 class KeyPointsBezier : public QMainWindow {
-public:
-    // Width of the right column and height of the bottom band, including the
-    // message line, in the one-window layout; the work area is sized to leave them.
-    static constexpr int rightColumnWidth = 221;
-    static constexpr int bottomBandHeight = 234;
-    static constexpr int messageHeight = 30;
-
+  public:
     // Without `services` the window uses the Qt ones (clipboard, dialogs,
     // Trajecta.ini beside the executable); tests pass scripted ones.
     explicit KeyPointsBezier(std::optional<Services> services = std::nullopt, QWidget* parent = nullptr);
@@ -36,13 +34,14 @@ public:
     // Gives the client area 1366 x 768 pixels when the screen has room for it.
     void resizeToDefault();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     BinderLook look();
     void placeControls();
+    QSize minimumClientSize() const;
     void relayout();
     void afterInput();
 
@@ -50,14 +49,14 @@ private:
     Session session_;
     QWidget* client_ = nullptr;
     WorkArea* work_ = nullptr;
-    QWidget* rightColumn_ = nullptr;
-    QWidget* bottomBand_ = nullptr;
+    QScrollArea* rightColumn_ = nullptr;
+    QScrollArea* bottomBand_ = nullptr;
     QBoxLayout* rightLayout_ = nullptr;
     QBoxLayout* bottomLayout_ = nullptr;
     std::unique_ptr<Binder> binder_;
     int pictureLanguage_ = 0;
     bool activated_ = false;
-    std::shared_ptr<KeyPointsBezier*> self_;
+    Subscription placement_; // last: stops before the widgets go
 };
 
 } // namespace trajecta

@@ -1,5 +1,7 @@
 #include "gui/QtServices.h"
 
+#include "gui/ShownText.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
@@ -14,13 +16,6 @@ namespace trajecta {
 
 namespace {
 const QString boxTitle = QStringLiteral("Trajecta");
-
-// Texts of the program carry line breaks as a carriage return alone.
-QString boxText(const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
 
 std::optional<QString> chosen(const QString& path) {
     if (path.isEmpty()) return std::nullopt;
@@ -39,25 +34,33 @@ std::optional<QString> QtServices::text() {
     return content;
 }
 
-void QtServices::setText(const QString& text) { QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard); }
+void QtServices::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
 
-void QtServices::information(const QString& text) { QMessageBox::information(parent_, boxTitle, boxText(text)); }
+void QtServices::information(const QString& text) {
+    QMessageBox::information(parent_, boxTitle, shownText(text));
+}
 
-void QtServices::warning(const QString& text) { QMessageBox::warning(parent_, boxTitle, boxText(text)); }
+void QtServices::warning(const QString& text) {
+    QMessageBox::warning(parent_, boxTitle, shownText(text));
+}
 
 MessageAnswer QtServices::okCancel(const QString& text) {
-    const auto answer = QMessageBox::warning(parent_, boxTitle, boxText(text),
+    const auto answer = QMessageBox::warning(parent_, boxTitle, shownText(text),
                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     return answer == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
 MessageAnswer QtServices::yesNo(const QString& text) {
-    const auto answer = QMessageBox::question(parent_, boxTitle, boxText(text), QMessageBox::Yes | QMessageBox::No,
-                                              QMessageBox::Yes);
+    const auto answer = QMessageBox::question(parent_, boxTitle, shownText(text),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void QtServices::beep() { QApplication::beep(); }
+void QtServices::beep() {
+    QApplication::beep();
+}
 
 std::optional<QString> QtServices::openFile(const QString& filter) {
     return chosen(QFileDialog::getOpenFileName(parent_, QString(), QString(), filter));
@@ -75,18 +78,23 @@ std::optional<QString> QtServices::openPicture() {
         const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
         if (!patterns.contains(pattern)) patterns.append(pattern);
     }
-    const QString filter = QStringLiteral("Images (%1);;JPEG (*.jpg *.jpeg);;Bitmap (*.bmp)").arg(patterns.join(' '));
+    const QString filter =
+        QStringLiteral("Images (%1);;JPEG (*.jpg *.jpeg);;Bitmap (*.bmp)").arg(patterns.join(' '));
     return chosen(QFileDialog::getOpenFileName(parent_, QString(), QString(), filter));
 }
 
-QString QtServices::settingsPath() const { return exeFolder() + QStringLiteral("Trajecta.ini"); }
+QString QtServices::settingsPath() const {
+    return exeFolder() + QStringLiteral("Trajecta.ini");
+}
 
 QSettings& QtServices::settings() const {
     if (!settings_) settings_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
     return *settings_;
 }
 
-bool QtServices::exists() const { return QFileInfo::exists(settingsPath()); }
+bool QtServices::exists() const {
+    return QFileInfo::exists(settingsPath());
+}
 
 QString QtServices::value(const QString& section, const QString& key, const QString& fallback) const {
     return settings().value(section + QLatin1Char('/') + key, fallback).toString();
@@ -106,6 +114,8 @@ QChar QtServices::decimalSeparator() const {
     return separator.isEmpty() ? QLatin1Char('.') : separator.front();
 }
 
-QString QtServices::exeFolder() const { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+QString QtServices::exeFolder() const {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
 
 } // namespace trajecta

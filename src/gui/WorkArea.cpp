@@ -1,6 +1,7 @@
 #include "gui/WorkArea.h"
 
 #include "app/Session.h"
+#include "gui/Guarded.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,9 +26,9 @@ void WorkArea::deliver(MouseAction action, const QPoint& pos, bool leftButton) {
     e.x = pos.x();
     e.y = pos.y();
     e.leftButton = leftButton;
-    session_.controls().userMouse(objectName(), e);
+    guarded([&] { session_.controls().userMouse(objectName(), e); });
     update();
-    if (afterInput) afterInput();
+    if (afterInput) guarded(afterInput);
 }
 
 void WorkArea::mousePressEvent(QMouseEvent* event) {
@@ -37,11 +38,12 @@ void WorkArea::mousePressEvent(QMouseEvent* event) {
 }
 
 // A second press in quick succession is a press like any other.
-void WorkArea::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void WorkArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
 
 void WorkArea::mouseMoveEvent(QMouseEvent* event) {
-    deliver(MouseAction::Move, event->position().toPoint(),
-            (event->buttons() & Qt::LeftButton) != 0);
+    deliver(MouseAction::Move, event->position().toPoint(), (event->buttons() & Qt::LeftButton) != 0);
 }
 
 void WorkArea::mouseReleaseEvent(QMouseEvent* event) {

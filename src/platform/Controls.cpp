@@ -7,17 +7,32 @@ namespace trajecta {
 
 const char* kindName(ControlKind kind) {
     switch (kind) {
-    case ControlKind::Label: return "label";
-    case ControlKind::Panel: return "panel";
-    case ControlKind::GroupBox: return "group box";
-    case ControlKind::CheckBox: return "check box";
-    case ControlKind::RadioGroup: return "radio group";
-    case ControlKind::Slider: return "slider";
-    case ControlKind::Edit: return "edit";
-    case ControlKind::Image: return "image";
-    case ControlKind::Shape: return "shape";
-    case ControlKind::List: return "list";
-    case ControlKind::MenuItem: return "menu item";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::Panel:
+        return "panel";
+    case ControlKind::GroupBox:
+        return "group box";
+    case ControlKind::CheckBox:
+        return "check box";
+    case ControlKind::RadioGroup:
+        return "radio group";
+    case ControlKind::Slider:
+        return "slider";
+    case ControlKind::Edit:
+        return "edit";
+    case ControlKind::Image:
+        return "image";
+    case ControlKind::Shape:
+        return "shape";
+    case ControlKind::List:
+        return "list";
+    case ControlKind::MenuItem:
+        return "menu item";
+    case ControlKind::Window:
+        return "window";
+    case ControlKind::Dialog:
+        return "dialog";
     }
     return "control";
 }
@@ -30,13 +45,51 @@ struct Controls::Control {
     std::function<bool(QChar)> keyFilter;
 };
 
-Controls::Controls() = default;
+struct Subscription::Entry {
+    Controls::Observer observer;
+    bool active = true;
+};
+
+struct Subscription::Registry {
+    std::vector<std::shared_ptr<Entry>> entries;
+};
+
+Subscription::Subscription(std::weak_ptr<Registry> registry, std::shared_ptr<Entry> entry)
+    : registry_(std::move(registry)), entry_(std::move(entry)) {}
+
+Subscription::Subscription(Subscription&& other) noexcept
+    : registry_(std::move(other.registry_)), entry_(std::move(other.entry_)) {}
+
+Subscription& Subscription::operator=(Subscription&& other) noexcept {
+    if (this != &other) {
+        reset();
+        registry_ = std::move(other.registry_);
+        entry_ = std::move(other.entry_);
+    }
+    return *this;
+}
+
+Subscription::~Subscription() {
+    reset();
+}
+
+void Subscription::reset() {
+    if (!entry_) return;
+    entry_->active = false;
+    if (auto registry = registry_.lock()) std::erase(registry->entries, entry_);
+    entry_.reset();
+    registry_.reset();
+}
+
+Controls::Controls() : observers_(std::make_shared<Subscription::Registry>()) {}
 Controls::~Controls() = default;
 
-ControlState& Controls::declare(const QString& name, ControlKind kind, const QString& parent, const QString& text) {
+ControlState& Controls::declare(const QString& name, ControlKind kind, const QString& parent,
+                                const QString& text) {
     if (controls_.count(name)) throw std::logic_error("control declared twice: " + name.toStdString());
     if (!parent.isEmpty() && !controls_.count(parent))
-        throw std::logic_error("parent of " + name.toStdString() + " is not declared: " + parent.toStdString());
+        throw std::logic_error("parent of " + name.toStdString() +
+                               " is not declared: " + parent.toStdString());
     auto control = std::make_unique<Control>();
     control->state.name = name;
     control->state.kind = kind;
@@ -48,7 +101,9 @@ ControlState& Controls::declare(const QString& name, ControlKind kind, const QSt
     return state;
 }
 
-bool Controls::has(const QString& name) const { return controls_.count(name) != 0; }
+bool Controls::has(const QString& name) const {
+    return controls_.count(name) != 0;
+}
 
 Controls::Control& Controls::find(const QString& name) const {
     auto it = controls_.find(name);
@@ -59,12 +114,17 @@ Controls::Control& Controls::find(const QString& name) const {
 Controls::Control& Controls::find(const QString& name, ControlKind kind) const {
     Control& c = find(name);
     if (c.state.kind != kind)
-        throw std::logic_error(name.toStdString() + " is a " + kindName(c.state.kind) + ", not a " + kindName(kind));
+        throw std::logic_error(name.toStdString() + " is a " + kindName(c.state.kind) + ", not a " +
+                               kindName(kind));
     return c;
 }
 
-const ControlState& Controls::get(const QString& name) const { return find(name).state; }
-const ControlState& Controls::get(const QString& name, ControlKind kind) const { return find(name, kind).state; }
+const ControlState& Controls::get(const QString& name) const {
+    return find(name).state;
+}
+const ControlState& Controls::get(const QString& name, ControlKind kind) const {
+    return find(name, kind).state;
+}
 
 bool Controls::showing(const QString& name) const {
     for (const Control* c = &find(name);;) {
@@ -74,8 +134,61 @@ bool Controls::showing(const QString& name) const {
     }
 }
 
+QString Controls::windowOf(const QString& name) const {
+    const Control* c = &find(name);
+    while (!c->state.parent.isEmpty())
+        c = &find(c->state.parent);
+    return c->state.name;
+}
+
+QString Controls::openDialog() const {
+    for (auto it = openDialogs_.crbegin(); it != openDialogs_.crend(); ++it)
+        if (find(*it).state.visible) return *it;
+    // A dialog declared visible was never shown through setVisible.
+    QString last;
+    for (const QString& name : order_) {
+        const ControlState& s = find(name).state;
+        if (s.kind == ControlKind::Dialog && s.visible) last = name;
+    }
+    return last;
+}
+
+QString Controls::blockedBy(const QString& name) const {
+    const QString dialog = openDialog();
+    if (dialog.isEmpty() || windowOf(name) == dialog) return {};
+    return dialog;
+}
+
+QStringList Controls::children(const QString& name) const {
+    find(name);
+    QStringList names;
+    for (const QString& other : order_)
+        if (find(other).state.parent == name) names.append(other);
+    return names;
+}
+
+void Controls::reparent(const QString& name, const QString& newParent) {
+    Control& c = find(name);
+    for (const Control* p = &find(newParent);; p = &find(p->state.parent)) {
+        if (p == &c) throw std::logic_error("cannot move " + name.toStdString() + " into itself");
+        if (p->state.parent.isEmpty()) break;
+    }
+    if (c.state.parent == newParent) return;
+    c.state.parent = newParent;
+    changed(c);
+}
+
 void Controls::changed(const Control& control) {
-    for (const Observer& o : observers_) o(control.state);
+    // A copy: an observer may subscribe or unsubscribe while being told.
+    const auto entries = observers_->entries;
+    for (const auto& entry : entries)
+        if (entry->active) entry->observer(control.state);
+}
+
+void Controls::dialogVisibility(const Control& control) {
+    if (control.state.kind != ControlKind::Dialog) return;
+    openDialogs_.removeAll(control.state.name);
+    if (control.state.visible) openDialogs_.append(control.state.name);
 }
 
 void Controls::run(const Handler& handler) {
@@ -87,6 +200,7 @@ void Controls::setVisible(const QString& name, bool visible) {
     Control& c = find(name);
     if (c.state.visible == visible) return;
     c.state.visible = visible;
+    dialogVisibility(c);
     changed(c);
 }
 
@@ -220,26 +334,45 @@ void Controls::setGeometry(const QString& name, int left, int top, int width, in
     changed(c);
 }
 
-void Controls::onClick(const QString& name, Handler handler) { find(name).click = std::move(handler); }
-void Controls::onChange(const QString& name, Handler handler) { find(name).change = std::move(handler); }
-void Controls::onMouseDown(const QString& name, Handler handler) { find(name).mouseDown = std::move(handler); }
-void Controls::onMouseUp(const QString& name, Handler handler) { find(name).mouseUp = std::move(handler); }
-void Controls::onMouse(const QString& name, MouseHandler handler) { find(name).mouse = std::move(handler); }
-void Controls::onKey(const QString& name, KeyHandler handler) { find(name).key = std::move(handler); }
+void Controls::onClick(const QString& name, Handler handler) {
+    find(name).click = std::move(handler);
+}
+void Controls::onChange(const QString& name, Handler handler) {
+    find(name).change = std::move(handler);
+}
+void Controls::onMouseDown(const QString& name, Handler handler) {
+    find(name).mouseDown = std::move(handler);
+}
+void Controls::onMouseUp(const QString& name, Handler handler) {
+    find(name).mouseUp = std::move(handler);
+}
+void Controls::onMouse(const QString& name, MouseHandler handler) {
+    find(name).mouse = std::move(handler);
+}
+void Controls::onKey(const QString& name, KeyHandler handler) {
+    find(name).key = std::move(handler);
+}
 void Controls::setKeyFilter(const QString& name, std::function<bool(QChar)> accepts) {
     find(name, ControlKind::Edit).keyFilter = std::move(accepts);
 }
 
-bool Controls::userCanReach(const QString& name) const { return showing(name) && find(name).state.enabled; }
+bool Controls::userCanReach(const QString& name) const {
+    return showing(name) && find(name).state.enabled && blockedBy(name).isEmpty();
+}
 
 bool Controls::userClick(const QString& name) {
     if (!userCanReach(name)) return false;
     Control& c = find(name);
     switch (c.state.kind) {
-    case ControlKind::CheckBox: setChecked(name, !c.state.checked); break;
+    case ControlKind::CheckBox:
+        setChecked(name, !c.state.checked);
+        break;
     case ControlKind::Edit:
-    case ControlKind::Slider: break;
-    default: run(c.click); break;
+    case ControlKind::Slider:
+        break;
+    default:
+        run(c.click);
+        break;
     }
     return true;
 }
@@ -254,7 +387,7 @@ bool Controls::userMouseUp(const QString& name) {
     // The release reaches the control that took the press, even if the press
     // hid it (an image button hides its raised picture while pressed).
     Control& c = find(name);
-    if (!c.state.enabled) return false;
+    if (!c.state.enabled || !blockedBy(name).isEmpty()) return false;
     run(c.mouseUp);
     return true;
 }
@@ -303,6 +436,11 @@ bool Controls::userKey(const QString& name, const QString& keys) {
     return true;
 }
 
-void Controls::addObserver(Observer observer) { observers_.push_back(std::move(observer)); }
+Subscription Controls::addObserver(Observer observer) {
+    auto entry = std::make_shared<Subscription::Entry>();
+    entry->observer = std::move(observer);
+    observers_->entries.push_back(entry);
+    return Subscription(observers_, std::move(entry));
+}
 
 } // namespace trajecta

@@ -10,7 +10,23 @@
 
 namespace trajecta {
 
-enum class ControlKind { Label, Panel, GroupBox, CheckBox, RadioGroup, Slider, Edit, Image, Shape, List, MenuItem };
+// A Window is a top-level window the user can leave for another; a Dialog is
+// modal: while one is visible, user input outside it is refused.
+enum class ControlKind {
+    Label,
+    Panel,
+    GroupBox,
+    CheckBox,
+    RadioGroup,
+    Slider,
+    Edit,
+    Image,
+    Shape,
+    List,
+    MenuItem,
+    Window,
+    Dialog
+};
 
 const char* kindName(ControlKind kind);
 
@@ -33,8 +49,8 @@ struct ControlState {
     QString parent; // empty: placed on the window itself
     bool visible = true;
     bool enabled = true;
-    QString text;       // caption, or the text of an edit
-    QString hint;       // tool tip
+    QString text; // caption, or the text of an edit
+    QString hint; // tool tip
     bool checked = false;
     int itemIndex = -1;
     QStringList items;
@@ -44,9 +60,35 @@ struct ControlState {
     int caret = 0;
     std::uint32_t colour = 0; // text colour, 0x00BBGGRR
     CursorShape cursor = CursorShape::Arrow;
-    int fontHeight = 0; // 0: the default font
-    bool lowered = false; // bevel of a panel pressed like a button
+    int fontHeight = 0;                           // 0: the default font
+    bool lowered = false;                         // bevel of a panel pressed like a button
     int left = 0, top = 0, width = 0, height = 0; // geometry, where the core places a control
+};
+
+class Controls;
+
+// Keeps an observer of a Controls registered for its own lifetime. Safe to
+// destroy after the Controls it came from.
+class [[nodiscard]] Subscription {
+  public:
+    Subscription() = default;
+    Subscription(Subscription&& other) noexcept;
+    Subscription& operator=(Subscription&& other) noexcept;
+    Subscription(const Subscription&) = delete;
+    Subscription& operator=(const Subscription&) = delete;
+    ~Subscription();
+
+    // Stops the observer; it is not called again, not even by a change
+    // already being reported.
+    void reset();
+
+  private:
+    friend class Controls;
+    struct Entry;
+    struct Registry;
+    Subscription(std::weak_ptr<Registry> registry, std::shared_ptr<Entry> entry);
+    std::weak_ptr<Registry> registry_;
+    std::shared_ptr<Entry> entry_;
 };
 
 // The headless model of every control of the windows. Names are declared once
@@ -59,7 +101,7 @@ struct ControlState {
 // changes (also when a new min or max clamps it). The value is stored before
 // the handler runs, so handlers may read it and may change controls again.
 class Controls {
-public:
+  public:
     using Handler = std::function<void()>;
     using MouseHandler = std::function<void(const MouseEvent&)>;
     // Keys as the window names them: "Ctrl+W", "Ctrl+Shift+W", "A".
@@ -81,6 +123,19 @@ public:
 
     // Visible here and in every parent up the chain.
     bool showing(const QString& name) const;
+    // The window or dialog at the root of the control's parent chain.
+    QString windowOf(const QString& name) const;
+    // The modal dialog shown last and still visible, or an empty text.
+    QString openDialog() const;
+    // The open modal dialog that keeps the user from this control, or an
+    // empty text when none does.
+    QString blockedBy(const QString& name) const;
+    // Names of the controls whose parent is `name`, in declaration order.
+    QStringList children(const QString& name) const;
+
+    // Moves a control (and what it holds) into another parent. A parent that
+    // is not declared, or that lies inside the control, throws.
+    void reparent(const QString& name, const QString& newParent);
 
     // Program changes.
     void setVisible(const QString& name, bool visible);
@@ -89,14 +144,14 @@ public:
     void setEnabled(const QString& name, bool enabled);
     void setCaption(const QString& name, const QString& text); // no handler runs
     void setHint(const QString& name, const QString& hint);
-    void setText(const QString& name, const QString& text);   // edits: change handler on change
+    void setText(const QString& name, const QString& text); // edits: change handler on change
     void setCaret(const QString& name, int caret);
-    void setChecked(const QString& name, bool checked);       // click handler on change
+    void setChecked(const QString& name, bool checked); // click handler on change
     void setItems(const QString& name, const QStringList& items);
-    void setItemIndex(const QString& name, int index);        // click handler on change
+    void setItemIndex(const QString& name, int index); // click handler on change
     void setMin(const QString& name, int min);
     void setMax(const QString& name, int max);
-    void setPosition(const QString& name, int position);      // change handler on change
+    void setPosition(const QString& name, int position); // change handler on change
     void setColour(const QString& name, std::uint32_t colour);
     void setCursor(const QString& name, CursorShape cursor);
     void setFontHeight(const QString& name, int height);
@@ -122,7 +177,8 @@ public:
     void setKeyFilter(const QString& name, std::function<bool(QChar)> accepts);
 
     // User input: what a person can do. Each refuses a control that is not
-    // showing or not enabled and then returns false without any effect.
+    // showing, not enabled or outside the open modal dialog, and then returns
+    // false without any effect.
     bool userCanReach(const QString& name) const;
     bool userClick(const QString& name);
     bool userMouseDown(const QString& name);
@@ -134,19 +190,22 @@ public:
     bool userMouse(const QString& name, const MouseEvent& event);
     bool userKey(const QString& name, const QString& keys);
 
-    // The binder of a window listens to every state change.
-    void addObserver(Observer observer);
+    // The binder of a window listens to every state change (and to every
+    // change of parent) for as long as it keeps the subscription.
+    Subscription addObserver(Observer observer);
 
-private:
+  private:
     struct Control;
     Control& find(const QString& name) const;
     Control& find(const QString& name, ControlKind kind) const;
     void changed(const Control& control);
+    void dialogVisibility(const Control& control);
     static void run(const Handler& handler);
 
     std::map<QString, std::unique_ptr<Control>> controls_;
     QStringList order_;
-    std::vector<Observer> observers_;
+    std::shared_ptr<Subscription::Registry> observers_;
+    QStringList openDialogs_; // visible modal dialogs, the last shown last
 };
 
 } // namespace trajecta

@@ -1,3 +1,5 @@
+#include "app/ControlInventory.h"
+#include "core/LayoutSizes.h"
 #include "gui/ButtonPictures.h"
 #include "gui/MainWindow.h"
 #include "gui/QtServices.h"
@@ -9,6 +11,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRadioButton>
+#include <QScrollArea>
 #include <gtest/gtest.h>
 
 namespace trajecta {
@@ -49,7 +53,7 @@ TEST(ButtonPictures, CarryTheCaptionOfTheLanguageRaisedAndPressed) {
 }
 
 class WindowLayoutTest : public ::testing::Test {
-protected:
+  protected:
     FakeServices fakes;
     KeyPointsBezier window{fakes.services()};
     Controls& controls = window.session().controls();
@@ -79,7 +83,7 @@ TEST_F(WindowLayoutTest, MessageLineAndBottomBandFollowTheWorkArea) {
     controls.show("PnlDockFondOrg");
     EXPECT_EQ(widget("ImgDessin")->geometry(), QRect(0, 0, 640, 360));
     EXPECT_EQ(at("PnMessages").y(), 360);
-    EXPECT_GE(at("RdgFond").y(), 360 + KeyPointsBezier::messageHeight);
+    EXPECT_GE(at("RdgFond").y(), 360 + messageHeight);
     EXPECT_LT(at("RdgFond").x(), 640) << "the background group sits in the band under the work area";
 
     controls.setGeometry("ImgDessin", 0, 0, 800, 450);
@@ -91,11 +95,97 @@ TEST_F(WindowLayoutTest, HiddenPanelsOfTheRightColumnCloseUp) {
     controls.show("PnlDockAideOrg");
     QCoreApplication::processEvents();
     const int x = at("LblAide").x();
-    EXPECT_GE(x, window.centralWidget()->width() - KeyPointsBezier::rightColumnWidth);
+    EXPECT_GE(x, window.centralWidget()->width() - rightColumnWidth);
     const int below = at("LblAide").y();
     controls.hide("PnlDockOrgEtapes");
     QCoreApplication::processEvents();
     EXPECT_LT(at("LblAide").y(), below);
+}
+
+// Brings the window to step `step` (2 to 4) with a two-part curve, at the
+// window's present size, as the user's clicks would.
+void walkTo(Session& session, int step) {
+    Workflow& flow = session.workflow();
+    flow.enterFormatStep();
+    flow.createCurve();
+    Controls& c = session.controls();
+    for (int i = 0; i < 7; ++i) {
+        const int x = 30 + 20 * i, y = i % 2 == 0 ? 40 : 90;
+        for (MouseAction a : {MouseAction::Down, MouseAction::Up, MouseAction::Click})
+            c.userMouse("ImgDessin", MouseEvent{a, x, y, true});
+    }
+    if (step >= 3) flow.stopMarking();
+    if (step >= 4) flow.finishCurve();
+}
+
+// Where a widget lies in the client area, whatever region or scroll position holds it.
+QRect placeOf(const QWidget* w, const QWidget* client) {
+    return QRect(w->mapTo(client, QPoint(0, 0)), w->size());
+}
+
+// The part of a widget a user sees: a scrolling region shows only what its viewport holds.
+QRect seenPart(const QWidget* w, const QWidget* client) {
+    QRect seen = placeOf(w, client);
+    for (const QWidget* p = w; p && p != client; p = p->parentWidget())
+        if (auto* region = qobject_cast<const QScrollArea*>(p)) seen &= placeOf(region->viewport(), client);
+    return seen;
+}
+
+TEST_F(WindowLayoutTest, GroupsNeitherOverlapNorShrinkAtAnySizeFromTheMinimumUp) {
+    QWidget* client = window.centralWidget();
+    window.resize(200, 150);
+    const QSize minimum = window.size();
+    EXPECT_GT(minimum.width(), rightColumnWidth + 200) << "the window keeps room for its groups";
+    EXPECT_GT(minimum.height(), bottomBandHeight);
+
+    QStringList groups; // the main window's own controls that the two regions hold
+    for (const QString& name : controls.children(mainWindowName))
+        if (controls.get(name).kind != ControlKind::MenuItem && name != "ImgDessin" && name != "PnMessages" &&
+            name != "PnlChargeObjetPte" && name != "LblTravauxEnCours")
+            groups << name;
+
+    for (const QSize size :
+         {minimum, minimum + QSize(37, 23), QSize(1024, 700), QSize(1366, 768), QSize(1920, 800)}) {
+        for (int step : {2, 3, 4}) {
+            window.resize(size);
+            QCoreApplication::processEvents();
+            walkTo(window.session(), step);
+            QCoreApplication::processEvents();
+            const std::string where = QStringLiteral("%1x%2 step %3")
+                                          .arg(window.width())
+                                          .arg(window.height())
+                                          .arg(step)
+                                          .toStdString();
+            const QRect work = placeOf(widget("ImgDessin"), client);
+            const QRect column =
+                placeOf(widget("rightColumn")->parentWidget(), client); // the column's viewport
+            EXPECT_EQ(column.left(), std::min(work.width(), client->width() - rightColumnWidth)) << where;
+            EXPECT_FALSE(column.intersects(work)) << where;
+
+            QList<QPair<QString, QRect>> shown;
+            for (const QString& name : groups) {
+                QWidget* w = widget(name);
+                if (!w->isVisible()) continue;
+                const QRect place = seenPart(w, client);
+                EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name.toStdString() << " " << where;
+                EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name.toStdString() << " " << where;
+                EXPECT_FALSE(place.intersects(work)) << name.toStdString() << " " << where;
+                for (const auto& [other, otherPlace] : shown)
+                    EXPECT_FALSE(place.intersects(otherPlace))
+                        << name.toStdString() << " overlaps " << other.toStdString() << " " << where;
+                shown.append({name, place});
+            }
+            // Every radio item shows whole inside its group.
+            for (QRadioButton* radio : client->findChildren<QRadioButton*>()) {
+                if (!radio->isVisible()) continue;
+                const QWidget* group = radio->parentWidget();
+                EXPECT_TRUE(group->rect().contains(radio->geometry()))
+                    << group->objectName().toStdString() << " " << where;
+                EXPECT_GE(radio->height(), radio->minimumSizeHint().height())
+                    << group->objectName().toStdString() << " " << where;
+            }
+        }
+    }
 }
 
 TEST_F(WindowLayoutTest, ButtonPicturesFollowTheLanguageAfterAnInput) {

@@ -1,4 +1,5 @@
 #include "gui/MainWindow.h"
+#include "app/ControlInventory.h"
 
 #include "support/FakeServices.h"
 
@@ -6,8 +7,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
+#include <QDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -20,7 +22,7 @@ namespace trajecta {
 namespace {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     FakeServices fakes;
     KeyPointsBezier window{fakes.services()};
     Controls& controls = window.session().controls();
@@ -31,8 +33,7 @@ protected:
         window.show();
     }
 
-    template <typename T = QWidget>
-    T* widget(const QString& name) {
+    template <typename T = QWidget> T* widget(const QString& name) {
         T* w = window.findChild<T*>(name);
         EXPECT_NE(w, nullptr) << name.toStdString();
         return w;
@@ -58,11 +59,14 @@ protected:
 };
 
 TEST_F(MainWindowTest, EveryControlHasExactlyOneWidgetOrAction) {
+    EXPECT_EQ(window.objectName(), mainWindowName) << "the main window is the control of that name";
     for (const QString& name : controls.names()) {
+        if (name == mainWindowName) continue;
         const auto found = window.findChildren<QObject*>(name);
         EXPECT_EQ(found.size(), 1) << name.toStdString();
         if (controls.get(name).kind == ControlKind::MenuItem && !found.isEmpty()) {
-            EXPECT_TRUE(qobject_cast<QAction*>(found[0]) || qobject_cast<QMenu*>(found[0])) << name.toStdString();
+            EXPECT_TRUE(qobject_cast<QAction*>(found[0]) || qobject_cast<QMenu*>(found[0]))
+                << name.toStdString();
         }
     }
     EXPECT_EQ(widget<QMenu>("Fichier")->title(), QStringLiteral("Fichier"));
@@ -79,7 +83,8 @@ TEST_F(MainWindowTest, PressAndReleaseOnALabelGiveDownUpThenClick) {
 
     events.clear();
     pressAndRelease(label, inside, label, label->mapToGlobal(QPoint(-50, -50)));
-    EXPECT_EQ(events, QStringList({"LblCoordSouris down", "LblCoordSouris up"})) << "released outside: no click";
+    EXPECT_EQ(events, QStringList({"LblCoordSouris down", "LblCoordSouris up"}))
+        << "released outside: no click";
 
     events.clear();
     controls.setEnabled("LblCoordSouris", false);
@@ -108,14 +113,14 @@ TEST_F(MainWindowTest, TheReleaseReachesTheImageThatTookThePressEvenWhenThePress
 
     // The release as the platform first delivers it: to the window, before any widget.
     events.clear();
-    QMouseEvent press(QEvent::MouseButtonPress, centre, top->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, top->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(top, &press);
     QWindow* platformWindow = window.windowHandle();
     ASSERT_NE(platformWindow, nullptr);
     const QPoint global = top->mapToGlobal(centre);
-    QMouseEvent release(QEvent::MouseButtonRelease, platformWindow->mapFromGlobal(global), global, Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, platformWindow->mapFromGlobal(global), global,
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(platformWindow, &release);
     EXPECT_EQ(events, QStringList({"down", "up", raised + " click"}));
 }
@@ -209,6 +214,66 @@ TEST_F(MainWindowTest, TheClientSizeReachesTheSession) {
     const QWidget* client = window.centralWidget();
     EXPECT_EQ(window.session().document().shell.clientWidth, client->width());
     EXPECT_EQ(window.session().document().shell.clientHeight, client->height());
+}
+
+} // namespace
+} // namespace trajecta
+
+namespace trajecta {
+namespace {
+
+TEST_F(MainWindowTest, DialogsAreModalWindowsThatTheModelOpensAndTheUserCloses) {
+    auto* extras = widget<QDialog>(extrasDialogName);
+    ASSERT_NE(extras, nullptr);
+    EXPECT_EQ(extras->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(extras->isWindow());
+    EXPECT_FALSE(extras->isVisible());
+    EXPECT_EQ(extras->windowTitle(), "Extras");
+    EXPECT_TRUE(widget(secondWindowName)->isWindow());
+    EXPECT_EQ(widget(secondWindowName)->windowModality(), Qt::NonModal);
+
+    controls.show("PnlCoordSouris");
+    record("LblCoordSouris");
+    controls.show(extrasDialogName);
+    EXPECT_TRUE(extras->isVisible());
+    QLabel* label = widget<QLabel>("LblCoordSouris");
+    pressAndRelease(label, QPoint(2, 2), label, label->mapToGlobal(QPoint(2, 2)));
+    EXPECT_EQ(events, QStringList{}) << "the open dialog blocks the main window";
+
+    extras->reject(); // Escape or the window's close button
+    EXPECT_FALSE(controls.visible(extrasDialogName));
+    pressAndRelease(label, QPoint(2, 2), label, label->mapToGlobal(QPoint(2, 2)));
+    EXPECT_EQ(events, QStringList({"LblCoordSouris down", "LblCoordSouris up", "LblCoordSouris click"}));
+}
+
+TEST_F(MainWindowTest, AGroupMovedInTheModelMovesToTheSecondWindow) {
+    QWidget* group = widget("PnlFondEtCourbe");
+    controls.reparent("PnlFondEtCourbe", "PnlDockFondDest");
+    EXPECT_EQ(group->parentWidget(), widget("PnlDockFondDest"));
+    EXPECT_EQ(group->window(), widget(secondWindowName));
+    controls.show(secondWindowName);
+    EXPECT_TRUE(group->isVisible());
+    controls.reparent("PnlFondEtCourbe", "PnlDockFondOrg");
+    EXPECT_EQ(group->parentWidget(), widget("PnlDockFondOrg"));
+    EXPECT_FALSE(group->isHidden()) << "it keeps its own visibility";
+
+    // The window manager closing the second window hides it in the model.
+    widget(secondWindowName)->close();
+    EXPECT_FALSE(controls.visible(secondWindowName));
+}
+
+TEST_F(MainWindowTest, AnErrorOfTheModelIsReportedAndTheWindowGoesOn) {
+    controls.show("PnlCoordSouris");
+    controls.onClick("LblCoordSouris", [this] { controls.show("NoSuchControl"); });
+    QLabel* label = widget<QLabel>("LblCoordSouris");
+    testing::internal::CaptureStderr();
+    pressAndRelease(label, QPoint(2, 2), label, label->mapToGlobal(QPoint(2, 2)));
+    const std::string reported = testing::internal::GetCapturedStderr();
+    EXPECT_NE(reported.find("no control named NoSuchControl"), std::string::npos) << reported;
+
+    record("LblCoordSouris");
+    pressAndRelease(label, QPoint(2, 2), label, label->mapToGlobal(QPoint(2, 2)));
+    EXPECT_EQ(events.size(), 3) << "the next input is handled as usual";
 }
 
 } // namespace

@@ -1,0 +1,94 @@
+#include "app/ControlInventory.h"
+
+#include "core/CurveDocument.h"
+
+namespace trajecta::inventory {
+
+namespace {
+using K = ControlKind;
+} // namespace
+
+void declareDialogs(Controls& c) {
+    // Help: one picture a step and language, the one of the current step shown.
+    c.declare(helpWindowName, K::Dialog, {}, "Aide").visible = false;
+    for (const char* name :
+         {"ImgAideT1Fr", "ImgAideT1Eng", "ImgT2fr", "ImgT2eng", "ImgT3fr", "ImgT3eng", "ImgT3frbis",
+          "ImgT3engbis", "ImgT4fr", "ImgT4eng", "ImgT5Fr", "ImgT5Eng", "ImgT6Fr", "ImgT6Eng"})
+        c.declare(name, K::Image, helpWindowName).visible = false;
+
+    c.declare(aboutWindowName, K::Dialog, {}, "A propos").visible = false;
+    c.declare("ImgAproposFr", K::Image, aboutWindowName);
+    c.declare("ImgAproposEng", K::Image, aboutWindowName).visible = false;
+
+    // Photo processing: the colour choices show only for a monochrome photo.
+    const QString& photo = photoDialogName;
+    c.declare(photo, K::Dialog, {}, "Traitement d'une photo").visible = false;
+    c.declare("ImgTraiter", K::Image, photo);
+    c.declare("ChbxMonochrome", K::CheckBox, photo, "Monochrome");
+    c.declare("ImgArcEnCiel", K::Image, photo).visible = false;
+    c.declare("LblCliquerCouleur", K::Label, photo, "Cliquez sur une couleur").visible = false;
+    c.declare("PnlChoixCouleur", K::Panel, photo).visible = false;
+    c.declare("PnlSliver", K::Panel, photo).visible = false;
+    c.declare("ChbxAttenuation", K::CheckBox, photo, "Atténuation").checked = true;
+    c.declare("ChbxTrait", K::CheckBox, photo, "Traits");
+    c.declare("BtnOKTraitePhoto", K::Label, photo, "OK");
+}
+
+void declareSecondWindow(Controls& c) {
+    const QString& w = secondWindowName;
+    c.declare(w, K::Window, {}, "Paramètres").visible = false;
+    c.declare("LblNombrePoints", K::Label, w, "");
+
+    // The hosts of the eight groups that can move here from the main window.
+    c.declare("PnlDockDestEtapes", K::Panel, w);
+    c.declare("PnlDockOKtoutDest", K::Panel, w);
+    c.declare("PnlDockPointsSurCourbeDest", K::Panel, w);
+    c.declare("PnlDockFondDest", K::Panel, w);
+    c.declare("PnlDockAffichageDest", K::Panel, w);
+    c.declare("PnlDockParasDest", K::Panel, w);
+    c.declare("PnlDockTemps", K::Panel, "PnlDockParasDest");
+    c.declare("PnlDockLePoint", K::Panel, "PnlDockParasDest");
+    c.declare("PnlDockAideDest", K::Panel, w);
+    c.declare("PnlDockDestExtras", K::Panel, w);
+
+    // An inspection view of the named lists, which the program never turns on.
+    c.declare("PnlLbxSauve", K::Panel, w).visible = false;
+    for (const QString& list : NamedLists::names())
+        c.declare(list, K::List, "PnlLbxSauve").visible = false;
+    radio(c, "RdgVoir", w, "  Voir :  ", NamedLists::names(), -1);
+    c.hide("RdgVoir");
+}
+
+void declareExtrasDialog(Controls& c) {
+    const QString& w = extrasDialogName;
+    c.declare(w, K::Dialog, {}, "Extras").visible = false;
+    c.declare("GbxActionsCourbeIntacte", K::GroupBox, w, "  Des actions qui ne changent pas la courbe  ");
+    c.declare("ChbxInverserCourbe", K::CheckBox, "GbxActionsCourbeIntacte",
+              "Inverser le sens de parcours de la courbe");
+    radio(c, "Rdg_inverse180_OuPas", "GbxActionsCourbeIntacte", "  rotation supplémentaire  ",
+          {"retourner l'objet (180°)", "pas de retournement"}, 0)
+        .visible = false;
+
+    c.declare("ChBxSupKP", K::CheckBox, w, "Supprimer des points-clés");
+    c.declare("PnlSupVoir", K::Panel, w).visible = false;
+    c.declare("LbliSupDeb", K::Label, "PnlSupVoir", "Début");
+    slider(c, "TbrSupDeb", "PnlSupVoir", 0, 10, 0);
+    c.declare("LblSupDeb", K::Label, "PnlSupVoir", "0");
+    c.declare("LbiSupFin", K::Label, "PnlSupVoir", "Fin");
+    slider(c, "TbrSupFin", "PnlSupVoir", 0, 10, 0);
+    c.declare("LblSupFin", K::Label, "PnlSupVoir", "0");
+    c.declare("PnlVoisSup", K::Panel, "PnlSupVoir");
+    c.declare("ShpSupDeb", K::Shape, "PnlVoisSup").visible = false;
+    c.declare("ShpSupFin", K::Shape, "PnlVoisSup").visible = false;
+    c.declare("LbliResteKP", K::Label, "PnlSupVoir", "Il en reste");
+    c.declare("LblResteKP", K::Label, "PnlSupVoir", "");
+    c.declare("LbliTemps1erPoint", K::Label, "PnlSupVoir", "premier point à : ");
+    c.declare("LblTemps1erPoint", K::Label, "PnlSupVoir", "");
+    c.declare("LbliTempsDerPoint", K::Label, "PnlSupVoir", "dernier point à : ");
+    c.declare("LblTempsDerPoint", K::Label, "PnlSupVoir", "");
+    c.declare("ChBxRecalerTemps", K::CheckBox, "PnlSupVoir", "Recaler le temps du premier point-clé")
+        .visible = false;
+    c.declare("LblExtrasAppliquer", K::Label, w, "Appliquer et sortir");
+}
+
+} // namespace trajecta::inventory
