@@ -16,7 +16,7 @@ protected:
         create();
         mark({{100, 100}, {200, 60}, {300, 60}, {400, 200}, {500, 340}, {600, 340}, {700, 200}});
         click("LblStopMarquage");
-        ASSERT_EQ(doc().workflow.currentStep, 3);
+        ASSERT_EQ(doc().workflow.currentStep, Step::Shaping);
     }
     CursorShape cursor() { return controls().get("ImgDessin").cursor; }
     std::vector<int> states() {
@@ -131,7 +131,7 @@ TEST_F(EditorTest, BringingBackAnAlignedAnchorCarriesItsHandles) {
 
 TEST_F(EditorTest, MarkingAndTheTimeStepBlockDragging) {
     click("LblEtapeAvant");
-    ASSERT_EQ(doc().workflow.currentStep, 2);
+    ASSERT_EQ(doc().workflow.currentStep, Step::Marking);
     mouse(MouseAction::Move, 400, 200, false);
     mouse(MouseAction::Down, 400, 200);
     mouse(MouseAction::Move, 450, 250);
@@ -143,7 +143,7 @@ TEST_F(EditorTest, MarkingAndTheTimeStepBlockDragging) {
 
     click("LblStopMarquage");
     click("LblOKcourbe");
-    ASSERT_EQ(doc().workflow.currentStep, 4);
+    ASSERT_EQ(doc().workflow.currentStep, Step::Times);
     drag({400, 200}, {450, 250});
     EXPECT_EQ(point(3), QPoint(400, 200));
 }

@@ -33,7 +33,7 @@ bool operator==(const FrameRect& a, const FrameRect& b) {
 }
 
 TEST_F(FrameTest, TheHeightDecidesAndTheWidthFollowsTheFormat) {
-    EXPECT_EQ(controls().text("LbInfos"), stepMessage(4).fr);
+    EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::PlaceFrame).fr);
     EXPECT_FALSE(controls().showing("LblCadre"));
     placeStandardFrame();
     EXPECT_TRUE(doc().frame.framePresent);
@@ -110,7 +110,7 @@ TEST_F(FrameTest, ErasingLeavesNoTraceAndRestoresTheCentre) {
     EXPECT_TRUE(controls().showing("LblCadre"));
     EXPECT_FALSE(controls().showing("RdgCadreOuPoints"));
     EXPECT_EQ(doc().editor.workOrigin, QPoint(640, 360));
-    EXPECT_EQ(controls().text("LbInfos"), stepMessage(3).fr);
+    EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::ShapeCurve).fr);
     const QImage now = session.workPicture().copy();
     EXPECT_EQ(now, redrawn());
 }
