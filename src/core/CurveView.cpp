@@ -104,15 +104,23 @@ void CurveView::drawBackground() {
     if (!chosen->isNull()) ctx_.canvas.drawImage(0, 0, *chosen);
 }
 
+// The dashed inverting pen of the frame gives way to the solid copy pen of the
+// marks again: points marked later are drawn with it.
 void CurveView::drawFrame() {
     const FrameRect& r = ctx_.doc.frame.frameRect;
     Canvas& canvas = ctx_.canvas;
+    const std::uint32_t colour = canvas.penColour();
+    const int width = canvas.penWidth();
     canvas.setPenColour(lime);
     canvas.setPenDashed(true);
     canvas.setPenWidth(1);
     canvas.setBrushClear();
     canvas.setPenMode(PenMode::Xor);
     canvas.rectangle(r.left, r.top, r.right, r.bottom);
+    canvas.setPenColour(colour);
+    canvas.setPenWidth(width);
+    canvas.setPenDashed(false);
+    canvas.setPenMode(PenMode::Copy);
 }
 
 void CurveView::drawCurve(const QPoint* points, int count, int mode, Canvas& canvas) {
@@ -370,6 +378,8 @@ void CurveView::togglePart(int k) {
     curve.allPartsSelected = all;
     showSampleCount();
     sampleCurve();
+    // The dots show the new count and the selection at once.
+    redrawCurve();
 }
 
 void CurveView::selectAllParts(bool checked) {

@@ -179,6 +179,29 @@ TEST_F(CurveViewTest, DotsAreRedOnlyForSelectedPartsWhileNotAllAreSelected) {
     EXPECT_EQ(at(102, 100), black); // big dots reach two pixels out
 }
 
+// Ticking a part, "Tout" and "Rien" change the counts and the highlight: the
+// picture shows them at once, as a fresh redraw would.
+TEST_F(CurveViewTest, PartBoxesRedrawTheDots) {
+    setCurve({QPoint(0, 40), QPoint(30, 40), QPoint(70, 40), QPoint(100, 40), QPoint(100, 70), QPoint(100, 90),
+              QPoint(100, 100)});
+    controls().setItemIndex("RdgModeAff", 0);
+    controls().setPosition("TbrQPoints", 35);
+    const auto redrawn = [&] {
+        const QImage shown = session.workPicture().copy();
+        view().redrawCurve();
+        return shown == session.workPicture();
+    };
+    controls().setChecked("ChBx1", true);
+    EXPECT_EQ(doc().curve.partSampleCounts[0], 35);
+    EXPECT_EQ(at(100, 40), red);
+    EXPECT_TRUE(redrawn());
+    press("LblTout");
+    EXPECT_EQ(at(100, 40), black);
+    EXPECT_TRUE(redrawn());
+    press("LblRien");
+    EXPECT_TRUE(redrawn());
+}
+
 TEST_F(CurveViewTest, CoincidentSamplesAreCountedAsDuplicates) {
     setCurve({QPoint(50, 50), QPoint(50, 50), QPoint(50, 50), QPoint(50, 50), QPoint(50, 80), QPoint(90, 80),
               QPoint(90, 50)});

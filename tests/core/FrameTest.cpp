@@ -134,6 +134,23 @@ TEST_F(FrameTest, PointsAndFrameTakeTurns) {
     EXPECT_EQ(now, redrawn());
 }
 
+// The frame is drawn with a dashed inverting pen; points marked after going
+// back to step 2 are still red discs outlined like the curve's last mark.
+TEST_F(FrameTest, PointsMarkedAfterAFrameAreSolid) {
+    constexpr std::uint32_t red = 0x0000FF;
+    constexpr std::uint32_t blue = 0xFF0000;
+    placeStandardFrame();
+    click("LblEtapeAvant");
+    ASSERT_EQ(doc().workflow.currentStep, Step::Marking);
+    clickAt(800, 650);
+    ASSERT_EQ(doc().curve.controlPointCount, 8);
+    EXPECT_EQ(at(800, 650), red);
+    EXPECT_EQ(at(802, 651), red);
+    EXPECT_EQ(at(795, 650), blue);
+    clickAt(900, 650);
+    EXPECT_EQ(at(900, 650), red);
+}
+
 TEST(KeypointPosition, PercentOfTheHalfFrameFromItsCentre) {
     CurveDocument doc;
     doc.workflow.workWidth = 1280;
