@@ -109,6 +109,28 @@ TEST_F(EditorTest, BreakAndAlignWhereTheUserClicks) {
     EXPECT_EQ(point(4), QPoint(500, 340)) << "aligning at an anchor mirrors the handle after it";
 }
 
+// On a closed curve the first handle and the last part's second handle meet
+// at the shared end: dragging one mirrors the other through it, and aligning
+// at the first point mirrors the first handle.
+TEST_F(EditorTest, ClosedCurveMirrorsTheHandlesAcrossItsEnds) {
+    ASSERT_TRUE(controls().userSetChecked("ChBxFermerCourbe", true));
+    ASSERT_EQ(point(6), QPoint(100, 100));
+    drag({200, 60}, {220, 40});
+    EXPECT_EQ(point(1), QPoint(220, 40));
+    EXPECT_EQ(point(5), QPoint(-20, 160));
+    drag({-20, 160}, {0, 180});
+    EXPECT_EQ(point(5), QPoint(0, 180));
+    EXPECT_EQ(point(1), QPoint(200, 20));
+
+    ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 1));
+    drag({200, 20}, {260, 20}); // not aligned now: the other side stays
+    EXPECT_EQ(point(5), QPoint(0, 180));
+    ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 4));
+    drag({100, 100}, {100, 100});
+    EXPECT_EQ(states(), (std::vector<int>{13, 11, 2, 0, 1, 12, 14}));
+    EXPECT_EQ(point(1), QPoint(200, 20));
+}
+
 TEST_F(EditorTest, PointsDraggedFarAwayAreBroughtBack) {
     ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 1));
     drag({100, 100}, {-30, 900});

@@ -100,6 +100,24 @@ TEST_F(FrameTest, CornersResizeWithTheFormat) {
     EXPECT_TRUE(rect() == (FrameRect{0, 44, 484, 316}));
 }
 
+// Each corner keeps the format; a side that would leave the area stops at its
+// border and the height follows it. A move stops at the top edge too.
+TEST_F(FrameTest, CornersStopAtTheBordersAndMovesAtTheTop) {
+    placeStandardFrame();
+    drag({200, 200}, {1000, 200});
+    ASSERT_TRUE(rect() == (FrameRect{900, 100, 1220, 280}));
+    drag({1220, 100}, {1220, 0}); // top-right corner up: the right edge would pass 1280
+    EXPECT_TRUE(rect() == (FrameRect{900, 66, 1280, 280}));
+
+    drag({1000, 200}, {200, 200});
+    ASSERT_TRUE(rect() == (FrameRect{100, 66, 480, 280}));
+    drag({100, 280}, {100, 400}); // bottom-left corner down: the left edge would pass 0
+    EXPECT_TRUE(rect() == (FrameRect{0, 66, 480, 336}));
+
+    drag({200, 200}, {210, 50}); // moved up past the top: the size is kept
+    EXPECT_TRUE(rect() == (FrameRect{10, 0, 490, 270}));
+}
+
 TEST_F(FrameTest, ErasingLeavesNoTraceAndRestoresTheCentre) {
     placeStandardFrame();
     drag({200, 200}, {300, 250});
