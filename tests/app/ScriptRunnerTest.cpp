@@ -39,3 +39,12 @@ TEST(ScriptRunner, TheCommandLineDriverRunsScriptsFromStandardInput) {
               "PnlChargeObjetPte visible=1 showing=1 enabled=1 text=\"\"\n"
               "error: line 2: no control named Nothing\n");
 }
+
+// Journey tests check the document after every command through this call.
+TEST(ScriptRunner, TheCheckRunsAfterEveryCommand) {
+    ScriptOptions options;
+    QStringList seen;
+    options.afterCommand = [&](const QString& line, const CurveDocument&) { seen << line; };
+    runScript("print PnlChargeObjetPte\n# a comment\n\nclick LbCreation", options);
+    EXPECT_EQ(seen, (QStringList{"print PnlChargeObjetPte", "click LbCreation"}));
+}
