@@ -17,7 +17,8 @@ TEST(ScriptRunner, UnknownCommandsAndControlsStopWithExitCodeTwo) {
 }
 
 TEST(ScriptRunner, HiddenControlsRefuseTheUserAndTheScriptGoesOn) {
-    const ScriptResult r = runScript("click LbCreation\nprint LbCreation\nprint RdgChoixEcran\nprint TbrQPoints");
+    const ScriptResult r =
+        runScript("click LbCreation\nprint LbCreation\nprint RdgChoixEcran\nprint TbrQPoints");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.output, (QStringList{
                             "error: click LbCreation refused: not showing",

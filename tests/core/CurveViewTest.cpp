@@ -18,7 +18,7 @@ constexpr std::uint32_t black = 0x000000;
 // A session with a white 200 × 160 work area and a curve placed directly in the
 // document, as if it had been marked.
 class CurveViewTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         CurveDocument& doc = session.document();
         doc.pictures.grid = QImage(200, 160, QImage::Format_RGB32);
@@ -35,7 +35,8 @@ protected:
         std::copy(points.begin(), points.end(), curve.controlPoints.begin());
         std::copy(states.begin(), states.end(), curve.pointStates.begin());
         curve.partCount = completeParts(curve.controlPointCount);
-        for (int p = 0; p < curve.partCount; ++p) curve.partSampleCounts[p] = 20;
+        for (int p = 0; p < curve.partCount; ++p)
+            curve.partSampleCounts[p] = 20;
         doc().workflow.curveExists = true;
         view().sampleCurve();
     }
@@ -46,7 +47,8 @@ protected:
     std::uint32_t at(int x, int y) { return bgrAt(session.workPicture(), x, y); }
     // A user click on a label, with the panels around it shown as in step 3.
     void press(const QString& name) {
-        for (QString n = name; !n.isEmpty(); n = controls().get(n).parent) controls().show(n);
+        for (QString n = name; !n.isEmpty(); n = controls().get(n).parent)
+            controls().show(n);
         ASSERT_TRUE(controls().userClick(name));
     }
 
@@ -111,8 +113,8 @@ TEST_F(CurveViewTest, UncheckingTheClosingBoxMovesTheLastPointOffTheFirst) {
 }
 
 TEST_F(CurveViewTest, ClosingAlignsAgainAndRebuildsOnlyMatchingObjectText) {
-    setCurve({QPoint(20, 20), QPoint(20, 60), QPoint(60, 80), QPoint(100, 80), QPoint(120, 80), QPoint(150, 60),
-              QPoint(150, 30)});
+    setCurve({QPoint(20, 20), QPoint(20, 60), QPoint(60, 80), QPoint(100, 80), QPoint(120, 80),
+              QPoint(150, 60), QPoint(150, 30)});
     doc().editor.alignAllActive = true;
     doc().workflow.objectTextBuilt = true;
     doc().workflow.timesValid = true;
@@ -161,8 +163,8 @@ TEST_F(CurveViewTest, MovingTheSliderSwitchesLinesToDotsAndCountsOnlySelectedPar
 
 TEST_F(CurveViewTest, DotsAreRedOnlyForSelectedPartsWhileNotAllAreSelected) {
     // Two flat parts along y = 40 and y = 100, sampled every 5 pixels.
-    setCurve({QPoint(0, 40), QPoint(30, 40), QPoint(70, 40), QPoint(100, 40), QPoint(100, 70), QPoint(100, 90),
-              QPoint(100, 100)});
+    setCurve({QPoint(0, 40), QPoint(30, 40), QPoint(70, 40), QPoint(100, 40), QPoint(100, 70),
+              QPoint(100, 90), QPoint(100, 100)});
     controls().setItemIndex("RdgModeAff", 0);
     controls().setChecked("ChBx1", true);
     view().redrawCurve();
@@ -182,8 +184,8 @@ TEST_F(CurveViewTest, DotsAreRedOnlyForSelectedPartsWhileNotAllAreSelected) {
 // Ticking a part, "Tout" and "Rien" change the counts and the highlight: the
 // picture shows them at once, as a fresh redraw would.
 TEST_F(CurveViewTest, PartBoxesRedrawTheDots) {
-    setCurve({QPoint(0, 40), QPoint(30, 40), QPoint(70, 40), QPoint(100, 40), QPoint(100, 70), QPoint(100, 90),
-              QPoint(100, 100)});
+    setCurve({QPoint(0, 40), QPoint(30, 40), QPoint(70, 40), QPoint(100, 40), QPoint(100, 70),
+              QPoint(100, 90), QPoint(100, 100)});
     controls().setItemIndex("RdgModeAff", 0);
     controls().setPosition("TbrQPoints", 35);
     const auto redrawn = [&] {
@@ -245,8 +247,8 @@ TEST_F(CurveViewTest, FrameIsDrawnWithTheInvertingLimePen) {
 
 TEST_F(CurveViewTest, TangentsOfKeypointsAtAJunctionAndTheirSegments) {
     // Part 1 ends going right; part 2 leaves its start going down.
-    setCurve({QPoint(10, 80), QPoint(10, 40), QPoint(60, 40), QPoint(100, 40), QPoint(100, 80), QPoint(140, 120),
-              QPoint(180, 120)});
+    setCurve({QPoint(10, 80), QPoint(10, 40), QPoint(60, 40), QPoint(100, 40), QPoint(100, 80),
+              QPoint(140, 120), QPoint(180, 120)});
     doc().parameters.tangentShown = true;
     doc().parameters.shownKeypoint = 20;
 
@@ -269,7 +271,8 @@ TEST_F(CurveViewTest, TangentsOfKeypointsAtAJunctionAndTheirSegments) {
     view().keypointTangentAngle(10);
     EXPECT_FALSE(controls().text("LblAngletangente").contains('/'));
     EXPECT_TRUE(doc().lists.LbxPointsCourbe.contains(QStringLiteral("Somme, IndPt = 0 10")));
-    EXPECT_TRUE(doc().lists.LbxPointsCourbe.contains(QStringLiteral("NB, curpt, IndicePoint, tt : 6 0 20 0.5")));
+    EXPECT_TRUE(
+        doc().lists.LbxPointsCourbe.contains(QStringLiteral("NB, curpt, IndicePoint, tt : 6 0 20 0.5")));
 
     // Out of range: no angle, no segment.
     doc().parameters.tangentShown = false;

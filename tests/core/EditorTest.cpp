@@ -10,7 +10,7 @@ constexpr std::uint32_t green = 0x008000;
 // Step 3 with two parts whose tangents the first stop aligned:
 // codes 13 11 12 10 11 12 14.
 class EditorTest : public CurveSession {
-protected:
+  protected:
     void SetUp() override {
         CurveSession::SetUp();
         create();

@@ -9,7 +9,7 @@ namespace {
 
 // Step 3 with a two-part curve well inside the area, and the frame tool chosen.
 class FrameTest : public CurveSession {
-protected:
+  protected:
     void SetUp() override {
         CurveSession::SetUp();
         create();
@@ -89,7 +89,7 @@ TEST_F(FrameTest, CornersResizeWithTheFormat) {
         CursorShape shape;
     } hovers[] = {{{103, 104}, CursorShape::SizeFDiag}, {{417, 96}, CursorShape::SizeBDiag},
                   {{93, 286}, CursorShape::SizeBDiag},  {{427, 273}, CursorShape::SizeFDiag},
-                  {{428, 280}, CursorShape::Arrow},      {{300, 50}, CursorShape::Arrow}};
+                  {{428, 280}, CursorShape::Arrow},     {{300, 50}, CursorShape::Arrow}};
     for (const auto& h : hovers) {
         mouse(MouseAction::Move, h.at.x(), h.at.y(), false);
         EXPECT_EQ(cursor(), h.shape) << h.at.x() << "," << h.at.y();

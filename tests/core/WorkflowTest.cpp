@@ -12,7 +12,7 @@ constexpr std::uint32_t gridAxes = 0x80B0D0;
 constexpr std::uint32_t red = 0x0000FF;
 
 class WorkflowTest : public CurveSession {
-protected:
+  protected:
     // Two parts; the first handle of part 2 is off the mirror line, so the
     // alignment of the first stop moves it to (500, 300).
     void markTwoParts() {
@@ -33,7 +33,8 @@ protected:
         click("LblOKcourbe");
         const int n = doc().curve.sampleCount;
         doc().timing.keypointTimes.clear();
-        for (int i = 0; i < n; ++i) doc().timing.keypointTimes.push_back({100 + i, 100 + i});
+        for (int i = 0; i < n; ++i)
+            doc().timing.keypointTimes.push_back({100 + i, 100 + i});
         doc().workflow.savedSampleCount = n;
         doc().workflow.timesValid = true;
     }
@@ -72,11 +73,11 @@ TEST_F(WorkflowTest, CreatingSizesTheWorkAreaAndDrawsTheGrid) {
     EXPECT_EQ(at(642, 385), gridMajor);
     EXPECT_EQ(at(665, 365), gridMinor) << "horizontal lines are drawn over vertical ones";
     EXPECT_EQ(at(640, 365), gridAxes);
-    EXPECT_EQ(at(1275, 0), gridMinor);   // i = 127, the last vertical line
-    EXPECT_EQ(at(5, 719), gridMinor);    // cx − 5·127
+    EXPECT_EQ(at(1275, 0), gridMinor); // i = 127, the last vertical line
+    EXPECT_EQ(at(5, 719), gridMinor);  // cx − 5·127
     EXPECT_EQ(at(1279, 719), white);
 
-    const QStringList expected{"Fait le 08/12/2026", "-----", "=== Etape 1 ===", "format : 16/9",
+    const QStringList expected{"Fait le 08/12/2026",   "-----", "=== Etape 1 ===", "format : 16/9",
                                "taille : /1280x720\\", "-----"};
     EXPECT_EQ(doc().lists.LbxCollecter, expected);
 }
@@ -338,7 +339,8 @@ TEST_F(WorkflowTest, ChangedSampleCountAsksBeforeDiscardingTimes) {
     click("LblOKcourbe");
     ASSERT_EQ(fakes.log.size(), 1);
     EXPECT_TRUE(fakes.log[0].contains("La courbe avait 21points")) << fakes.log[0].toStdString();
-    EXPECT_TRUE(fakes.log[0].contains("les paramètres déjà introduits (temps...) seront annulés. [OK/Cancel] -> Cancel"));
+    EXPECT_TRUE(fakes.log[0].contains(
+        "les paramètres déjà introduits (temps...) seront annulés. [OK/Cancel] -> Cancel"));
     EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
     EXPECT_EQ(doc().lists.LbxCollecter, record);
     EXPECT_EQ(doc().timing.keypointTimes.size(), 21u);

@@ -19,7 +19,8 @@ ScriptResult runScript(const QString& script, ScriptOptions options) {
     }
     ScriptRunner runner(options);
     ScriptResult result;
-    result.exitCode = runner.run(script.split(QLatin1Char('\n')), [&result](const QString& line) { result.output << line; });
+    result.exitCode = runner.run(script.split(QLatin1Char('\n')),
+                                 [&result](const QString& line) { result.output << line; });
     return result;
 }
 
