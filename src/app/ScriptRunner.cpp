@@ -239,6 +239,7 @@ int ScriptRunner::run(const QStringList& lines, const std::function<void(const Q
         if (line.trimmed().isEmpty()) continue;
         try {
             state_->command(line);
+            if (state_->options.afterCommand) state_->options.afterCommand(line, state_->session->document());
         } catch (const std::exception& e) {
             out(QStringLiteral("error: line %1: %2").arg(i + 1).arg(QString::fromStdString(e.what())));
             return 2;

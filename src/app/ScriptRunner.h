@@ -8,11 +8,16 @@
 
 namespace trajecta {
 
+struct CurveDocument;
+
 struct ScriptOptions {
     int language = 0;                     // 0 French, 1 English
     std::optional<QChar> decimalSeparator; // default: the locale's
     std::optional<QDate> today;           // default: the real date
     QString baseFolder;                   // relative paths are tried here after the current folder
+    // Runs after every command with the command's line, e.g. to check the
+    // document's invariants while a test drives a journey.
+    std::function<void(const QString& line, const CurveDocument& doc)> afterCommand;
 };
 
 // Drives one session exactly as a user would, one command a line ('#' starts a

@@ -13,8 +13,8 @@ Controls& declared(Controls& controls) {
 
 Session::Session(Services services)
     : services_(services), canvas_(doc_.pictures.work), ctx_{doc_, declared(controls_), services_, canvas_},
-      view_(ctx_, hooks_), editor_(ctx_, hooks_, view_), frame_(ctx_, hooks_, view_),
-      workflow_(ctx_, hooks_, view_, editor_, frame_), host_(ctx_, hooks_, workflow_) {
+      host_(ctx_, workflow_), view_(ctx_, host_), editor_(ctx_, view_), frame_(ctx_, view_),
+      workflow_(ctx_, view_, editor_, frame_) {
     controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
     workflow_.returnToStart();
 }
@@ -24,6 +24,8 @@ void Session::setClientSize(int width, int height) {
     doc_.shell.clientHeight = height;
 }
 
-const QImage& Session::workPicture() { return canvas_.image(); }
+const QImage& Session::workPicture() {
+    return canvas_.image();
+}
 
 } // namespace trajecta

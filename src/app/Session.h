@@ -13,7 +13,7 @@ namespace trajecta {
 // services and the subsystems, wired once. The Qt window, the script driver
 // and the tests all drive a session through its controls.
 class Session {
-public:
+  public:
     explicit Session(Services services);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -22,7 +22,6 @@ public:
     CurveDocument& document() { return doc_; }
     Canvas& canvas() { return canvas_; }
     Services& services() { return services_; }
-    CurveHooks& hooks() { return hooks_; }
     Workflow& workflow() { return workflow_; }
     CurveView& curveView() { return view_; }
     Editor& editor() { return editor_; }
@@ -34,18 +33,20 @@ public:
     // The work area picture, with any drawing in progress finished.
     const QImage& workPicture();
 
-private:
+  private:
     CurveDocument doc_;
     Controls controls_;
     Services services_;
     Canvas canvas_;
-    CurveHooks hooks_;
     Context ctx_;
+    // The host exchange comes first: the curve view holds it as the keypoint
+    // list to refresh. It keeps a reference to the step machine built after
+    // it and calls it only on user input, once everything is built.
+    HostExchange host_;
     CurveView view_;
     Editor editor_;
     Frame frame_;
     Workflow workflow_;
-    HostExchange host_;
 };
 
 } // namespace trajecta

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Step.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -10,7 +12,8 @@
 namespace trajecta {
 
 // Capacities of the fixed tables of a curve project.
-constexpr int maxControlPoints = 51;  // at most 49 are used
+constexpr int maxControlPoints = 51; // at most 49 are used
+constexpr int maxMarkedPoints = 49;  // 16 parts of three points and the first point
 constexpr int maxParts = 16;
 constexpr int maxSamplePoints = 1001; // 16 parts of 60 samples and the first point
 
@@ -58,6 +61,14 @@ struct CurveGeometry {
     int backupCount = 0;
 };
 
+// Control points in use, limited to the table's capacity so that a corrupted
+// count can never index past it.
+inline int usedPoints(const CurveGeometry& curve) {
+    return curve.controlPointCount < 0                  ? 0
+           : curve.controlPointCount > maxControlPoints ? maxControlPoints
+                                                        : curve.controlPointCount;
+}
+
 // How the curve is drawn.
 struct DisplaySettings {
     int displayMode = 5; // 1 segments coloured by part, 2 dots, 5 one Bezier path
@@ -69,8 +80,8 @@ struct DisplaySettings {
 
 // The workflow state machine.
 struct WorkflowState {
-    int currentStep = 0;
-    int messageIndex = 1;
+    Step currentStep = Step::Start;
+    StepMessage messageIndex = StepMessage::ChooseFormat;
     std::array<bool, 8> stepDone{};
     bool markingActive = false;
     bool curveExists = false;
@@ -121,6 +132,13 @@ struct TimingState {
     std::vector<KeypointTime> keypointTimes;
 };
 
+// What the parameter step shows at the current keypoint; the curve view reads
+// it to draw the tangent there.
+struct ParameterEditState {
+    int shownKeypoint = -1;    // keypoint under the cursor, -1 when none
+    bool tangentShown = false; // the tangent segment at that keypoint is drawn
+};
+
 // The texts of the first KeyPoint of the loaded object, written into every
 // keypoint that no parameter record changes.
 struct KeyPointDefaults {
@@ -139,7 +157,7 @@ struct HostObjectState {
     KeyPointDefaults keyPointDefaults;
     bool zoomEqual = false;
     bool centreEqual = false;
-    bool curveReversed = false; // the extras dialog reversed the path
+    bool curveReversed = false;   // the extras dialog reversed the path
     int partialKeypointCount = 0; // keypoints left after deleting some at the ends
 };
 
@@ -182,6 +200,7 @@ struct CurveDocument {
     EditorState editor;
     FrameState frame;
     TimingState timing;
+    ParameterEditState parameters;
     HostObjectState host;
     NamedLists lists;
     Pictures pictures;

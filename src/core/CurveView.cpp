@@ -16,7 +16,9 @@ using namespace colours;
 
 constexpr Extended degreesPerRadian = 57.295779513082320877L;
 
-QString partBox(int k) { return QStringLiteral("ChBx%1").arg(k); }
+QString partBox(int k) {
+    return QStringLiteral("ChBx%1").arg(k);
+}
 
 // The parameter of a trace line, in the shortest text that reads back as the same single.
 QString shortestText(float value) {
@@ -27,10 +29,11 @@ QString shortestText(float value) {
 
 } // namespace
 
-CurveView::CurveView(Context& ctx, CurveHooks& hooks) : ctx_(ctx), hooks_(hooks) {
+CurveView::CurveView(Context& ctx, ObjectTextRefresh& objectText) : ctx_(ctx), objectText_(objectText) {
     Controls& c = ctx_.controls;
     c.onChange("TbrQPoints", [this] { changeSampleCount(); });
-    for (int k = 1; k <= maxParts; ++k) c.onClick(partBox(k), [this, k] { togglePart(k); });
+    for (int k = 1; k <= maxParts; ++k)
+        c.onClick(partBox(k), [this, k] { togglePart(k); });
     c.onClick("LblTout", [this] { selectAllParts(true); });
     c.onClick("LblRien", [this] { selectAllParts(false); });
     c.onClick("ChBxFermerCourbe", [this] { setClosedCurve(); });
@@ -39,7 +42,9 @@ CurveView::CurveView(Context& ctx, CurveHooks& hooks) : ctx_(ctx), hooks_(hooks)
     c.onClick("RdgTangentes", [this] { setTangentDisplay(); });
 }
 
-void CurveView::sampleCurve() { sampleParts(ctx_.doc.curve); }
+void CurveView::sampleCurve() {
+    sampleParts(ctx_.doc.curve);
+}
 
 void CurveView::redrawCurve() {
     removeTangentSegments();
@@ -67,34 +72,55 @@ void CurveView::redrawCurve() {
     }
     if (doc.frame.framePresent) drawFrame();
 
-    const int step = doc.workflow.currentStep;
-    const bool tangentShown = hooks_.tangentDisplayOn && hooks_.tangentDisplayOn();
-    const int keypoint = hooks_.currentKeypoint ? hooks_.currentKeypoint() : -1;
-    if ((step == 4 || step == 5) && tangentShown && keypoint >= 0) keypointTangentAngle(keypoint, false);
+    const Step step = doc.workflow.currentStep;
+    const ParameterEditState& shown = doc.parameters;
+    if ((step == Step::Times || step == Step::Parameters) && shown.tangentShown && shown.shownKeypoint >= 0)
+        keypointTangentAngle(shown.shownKeypoint);
+}
+
+void CurveView::refreshObjectText() {
+    const WorkflowState& w = ctx_.doc.workflow;
+    if (w.objectTextBuilt && w.timesValid && ctx_.doc.curve.sampleCount == w.savedSampleCount)
+        objectText_.refreshPositions();
 }
 
 void CurveView::drawBackground() {
     const Pictures& pictures = ctx_.doc.pictures;
     const QImage* chosen = &pictures.grid;
     switch (ctx_.controls.itemIndex("RdgFond")) {
-    case 1: chosen = &pictures.plain; break;
-    case 2: chosen = &pictures.photo; break;
-    case 3: chosen = &pictures.processed; break;
-    default: break;
+    case 1:
+        chosen = &pictures.plain;
+        break;
+    case 2:
+        chosen = &pictures.photo;
+        break;
+    case 3:
+        chosen = &pictures.processed;
+        break;
+    default:
+        break;
     }
     if (chosen->isNull()) chosen = &pictures.grid;
     if (!chosen->isNull()) ctx_.canvas.drawImage(0, 0, *chosen);
 }
 
+// The dashed inverting pen of the frame gives way to the solid copy pen of the
+// marks again: points marked later are drawn with it.
 void CurveView::drawFrame() {
     const FrameRect& r = ctx_.doc.frame.frameRect;
     Canvas& canvas = ctx_.canvas;
+    const std::uint32_t colour = canvas.penColour();
+    const int width = canvas.penWidth();
     canvas.setPenColour(lime);
     canvas.setPenDashed(true);
     canvas.setPenWidth(1);
     canvas.setBrushClear();
     canvas.setPenMode(PenMode::Xor);
     canvas.rectangle(r.left, r.top, r.right, r.bottom);
+    canvas.setPenColour(colour);
+    canvas.setPenWidth(width);
+    canvas.setPenDashed(false);
+    canvas.setPenMode(PenMode::Copy);
 }
 
 void CurveView::drawCurve(const QPoint* points, int count, int mode, Canvas& canvas) {
@@ -140,7 +166,8 @@ void CurveView::drawCurve(const QPoint* points, int count, int mode, Canvas& can
 
 void CurveView::plotDot(Canvas& canvas, QPoint at) {
     const DotPattern dot = dotPattern(at.x(), at.y(), ctx_.doc.display.bigDots);
-    for (int i = 0; i < dot.count; ++i) canvas.pixel(dot.pixels[i].x(), dot.pixels[i].y());
+    for (int i = 0; i < dot.count; ++i)
+        canvas.pixel(dot.pixels[i].x(), dot.pixels[i].y());
 }
 
 void CurveView::drawMarks() {
@@ -210,13 +237,13 @@ float CurveView::tangentAngleAt(const QPoint* points, int count, int s, float t)
     // A part needs its four points among those in use.
     if (s < 0 || s % 3 != 0 || s + 3 > count - 1 || !(t >= 0.0f && t <= 1.0f)) return 0.0f;
     const TangentSegment segment = tangentSegment(points + s, t);
-    const int keypoint = hooks_.currentKeypoint ? hooks_.currentKeypoint() : -1;
+    const ParameterEditState& shown = ctx_.doc.parameters;
     ctx_.doc.lists.LbxPointsCourbe.append(QStringLiteral("NB, curpt, IndicePoint, tt : %1 %2 %3 %4")
                                               .arg(count - 1)
                                               .arg(s)
-                                              .arg(keypoint)
+                                              .arg(shown.shownKeypoint)
                                               .arg(shortestText(t)));
-    if (hooks_.tangentDisplayOn && hooks_.tangentDisplayOn() && segmentCount_ < 2) {
+    if (shown.tangentShown && segmentCount_ < 2) {
         drawTangentSegment(segment.r0, segment.r1);
         segments_[segmentCount_++] = {segment.r0, segment.r1};
     }
@@ -233,8 +260,9 @@ void CurveView::drawTangentSegment(QPoint r0, QPoint r1) {
 }
 
 void CurveView::removeTangentSegments() {
-    if (!(hooks_.tangentDisplayOn && hooks_.tangentDisplayOn()) || segmentCount_ == 0) return;
-    for (int i = 0; i < segmentCount_; ++i) drawTangentSegment(segments_[i][0], segments_[i][1]);
+    if (!ctx_.doc.parameters.tangentShown || segmentCount_ == 0) return;
+    for (int i = 0; i < segmentCount_; ++i)
+        drawTangentSegment(segments_[i][0], segments_[i][1]);
     segmentCount_ = 0;
 }
 
@@ -242,7 +270,7 @@ QString CurveView::degreesText(double degrees) const {
     return formatFixed(degrees, 1, ctx_.services.system.decimalSeparator()) + QStringLiteral("°");
 }
 
-double CurveView::keypointTangentAngle(int k, bool store) {
+double CurveView::keypointTangentAngle(int k) {
     removeTangentSegments();
     const CurveGeometry& curve = ctx_.doc.curve;
     QStringList& trace = ctx_.doc.lists.LbxPointsCourbe;
@@ -265,8 +293,6 @@ double CurveView::keypointTangentAngle(int k, bool store) {
         return static_cast<double>(radians * degreesPerRadian);
     };
     const double first = degreesAt(3 * p, t);
-    if (store) call(hooks_.storeTangentAngle, k, static_cast<double>(90.0L - first));
-    call(hooks_.setCurrentTangentAngle, first);
     QString text = degreesText(first);
 
     // At a junction of parts, and at both ends of a closed curve, the curve has
@@ -286,7 +312,8 @@ double CurveView::keypointTangentAngle(int k, bool store) {
         const double second = degreesAt(secondStart, secondT);
         // The junction is traced once its second direction is known.
         if (junction)
-            trace.append(QStringLiteral("PtDepBB, BBEtat[PtDepBB] = %1 %2").arg(3 * p).arg(curve.pointStates[3 * p]));
+            trace.append(
+                QStringLiteral("PtDepBB, BBEtat[PtDepBB] = %1 %2").arg(3 * p).arg(curve.pointStates[3 * p]));
         text += QStringLiteral("/") + degreesText(second);
     }
     ctx_.controls.setCaption("LblAngletangente", text);
@@ -311,7 +338,8 @@ void CurveView::markKeypoint(int i, int j) {
 int CurveView::partSampleSum() const {
     const CurveGeometry& curve = ctx_.doc.curve;
     int sum = 0;
-    for (int p = 0; p < std::min(curve.partCount, maxParts); ++p) sum += curve.partSampleCounts[p];
+    for (int p = 0; p < std::min(curve.partCount, maxParts); ++p)
+        sum += curve.partSampleCounts[p];
     return sum;
 }
 
@@ -345,10 +373,13 @@ void CurveView::togglePart(int k) {
     if (checked) curve.partSampleCounts[k - 1] = ctx_.controls.position("TbrQPoints");
     const int parts = std::min(curve.partCount, maxParts);
     bool all = parts >= 1;
-    for (int p = 0; p < parts; ++p) all = all && curve.partSelected[p];
+    for (int p = 0; p < parts; ++p)
+        all = all && curve.partSelected[p];
     curve.allPartsSelected = all;
     showSampleCount();
     sampleCurve();
+    // The dots show the new count and the selection at once.
+    redrawCurve();
 }
 
 void CurveView::selectAllParts(bool checked) {
@@ -373,22 +404,30 @@ void CurveView::setClosedCurve() {
         }
     }
     sampleCurve();
-    const WorkflowState& w = doc.workflow;
-    if (w.objectTextBuilt && curve.sampleCount == w.savedSampleCount && w.timesValid) call(hooks_.refreshObjectText);
+    refreshObjectText();
 }
 
 void CurveView::setDisplayMode() {
     DisplaySettings& display = ctx_.doc.display;
     switch (ctx_.controls.itemIndex("RdgModeAff")) {
-    case 0: display.displayMode = 2; display.bigDots = false; break;
-    case 1: display.displayMode = 5; break;
-    case 2: display.displayMode = 1; break;
-    case 3: display.displayMode = 2; display.bigDots = true; break;
-    default: break;
+    case 0:
+        display.displayMode = 2;
+        display.bigDots = false;
+        break;
+    case 1:
+        display.displayMode = 5;
+        break;
+    case 2:
+        display.displayMode = 1;
+        break;
+    case 3:
+        display.displayMode = 2;
+        display.bigDots = true;
+        break;
+    default:
+        break;
     }
     redrawCurve();
-    const int step = ctx_.doc.workflow.currentStep;
-    if (step == 4 || step == 5) call(hooks_.redrawKeypointMarkers);
 }
 
 void CurveView::setShowMarks() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Context.h"
+#include "core/ObjectTextRefresh.h"
 
 #include <QPoint>
 #include <array>
@@ -11,8 +12,8 @@ namespace trajecta {
 // sample-count slider, the part check boxes, the closing check box and the
 // display controls.
 class CurveView {
-public:
-    CurveView(Context& ctx, CurveHooks& hooks);
+  public:
+    CurveView(Context& ctx, ObjectTextRefresh& objectText);
 
     // Fills the sample points and sampleCount from the control points.
     void sampleCurve();
@@ -22,6 +23,10 @@ public:
     // Draws the stored tangent segments again with the inverting pen, which
     // removes them.
     void removeTangentSegments();
+    // After a change of the geometry: the keypoint list, once written, takes
+    // the new positions while it still matches the sample count its times
+    // were built for.
+    void refreshObjectText();
 
     // The sampled curve of the complete parts among `points[0..count)`: mode 1
     // draws lines coloured by part, mode 2 dots. Counts the repeated samples
@@ -32,10 +37,10 @@ public:
     // The tangent angle in radians at parameter t of the part starting at
     // control point s; 0 when s or t is out of range.
     float tangentAngleAt(const QPoint* points, int count, int s, float t);
-    // The tangent angle at keypoint k in degrees, shown in LblAngletangente
-    // and handed to the parameter step; with `store`, also written into the
-    // tangent table as 90 − angle.
-    double keypointTangentAngle(int k, bool store);
+    // The tangent angle at keypoint k in degrees, shown in LblAngletangente.
+    // At a junction of parts, and at the ends of a closed curve, the label
+    // also shows the second direction; the result is always the first.
+    double keypointTangentAngle(int k);
     // The green cross on sample points i and j (each only when ≥ 0), drawn with
     // the NOT-XOR pen: drawing it twice removes it.
     void markKeypoint(int i, int j);
@@ -52,7 +57,7 @@ public:
     void setShowMarks();
     void setTangentDisplay();
 
-private:
+  private:
     void drawFrame();
     void plotDot(Canvas& canvas, QPoint at);
     void drawTangentSegment(QPoint r0, QPoint r1);
@@ -61,7 +66,7 @@ private:
     QString degreesText(double degrees) const;
 
     Context& ctx_;
-    CurveHooks& hooks_;
+    ObjectTextRefresh& objectText_;
     // Tangent segments on screen in the parameter step: how many, and where.
     int segmentCount_ = 0;
     std::array<std::array<QPoint, 2>, 2> segments_{};

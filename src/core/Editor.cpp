@@ -2,8 +2,8 @@
 
 #include "core/CurveView.h"
 #include "core/Tangents.h"
-#include "platform/Numbers.h"
 #include "platform/Colours.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 
@@ -14,11 +14,6 @@ namespace {
 using namespace colours;
 constexpr int hitHalf = 8; // a point is hit inside a 16-pixel box centred on it
 
-// Control points in use, never beyond the table.
-int usedPoints(const CurveGeometry& curve) {
-    return std::clamp(curve.controlPointCount, 0, maxControlPoints);
-}
-
 // Percent of the half reference size, "0.00"; an empty reference gives 0.
 QString percentText(int offset, int reference, QChar separator) {
     if (reference == 0) return formatFixed(0.0, 2, separator);
@@ -28,7 +23,13 @@ QString percentText(int offset, int reference, QChar separator) {
 
 } // namespace
 
-Editor::Editor(Context& ctx, CurveHooks& hooks, CurveView& view) : ctx_(ctx), hooks_(hooks), view_(view) {
+void resetWorkOrigin(CurveDocument& doc) {
+    const WorkflowState& w = doc.workflow;
+    doc.editor.workOrigin = QPoint(w.workWidth / 2, w.workHeight / 2);
+    doc.editor.workReference = QPoint(w.workWidth, w.workHeight);
+}
+
+Editor::Editor(Context& ctx, CurveView& view) : ctx_(ctx), view_(view) {
     ctx_.controls.onClick("RdgActionsTangentes", [this] { setTangentAction(); });
     ctx_.controls.onClick("LblRetourPoints", [this] { bringPointsBack(); });
 }
@@ -44,17 +45,12 @@ void Editor::showCoordinates(int x, int y) {
                                                           percentText(dy, e.workReference.y(), sep)));
 }
 
-void Editor::resetCoordinateReference() {
-    const WorkflowState& w = ctx_.doc.workflow;
-    ctx_.doc.editor.workOrigin = QPoint(w.workWidth / 2, w.workHeight / 2);
-    ctx_.doc.editor.workReference = QPoint(w.workWidth, w.workHeight);
-}
-
 int Editor::pointAt(int x, int y) const {
     const CurveGeometry& curve = ctx_.doc.curve;
     for (int i = 0; i < usedPoints(curve); ++i) {
         const QPoint& p = curve.controlPoints[i];
-        if (x >= p.x() - hitHalf && x < p.x() + hitHalf && y >= p.y() - hitHalf && y < p.y() + hitHalf) return i;
+        if (x >= p.x() - hitHalf && x < p.x() + hitHalf && y >= p.y() - hitHalf && y < p.y() + hitHalf)
+            return i;
     }
     return -1;
 }
@@ -76,7 +72,7 @@ void Editor::mouseMove(int x, int y) {
 void Editor::beginDrag(int x, int y) {
     const WorkflowState& w = ctx_.doc.workflow;
     EditorState& e = ctx_.doc.editor;
-    if (w.markingActive || w.currentStep == 4) return;
+    if (w.markingActive || w.currentStep == Step::Times) return;
     // The press picks what the last move over this spot hovered.
     hover(x, y);
     if (e.hoverIndex < 0) return;
@@ -125,12 +121,16 @@ void Editor::moveAlignedDrag(int a, int x, int y) {
         e.lastDragPos = QPoint(x, y);
         break;
     case FirstHandle:
-        if (a >= 3) p[a - 2] = 2 * p[a - 1] - p[a];
-        else if (closed && a == 1) p[n - 2] = p[n - 1] + p[0] - p[1];
+        if (a >= 3)
+            p[a - 2] = 2 * p[a - 1] - p[a];
+        else if (closed && a == 1)
+            p[n - 2] = p[n - 1] + p[0] - p[1];
         break;
     case SecondHandle:
-        if (a + 2 < n) p[a + 2] = 2 * p[a + 1] - p[a];
-        else if (closed && a == n - 2) p[1] = p[0] + p[n - 1] - p[n - 2];
+        if (a + 2 < n)
+            p[a + 2] = 2 * p[a + 1] - p[a];
+        else if (closed && a == n - 2)
+            p[1] = p[0] + p[n - 1] - p[n - 2];
         break;
     case FirstPoint:
         if (n > 1) p[1] += d;
@@ -167,13 +167,8 @@ void Editor::endDrag() {
         e.workReference = QPoint(r.right - r.left, r.bottom - r.top);
     }
     view_.sampleCurve();
-    objectTextAfterEdit();
-}
-
-void Editor::objectTextAfterEdit() {
-    const WorkflowState& w = ctx_.doc.workflow;
-    if (w.objectTextBuilt && w.geometryEdited && ctx_.doc.curve.sampleCount == w.savedSampleCount)
-        call(hooks_.refreshObjectText);
+    // A release without a drag or a frame change leaves the geometry as it was.
+    if (ctx_.doc.workflow.geometryEdited) view_.refreshObjectText();
 }
 
 void Editor::drawDragTangents(int a) {
@@ -199,8 +194,12 @@ void Editor::drawDragTangents(int a) {
         line(blue, a, a + 1);
         line(green, a, a - 1);
         break;
-    case FirstHandle: line(blue, a, a - 1); break;
-    case SecondHandle: line(green, a, a + 1); break;
+    case FirstHandle:
+        line(blue, a, a - 1);
+        break;
+    case SecondHandle:
+        line(green, a, a + 1);
+        break;
     case FirstPoint:
     case alignedCode + FirstPoint:
         line(blue, 0, 1);
@@ -240,7 +239,7 @@ void Editor::setTangentAction() {
     } else if (action == 2) {
         alignAllTangents(curve);
         view_.sampleCurve();
-        if (ctx_.doc.workflow.objectTextBuilt) call(hooks_.refreshObjectText);
+        view_.refreshObjectText();
         view_.redrawCurve();
     }
 }
@@ -261,10 +260,14 @@ void Editor::bringPointsBack() {
         if (!moves) continue;
         const QPoint before = p[i];
         int x = before.x(), y = before.y();
-        if (x < 0) x = 4;
-        else if (x > w) x = w - 4;
-        if (y < 0) y = 4;
-        else if (y > h) y = h - 4;
+        if (x < 0)
+            x = 4;
+        else if (x > w)
+            x = w - 4;
+        if (y < 0)
+            y = 4;
+        else if (y > h)
+            y = h - 4;
         p[i] = QPoint(x, y);
         const QPoint d = p[i] - before;
         if (code == alignedCode + InnerAnchor) {

@@ -6,12 +6,16 @@ namespace trajecta {
 
 class CurveView;
 
+// The coordinate display measures from the work-area centre over its size, as
+// after the work area is created or the frame erased.
+void resetWorkOrigin(CurveDocument& doc);
+
 // Mouse editing of the control points in the work area: the coordinate
 // display, hovering, dragging with the rules that keep aligned tangents
 // aligned, the tangent actions and bringing stray points back into view.
 class Editor {
-public:
-    Editor(Context& ctx, CurveHooks& hooks, CurveView& view);
+  public:
+    Editor(Context& ctx, CurveView& view);
 
     // The mouse position relative to the coordinate origin, in pixels and in
     // percent of the half reference size (LblCoordSouris, LblCoordPourCent).
@@ -29,16 +33,12 @@ public:
     void setTangentAction();
     // LblRetourPoints: moves every point outside the work area back 4 pixels inside.
     void bringPointsBack();
-    // The coordinate display measures from the work-area centre over its size.
-    void resetCoordinateReference();
 
-private:
+  private:
     void hover(int x, int y);
     void moveAlignedDrag(int a, int x, int y);
-    void objectTextAfterEdit();
 
     Context& ctx_;
-    CurveHooks& hooks_;
     CurveView& view_;
 };
 

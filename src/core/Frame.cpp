@@ -1,9 +1,10 @@
 #include "core/Frame.h"
 
 #include "core/CurveView.h"
-#include "core/Layout.h"
-#include "platform/Numbers.h"
+#include "core/Editor.h"
+#include "core/StepScreens.h"
 #include "platform/Colours.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,35 +15,58 @@ namespace trajecta {
 namespace {
 
 constexpr std::uint32_t frameColour = colours::lime;
-constexpr int nearDistance = 8;                 // a corner is hit strictly closer than this
+constexpr int nearDistance = 8; // a corner is hit strictly closer than this
 constexpr int minFrameSide = 10;
 
-bool near(int a, int b) { return std::abs(a - b) < nearDistance; }
+bool near(int a, int b) {
+    return std::abs(a - b) < nearDistance;
+}
 
 // v rounded to the nearest integer, ties to even, computed in extended
 // precision from the single-precision ratio.
-int nearest(Extended v) { return roundEven(v); }
+int nearest(Extended v) {
+    return roundEven(v);
+}
+
+} // namespace
+
+// Zones 1 to 4: the edge that follows the mouse height, the side edge that
+// follows the format, and on which side of their fixed edges they lie.
+const Frame::Corner Frame::corners[4] = {
+    {&FrameRect::top, &FrameRect::bottom, -1, &FrameRect::left, &FrameRect::right, -1}, // top-left
+    {&FrameRect::top, &FrameRect::bottom, -1, &FrameRect::right, &FrameRect::left, +1}, // top-right
+    {&FrameRect::bottom, &FrameRect::top, +1, &FrameRect::left, &FrameRect::right, -1}, // bottom-left
+    {&FrameRect::bottom, &FrameRect::top, +1, &FrameRect::right, &FrameRect::left, +1}, // bottom-right
+};
+
+namespace {
 
 CursorShape cursorForZone(int zone) {
     switch (zone) {
     case 1:
-    case 4: return CursorShape::SizeFDiag;
+    case 4:
+        return CursorShape::SizeFDiag;
     case 2:
-    case 3: return CursorShape::SizeBDiag;
-    case 5: return CursorShape::SizeAll;
-    default: return CursorShape::Arrow;
+    case 3:
+        return CursorShape::SizeBDiag;
+    case 5:
+        return CursorShape::SizeAll;
+    default:
+        return CursorShape::Arrow;
     }
 }
 
 } // namespace
 
-Frame::Frame(Context& ctx, CurveHooks& hooks, CurveView& view) : ctx_(ctx), hooks_(hooks), view_(view) {
+Frame::Frame(Context& ctx, CurveView& view) : ctx_(ctx), view_(view) {
     ctx_.controls.onClick("LblCadre", [this] { startFrame(); });
     ctx_.controls.onClick("LblEffacerCadre", [this] { eraseFrame(); });
     ctx_.controls.onClick("RdgCadreOuPoints", [this] { chooseFrameOrPoints(); });
 }
 
-bool Frame::editing() const { return ctx_.doc.frame.frameDrawing || ctx_.doc.frame.frameAdjusting; }
+bool Frame::editing() const {
+    return ctx_.doc.frame.frameDrawing || ctx_.doc.frame.frameAdjusting;
+}
 
 void Frame::switchOff() {
     FrameState& f = ctx_.doc.frame;
@@ -58,9 +82,8 @@ void Frame::startFrame() {
     ctx_.doc.frame.frameDrawing = true;
     c.setItemIndex("RdgModeAff", 3);
     c.setChecked("ChbxAffichePc", false);
-    for (const char* name : {"PnlVoir", "RdgActionsTangentes", "PnlRetourPC", "ChBxFermerCourbe", "PnlCadre"})
-        c.hide(name);
-    setStepMessage(ctx_, 4);
+    showScreen(ctx_, Screen::FramePlacing);
+    setStepMessage(ctx_, StepMessage::PlaceFrame);
     ctx_.doc.display.highlightSelected = false;
     view_.redrawCurve();
 }
@@ -69,13 +92,11 @@ void Frame::chooseFrameOrPoints() {
     Controls& c = ctx_.controls;
     FrameState& f = ctx_.doc.frame;
     const bool onFrame = c.itemIndex("RdgCadreOuPoints") == 0;
-    const auto pointControls = {"PnlVoir", "RdgActionsTangentes", "PnlRetourPC", "ChBxFermerCourbe"};
     if (onFrame) {
         c.setItemIndex("RdgModeAff", 3);
         c.setChecked("ChbxAffichePc", false);
-        for (const char* name : pointControls) c.hide(name);
-        c.hide("PnlCadre");
-        setStepMessage(ctx_, 4);
+        showScreen(ctx_, Screen::FramePlacing);
+        setStepMessage(ctx_, StepMessage::PlaceFrame);
         ctx_.doc.display.highlightSelected = false;
         view_.redrawCurve();
         f.frameAdjusting = f.framePresent;
@@ -85,12 +106,10 @@ void Frame::chooseFrameOrPoints() {
         f.frameDrawing = false;
         c.setItemIndex("RdgModeAff", 0);
         c.setChecked("ChbxAffichePc", true);
-        for (const char* name : pointControls) c.show(name);
+        showScreen(ctx_, Screen::PointsEditing);
         ctx_.doc.display.highlightSelected = true;
         view_.redrawCurve();
-        c.hide("PnlCadre");
-        c.show("PnlEffacerCadre");
-        setStepMessage(ctx_, 3);
+        setStepMessage(ctx_, StepMessage::ShapeCurve);
         c.setCursor("ImgDessin", CursorShape::Arrow);
     }
 }
@@ -102,21 +121,14 @@ void Frame::eraseFrame() {
     toggleFrame();
     f.framePresent = false;
     switchOff();
-    c.hide("PnlEffacerCadre");
-    c.show("PnlCadre");
-    c.hide("RdgCadreOuPoints");
-    for (const char* name : {"ChBxFermerCourbe", "RdgFond", "PnlVoir", "RdgActionsTangentes", "PnlRetourPC"})
-        c.show(name);
-    c.show("ChbxAffichePc");
+    showScreen(ctx_, Screen::FrameErased);
     c.setChecked("ChbxAffichePc", true);
     c.setCursor("ImgDessin", CursorShape::Arrow);
-    const WorkflowState& w = ctx_.doc.workflow;
-    ctx_.doc.editor.workOrigin = QPoint(w.workWidth / 2, w.workHeight / 2);
-    ctx_.doc.editor.workReference = QPoint(w.workWidth, w.workHeight);
+    resetWorkOrigin(ctx_.doc);
     view_.sampleCurve();
     view_.redrawCurve();
-    if (w.objectTextBuilt) call(hooks_.refreshObjectText);
-    setStepMessage(ctx_, 3);
+    view_.refreshObjectText();
+    setStepMessage(ctx_, StepMessage::ShapeCurve);
     ctx_.doc.display.highlightSelected = true;
 }
 
@@ -173,7 +185,7 @@ void Frame::frameMouseUp() {
         if (r.right < r.left) std::swap(r.left, r.right);
         if (r.bottom < r.top) std::swap(r.top, r.bottom);
         ctx_.doc.workflow.geometryEdited = true;
-        refreshObjectText();
+        view_.refreshObjectText();
     }
     f.frameDragging = false;
 }
@@ -212,96 +224,69 @@ void Frame::releaseDrawing() {
         return;
     }
     f.framePresent = true;
-    Controls& c = ctx_.controls;
-    c.show("PnlEffacerCadre");
+    showScreen(ctx_, Screen::FramePlaced);
     f.frameAdjusting = true;
     f.frameDrawing = false;
-    c.show("RdgCadreOuPoints");
-    c.setItemIndex("RdgCadreOuPoints", 0);
-    refreshObjectText();
+    ctx_.controls.setItemIndex("RdgCadreOuPoints", 0);
+    view_.refreshObjectText();
 }
 
 void Frame::adjust(int x, int y) {
     FrameState& f = ctx_.doc.frame;
-    const WorkflowState& w = ctx_.doc.workflow;
-    const Extended ratio = w.aspectRatio;
-    FrameRect& r = f.frameRect;
     toggleFrame();
-    const int ny = std::clamp(y, 0, w.workHeight);
-    switch (f.frameZone) {
-    case 1:
-        r.top = ny;
-        r.left = r.right - nearest((r.bottom - r.top) * ratio);
-        if (r.left < 0) {
-            r.left = 0;
-            r.top = r.bottom - nearest(r.right / ratio);
-        } else if (r.left > w.workWidth) {
-            r.left = w.workWidth;
-            r.top = r.bottom - nearest((r.right - w.workWidth) / ratio);
-        }
-        break;
-    case 2:
-        r.top = ny;
-        r.right = r.left + nearest((r.bottom - r.top) * ratio);
-        if (r.right < 0) {
-            r.right = 0;
-            r.top = r.bottom - nearest(-r.left / ratio);
-        } else if (r.right > w.workWidth) {
-            r.right = w.workWidth;
-            r.top = r.bottom - nearest((w.workWidth - r.left) / ratio);
-        }
-        break;
-    case 3:
-        r.bottom = ny;
-        r.left = r.right - nearest((r.bottom - r.top) * ratio);
-        if (r.left < 0) {
-            r.left = 0;
-            r.bottom = r.top + nearest(r.right / ratio);
-        } else if (r.left > w.workWidth) {
-            r.left = w.workWidth;
-            r.bottom = r.top + nearest((r.right - w.workWidth) / ratio);
-        }
-        break;
-    case 4:
-        r.bottom = ny;
-        r.right = r.left + nearest((r.bottom - r.top) * ratio);
-        if (r.right < 0) {
-            r.right = 0;
-            r.bottom = r.top + nearest(-r.left / ratio);
-        } else if (r.right > w.workWidth) {
-            r.right = w.workWidth;
-            r.bottom = r.top + nearest((w.workWidth - r.left) / ratio);
-        }
-        break;
-    case 5: {
-        const QPoint d = QPoint(x, y) - f.frameLast;
-        f.frameLast = QPoint(x, y);
-        r.left += d.x();
-        r.right += d.x();
-        r.top += d.y();
-        r.bottom += d.y();
-        int shift = 0;
-        if (r.left < 0) shift = -r.left;
-        else if (r.right > w.workWidth) shift = w.workWidth - r.right;
-        r.left += shift;
-        r.right += shift;
-        shift = 0;
-        if (r.top < 0) shift = -r.top;
-        else if (r.bottom > w.workHeight) shift = w.workHeight - r.bottom;
-        r.top += shift;
-        r.bottom += shift;
-        break;
-    }
-    default:
-        break;
-    }
+    if (f.frameZone >= 1 && f.frameZone <= 4)
+        resizeCorner(corners[f.frameZone - 1], y);
+    else if (f.frameZone == 5)
+        move(x, y);
     toggleFrame();
 }
 
-void Frame::refreshObjectText() {
+// The dragged corner's edge follows the mouse height, the side edge follows
+// the format; a side edge that would leave the area stops at its border and
+// the height follows it instead.
+void Frame::resizeCorner(const Corner& corner, int y) {
     const WorkflowState& w = ctx_.doc.workflow;
-    if (w.objectTextBuilt && ctx_.doc.curve.sampleCount == w.savedSampleCount && w.timesValid)
-        call(hooks_.refreshObjectText);
+    const Extended ratio = w.aspectRatio;
+    FrameRect& r = ctx_.doc.frame.frameRect;
+    int& edge = r.*corner.edge;
+    int& side = r.*corner.side;
+    const int fixedEdge = r.*corner.fixedEdge;
+    const int fixedSide = r.*corner.fixedSide;
+    edge = std::clamp(y, 0, w.workHeight);
+    side = fixedSide + corner.sideSign * nearest((r.bottom - r.top) * ratio);
+    const int border = side < 0 ? 0 : side > w.workWidth ? w.workWidth : side;
+    if (border != side) {
+        side = border;
+        edge = fixedEdge + corner.edgeSign * nearest(corner.sideSign * (border - fixedSide) / ratio);
+    }
+}
+
+// The frame moves with the mouse and is pushed back inside the area without
+// changing its size.
+void Frame::move(int x, int y) {
+    FrameState& f = ctx_.doc.frame;
+    const WorkflowState& w = ctx_.doc.workflow;
+    FrameRect& r = f.frameRect;
+    const QPoint d = QPoint(x, y) - f.frameLast;
+    f.frameLast = QPoint(x, y);
+    r.left += d.x();
+    r.right += d.x();
+    r.top += d.y();
+    r.bottom += d.y();
+    int shift = 0;
+    if (r.left < 0)
+        shift = -r.left;
+    else if (r.right > w.workWidth)
+        shift = w.workWidth - r.right;
+    r.left += shift;
+    r.right += shift;
+    shift = 0;
+    if (r.top < 0)
+        shift = -r.top;
+    else if (r.bottom > w.workHeight)
+        shift = w.workHeight - r.bottom;
+    r.top += shift;
+    r.bottom += shift;
 }
 
 void Frame::toggleFrame() {
@@ -318,7 +303,8 @@ void Frame::toggleRect(int left, int top, int right, int bottom) {
     canvas.setPenDashed(true);
     canvas.setPenMode(PenMode::Xor);
     canvas.setBrushClear();
-    canvas.rectangle(std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom));
+    canvas.rectangle(std::min(left, right), std::min(top, bottom), std::max(left, right),
+                     std::max(top, bottom));
     canvas.setPenDashed(false);
     canvas.setPenMode(PenMode::Copy);
 }

@@ -10,8 +10,8 @@ class CurveView;
 // It keeps the proportions of the screen format and is drawn with an
 // inverting pen, so drawing the same rectangle twice removes it.
 class Frame {
-public:
-    Frame(Context& ctx, CurveHooks& hooks, CurveView& view);
+  public:
+    Frame(Context& ctx, CurveView& view);
 
     void startFrame();          // LblCadre
     void eraseFrame();          // LblEffacerCadre
@@ -30,16 +30,26 @@ public:
     // 3 bottom-left, 4 bottom-right corner, 5 inside.
     int zoneAt(int x, int y) const;
 
-private:
+  private:
+    struct Corner {
+        int FrameRect::*edge; // top or bottom: follows the mouse
+        int FrameRect::*fixedEdge;
+        int edgeSign;         // +1 when the edge lies below its fixed edge
+        int FrameRect::*side; // left or right: follows the format
+        int FrameRect::*fixedSide;
+        int sideSign; // +1 when the side lies right of its fixed side
+    };
+    static const Corner corners[4];
+
     void toggleRect(int left, int top, int right, int bottom);
     void toggleFrame();
     void moveDrawing(int y); // the height decides, the mouse x is ignored
     void adjust(int x, int y);
+    void resizeCorner(const Corner& corner, int y);
+    void move(int x, int y);
     void releaseDrawing();
-    void refreshObjectText();
 
     Context& ctx_;
-    CurveHooks& hooks_;
     CurveView& view_;
     bool drawingPressed_ = false; // a press started the rectangle being drawn
 };

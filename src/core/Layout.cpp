@@ -1,46 +1,32 @@
 #include "core/Layout.h"
 
-#include "core/Messages.h"
-
 namespace trajecta {
 
 QString groupHost(const CurveDocument& doc, MovableGroup group) {
     const bool main = doc.shell.groupsOnMain;
     switch (group) {
-    case MovableGroup::Parameters: return main ? "PnlDockParasOrg" : "PnlDockParasDest";
-    case MovableGroup::StepButtons: return main ? "PnlDockOrgEtapes" : "PnlDockDestEtapes";
-    case MovableGroup::Background: return main ? "PnlDockFondOrg" : "PnlDockFondDest";
-    case MovableGroup::Completion: return main ? "PnlDockOKtoutOrg" : "PnlDockOKtoutDest";
-    case MovableGroup::Display: return main ? "PnlDockAffichageOrg" : "PnlDockAffichageDest";
-    case MovableGroup::PointsOnCurve: return main ? "PnlDockPointsSurCourbeOrg" : "PnlDockPointsSurCourbeDest";
-    case MovableGroup::Help: return main ? "PnlDockAideOrg" : "PnlDockAideDest";
-    case MovableGroup::Extras: return main ? "PnlDockOrgExtras" : "PnlDockDestExtras";
+    case MovableGroup::Parameters:
+        return main ? "PnlDockParasOrg" : "PnlDockParasDest";
+    case MovableGroup::StepButtons:
+        return main ? "PnlDockOrgEtapes" : "PnlDockDestEtapes";
+    case MovableGroup::Background:
+        return main ? "PnlDockFondOrg" : "PnlDockFondDest";
+    case MovableGroup::Completion:
+        return main ? "PnlDockOKtoutOrg" : "PnlDockOKtoutDest";
+    case MovableGroup::Display:
+        return main ? "PnlDockAffichageOrg" : "PnlDockAffichageDest";
+    case MovableGroup::PointsOnCurve:
+        return main ? "PnlDockPointsSurCourbeOrg" : "PnlDockPointsSurCourbeDest";
+    case MovableGroup::Help:
+        return main ? "PnlDockAideOrg" : "PnlDockAideDest";
+    case MovableGroup::Extras:
+        return main ? "PnlDockOrgExtras" : "PnlDockDestExtras";
     }
     return {};
 }
 
 void showGroup(Context& ctx, MovableGroup group, bool visible) {
     ctx.controls.setVisible(groupHost(ctx.doc, group), visible);
-}
-
-const QStringList& mainWindowPanels() {
-    static const QStringList panels{
-        "PnlDockOrgEtapes", "PnRefaire", "PnlCoordSouris", "PnMessages", "GbxAffichage", "PnlDockAffichageOrg",
-        "PnlDockFondOrg", "GbxInfoParaPoint", "RdgChoixEcran", "PnCreation", "PnlDockParasOrg", "GbxTemps",
-        "PnlChargerFichier", "PnlEnregistrerCourbe", "PnlDockOKtoutOrg", "PnlOKcourbe", "PnlRefairePoints",
-        "PnlStopMarquage", "PnlCadre", "PnlEffacerCadre", "PnlDockPointsSurCourbeOrg", "Pnl_nouvel_objet",
-        "PnlChargeObjetPte", "PnlTransfertSeul", "PnlTransfertEtRetour", "RdgCadreOuPoints", "PnlAide",
-        "ImgDessin"};
-    return panels;
-}
-
-void showStepMessage(Context& ctx) {
-    ctx.controls.setCaption("LbInfos", stepMessage(ctx.doc.workflow.messageIndex).in(ctx.language()));
-}
-
-void setStepMessage(Context& ctx, int messageIndex) {
-    ctx.doc.workflow.messageIndex = messageIndex;
-    showStepMessage(ctx);
 }
 
 } // namespace trajecta

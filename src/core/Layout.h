@@ -2,7 +2,7 @@
 
 #include "core/Context.h"
 
-#include <QStringList>
+#include <QString>
 
 namespace trajecta {
 
@@ -24,16 +24,8 @@ enum class MovableGroup {
 // doc.shell.groupsOnMain, otherwise on the second window.
 QString groupHost(const CurveDocument& doc, MovableGroup group);
 void showGroup(Context& ctx, MovableGroup group, bool visible = true);
-inline void hideGroup(Context& ctx, MovableGroup group) { showGroup(ctx, group, false); }
-
-// The panels of the main window hidden when the program returns to its
-// start, where only the host object loading panel shows.
-const QStringList& mainWindowPanels();
-
-// Shows the step message of doc.workflow.messageIndex in LbInfos, in the
-// current language.
-void showStepMessage(Context& ctx);
-// Sets the message index and shows it.
-void setStepMessage(Context& ctx, int messageIndex);
+inline void hideGroup(Context& ctx, MovableGroup group) {
+    showGroup(ctx, group, false);
+}
 
 } // namespace trajecta

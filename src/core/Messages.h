@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Step.h"
+
 #include <QString>
 
 namespace trajecta {
@@ -11,20 +13,19 @@ struct TextPair {
     const QString& in(int language) const { return language == 1 ? en : fr; }
 };
 
-// The step messages shown in LbInfos, by message index 1..8; any other index
-// gives an empty pair.
-const TextPair& stepMessage(int index);
+// The step message shown in LbInfos for an entry of the message line.
+const TextPair& stepMessage(StepMessage message);
 
 // The message-box texts.
 namespace Messages {
 extern const TextPair tooFewPoints;
 extern const TextPair maxParts;
-extern const TextPair curveHad;       // first half, followed by the saved sample count
-extern const TextPair curveHadRest;   // second half
+extern const TextPair curveHad;     // first half, followed by the saved sample count
+extern const TextPair curveHadRest; // second half
 extern const TextPair notAnObject;
 extern const TextPair firstTimeDoubtful;
 extern const TextPair workAreaTooSmall;
-extern const TextPair badSpeedField;  // followed by the quoted text
+extern const TextPair badSpeedField; // followed by the quoted text
 // Shown in English in both languages.
 extern const QString incorrectPointCount;
 } // namespace Messages

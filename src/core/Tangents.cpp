@@ -4,21 +4,18 @@ namespace trajecta {
 
 namespace {
 
-// Control points in use, limited to the table's capacity so that a corrupted
-// count can never index past it.
-int usedPoints(const CurveGeometry& curve) {
-    if (curve.controlPointCount < 0) return 0;
-    return curve.controlPointCount > maxControlPoints ? maxControlPoints : curve.controlPointCount;
+bool valid(const CurveGeometry& curve, int index) {
+    return index >= 0 && index < usedPoints(curve);
 }
 
-bool valid(const CurveGeometry& curve, int index) { return index >= 0 && index < usedPoints(curve); }
-
 void mark(CurveGeometry& curve, int index) {
-    if (valid(curve, index) && curve.pointStates[index] < alignedCode) curve.pointStates[index] += alignedCode;
+    if (valid(curve, index) && curve.pointStates[index] < alignedCode)
+        curve.pointStates[index] += alignedCode;
 }
 
 void unmark(CurveGeometry& curve, int index) {
-    if (valid(curve, index) && curve.pointStates[index] >= alignedCode) curve.pointStates[index] -= alignedCode;
+    if (valid(curve, index) && curve.pointStates[index] >= alignedCode)
+        curve.pointStates[index] -= alignedCode;
 }
 
 // Point h becomes the mirror image of point g through point c.
@@ -37,7 +34,8 @@ void alignAllTangents(CurveGeometry& curve) {
         if (i + 2 < n) p[i + 2] = 2 * p[i + 1] - p[i];
         if (curve.closedCurve && i == n - 2) p[1] = p[0] - (p[n - 2] - p[n - 1]);
     }
-    for (int i = 0; i < n; ++i) mark(curve, i);
+    for (int i = 0; i < n; ++i)
+        mark(curve, i);
 }
 
 void breakTangentAt(CurveGeometry& curve, int a) {

@@ -1,13 +1,15 @@
 #include "core/Workflow.h"
 
+#include "core/CurveRecord.h"
 #include "core/CurveView.h"
 #include "core/Editor.h"
 #include "core/Frame.h"
 #include "core/Layout.h"
 #include "core/LayoutSizes.h"
 #include "core/Messages.h"
-#include "platform/Numbers.h"
+#include "core/StepScreens.h"
 #include "platform/Colours.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -22,7 +24,6 @@ constexpr std::array<float, 5> formatRatios{16.0f / 9.0f, 1.6f, 1.5f, 4.0f / 3.0
 // Below this a work area cannot hold a curve and its frame: the window is
 // refused as too small rather than producing an empty or negative picture.
 constexpr int minWorkSide = 50;
-constexpr int maxMarkedPoints = 49;
 
 using namespace colours;
 constexpr std::uint32_t plainColour = 0xE6FFFE;
@@ -35,14 +36,10 @@ constexpr std::uint32_t messageColour = 0x00A800;
 // arithmetic on a dragged point can overflow.
 constexpr int mouseLimit = 32767;
 
-const QString curveBlockHeader = QStringLiteral("=== Etape 2 et 3 ===");
-
-int usedPoints(const CurveGeometry& curve) { return std::clamp(curve.controlPointCount, 0, maxControlPoints); }
-
 } // namespace
 
-Workflow::Workflow(Context& ctx, CurveHooks& hooks, CurveView& view, Editor& editor, Frame& frame)
-    : ctx_(ctx), hooks_(hooks), view_(view), editor_(editor), frame_(frame) {
+Workflow::Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame)
+    : ctx_(ctx), view_(view), editor_(editor), frame_(frame) {
     Controls& c = ctx_.controls;
     c.onClick("LbCreation", [this] { createCurve(); });
     c.onClick("LblStopMarquage", [this] { stopMarking(); });
@@ -55,9 +52,8 @@ Workflow::Workflow(Context& ctx, CurveHooks& hooks, CurveView& view, Editor& edi
 }
 
 void Workflow::returnToStart() {
-    for (const QString& panel : mainWindowPanels()) ctx_.controls.hide(panel);
-    ctx_.controls.show("PnlChargeObjetPte");
-    ctx_.doc.workflow.currentStep = 0;
+    showScreen(ctx_, Screen::Start);
+    ctx_.doc.workflow.currentStep = Step::Start;
 }
 
 void Workflow::createCurve() {
@@ -108,9 +104,8 @@ bool Workflow::sizeWorkArea() {
     pictures.plain = QImage(width, height, QImage::Format_RGB32);
     pictures.plain.fill(colourFromBgr(plainColour));
     drawGrid();
-    call(hooks_.workAreaResized);
     ctx_.canvas.drawImage(0, 0, pictures.grid);
-    editor_.resetCoordinateReference();
+    resetWorkOrigin(ctx_.doc);
     w.stepDone[0] = true;
     return true;
 }
@@ -168,29 +163,19 @@ void Workflow::drawMarkedPoints() {
 
 void Workflow::onBackgroundChosen() {
     const WorkflowState& w = ctx_.doc.workflow;
-    if (w.markingActive) drawMarkedPoints();
-    else if (w.curveExists) view_.redrawCurve();
-    if (w.currentStep == 4 || w.currentStep == 5) call(hooks_.redrawKeypointMarkers);
+    if (w.markingActive)
+        drawMarkedPoints();
+    else if (w.curveExists)
+        view_.redrawCurve();
 }
 
 void Workflow::enterMarkingStep() {
     Controls& c = ctx_.controls;
     CurveDocument& doc = ctx_.doc;
     WorkflowState& w = doc.workflow;
-    w.currentStep = 2;
-    setStepMessage(ctx_, 2);
-    for (const char* name : {"RdgChoixEcran", "PnCreation", "PnlCadre", "PnlRefairePoints", "RdgCadreOuPoints",
-                             "PnlTransfertEtRetour", "PnlTransfertSeul", "Pnl_nouvel_objet", "PnlChargerFichier",
-                             "ChBxFermerCourbe", "RdgModeAff", "RdgActionsTangentes", "RdgTangentes", "PnlRetourPC",
-                             "PnlVoir", "PnlOKcourbe", "PnlEffacerCadre"})
-        c.hide(name);
-    hideGroup(ctx_, MovableGroup::PointsOnCurve);
-    for (const char* name : {"ImgDessin", "PnRefaire", "PnlCoordSouris", "RdgFond", "GbxAffichage", "PnlFond",
-                             "PnlStopMarquage", "PnlAide"})
-        c.show(name);
-    for (MovableGroup g : {MovableGroup::StepButtons, MovableGroup::Display, MovableGroup::Background,
-                           MovableGroup::Help, MovableGroup::Completion})
-        showGroup(ctx_, g);
+    w.currentStep = Step::Marking;
+    setStepMessage(ctx_, StepMessage::MarkPoints);
+    showScreen(ctx_, Screen::Marking);
     c.setChecked("ChbxAffichePc", true);
     c.setItemIndex("RdgActionsTangentes", 0);
 
@@ -214,12 +199,8 @@ void Workflow::enterMarkingStep() {
     c.setItemIndex("RdgTangentes", 2);
 
     const ControlState& format = c.get("RdgChoixEcran");
-    QStringList& record = doc.lists.LbxCollecter;
-    record.clear();
-    record << QStringLiteral("Fait le ") + ctx_.services.system.todayShort() << QStringLiteral("-----")
-           << QStringLiteral("=== Etape 1 ===")
-           << QStringLiteral("format : ") + format.items.value(format.itemIndex)
-           << QStringLiteral("taille : /%1x%2\\").arg(w.workWidth).arg(w.workHeight) << QStringLiteral("-----");
+    doc.lists.LbxCollecter = curveRecordStart(
+        ctx_.services.system.todayShort(), format.items.value(format.itemIndex), w.workWidth, w.workHeight);
     w.stepDone[1] = true;
 }
 
@@ -249,11 +230,14 @@ void Workflow::addControlPoint(QPoint position) {
         ++curve.partCount;
         curve.partSampleCounts[curve.partCount - 1] = curve.defaultPartSamples;
         int sum = 0;
-        for (int p = 0; p < curve.partCount; ++p) sum += curve.partSampleCounts[p];
+        for (int p = 0; p < curve.partCount; ++p)
+            sum += curve.partSampleCounts[p];
         curve.sampleCount = 1 + sum;
         w.timesValid = false;
-        if (!w.curveExists) w.curveExists = true;
-        else curve.allPartsSelected = false;
+        if (!w.curveExists)
+            w.curveExists = true;
+        else
+            curve.allPartsSelected = false;
         // The codes come first, so the new part is drawn with its own marks.
         assignStates();
         view_.redrawCurve();
@@ -274,7 +258,8 @@ void Workflow::assignStates() {
     if (n > 2) s[2] = SecondHandle;
     if (n > 3) s[3] = n == 4 ? LastPoint : InnerAnchor;
     static constexpr std::array<int, 3> cycle{FirstHandle, SecondHandle, InnerAnchor};
-    for (int i = 4; i <= n - 2; ++i) s[i] = cycle[static_cast<size_t>((i - 4) % 3)];
+    for (int i = 4; i <= n - 2; ++i)
+        s[i] = cycle[static_cast<size_t>((i - 4) % 3)];
     if (n > 4) s[n - 1] = LastPoint;
 }
 
@@ -306,8 +291,8 @@ void Workflow::stopMarking() {
     if (!w.stepDone[1]) assignStates();
     showStep3Controls(false);
     w.curveExists = true;
-    w.currentStep = 3;
-    setStepMessage(ctx_, 3);
+    w.currentStep = Step::Shaping;
+    setStepMessage(ctx_, StepMessage::ShapeCurve);
 
     if (w.stepDone[2] && !w.timesValid) {
         c.setCaption("LblNombrePoints",
@@ -327,17 +312,11 @@ void Workflow::stopMarking() {
 void Workflow::showStep3Controls(bool tangentActionsAlways) {
     Controls& c = ctx_.controls;
     const CurveDocument& doc = ctx_.doc;
-    for (MovableGroup g : {MovableGroup::PointsOnCurve, MovableGroup::Display, MovableGroup::Background,
-                           MovableGroup::Help, MovableGroup::Completion})
-        showGroup(ctx_, g);
-    for (const char* name : {"GbxAffichage", "PnlFond", "PnlVoir", "ChBxFermerCourbe", "PnlRetourPC", "RdgModeAff",
-                             "PnlRefairePoints", "PnlAide", "PnlOKcourbe", "RdgTangentes"})
-        c.show(name);
+    showScreen(ctx_, Screen::Shaping);
     c.setItemIndex("RdgModeAff", 1);
     c.setItemIndex("RdgTangentes", 2);
     c.setChecked("ChbxAffichePc", true);
     c.setVisible("RdgActionsTangentes", tangentActionsAlways || doc.curve.controlPointCount >= 5);
-    c.hide("PnlStopMarquage");
     c.setCaption("LblTotalPts", QString::number(doc.curve.sampleCount));
     if (doc.frame.framePresent) {
         c.show("RdgCadreOuPoints");
@@ -360,7 +339,8 @@ void Workflow::fitTimesTable() {
     const int kept = std::clamp(ctx_.doc.workflow.savedSampleCount, 0, oldSize);
     const KeypointTime fill = kept > 0 ? times[static_cast<size_t>(kept - 1)] : KeypointTime{};
     times.resize(static_cast<size_t>(wanted));
-    for (int i = kept; i < wanted; ++i) times[static_cast<size_t>(i)] = fill;
+    for (int i = kept; i < wanted; ++i)
+        times[static_cast<size_t>(i)] = fill;
 }
 
 void Workflow::finishCurve() {
@@ -372,8 +352,8 @@ void Workflow::finishCurve() {
         rebuild = false;
         if (doc.curve.sampleCount != w.savedSampleCount && w.timesValid) {
             const int lang = ctx_.language();
-            const QString text =
-                Messages::curveHad.in(lang) + QString::number(w.savedSampleCount) + Messages::curveHadRest.in(lang);
+            const QString text = Messages::curveHad.in(lang) + QString::number(w.savedSampleCount) +
+                                 Messages::curveHadRest.in(lang);
             if (ctx_.services.messages.okCancel(text) == MessageAnswer::Cancel) return;
             rebuild = true;
             w.objectTextBuilt = false;
@@ -382,111 +362,47 @@ void Workflow::finishCurve() {
     }
     view_.changeSampleCount();
     frame_.switchOff();
-    writeCurveRecord();
+    writeCurveBlock(doc.lists.LbxCollecter, doc, ctx_.services.system.decimalSeparator());
     if (rebuild) doc.lists.LbxColTemps = QStringList{QStringLiteral("=== Etape 4 le temps ===")};
     ctx_.controls.setChecked("ChbxAffichePc", false);
     doc.display.highlightSelected = false;
-    if (rebuild) {
-        call(hooks_.initialiseTimes);
-    } else {
-        // Times kept for a curve whose count changed while they were valid
-        // must still have one row per sample point.
-        if (static_cast<int>(doc.timing.keypointTimes.size()) != doc.curve.sampleCount && !doc.timing.keypointTimes.empty())
-            fitTimesTable();
-        call(hooks_.keepTimes);
-    }
-    call(hooks_.buildTangentTable);
-    call(hooks_.updateAngleOffsets);
+    // Times kept for a curve whose count changed while they were valid must
+    // still have one row per sample point.
+    const std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    if (!rebuild && static_cast<int>(times.size()) != doc.curve.sampleCount && !times.empty())
+        fitTimesTable();
     enterTimeStep();
-    if (hooks_.totalTimeText) ctx_.controls.setCaption("LblTempsTotalVue", hooks_.totalTimeText());
     w.stepDone[2] = true;
-    for (MovableGroup g : {MovableGroup::Completion, MovableGroup::Display, MovableGroup::Extras}) hideGroup(ctx_, g);
-}
-
-// The "=== Etape 2 et 3 ===" block of the curve record: every control point,
-// the frame, every part and the closed flag.
-void Workflow::writeCurveRecord() {
-    const CurveDocument& doc = ctx_.doc;
-    const CurveGeometry& curve = doc.curve;
-    const WorkflowState& w = doc.workflow;
-    QStringList& record = ctx_.doc.lists.LbxCollecter;
-    const qsizetype old = record.indexOf(curveBlockHeader, 1);
-    if (old > 0) record.erase(record.begin() + old, record.end());
-
-    const QChar sep = ctx_.services.system.decimalSeparator();
-    auto percent = [&](int v, int size) {
-        return formatFixed(static_cast<double>(Extended(v) / size * 100), 5, sep);
-    };
-    record << curveBlockHeader << QStringLiteral("parties= /%1\\").arg(curve.partCount);
-    for (int i = 0; i < usedPoints(curve); ++i) {
-        const QPoint& p = curve.controlPoints[i];
-        record << QStringLiteral("point %1 (%2x%3)  %[%4x%5]  Etat : /%6\\")
-                      .arg(i + 1)
-                      .arg(p.x())
-                      .arg(p.y())
-                      .arg(percent(p.x(), w.workWidth), percent(p.y(), w.workHeight))
-                      .arg(curve.pointStates[i]);
-    }
-    if (doc.frame.framePresent) {
-        const FrameRect& r = doc.frame.frameRect;
-        record << QStringLiteral("cadre : %1,%2,%3,%4,").arg(r.left).arg(r.top).arg(r.right).arg(r.bottom);
-    } else {
-        record << QStringLiteral("cadre : ---");
-    }
-    for (int p = 0; p < std::clamp(curve.partCount, 0, maxParts); ++p)
-        record << QStringLiteral("partie (%1) [%2]").arg(p).arg(curve.partSampleCounts[p]);
-    record << (curve.closedCurve ? QStringLiteral("Fermer la courbe : oui") : QStringLiteral("Fermer la courbe : non"));
+    showScreen(ctx_, Screen::CurveFinished);
 }
 
 void Workflow::enterTimeStep() {
     Controls& c = ctx_.controls;
-    for (const char* name : {"ChBxFermerCourbe", "RdgActionsTangentes", "RdgTangentes", "PnlRetourPC", "PnlVoir",
-                             "PnlOKcourbe", "PnlRefairePoints", "PnlCadre", "PnlEffacerCadre", "RdgCadreOuPoints",
-                             "GbxInfoParaPoint"})
-        c.hide(name);
-    hideGroup(ctx_, MovableGroup::PointsOnCurve);
-    for (const char* name : {"RdgModeAff", "RdgFond", "GbxAffichage", "PnlFond", "GbxTemps", "GbxParaSurQuoi", "LblQpara"})
-        c.show(name);
-    for (MovableGroup g : {MovableGroup::Display, MovableGroup::Background, MovableGroup::Parameters})
-        showGroup(ctx_, g);
+    showScreen(ctx_, Screen::Times);
     c.setMin("TbMontrePoint", 1);
     c.setMax("TbMontrePoint", std::max(1, ctx_.doc.curve.sampleCount - 1));
     c.setPosition("TbMontrePoint", 1);
-    call(hooks_.showTimeControls);
-    ctx_.doc.workflow.currentStep = 4;
-    setStepMessage(ctx_, 5);
+    ctx_.doc.workflow.currentStep = Step::Times;
+    setStepMessage(ctx_, StepMessage::SetTimes);
 }
 
 void Workflow::enterFormatStep() {
     Controls& c = ctx_.controls;
     CurveDocument& doc = ctx_.doc;
     WorkflowState& w = doc.workflow;
-    for (const char* name : {"ImgDessin", "PnlCoordSouris", "GbxTemps", "PnlStopMarquage", "PnlCadre", "GbxAffichage",
-                             "GbxInfoParaPoint", "PnlTransfertEtRetour", "PnlTransfertSeul", "Pnl_nouvel_objet",
-                             "PnlEnregistrerCourbe"})
-        c.hide(name);
-    for (MovableGroup g : {MovableGroup::StepButtons, MovableGroup::Parameters, MovableGroup::Extras,
-                           MovableGroup::PointsOnCurve, MovableGroup::Display, MovableGroup::Background,
-                           MovableGroup::Completion})
-        hideGroup(ctx_, g);
-    for (const char* name : {"RdgChoixEcran", "PnMessages", "PnCreation", "TbMontrePoint", "PnlGroupeFleches", "PnlAide"})
-        c.show(name);
+    showScreen(ctx_, Screen::Format);
     c.setColour("PnMessages", messageColour);
-    showGroup(ctx_, MovableGroup::Help);
-    call(hooks_.showCurveFileLoading);
-    if (w.currentStep != 2) {
+    if (w.currentStep != Step::Marking) {
         w.stepDone.fill(false);
         w.objectTextBuilt = false;
         doc.frame.framePresent = false;
         frame_.switchOff();
-        call(hooks_.resetParameterCount);
     }
     w.timesValid = false;
     w.geometryEdited = false;
     doc.curve.defaultPartSamples = 20;
-    w.currentStep = 1;
-    setStepMessage(ctx_, 1);
-    call(hooks_.resetPhotoOptions);
+    w.currentStep = Step::Format;
+    setStepMessage(ctx_, StepMessage::ChooseFormat);
 }
 
 void Workflow::previousStep() {
@@ -496,7 +412,7 @@ void Workflow::previousStep() {
     view_.removeTangentSegments();
     c.hide("LblTempsMiniVueFinal");
     switch (w.currentStep) {
-    case 1:
+    case Step::Format:
         view_.setDisplayMode();
         view_.setTangentDisplay();
         view_.setShowMarks();
@@ -505,56 +421,53 @@ void Workflow::previousStep() {
         w.curveExists = false;
         returnToStart();
         break;
-    case 2: enterFormatStep(); break;
-    case 3:
+    case Step::Marking:
+        enterFormatStep();
+        break;
+    case Step::Shaping:
         enterMarkingStep();
         w.savedSampleCount = doc.curve.sampleCount;
         w.timesValid = true;
         hideGroup(ctx_, MovableGroup::Display);
         break;
-    case 4: {
-        hideGroup(ctx_, MovableGroup::Parameters);
-        c.hide("GbxTemps");
-        QStringList& record = doc.lists.LbxCollecter;
-        const qsizetype block = record.indexOf(curveBlockHeader, 1);
-        if (block > 0) record.erase(record.begin() + block, record.end());
+    case Step::Times: {
+        removeCurveBlock(doc.lists.LbxCollecter);
         showStep3Controls(true);
-        w.currentStep = 3;
-        setStepMessage(ctx_, 3);
+        w.currentStep = Step::Shaping;
+        setStepMessage(ctx_, StepMessage::ShapeCurve);
         view_.redrawCurve();
         QStringList& listing = doc.lists.LbxTempsKP;
         listing.clear();
         const int rows = std::min(doc.curve.sampleCount, static_cast<int>(doc.timing.keypointTimes.size()));
         for (int i = 0; i < rows; ++i)
-            listing << QStringLiteral("point %1 : %2").arg(i).arg(doc.timing.keypointTimes[static_cast<size_t>(i)].inUse);
+            listing << QStringLiteral("point %1 : %2")
+                           .arg(i)
+                           .arg(doc.timing.keypointTimes[static_cast<size_t>(i)].inUse);
         break;
     }
-    case 5:
-        call(hooks_.cancelParameterEdit);
-        call(hooks_.redrawKeypointMarkers);
+    case Step::Parameters:
         enterTimeStep();
         hideGroup(ctx_, MovableGroup::Display);
         break;
-    case 6:
-        w.currentStep = 5;
-        setStepMessage(ctx_, 6);
-        call(hooks_.restoreParameterStep);
+    case Step::Finished:
+        w.currentStep = Step::Parameters;
+        setStepMessage(ctx_, StepMessage::SetParameters);
         break;
-    default: break;
+    case Step::Start:
+        break;
     }
 }
 
 void Workflow::nextStep() {
     switch (ctx_.doc.workflow.currentStep) {
-    case 2: stopMarking(); break;
-    case 3:
+    case Step::Marking:
+        stopMarking();
+        break;
+    case Step::Shaping:
         if (ctx_.controls.enabled("LblOKcourbe")) finishCurve();
         break;
-    case 4:
-    case 5:
-        if (hooks_.parametersDoneEnabled && hooks_.parametersDoneEnabled()) call(hooks_.parametersDone);
+    default:
         break;
-    default: break;
     }
 }
 
@@ -570,7 +483,7 @@ void Workflow::restartAll() {
     view_.removeTangentSegments();
     enterFormatStep();
     hideGroup(ctx_, MovableGroup::Help);
-    ctx_.doc.workflow.currentStep = 1;
+    ctx_.doc.workflow.currentStep = Step::Format;
     previousStep();
 }
 
@@ -583,13 +496,17 @@ void Workflow::workAreaMouse(const MouseEvent& event) {
     if (w.markingActive) ctx_.doc.editor.markPos = QPoint(x, y);
     switch (event.action) {
     case MouseAction::Down:
-        if (frame_.editing()) frame_.frameMouseDown(x, y);
-        else editor_.beginDrag(x, y);
+        if (frame_.editing())
+            frame_.frameMouseDown(x, y);
+        else
+            editor_.beginDrag(x, y);
         break;
     case MouseAction::Move:
         editor_.showCoordinates(x, y);
-        if (frame_.editing()) frame_.frameMouseMove(x, y, event.leftButton);
-        else editor_.mouseMove(x, y);
+        if (frame_.editing())
+            frame_.frameMouseMove(x, y, event.leftButton);
+        else
+            editor_.mouseMove(x, y);
         break;
     case MouseAction::Up:
         if (frame_.editing()) frame_.frameMouseUp();

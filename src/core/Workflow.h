@@ -11,8 +11,8 @@ class Frame;
 // The step machine: from the screen format through marking to the finished
 // curve, and back. Each operation is named after what the user does.
 class Workflow {
-public:
-    Workflow(Context& ctx, CurveHooks& hooks, CurveView& view, Editor& editor, Frame& frame);
+  public:
+    Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame);
 
     // LbCreation: sizes the work area for the chosen screen format (unless one
     // of that format exists) and enters step 2. A window too small for a work
@@ -41,16 +41,14 @@ public:
     // and a click while marking adds a control point.
     void workAreaMouse(const MouseEvent& event);
 
-private:
+  private:
     bool sizeWorkArea();
     void drawGrid();
     void drawMarkedPoints();
     void showStep3Controls(bool tangentActionsAlways);
-    void writeCurveRecord();
     void fitTimesTable();
 
     Context& ctx_;
-    CurveHooks& hooks_;
     CurveView& view_;
     Editor& editor_;
     Frame& frame_;

@@ -2,6 +2,7 @@
 
 #include "core/KeypointPosition.h"
 #include "core/Messages.h"
+#include "core/StepScreens.h"
 #include "core/Workflow.h"
 
 #include <algorithm>
@@ -14,8 +15,7 @@ const QString busyLabel = QStringLiteral("LblTravauxEnCours");
 int samples(const CurveDocument& doc) { return std::clamp(doc.curve.sampleCount, 0, maxSamplePoints); }
 } // namespace
 
-HostExchange::HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow)
-    : ctx_(ctx), hooks_(hooks), workflow_(workflow) {
+HostExchange::HostExchange(Context& ctx, Workflow& workflow) : ctx_(ctx), workflow_(workflow) {
     Controls& c = ctx_.controls;
     c.onClick(QStringLiteral("ImgChargeObjetPte_Haut"), [this] { ImgChargeObjetPte_HautClick(); });
     c.onClick(QStringLiteral("ImgTransfertSeul_Haut"), [this] { ImgTransfertSeul_HautClick(); });
@@ -24,7 +24,6 @@ HostExchange::HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow)
     c.onClick(QStringLiteral("ChargerExemple"), [this] { ChargerExempleClick(); });
     for (const char* upper : {"ImgChargeObjetPte_Haut", "ImgTransfertSeul_Haut", "ImgNvlObjet_haut", "ImgTransfertTotalHaut"})
         pressLook(QString::fromLatin1(upper));
-    hooks_.refreshObjectText = [this] { refreshAfterGeometryChange(); };
     ctx_.doc.lists.LbxPoucet = sampleObjectLines();
 }
 
@@ -33,16 +32,6 @@ HostExchange::HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow)
 void HostExchange::pressLook(const QString& upper) {
     ctx_.controls.onMouseDown(upper, [this, upper] { ctx_.controls.hide(upper); });
     ctx_.controls.onMouseUp(upper, [this, upper] { ctx_.controls.show(upper); });
-}
-
-// Geometry moved after the keypoint list was written: only the positions are
-// rewritten, so that the parameters recorded in the list survive. With another
-// sample count the list no longer matches; the step-5 entry rebuilds it.
-void HostExchange::refreshAfterGeometryChange() {
-    const WorkflowState& w = ctx_.doc.workflow;
-    if (w.objectTextBuilt && w.timesValid && ctx_.doc.curve.sampleCount == w.savedSampleCount &&
-        keyPointListComplete())
-        refreshPositions();
 }
 
 ObjectRead::Status HostExchange::readObjectText(bool takeValues) {
@@ -92,8 +81,6 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
         host.keyPointDefaults = read.defaults;
         host.zoomEqual = read.zoomEqual;
         host.centreEqual = read.centreEqual;
-    } else {
-        call(hooks_.updateAngleOffsets);
     }
     ctx_.controls.hide(busyLabel);
     return ObjectRead::Status::Accepted;
@@ -122,7 +109,6 @@ void HostExchange::rebuildKeyPointList() {
         const auto [x, y] = keypointPosition(doc, point);
         list += keyPointBlock(k + 1, t, positionLine(x, y), doc.host.keyPointDefaults);
     }
-    call(hooks_.setEqualityBoxes, doc.host.zoomEqual, doc.host.centreEqual);
     doc.workflow.objectTextBuilt = true;
     doc.workflow.geometryEdited = false;
 }
@@ -171,14 +157,9 @@ bool HostExchange::writeObjectText(const QStringList& source, int mode) {
     doc.lists.LbxAcquiClipboard = std::move(*merged);
     putObjectText();
     showTransferPanels();
-    setStepMessage(7);
+    setStepMessage(ctx_, StepMessage::ObjectOnClipboard);
     ctx_.controls.hide(busyLabel);
     return true;
-}
-
-void HostExchange::setStepMessage(int index) {
-    ctx_.doc.workflow.messageIndex = index;
-    ctx_.controls.setCaption(QStringLiteral("LbInfos"), stepMessage(index).in(ctx_.language()));
 }
 
 void HostExchange::showTransferPanels() {
@@ -211,7 +192,7 @@ void HostExchange::ImgTransfertSeul_HautClick() { putObjectText(); }
 
 void HostExchange::ImgNvlObjet_hautClick() {
     CurveDocument& doc = ctx_.doc;
-    setStepMessage(8);
+    setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);
     const ObjectRead::Status status = readObjectText(false);
     if (status == ObjectRead::Status::NotAnObject) {
         ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
@@ -220,7 +201,6 @@ void HostExchange::ImgNvlObjet_hautClick() {
     if (status != ObjectRead::Status::Accepted) return;
     const int first = doc.host.firstKeypointTime;
     if (!doc.timing.keypointTimes.empty()) doc.timing.keypointTimes[0].committed = first;
-    call(hooks_.firstKeypointTimeChanged, first);
     refreshTimes();
     if (doc.lists.LbxColTemps.size() > 1)
         doc.lists.LbxColTemps[1] = QStringLiteral("temps 1er point: (%1)").arg(first);
@@ -230,7 +210,6 @@ void HostExchange::ImgNvlObjet_hautClick() {
     else
         writeObjectText(doc.lists.LbxListeKP, 0);
     doc.workflow.stepDone.fill(true);
-    if (hooks_.totalTimeText) ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), hooks_.totalTimeText());
     ctx_.controls.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
                              ctx_.controls.text(QStringLiteral("LbliDureeMiniVue")) +
                                  ctx_.controls.text(QStringLiteral("LblTempsTotalVue")));
@@ -255,7 +234,7 @@ void HostExchange::ImgTransfertTotalHautClick() {
     doc.host.objectAccepted = true;
     putObjectText();
     showTransferPanels();
-    setStepMessage(8);
+    setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);
 }
 
 void HostExchange::formActivate() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Context.h"
+#include "core/ObjectTextRefresh.h"
 #include "host/ObjectText.h"
 
 #include <optional>
@@ -16,9 +17,9 @@ class Workflow;
 // read: a refused text leaves the last accepted object in place (and
 // objectAccepted as it was), so that "transfer only" and later writes still
 // have a sound object to work on.
-class HostExchange {
+class HostExchange : public ObjectTextRefresh {
 public:
-    HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow);
+    HostExchange(Context& ctx, Workflow& workflow);
 
     // The design size of the load panel PnlChargeObjetPte.
     static constexpr int loadPanelWidth = 250; // the size of the button picture
@@ -40,7 +41,7 @@ public:
     void rebuildKeyPointList();
     // Only the Position (or Time) lines rewritten; a list that does not hold
     // one block per sample point is rebuilt instead.
-    void refreshPositions();
+    void refreshPositions() override;
     void refreshTimes();
     // Merges a keypoint list into LbxAcquiClipboard and puts it on the
     // clipboard. mode 0: LbxListeKP, 1: LbxKPinverse, 2: LbxListeKPpartielle.
@@ -61,13 +62,10 @@ private:
     ObjectRead::Status takeRead(const QStringList& lines, bool takeValues);
     void loadFrom(const std::optional<QStringList>& lines);
     bool keyPointListComplete() const;
-    void setStepMessage(int index);
     void showTransferPanels();
     void pressLook(const QString& upper);
-    void refreshAfterGeometryChange();
 
     Context& ctx_;
-    CurveHooks& hooks_;
     Workflow& workflow_;
 };
 

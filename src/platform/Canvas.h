@@ -41,6 +41,7 @@ public:
     void setBrushSolid(std::uint32_t bgr);
     void setBrushClear();
     std::uint32_t penColour() const { return penColour_; }
+    int penWidth() const { return penWidth_; }
     PenMode penMode() const { return mode_; }
 
     // One pixel in the pen colour and mode.

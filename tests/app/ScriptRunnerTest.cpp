@@ -17,7 +17,8 @@ TEST(ScriptRunner, UnknownCommandsAndControlsStopWithExitCodeTwo) {
 }
 
 TEST(ScriptRunner, HiddenControlsRefuseTheUserAndTheScriptGoesOn) {
-    const ScriptResult r = runScript("click LbCreation\nprint LbCreation\nprint RdgChoixEcran\nprint TbrQPoints");
+    const ScriptResult r =
+        runScript("click LbCreation\nprint LbCreation\nprint RdgChoixEcran\nprint TbrQPoints");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.output, (QStringList{
                             "error: click LbCreation refused: not showing",
@@ -38,4 +39,13 @@ TEST(ScriptRunner, TheCommandLineDriverRunsScriptsFromStandardInput) {
     EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()),
               "PnlChargeObjetPte visible=1 showing=1 enabled=1 text=\"\"\n"
               "error: line 2: no control named Nothing\n");
+}
+
+// Journey tests check the document after every command through this call.
+TEST(ScriptRunner, TheCheckRunsAfterEveryCommand) {
+    ScriptOptions options;
+    QStringList seen;
+    options.afterCommand = [&](const QString& line, const CurveDocument&) { seen << line; };
+    runScript("print PnlChargeObjetPte\n# a comment\n\nclick LbCreation", options);
+    EXPECT_EQ(seen, (QStringList{"print PnlChargeObjetPte", "click LbCreation"}));
 }

@@ -18,7 +18,7 @@ constexpr std::uint32_t black = 0x000000;
 // A session with a white 200 × 160 work area and a curve placed directly in the
 // document, as if it had been marked.
 class CurveViewTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         CurveDocument& doc = session.document();
         doc.pictures.grid = QImage(200, 160, QImage::Format_RGB32);
@@ -35,7 +35,8 @@ protected:
         std::copy(points.begin(), points.end(), curve.controlPoints.begin());
         std::copy(states.begin(), states.end(), curve.pointStates.begin());
         curve.partCount = completeParts(curve.controlPointCount);
-        for (int p = 0; p < curve.partCount; ++p) curve.partSampleCounts[p] = 20;
+        for (int p = 0; p < curve.partCount; ++p)
+            curve.partSampleCounts[p] = 20;
         doc().workflow.curveExists = true;
         view().sampleCurve();
     }
@@ -46,7 +47,8 @@ protected:
     std::uint32_t at(int x, int y) { return bgrAt(session.workPicture(), x, y); }
     // A user click on a label, with the panels around it shown as in step 3.
     void press(const QString& name) {
-        for (QString n = name; !n.isEmpty(); n = controls().get(n).parent) controls().show(n);
+        for (QString n = name; !n.isEmpty(); n = controls().get(n).parent)
+            controls().show(n);
         ASSERT_TRUE(controls().userClick(name));
     }
 
@@ -111,10 +113,8 @@ TEST_F(CurveViewTest, UncheckingTheClosingBoxMovesTheLastPointOffTheFirst) {
 }
 
 TEST_F(CurveViewTest, ClosingAlignsAgainAndRebuildsOnlyMatchingObjectText) {
-    setCurve({QPoint(20, 20), QPoint(20, 60), QPoint(60, 80), QPoint(100, 80), QPoint(120, 80), QPoint(150, 60),
-              QPoint(150, 30)});
-    int rebuilds = 0;
-    session.hooks().refreshObjectText = [&] { ++rebuilds; };
+    setCurve({QPoint(20, 20), QPoint(20, 60), QPoint(60, 80), QPoint(100, 80), QPoint(120, 80),
+              QPoint(150, 60), QPoint(150, 30)});
     doc().editor.alignAllActive = true;
     doc().workflow.objectTextBuilt = true;
     doc().workflow.timesValid = true;
@@ -124,11 +124,12 @@ TEST_F(CurveViewTest, ClosingAlignsAgainAndRebuildsOnlyMatchingObjectText) {
     // The first handle of part 2 mirrors the second handle of part 1 through their anchor.
     EXPECT_EQ(doc().curve.controlPoints[4], QPoint(140, 80));
     EXPECT_GE(doc().curve.pointStates[0], alignedCode);
-    EXPECT_EQ(rebuilds, 1);
+    ASSERT_EQ(doc().lists.LbxListeKP.size(), 41 * 13) << "the list is written for the curve";
+    const QString closedEnd = doc().lists.LbxListeKP[40 * 13 + 7];
 
     doc().workflow.savedSampleCount = 61;
     controls().setChecked("ChBxFermerCourbe", false);
-    EXPECT_EQ(rebuilds, 1);
+    EXPECT_EQ(doc().lists.LbxListeKP[40 * 13 + 7], closedEnd) << "a list for another count is left alone";
 }
 
 TEST_F(CurveViewTest, MovingTheSliderSwitchesLinesToDotsAndCountsOnlySelectedParts) {
@@ -162,8 +163,8 @@ TEST_F(CurveViewTest, MovingTheSliderSwitchesLinesToDotsAndCountsOnlySelectedPar
 
 TEST_F(CurveViewTest, DotsAreRedOnlyForSelectedPartsWhileNotAllAreSelected) {
     // Two flat parts along y = 40 and y = 100, sampled every 5 pixels.
-    setCurve({QPoint(0, 40), QPoint(30, 40), QPoint(70, 40), QPoint(100, 40), QPoint(100, 70), QPoint(100, 90),
-              QPoint(100, 100)});
+    setCurve({QPoint(0, 40), QPoint(30, 40), QPoint(70, 40), QPoint(100, 40), QPoint(100, 70),
+              QPoint(100, 90), QPoint(100, 100)});
     controls().setItemIndex("RdgModeAff", 0);
     controls().setChecked("ChBx1", true);
     view().redrawCurve();
@@ -178,6 +179,29 @@ TEST_F(CurveViewTest, DotsAreRedOnlyForSelectedPartsWhileNotAllAreSelected) {
 
     controls().setItemIndex("RdgModeAff", 3);
     EXPECT_EQ(at(102, 100), black); // big dots reach two pixels out
+}
+
+// Ticking a part, "Tout" and "Rien" change the counts and the highlight: the
+// picture shows them at once, as a fresh redraw would.
+TEST_F(CurveViewTest, PartBoxesRedrawTheDots) {
+    setCurve({QPoint(0, 40), QPoint(30, 40), QPoint(70, 40), QPoint(100, 40), QPoint(100, 70),
+              QPoint(100, 90), QPoint(100, 100)});
+    controls().setItemIndex("RdgModeAff", 0);
+    controls().setPosition("TbrQPoints", 35);
+    const auto redrawn = [&] {
+        const QImage shown = session.workPicture().copy();
+        view().redrawCurve();
+        return shown == session.workPicture();
+    };
+    controls().setChecked("ChBx1", true);
+    EXPECT_EQ(doc().curve.partSampleCounts[0], 35);
+    EXPECT_EQ(at(100, 40), red);
+    EXPECT_TRUE(redrawn());
+    press("LblTout");
+    EXPECT_EQ(at(100, 40), black);
+    EXPECT_TRUE(redrawn());
+    press("LblRien");
+    EXPECT_TRUE(redrawn());
 }
 
 TEST_F(CurveViewTest, CoincidentSamplesAreCountedAsDuplicates) {
@@ -223,24 +247,14 @@ TEST_F(CurveViewTest, FrameIsDrawnWithTheInvertingLimePen) {
 
 TEST_F(CurveViewTest, TangentsOfKeypointsAtAJunctionAndTheirSegments) {
     // Part 1 ends going right; part 2 leaves its start going down.
-    setCurve({QPoint(10, 80), QPoint(10, 40), QPoint(60, 40), QPoint(100, 40), QPoint(100, 80), QPoint(140, 120),
-              QPoint(180, 120)});
-    bool shown = true;
-    std::vector<std::pair<int, double>> stored;
-    double current = -1;
-    session.hooks().tangentDisplayOn = [&] { return shown; };
-    session.hooks().currentKeypoint = [] { return 20; };
-    session.hooks().storeTangentAngle = [&](int k, double a) { stored.emplace_back(k, a); };
-    session.hooks().setCurrentTangentAngle = [&](double a) { current = a; };
+    setCurve({QPoint(10, 80), QPoint(10, 40), QPoint(60, 40), QPoint(100, 40), QPoint(100, 80),
+              QPoint(140, 120), QPoint(180, 120)});
+    doc().parameters.tangentShown = true;
+    doc().parameters.shownKeypoint = 20;
 
     view().redrawCurve();
     const QImage before = session.workPicture().copy();
-    const double angle = view().keypointTangentAngle(20, true);
-    EXPECT_DOUBLE_EQ(angle, 0.0);
-    EXPECT_DOUBLE_EQ(current, 0.0);
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_EQ(stored[0].first, 20);
-    EXPECT_DOUBLE_EQ(stored[0].second, 90.0);
+    EXPECT_DOUBLE_EQ(view().keypointTangentAngle(20), 0.0);
     EXPECT_EQ(controls().text("LblAngletangente"), QStringLiteral("0.0°/270.0°"));
     EXPECT_NE(session.workPicture(), before);
     // The junction line follows the traces of both directions.
@@ -254,14 +268,14 @@ TEST_F(CurveViewTest, TangentsOfKeypointsAtAJunctionAndTheirSegments) {
     view().removeTangentSegments();
     EXPECT_EQ(session.workPicture(), before);
 
-    view().keypointTangentAngle(10, false);
-    EXPECT_EQ(stored.size(), 1u);
+    view().keypointTangentAngle(10);
     EXPECT_FALSE(controls().text("LblAngletangente").contains('/'));
     EXPECT_TRUE(doc().lists.LbxPointsCourbe.contains(QStringLiteral("Somme, IndPt = 0 10")));
-    EXPECT_TRUE(doc().lists.LbxPointsCourbe.contains(QStringLiteral("NB, curpt, IndicePoint, tt : 6 0 20 0.5")));
+    EXPECT_TRUE(
+        doc().lists.LbxPointsCourbe.contains(QStringLiteral("NB, curpt, IndicePoint, tt : 6 0 20 0.5")));
 
     // Out of range: no angle, no segment.
-    shown = false;
+    doc().parameters.tangentShown = false;
     EXPECT_EQ(view().tangentAngleAt(doc().curve.controlPoints.data(), 7, 3, 1.5f), 0.0f);
     EXPECT_EQ(view().tangentAngleAt(doc().curve.controlPoints.data(), 7, 6, 0.5f), 0.0f);
     EXPECT_EQ(view().tangentAngleAt(doc().curve.controlPoints.data(), 7, 2, 0.5f), 0.0f);
@@ -270,9 +284,9 @@ TEST_F(CurveViewTest, TangentsOfKeypointsAtAJunctionAndTheirSegments) {
 TEST_F(CurveViewTest, ClosedCurveShowsTheOtherEndsDirectionAtBothEnds) {
     setCurve({QPoint(40, 40), QPoint(40, 100), QPoint(160, 100), QPoint(160, 40)});
     doc().curve.closedCurve = true;
-    view().keypointTangentAngle(0, false);
+    view().keypointTangentAngle(0);
     EXPECT_EQ(controls().text("LblAngletangente"), QStringLiteral("270.0°/90.0°"));
-    view().keypointTangentAngle(20, false);
+    view().keypointTangentAngle(20);
     EXPECT_EQ(controls().text("LblAngletangente"), QStringLiteral("90.0°/270.0°"));
 }
 

@@ -10,13 +10,13 @@ constexpr std::uint32_t green = 0x008000;
 // Step 3 with two parts whose tangents the first stop aligned:
 // codes 13 11 12 10 11 12 14.
 class EditorTest : public CurveSession {
-protected:
+  protected:
     void SetUp() override {
         CurveSession::SetUp();
         create();
         mark({{100, 100}, {200, 60}, {300, 60}, {400, 200}, {500, 340}, {600, 340}, {700, 200}});
         click("LblStopMarquage");
-        ASSERT_EQ(doc().workflow.currentStep, 3);
+        ASSERT_EQ(doc().workflow.currentStep, Step::Shaping);
     }
     CursorShape cursor() { return controls().get("ImgDessin").cursor; }
     std::vector<int> states() {
@@ -109,6 +109,28 @@ TEST_F(EditorTest, BreakAndAlignWhereTheUserClicks) {
     EXPECT_EQ(point(4), QPoint(500, 340)) << "aligning at an anchor mirrors the handle after it";
 }
 
+// On a closed curve the first handle and the last part's second handle meet
+// at the shared end: dragging one mirrors the other through it, and aligning
+// at the first point mirrors the first handle.
+TEST_F(EditorTest, ClosedCurveMirrorsTheHandlesAcrossItsEnds) {
+    ASSERT_TRUE(controls().userSetChecked("ChBxFermerCourbe", true));
+    ASSERT_EQ(point(6), QPoint(100, 100));
+    drag({200, 60}, {220, 40});
+    EXPECT_EQ(point(1), QPoint(220, 40));
+    EXPECT_EQ(point(5), QPoint(-20, 160));
+    drag({-20, 160}, {0, 180});
+    EXPECT_EQ(point(5), QPoint(0, 180));
+    EXPECT_EQ(point(1), QPoint(200, 20));
+
+    ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 1));
+    drag({200, 20}, {260, 20}); // not aligned now: the other side stays
+    EXPECT_EQ(point(5), QPoint(0, 180));
+    ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 4));
+    drag({100, 100}, {100, 100});
+    EXPECT_EQ(states(), (std::vector<int>{13, 11, 2, 0, 1, 12, 14}));
+    EXPECT_EQ(point(1), QPoint(200, 20));
+}
+
 TEST_F(EditorTest, PointsDraggedFarAwayAreBroughtBack) {
     ASSERT_TRUE(controls().userSetItemIndex("RdgActionsTangentes", 1));
     drag({100, 100}, {-30, 900});
@@ -131,7 +153,7 @@ TEST_F(EditorTest, BringingBackAnAlignedAnchorCarriesItsHandles) {
 
 TEST_F(EditorTest, MarkingAndTheTimeStepBlockDragging) {
     click("LblEtapeAvant");
-    ASSERT_EQ(doc().workflow.currentStep, 2);
+    ASSERT_EQ(doc().workflow.currentStep, Step::Marking);
     mouse(MouseAction::Move, 400, 200, false);
     mouse(MouseAction::Down, 400, 200);
     mouse(MouseAction::Move, 450, 250);
@@ -143,7 +165,7 @@ TEST_F(EditorTest, MarkingAndTheTimeStepBlockDragging) {
 
     click("LblStopMarquage");
     click("LblOKcourbe");
-    ASSERT_EQ(doc().workflow.currentStep, 4);
+    ASSERT_EQ(doc().workflow.currentStep, Step::Times);
     drag({400, 200}, {450, 250});
     EXPECT_EQ(point(3), QPoint(400, 200));
 }

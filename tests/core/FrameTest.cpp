@@ -9,7 +9,7 @@ namespace {
 
 // Step 3 with a two-part curve well inside the area, and the frame tool chosen.
 class FrameTest : public CurveSession {
-protected:
+  protected:
     void SetUp() override {
         CurveSession::SetUp();
         create();
@@ -33,7 +33,7 @@ bool operator==(const FrameRect& a, const FrameRect& b) {
 }
 
 TEST_F(FrameTest, TheHeightDecidesAndTheWidthFollowsTheFormat) {
-    EXPECT_EQ(controls().text("LbInfos"), stepMessage(4).fr);
+    EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::PlaceFrame).fr);
     EXPECT_FALSE(controls().showing("LblCadre"));
     placeStandardFrame();
     EXPECT_TRUE(doc().frame.framePresent);
@@ -89,7 +89,7 @@ TEST_F(FrameTest, CornersResizeWithTheFormat) {
         CursorShape shape;
     } hovers[] = {{{103, 104}, CursorShape::SizeFDiag}, {{417, 96}, CursorShape::SizeBDiag},
                   {{93, 286}, CursorShape::SizeBDiag},  {{427, 273}, CursorShape::SizeFDiag},
-                  {{428, 280}, CursorShape::Arrow},      {{300, 50}, CursorShape::Arrow}};
+                  {{428, 280}, CursorShape::Arrow},     {{300, 50}, CursorShape::Arrow}};
     for (const auto& h : hovers) {
         mouse(MouseAction::Move, h.at.x(), h.at.y(), false);
         EXPECT_EQ(cursor(), h.shape) << h.at.x() << "," << h.at.y();
@@ -98,6 +98,24 @@ TEST_F(FrameTest, CornersResizeWithTheFormat) {
     EXPECT_TRUE(rect() == (FrameRect{100, 100, 484, 316}));
     drag({101, 101}, {0, 0}); // top-left corner to the top: the left edge would pass 0
     EXPECT_TRUE(rect() == (FrameRect{0, 44, 484, 316}));
+}
+
+// Each corner keeps the format; a side that would leave the area stops at its
+// border and the height follows it. A move stops at the top edge too.
+TEST_F(FrameTest, CornersStopAtTheBordersAndMovesAtTheTop) {
+    placeStandardFrame();
+    drag({200, 200}, {1000, 200});
+    ASSERT_TRUE(rect() == (FrameRect{900, 100, 1220, 280}));
+    drag({1220, 100}, {1220, 0}); // top-right corner up: the right edge would pass 1280
+    EXPECT_TRUE(rect() == (FrameRect{900, 66, 1280, 280}));
+
+    drag({1000, 200}, {200, 200});
+    ASSERT_TRUE(rect() == (FrameRect{100, 66, 480, 280}));
+    drag({100, 280}, {100, 400}); // bottom-left corner down: the left edge would pass 0
+    EXPECT_TRUE(rect() == (FrameRect{0, 66, 480, 336}));
+
+    drag({200, 200}, {210, 50}); // moved up past the top: the size is kept
+    EXPECT_TRUE(rect() == (FrameRect{10, 0, 490, 270}));
 }
 
 TEST_F(FrameTest, ErasingLeavesNoTraceAndRestoresTheCentre) {
@@ -110,7 +128,7 @@ TEST_F(FrameTest, ErasingLeavesNoTraceAndRestoresTheCentre) {
     EXPECT_TRUE(controls().showing("LblCadre"));
     EXPECT_FALSE(controls().showing("RdgCadreOuPoints"));
     EXPECT_EQ(doc().editor.workOrigin, QPoint(640, 360));
-    EXPECT_EQ(controls().text("LbInfos"), stepMessage(3).fr);
+    EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::ShapeCurve).fr);
     const QImage now = session.workPicture().copy();
     EXPECT_EQ(now, redrawn());
 }
@@ -132,6 +150,23 @@ TEST_F(FrameTest, PointsAndFrameTakeTurns) {
     // The frame shown is exactly the frame of the document.
     const QImage now = session.workPicture().copy();
     EXPECT_EQ(now, redrawn());
+}
+
+// The frame is drawn with a dashed inverting pen; points marked after going
+// back to step 2 are still red discs outlined like the curve's last mark.
+TEST_F(FrameTest, PointsMarkedAfterAFrameAreSolid) {
+    constexpr std::uint32_t red = 0x0000FF;
+    constexpr std::uint32_t blue = 0xFF0000;
+    placeStandardFrame();
+    click("LblEtapeAvant");
+    ASSERT_EQ(doc().workflow.currentStep, Step::Marking);
+    clickAt(800, 650);
+    ASSERT_EQ(doc().curve.controlPointCount, 8);
+    EXPECT_EQ(at(800, 650), red);
+    EXPECT_EQ(at(802, 651), red);
+    EXPECT_EQ(at(795, 650), blue);
+    clickAt(900, 650);
+    EXPECT_EQ(at(900, 650), red);
 }
 
 TEST(KeypointPosition, PercentOfTheHalfFrameFromItsCentre) {

@@ -12,7 +12,7 @@ constexpr std::uint32_t gridAxes = 0x80B0D0;
 constexpr std::uint32_t red = 0x0000FF;
 
 class WorkflowTest : public CurveSession {
-protected:
+  protected:
     // Two parts; the first handle of part 2 is off the mirror line, so the
     // alignment of the first stop moves it to (500, 300).
     void markTwoParts() {
@@ -22,33 +22,35 @@ protected:
     // Back to step 0 and a new host object loaded into a window of this size.
     void reload(int width, int height) {
         workflow().previousStep();
-        ASSERT_EQ(doc().workflow.currentStep, 0);
+        ASSERT_EQ(doc().workflow.currentStep, Step::Start);
         session.setClientSize(width, height);
         workflow().createCurve();
         workflow().enterFormatStep();
     }
-    void fakeTimes() {
-        session.hooks().initialiseTimes = [this] {
-            const int n = doc().curve.sampleCount;
-            doc().timing.keypointTimes.clear();
-            for (int i = 0; i < n; ++i) doc().timing.keypointTimes.push_back({100 + i, 100 + i});
-            doc().workflow.savedSampleCount = n;
-            doc().workflow.timesValid = true;
-        };
+    // Finishes the curve and gives it times as the timing step builds them:
+    // one row per sample point.
+    void finishWithTimes() {
+        click("LblOKcourbe");
+        const int n = doc().curve.sampleCount;
+        doc().timing.keypointTimes.clear();
+        for (int i = 0; i < n; ++i)
+            doc().timing.keypointTimes.push_back({100 + i, 100 + i});
+        doc().workflow.savedSampleCount = n;
+        doc().workflow.timesValid = true;
     }
 };
 
 TEST_F(WorkflowTest, StartsAtStepOneWithTheFormatControls) {
-    EXPECT_EQ(doc().workflow.currentStep, 1);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Format);
     EXPECT_TRUE(controls().showing("LbCreation"));
     EXPECT_TRUE(controls().showing("RdgChoixEcran"));
     EXPECT_FALSE(controls().showing("ImgDessin"));
-    EXPECT_EQ(controls().text("LbInfos"), stepMessage(1).fr);
+    EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::ChooseFormat).fr);
 }
 
 TEST_F(WorkflowTest, CreatingSizesTheWorkAreaAndDrawsTheGrid) {
     create();
-    EXPECT_EQ(doc().workflow.currentStep, 2);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Marking);
     EXPECT_EQ(doc().workflow.workWidth, 1280);
     EXPECT_EQ(doc().workflow.workHeight, 720);
     EXPECT_EQ(session.workPicture().size(), QSize(1280, 720));
@@ -58,7 +60,7 @@ TEST_F(WorkflowTest, CreatingSizesTheWorkAreaAndDrawsTheGrid) {
     EXPECT_TRUE(controls().showing("ImgDessin"));
     EXPECT_TRUE(controls().showing("LblStopMarquage"));
     EXPECT_FALSE(controls().showing("GbxAffichage")) << "the display group waits for the stop";
-    EXPECT_EQ(controls().text("LbInfos"), stepMessage(2).fr);
+    EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::MarkPoints).fr);
 
     // Centre (640, 360): a line every 5 pixels, every 25th stronger, axes last.
     EXPECT_EQ(at(640, 362), gridAxes);
@@ -71,11 +73,11 @@ TEST_F(WorkflowTest, CreatingSizesTheWorkAreaAndDrawsTheGrid) {
     EXPECT_EQ(at(642, 385), gridMajor);
     EXPECT_EQ(at(665, 365), gridMinor) << "horizontal lines are drawn over vertical ones";
     EXPECT_EQ(at(640, 365), gridAxes);
-    EXPECT_EQ(at(1275, 0), gridMinor);   // i = 127, the last vertical line
-    EXPECT_EQ(at(5, 719), gridMinor);    // cx − 5·127
+    EXPECT_EQ(at(1275, 0), gridMinor); // i = 127, the last vertical line
+    EXPECT_EQ(at(5, 719), gridMinor);  // cx − 5·127
     EXPECT_EQ(at(1279, 719), white);
 
-    const QStringList expected{"Fait le 08/12/2026", "-----", "=== Etape 1 ===", "format : 16/9",
+    const QStringList expected{"Fait le 08/12/2026",   "-----", "=== Etape 1 ===", "format : 16/9",
                                "taille : /1280x720\\", "-----"};
     EXPECT_EQ(doc().lists.LbxCollecter, expected);
 }
@@ -101,7 +103,7 @@ TEST_F(WorkflowTest, WindowTooSmallIsRefusedAndStepOneStays) {
     create();
     ASSERT_EQ(fakes.log.size(), 2);
     EXPECT_TRUE(fakes.log[0].contains(Messages::workAreaTooSmall.fr));
-    EXPECT_EQ(doc().workflow.currentStep, 1);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Format);
     EXPECT_FALSE(controls().showing("ImgDessin"));
     EXPECT_FALSE(doc().workflow.stepDone[0]);
 
@@ -109,7 +111,7 @@ TEST_F(WorkflowTest, WindowTooSmallIsRefusedAndStepOneStays) {
     session.setClientSize(250, 500);
     create();
     EXPECT_EQ(fakes.log.size(), 3);
-    EXPECT_EQ(doc().workflow.currentStep, 1);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Format);
 
     // An existing area survives a refused change of format.
     session.setClientSize(1501, 960);
@@ -121,7 +123,7 @@ TEST_F(WorkflowTest, WindowTooSmallIsRefusedAndStepOneStays) {
     create();
     EXPECT_EQ(doc().workflow.workWidth, 1280);
     EXPECT_EQ(doc().curve.controlPointCount, 2);
-    EXPECT_EQ(doc().workflow.currentStep, 1);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Format);
 }
 
 TEST_F(WorkflowTest, StoppingKeepsOnlyCompleteParts) {
@@ -133,7 +135,7 @@ TEST_F(WorkflowTest, StoppingKeepsOnlyCompleteParts) {
         create();
         markMany(c.marked);
         click("LblStopMarquage");
-        EXPECT_EQ(doc().workflow.currentStep, 3);
+        EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
         EXPECT_EQ(doc().curve.controlPointCount, c.kept);
         EXPECT_EQ(doc().curve.partCount, c.parts);
         EXPECT_EQ(doc().curve.sampleCount, c.samples);
@@ -143,9 +145,9 @@ TEST_F(WorkflowTest, StoppingKeepsOnlyCompleteParts) {
         EXPECT_EQ(controls().showing("LblTout"), c.parts > 1);
         EXPECT_EQ(controls().showing("RdgActionsTangentes"), c.kept >= 5);
         EXPECT_TRUE(controls().showing("LblCadre"));
-        EXPECT_EQ(controls().text("LbInfos"), stepMessage(3).fr);
+        EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::ShapeCurve).fr);
         click("LblRefaireTout");
-        EXPECT_EQ(doc().workflow.currentStep, 0);
+        EXPECT_EQ(doc().workflow.currentStep, Step::Start);
         workflow().createCurve();
         workflow().enterFormatStep();
     }
@@ -158,7 +160,7 @@ TEST_F(WorkflowTest, StoppingWithThreePointsStaysInMarking) {
     click("LblStopMarquage");
     ASSERT_EQ(fakes.log.size(), 1);
     EXPECT_TRUE(fakes.log[0].contains(Messages::tooFewPoints.en));
-    EXPECT_EQ(doc().workflow.currentStep, 2);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Marking);
     EXPECT_EQ(doc().curve.controlPointCount, 3);
     EXPECT_TRUE(doc().workflow.markingActive);
     markMany(1);
@@ -170,7 +172,7 @@ TEST_F(WorkflowTest, SixteenthPartStopsMarking) {
     markMany(49);
     ASSERT_EQ(fakes.log.size(), 1);
     EXPECT_TRUE(fakes.log[0].contains(Messages::maxParts.fr));
-    EXPECT_EQ(doc().workflow.currentStep, 3);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
     EXPECT_EQ(doc().curve.controlPointCount, 49);
     EXPECT_EQ(doc().curve.partCount, 16);
     EXPECT_EQ(doc().curve.sampleCount, 321);
@@ -180,20 +182,20 @@ TEST_F(WorkflowTest, SixteenthPartStopsMarking) {
 
     // Back in marking with 16 parts: a further click cannot add a 50th point.
     click("LblEtapeAvant");
-    EXPECT_EQ(doc().workflow.currentStep, 2);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Marking);
     clickAt(1000, 600);
     EXPECT_EQ(doc().curve.controlPointCount, 49);
     EXPECT_EQ(doc().curve.partCount, 16);
-    EXPECT_EQ(doc().workflow.currentStep, 3);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
 }
 
 TEST_F(WorkflowTest, MarkingResumesAfterAVisitToStepOne) {
     create();
     markMany(5);
     click("LblEtapeAvant");
-    EXPECT_EQ(doc().workflow.currentStep, 1);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Format);
     create();
-    EXPECT_EQ(doc().workflow.currentStep, 2);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Marking);
     EXPECT_EQ(doc().curve.controlPointCount, 5);
     EXPECT_EQ(doc().curve.partCount, 1);
     const QPoint fifth = point(4);
@@ -254,7 +256,7 @@ TEST_F(WorkflowTest, RecordCountShowsOnlyWithTheKeypointPanel) {
     EXPECT_FALSE(controls().showing("LblQpara"));
     click("LblEtapeAvant");
     click("LblEtapeAvant");
-    EXPECT_EQ(doc().workflow.currentStep, 1);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Format);
     EXPECT_FALSE(controls().showing("LblQpara"));
 }
 
@@ -264,8 +266,8 @@ TEST_F(WorkflowTest, FinishingWritesTheCurveRecord) {
     click("LblStopMarquage");
     EXPECT_EQ(point(4), QPoint(500, 300)) << "the first stop aligns every tangent";
     click("LblOKcourbe");
-    EXPECT_EQ(doc().workflow.currentStep, 4);
-    EXPECT_EQ(controls().text("LbInfos"), stepMessage(5).fr);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Times);
+    EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::SetTimes).fr);
     const QStringList expected{
         "Fait le 08/12/2026",
         "-----",
@@ -295,14 +297,13 @@ TEST_F(WorkflowTest, FinishingWritesTheCurveRecord) {
 }
 
 TEST_F(WorkflowTest, BackFromTimesRemovesTheCurveBlockAndListsTheTimes) {
-    fakeTimes();
     create();
     markMany(4);
     click("LblStopMarquage");
-    click("LblOKcourbe");
+    finishWithTimes();
     ASSERT_EQ(doc().lists.LbxCollecter.size(), 6 + 2 + 4 + 1 + 1 + 1);
     click("LblEtapeAvant");
-    EXPECT_EQ(doc().workflow.currentStep, 3);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
     EXPECT_EQ(doc().lists.LbxCollecter.size(), 6);
     ASSERT_EQ(doc().lists.LbxTempsKP.size(), 21);
     EXPECT_EQ(doc().lists.LbxTempsKP[0], "point 0 : 100");
@@ -311,21 +312,23 @@ TEST_F(WorkflowTest, BackFromTimesRemovesTheCurveBlockAndListsTheTimes) {
     EXPECT_TRUE(controls().showing("RdgActionsTangentes"));
     EXPECT_FALSE(controls().showing("GbxTemps"));
 
-    // Finishing again with the same count keeps the times and rewrites the block once.
-    int rebuilt = 0;
-    session.hooks().initialiseTimes = [&] { ++rebuilt; };
+    // Finishing again with the same count keeps the times and the time record,
+    // and rewrites the block once.
+    doc().lists.LbxColTemps << "temps 1er point: (0)";
+    const QStringList timeRecord = doc().lists.LbxColTemps;
     click("LblOKcourbe");
-    EXPECT_EQ(rebuilt, 0);
+    EXPECT_EQ(doc().lists.LbxColTemps, timeRecord);
+    EXPECT_EQ(doc().timing.keypointTimes[20].inUse, 120);
     EXPECT_EQ(doc().lists.LbxCollecter.size(), 15);
     EXPECT_TRUE(fakes.log.isEmpty());
 }
 
 TEST_F(WorkflowTest, ChangedSampleCountAsksBeforeDiscardingTimes) {
-    fakeTimes();
     create();
     markMany(4);
     click("LblStopMarquage");
-    click("LblOKcourbe");
+    finishWithTimes();
+    doc().lists.LbxColTemps << "temps 1er point: (0)";
     click("LblEtapeAvant");
     ASSERT_TRUE(controls().userSetChecked("ChBx1", true));
     ASSERT_TRUE(controls().userSetPosition("TbrQPoints", 30));
@@ -336,29 +339,32 @@ TEST_F(WorkflowTest, ChangedSampleCountAsksBeforeDiscardingTimes) {
     click("LblOKcourbe");
     ASSERT_EQ(fakes.log.size(), 1);
     EXPECT_TRUE(fakes.log[0].contains("La courbe avait 21points")) << fakes.log[0].toStdString();
-    EXPECT_TRUE(fakes.log[0].contains("les paramètres déjà introduits (temps...) seront annulés. [OK/Cancel] -> Cancel"));
-    EXPECT_EQ(doc().workflow.currentStep, 3);
+    EXPECT_TRUE(fakes.log[0].contains(
+        "les paramètres déjà introduits (temps...) seront annulés. [OK/Cancel] -> Cancel"));
+    EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
     EXPECT_EQ(doc().lists.LbxCollecter, record);
     EXPECT_EQ(doc().timing.keypointTimes.size(), 21u);
+    EXPECT_EQ(doc().lists.LbxColTemps.size(), 2);
 
+    // OK starts the time record anew, for times built over again.
     fakes.answers.push_back("ok");
     click("LblOKcourbe");
-    EXPECT_EQ(doc().workflow.currentStep, 4);
-    EXPECT_EQ(doc().timing.keypointTimes.size(), 31u);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Times);
+    EXPECT_EQ(doc().lists.LbxColTemps, QStringList{"=== Etape 4 le temps ==="});
+    EXPECT_FALSE(doc().workflow.stepDone[3]);
 }
 
 TEST_F(WorkflowTest, StoppingAgainExtendsTheTimesToNewPoints) {
-    fakeTimes();
     create();
     markMany(4);
     click("LblStopMarquage");
-    click("LblOKcourbe");
+    finishWithTimes();
     click("LblEtapeAvant");
     click("LblEtapeAvant");
-    EXPECT_EQ(doc().workflow.currentStep, 2);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Marking);
     mark({{700, 500}, {800, 500}, {900, 400}});
     click("LblEtapeApres");
-    EXPECT_EQ(doc().workflow.currentStep, 3);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
     EXPECT_EQ(controls().text("LblNombrePoints"), "Avant : 21  et : 41");
     const auto& times = doc().timing.keypointTimes;
     ASSERT_EQ(times.size(), 41u);
@@ -374,7 +380,7 @@ TEST_F(WorkflowTest, RedoAndRestart) {
     markMany(7);
     click("LblStopMarquage");
     click("LblRefairePoints");
-    EXPECT_EQ(doc().workflow.currentStep, 2);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Marking);
     EXPECT_EQ(doc().curve.controlPointCount, 0);
     EXPECT_FALSE(doc().workflow.curveExists);
     EXPECT_EQ(at(point(3).x(), point(3).y()), bgrAt(doc().pictures.grid, point(3).x(), point(3).y()));
@@ -382,7 +388,7 @@ TEST_F(WorkflowTest, RedoAndRestart) {
     EXPECT_EQ(doc().curve.partCount, 1);
 
     click("LblRefaireTout");
-    EXPECT_EQ(doc().workflow.currentStep, 0);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Start);
     for (const QString& name : controls().names()) {
         const ControlKind kind = controls().get(name).kind;
         if (kind == ControlKind::Panel && controls().get(name).parent.isEmpty() && name != "TFparametres") {
@@ -396,11 +402,11 @@ TEST_F(WorkflowTest, NextStepFollowsTheCurrentStep) {
     create();
     markMany(4);
     click("LblEtapeApres");
-    EXPECT_EQ(doc().workflow.currentStep, 3);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
     click("LblEtapeApres");
-    EXPECT_EQ(doc().workflow.currentStep, 4);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Times);
     click("LblEtapeApres"); // the parameter step is not ready: nothing happens
-    EXPECT_EQ(doc().workflow.currentStep, 4);
+    EXPECT_EQ(doc().workflow.currentStep, Step::Times);
 }
 
 TEST_F(WorkflowTest, PlainBackgroundWhileMarking) {

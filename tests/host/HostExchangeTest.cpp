@@ -110,7 +110,7 @@ TEST_F(HostExchangeTest, LoadingAnObjectKeepsItsValuesAndReachesStepOne) {
     ASSERT_TRUE(controls.userClick("ImgChargeObjetPte_Haut"));
     EXPECT_TRUE(fakes.log.isEmpty()) << fakes.log.join('\n').toStdString();
     EXPECT_FALSE(controls.visible("PnlChargeObjetPte"));
-    EXPECT_EQ(doc.workflow.currentStep, 1);
+    EXPECT_EQ(doc.workflow.currentStep, Step::Format);
     EXPECT_TRUE(controls.showing("RdgChoixEcran"));
     EXPECT_EQ(doc.lists.LbxAcquiClipboard, testDataLines("host_object_in.txt"));
     const HostObjectState& h = doc.host;
@@ -143,21 +143,14 @@ TEST_F(HostExchangeTest, LoadingAnObjectKeepsItsValuesAndReachesStepOne) {
 }
 
 TEST_F(HostExchangeTest, TheWrittenObjectMatchesTheGoldenTextAndWritingAgainChangesNothing) {
-    bool zoomEqual = true, centreEqual = true;
-    session.hooks().setEqualityBoxes = [&](bool zoom, bool centre) {
-        zoomEqual = zoom;
-        centreEqual = centre;
-    };
     writeGolden();
-    EXPECT_FALSE(zoomEqual);
-    EXPECT_FALSE(centreEqual);
     EXPECT_EQ(doc.lists.LbxListeKP.size(), 52);
     EXPECT_EQ(doc.lists.LbxListeKP[13 + 7], "  Position=50,-50");
     EXPECT_EQ(clipboard(), testData("host_object_out.txt"));
     EXPECT_TRUE(controls.visible("PnlTransfertSeul"));
     EXPECT_TRUE(controls.visible("Pnl_nouvel_objet"));
     EXPECT_FALSE(controls.visible("PnlTransfertEtRetour"));
-    EXPECT_EQ(doc.workflow.messageIndex, 7);
+    EXPECT_EQ(doc.workflow.messageIndex, StepMessage::ObjectOnClipboard);
     EXPECT_EQ(controls.text("LbInfos"), "Etape 6 : L'objet PTE est dans le presse-papier, collez-le dans PTE");
 
     ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKP, 0));
@@ -220,17 +213,15 @@ TEST_F(HostExchangeTest, RefreshingRewritesOnlyPositionsOrTimes) {
     doc.frame.framePresent = true;
     doc.frame.frameRect = {100, 100, 500, 400};
     doc.curve.samplePoints[2] = {100, 100, 0};
-    session.hooks().refreshObjectText();
+    session.curveView().refreshObjectText();
     EXPECT_EQ(list[7], "  Position=100,33.333333");
     EXPECT_EQ(list[26 + 7], "  Position=-100,-100");
     EXPECT_EQ(list[13 + 3], "  Opacity=33");
 }
 
 TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
-    int announced = -1;
-    session.hooks().firstKeypointTimeChanged = [&](int ms) { announced = ms; };
-    session.hooks().totalTimeText = [] { return QStringLiteral("2,25 s"); };
     writeGolden();
+    controls.setCaption("LblTempsTotalVue", "2,25 s");
     copy("PicturesToExe-Objects\r\n" + doc.lists.LbxPoucet.join("\r\n"));
     ASSERT_TRUE(controls.userClick("ImgNvlObjet_haut"));
     const QStringList out = splitClipboardText(clipboard());
@@ -239,10 +230,9 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     EXPECT_EQ(out[31], "  object KeyPoint1:KeyPoint");
     EXPECT_EQ(out[32], "    Time=0");
     EXPECT_EQ(out.mid(31 + 52), (QStringList{"  Antialiased=0", "end"}));
-    EXPECT_EQ(announced, 0);
     EXPECT_EQ(doc.timing.keypointTimes[0].committed, 0);
     EXPECT_EQ(doc.lists.LbxColTemps[1], "temps 1er point: (0)");
-    EXPECT_EQ(doc.workflow.messageIndex, 7);
+    EXPECT_EQ(doc.workflow.messageIndex, StepMessage::ObjectOnClipboard);
     EXPECT_EQ(doc.workflow.stepDone, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
     EXPECT_EQ(controls.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : 2,25 s");
     EXPECT_EQ(doc.host.keyPointDefaults.opacity, "80"); // only a load at the start takes the values
@@ -271,7 +261,7 @@ TEST_F(HostExchangeTest, TheTotalTransferTakesTheObjectCopiedAgain) {
     EXPECT_EQ(doc.host.slideOffset, 4500);
     EXPECT_EQ(controls.text("Label10"), "0 / 4500");
     EXPECT_TRUE(clipboard().contains("  PanSpeed=4;5000;5400;6000;6250;"));
-    EXPECT_EQ(doc.workflow.messageIndex, 8);
+    EXPECT_EQ(doc.workflow.messageIndex, StepMessage::NewObjectOnClipboard);
     EXPECT_FALSE(controls.visible("PnlTransfertEtRetour"));
 
     copy(testData("host_object_in.txt"));

@@ -1,6 +1,9 @@
 #include "support/ScriptHarness.h"
 
+#include "core/Consistency.h"
+
 #include <QFile>
+#include <gtest/gtest.h>
 
 namespace trajecta {
 
@@ -8,9 +11,16 @@ ScriptResult runScript(const QString& script, ScriptOptions options) {
     if (options.baseFolder.isEmpty()) options.baseFolder = QStringLiteral(TRAJECTA_TEST_DATA);
     if (!options.today) options.today = QDate(2026, 12, 8);
     if (!options.decimalSeparator) options.decimalSeparator = QLatin1Char(',');
+    if (!options.afterCommand) {
+        options.afterCommand = [](const QString& line, const CurveDocument& doc) {
+            for (const QString& broken : checkConsistency(doc))
+                ADD_FAILURE() << "after \"" << line.toStdString() << "\": " << broken.toStdString();
+        };
+    }
     ScriptRunner runner(options);
     ScriptResult result;
-    result.exitCode = runner.run(script.split(QLatin1Char('\n')), [&result](const QString& line) { result.output << line; });
+    result.exitCode = runner.run(script.split(QLatin1Char('\n')),
+                                 [&result](const QString& line) { result.output << line; });
     return result;
 }
 

@@ -15,6 +15,8 @@ struct ScriptResult {
 // Runs a script in-process, as `trajecta-cli script` would. Relative paths in
 // the script are found in the test data folder. The date defaults to
 // 2026-12-08 and the decimal separator to ",", so that records are stable.
+// Unless the options bring their own check, the document's invariants are
+// checked after every command and each broken one fails the running test.
 ScriptResult runScript(const QString& script, ScriptOptions options = {});
 
 // The text of a file in the test data folder.
