@@ -124,7 +124,7 @@ TEST(ControlNames, TheTwoWindowLayoutFindsTheHostsOfTheSecondWindow) {
     doc.shell.groupsOnMain = false;
     session.setClientSize(1366, 768);
     ASSERT_NO_THROW(session.workflow().createCurve());
-    EXPECT_EQ(doc.workflow.currentStep, 2);
+    EXPECT_EQ(doc.workflow.currentStep, Step::Marking);
     const Controls& c = session.controls();
     EXPECT_TRUE(c.visible("PnlDockFondDest"));
     EXPECT_EQ(c.windowOf("PnlDockFondDest"), secondWindowName);
