@@ -11,7 +11,9 @@ namespace trajecta {
 namespace {
 const QString busyLabel = QStringLiteral("LblTravauxEnCours");
 
-int samples(const CurveDocument& doc) { return std::clamp(doc.curve.sampleCount, 0, maxSamplePoints); }
+int samples(const CurveDocument& doc) {
+    return std::clamp(doc.curve.sampleCount, 0, maxSamplePoints);
+}
 } // namespace
 
 HostExchange::HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow)
@@ -22,7 +24,8 @@ HostExchange::HostExchange(Context& ctx, CurveHooks& hooks, Workflow& workflow)
     c.onClick(QStringLiteral("ImgNvlObjet_haut"), [this] { ImgNvlObjet_hautClick(); });
     c.onClick(QStringLiteral("ImgTransfertTotalHaut"), [this] { ImgTransfertTotalHautClick(); });
     c.onClick(QStringLiteral("ChargerExemple"), [this] { ChargerExempleClick(); });
-    for (const char* upper : {"ImgChargeObjetPte_Haut", "ImgTransfertSeul_Haut", "ImgNvlObjet_haut", "ImgTransfertTotalHaut"})
+    for (const char* upper :
+         {"ImgChargeObjetPte_Haut", "ImgTransfertSeul_Haut", "ImgNvlObjet_haut", "ImgTransfertTotalHaut"})
         pressLook(QString::fromLatin1(upper));
     hooks_.refreshObjectText = [this] { refreshAfterGeometryChange(); };
     ctx_.doc.lists.LbxPoucet = sampleObjectLines();
@@ -84,7 +87,8 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
     host.firstTimeReliable = read.firstTimeReliable;
     host.loadedFirstTimeText = QString::number(read.firstKeypointTime);
     ctx_.controls.setCaption(QStringLiteral("Lbl1erKP"), host.loadedFirstTimeText);
-    if (!read.firstTimeReliable) ctx_.services.messages.warning(Messages::firstTimeDoubtful.in(ctx_.language()));
+    if (!read.firstTimeReliable)
+        ctx_.services.messages.warning(Messages::firstTimeDoubtful.in(ctx_.language()));
     doc.lists.LbxPointsCourbe = read.trace;
     host.keyPointDefaults.angle = read.angleText;
     host.firstAngle = read.firstAngle;
@@ -161,7 +165,8 @@ bool HostExchange::writeObjectText(const QStringList& source, int mode) {
     if (n > 0 && source.size() == 13 * n) {
         const std::vector<QString> times =
             mode == 0 ? runningTimes(doc, n, doc.host.slideOffset) : listedTimes(source, n);
-        merged = mergeKeyPointList(doc.lists.LbxAcquiClipboard, source, speedValue(times), &doc.lists.LbxPointsCourbe);
+        merged = mergeKeyPointList(doc.lists.LbxAcquiClipboard, source, speedValue(times),
+                                   &doc.lists.LbxPointsCourbe);
     }
     if (!merged) {
         ctx_.controls.hide(busyLabel);
@@ -199,7 +204,9 @@ void HostExchange::loadFrom(const std::optional<QStringList>& lines) {
     workflow_.enterFormatStep();
 }
 
-void HostExchange::ImgChargeObjetPte_HautClick() { loadFrom(std::nullopt); }
+void HostExchange::ImgChargeObjetPte_HautClick() {
+    loadFrom(std::nullopt);
+}
 
 // Only where the load button itself could be pressed: a load starts the work anew.
 void HostExchange::ChargerExempleClick() {
@@ -207,7 +214,9 @@ void HostExchange::ChargerExempleClick() {
     loadFrom(QStringList{QStringLiteral("PicturesToExe-Objects")} + ctx_.doc.lists.LbxPoucet);
 }
 
-void HostExchange::ImgTransfertSeul_HautClick() { putObjectText(); }
+void HostExchange::ImgTransfertSeul_HautClick() {
+    putObjectText();
+}
 
 void HostExchange::ImgNvlObjet_hautClick() {
     CurveDocument& doc = ctx_.doc;
@@ -230,7 +239,8 @@ void HostExchange::ImgNvlObjet_hautClick() {
     else
         writeObjectText(doc.lists.LbxListeKP, 0);
     doc.workflow.stepDone.fill(true);
-    if (hooks_.totalTimeText) ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), hooks_.totalTimeText());
+    if (hooks_.totalTimeText)
+        ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), hooks_.totalTimeText());
     ctx_.controls.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
                              ctx_.controls.text(QStringLiteral("LbliDureeMiniVue")) +
                                  ctx_.controls.text(QStringLiteral("LblTempsTotalVue")));
@@ -262,7 +272,8 @@ void HostExchange::formActivate() {
     const ShellState& shell = ctx_.doc.shell;
     const int top = shell.clientHeight / 3;
     const int left = shell.clientWidth / 2 - loadPanelWidth / 2;
-    ctx_.controls.setGeometry(QStringLiteral("PnlChargeObjetPte"), left, top, loadPanelWidth, loadPanelHeight);
+    ctx_.controls.setGeometry(QStringLiteral("PnlChargeObjetPte"), left, top, loadPanelWidth,
+                              loadPanelHeight);
     const ControlState& busy = ctx_.controls.get(busyLabel);
     ctx_.controls.setGeometry(busyLabel, left, top + loadPanelHeight + 80, busy.width, busy.height);
 }

@@ -31,8 +31,9 @@ std::optional<int> entryTime(const QStringList& lines, int start) {
 
 // 0 SlideBegin, 1 PrevEffectEnd, 2 NextEffectBegin, 3 SlideEnd; -1 any other text.
 int entryOrigin(const QStringList& lines, int start) {
-    static const QStringList origins{QStringLiteral("Origin=SlideBegin"), QStringLiteral("Origin=PrevEffectEnd"),
-                                     QStringLiteral("Origin=NextEffectBegin"), QStringLiteral("Origin=SlideEnd")};
+    static const QStringList origins{
+        QStringLiteral("Origin=SlideBegin"), QStringLiteral("Origin=PrevEffectEnd"),
+        QStringLiteral("Origin=NextEffectBegin"), QStringLiteral("Origin=SlideEnd")};
     return static_cast<int>(origins.indexOf(lineAt(lines, start + 2).trimmed()));
 }
 
@@ -158,7 +159,8 @@ QStringList splitClipboardText(const QString& text) {
 QString joinObjectText(const QStringList& lines) {
     QString text;
     qsizetype size = 0;
-    for (const QString& line : lines) size += line.size() + 2;
+    for (const QString& line : lines)
+        size += line.size() + 2;
     text.reserve(size);
     for (const QString& line : lines) {
         text += line;
@@ -169,7 +171,8 @@ QString joinObjectText(const QStringList& lines) {
 
 QString formatNumber(double x) {
     QString text = formatFixed(x, 6, QLatin1Char('.'));
-    while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
     if (text.endsWith(QLatin1Char('.'))) text.chop(1);
     return text;
 }
@@ -193,15 +196,21 @@ std::optional<QString> normaliseNumber(const QString& text, QChar mark) {
     return formatNumber(*value);
 }
 
-bool isPanSpeedLine(const QString& line) { return line.startsWith(panSpeedKey); }
-bool isKeyPointLine(const QString& line) { return line.startsWith(keyPointKey); }
+bool isPanSpeedLine(const QString& line) {
+    return line.startsWith(panSpeedKey);
+}
+bool isKeyPointLine(const QString& line) {
+    return line.startsWith(keyPointKey);
+}
 
 EntryExtent keyPointEntry(const QStringList& lines, int start) {
     const int n = static_cast<int>(lines.size());
     int i = start + 1;
-    while (i < n && lines.at(i).startsWith(QLatin1String("    "))) ++i;
+    while (i < n && lines.at(i).startsWith(QLatin1String("    ")))
+        ++i;
     EntryExtent extent;
-    if (i < n && lines.at(i).startsWith(QLatin1String("  end")) && lines.at(i).trimmed() == QLatin1String("end")) {
+    if (i < n && lines.at(i).startsWith(QLatin1String("  end")) &&
+        lines.at(i).trimmed() == QLatin1String("end")) {
         extent.closed = true;
         ++i;
     }
@@ -262,7 +271,8 @@ ObjectRead readObject(const QStringList& lines, bool takeValues) {
                << QStringLiteral("La vue commence à : %1").arg(read.slideOffset)
                // Both times as the host wrote them, like the texts they were read from.
                << QStringLiteral("1er KP situé à : %1 du début du diaporama").arg(*panField)
-               << QStringLiteral("1er KP situé à : %1 du début de la vue").arg(lines.at(k + 1).mid(9)) << QString();
+               << QStringLiteral("1er KP situé à : %1 du début de la vue").arg(lines.at(k + 1).mid(9))
+               << QString();
     read.angleText = afterEquals(lines.at(k + 4));
     read.defaults.angle = read.angleText;
     read.firstAngle = parseExtended(read.angleText).value_or(0);
@@ -290,7 +300,8 @@ std::optional<TransferTarget> readTransferTarget(const QStringList& lines) {
 QString speedValue(const std::vector<QString>& times) {
     const int n = static_cast<int>(times.size());
     QString s = QString::number(n) + QLatin1Char(';');
-    for (const QString& t : times) s += t + QLatin1Char(';');
+    for (const QString& t : times)
+        s += t + QLatin1Char(';');
     s += QStringLiteral("1;0;%1;0;1;0;1;").arg(n - 1);
     return s;
 }
@@ -310,7 +321,8 @@ std::vector<QString> runningTimes(const CurveDocument& doc, int count, qint64 of
 std::vector<QString> listedTimes(const QStringList& keyPoints, int count) {
     std::vector<QString> times;
     const int blocks = std::min(count, static_cast<int>(keyPoints.size() / 13));
-    for (int k = 0; k < blocks; ++k) times.push_back(afterEquals(keyPoints.at(13 * k + 1)));
+    for (int k = 0; k < blocks; ++k)
+        times.push_back(afterEquals(keyPoints.at(13 * k + 1)));
     return times;
 }
 
@@ -318,7 +330,9 @@ QString positionLine(double x, double y) {
     return QStringLiteral("  Position=") + formatNumber(x) + QLatin1Char(',') + formatNumber(y);
 }
 
-QString timeLine(qint64 time) { return QStringLiteral("  Time=") + QString::number(time); }
+QString timeLine(qint64 time) {
+    return QStringLiteral("  Time=") + QString::number(time);
+}
 
 QStringList keyPointBlock(int number, qint64 time, const QString& position, const KeyPointDefaults& v) {
     return {QStringLiteral("object KeyPoint%1:KeyPoint").arg(number),
@@ -364,7 +378,8 @@ std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QS
         lastSpeed = std::max(lastSpeed, at);
     }
     if (trace)
-        for (int i = static_cast<int>(lines.size()) - 2; i >= 0; --i) trace->append(lines.at(i).left(17));
+        for (int i = static_cast<int>(lines.size()) - 2; i >= 0; --i)
+            trace->append(lines.at(i).left(17));
 
     QStringList kept;
     kept.reserve(lines.size());
@@ -382,24 +397,61 @@ std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QS
 
     QStringList result;
     result.reserve(kept.size() + keyPoints.size());
-    for (int i = 0; i < insertAt; ++i) result.append(kept.at(i));
-    for (const QString& line : keyPoints) result.append(QStringLiteral("  ") + line);
-    for (int i = insertAt; i < kept.size(); ++i) result.append(kept.at(i));
+    for (int i = 0; i < insertAt; ++i)
+        result.append(kept.at(i));
+    for (const QString& line : keyPoints)
+        result.append(QStringLiteral("  ") + line);
+    for (int i = insertAt; i < kept.size(); ++i)
+        result.append(kept.at(i));
     return result;
 }
 
 const QStringList& sampleObjectLines() {
-    static const QStringList lines{
-        "object petit Poucet:Box", "  GUID={91E92216-729C-405D-8F44-8E6178B21BB7}", "  FitMode=PlaceInto",
-        "  PosMode=Percent", "  CenterMode=Percent", "  DeltaTime1=0", "  DeltaTime2=0", "  TranspForClick=0",
-        "  PerspectiveCorrection=0", "  ShadowEnable=0", "  ShadowSize=16", "  ShadowColor=0,0,0",
-        "  ShadowOpacity=59", "  ShadowDistance=1.5", "  ShadowAngle=45", "  ShadowSpreadIndex=0", "  3DShadow=0",
-        "  HideMode=0", "  ChildInvis=0", "  Action=", "  PanSpeed=1;1000;0;0;1;", "  RotateSpeed=1;1000;0;0;1;",
-        "  ZoomSpeed=1;1000;0;0;1;", "  TreeNode=1", "  Size=1280,720", "  FillMode=VGradient",
-        "  Color1=0,128,192", "  Color2=255,255,255", "  Alpha1=255", "  Alpha2=255", "  object KeyPoint1:KeyPoint",
-        "    Time=0", "    Origin=SlideBegin", "    Opacity=0", "    Angle=0", "    ScaleX=100", "    ScaleY=100",
-        "    Position=0,0", "    CenterPos=0,0", "    AngleX=0", "    AngleY=0", "    ZPos=0", "  end",
-        "  Antialiased=0", "end"};
+    static const QStringList lines{"object petit Poucet:Box",
+                                   "  GUID={91E92216-729C-405D-8F44-8E6178B21BB7}",
+                                   "  FitMode=PlaceInto",
+                                   "  PosMode=Percent",
+                                   "  CenterMode=Percent",
+                                   "  DeltaTime1=0",
+                                   "  DeltaTime2=0",
+                                   "  TranspForClick=0",
+                                   "  PerspectiveCorrection=0",
+                                   "  ShadowEnable=0",
+                                   "  ShadowSize=16",
+                                   "  ShadowColor=0,0,0",
+                                   "  ShadowOpacity=59",
+                                   "  ShadowDistance=1.5",
+                                   "  ShadowAngle=45",
+                                   "  ShadowSpreadIndex=0",
+                                   "  3DShadow=0",
+                                   "  HideMode=0",
+                                   "  ChildInvis=0",
+                                   "  Action=",
+                                   "  PanSpeed=1;1000;0;0;1;",
+                                   "  RotateSpeed=1;1000;0;0;1;",
+                                   "  ZoomSpeed=1;1000;0;0;1;",
+                                   "  TreeNode=1",
+                                   "  Size=1280,720",
+                                   "  FillMode=VGradient",
+                                   "  Color1=0,128,192",
+                                   "  Color2=255,255,255",
+                                   "  Alpha1=255",
+                                   "  Alpha2=255",
+                                   "  object KeyPoint1:KeyPoint",
+                                   "    Time=0",
+                                   "    Origin=SlideBegin",
+                                   "    Opacity=0",
+                                   "    Angle=0",
+                                   "    ScaleX=100",
+                                   "    ScaleY=100",
+                                   "    Position=0,0",
+                                   "    CenterPos=0,0",
+                                   "    AngleX=0",
+                                   "    AngleY=0",
+                                   "    ZPos=0",
+                                   "  end",
+                                   "  Antialiased=0",
+                                   "end"};
     return lines;
 }
 

@@ -103,7 +103,8 @@ std::vector<QString> runningTimes(const CurveDocument& doc, int count, qint64 of
 std::vector<QString> listedTimes(const QStringList& keyPoints, int count);
 
 // One keypoint block of LbxListeKP (13 lines), numbered from 1.
-QStringList keyPointBlock(int number, qint64 time, const QString& positionLine, const KeyPointDefaults& values);
+QStringList keyPointBlock(int number, qint64 time, const QString& positionLine,
+                          const KeyPointDefaults& values);
 QString positionLine(double x, double y);
 QString timeLine(qint64 time);
 
