@@ -220,7 +220,6 @@ void HostExchange::ImgTransfertSeul_HautClick() {
 
 void HostExchange::ImgNvlObjet_hautClick() {
     CurveDocument& doc = ctx_.doc;
-    setStepMessage(8);
     const ObjectRead::Status status = readObjectText(false);
     if (status == ObjectRead::Status::NotAnObject) {
         ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
@@ -233,11 +232,11 @@ void HostExchange::ImgNvlObjet_hautClick() {
     refreshTimes();
     if (doc.lists.LbxColTemps.size() > 1)
         doc.lists.LbxColTemps[1] = QStringLiteral("temps 1er point: (%1)").arg(first);
-    // The writer ends by announcing the object on the clipboard (message 7).
-    if (doc.host.curveReversed)
-        writeObjectText(doc.lists.LbxKPinverse, 1);
-    else
-        writeObjectText(doc.lists.LbxListeKP, 0);
+    const bool written = doc.host.curveReversed ? writeObjectText(doc.lists.LbxKPinverse, 1)
+                                                : writeObjectText(doc.lists.LbxListeKP, 0);
+    // Only an object that reached the clipboard is announced; the writer's own
+    // step-6 message gives way to the one that names the new object.
+    if (written) setStepMessage(8);
     doc.workflow.stepDone.fill(true);
     if (hooks_.totalTimeText)
         ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), hooks_.totalTimeText());

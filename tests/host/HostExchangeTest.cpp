@@ -239,6 +239,13 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     session.hooks().firstKeypointTimeChanged = [&](int ms) { announced = ms; };
     session.hooks().totalTimeText = [] { return QStringLiteral("2,25 s"); };
     writeGolden();
+    const QString step6 = controls.text("LbInfos");
+    // A refused object puts nothing on the clipboard, so the message line keeps saying what is there.
+    copy("not an object");
+    ASSERT_TRUE(controls.userClick("ImgNvlObjet_haut"));
+    EXPECT_EQ(doc.workflow.messageIndex, 7);
+    EXPECT_EQ(controls.text("LbInfos"), step6);
+
     copy("PicturesToExe-Objects\r\n" + doc.lists.LbxPoucet.join("\r\n"));
     ASSERT_TRUE(controls.userClick("ImgNvlObjet_haut"));
     const QStringList out = splitClipboardText(clipboard());
@@ -250,7 +257,8 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     EXPECT_EQ(announced, 0);
     EXPECT_EQ(doc.timing.keypointTimes[0].committed, 0);
     EXPECT_EQ(doc.lists.LbxColTemps[1], "temps 1er point: (0)");
-    EXPECT_EQ(doc.workflow.messageIndex, 7);
+    EXPECT_EQ(doc.workflow.messageIndex, 8);
+    EXPECT_EQ(controls.text("LbInfos"), "Un nouvel objet a été mis dans le presse-papier,collez-le dans PTE");
     EXPECT_EQ(doc.workflow.stepDone, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
     EXPECT_EQ(controls.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : 2,25 s");
     EXPECT_EQ(doc.host.keyPointDefaults.opacity, "80"); // only a load at the start takes the values
@@ -260,6 +268,7 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     ASSERT_TRUE(controls.userClick("ImgNvlObjet_haut"));
     EXPECT_EQ(fakes.log, QStringList{notAnObject});
     EXPECT_EQ(clipboard(), "not an object");
+    EXPECT_EQ(doc.workflow.messageIndex, 8);
 }
 
 TEST_F(HostExchangeTest, TheTotalTransferTakesTheObjectCopiedAgain) {
