@@ -109,7 +109,7 @@ void HostExchange::putObjectText() {
 
 bool HostExchange::keyPointListComplete() const {
     const int n = samples(ctx_.doc);
-    return n > 0 && ctx_.doc.lists.LbxListeKP.size() == 13 * n;
+    return n > 0 && ctx_.doc.lists.LbxListeKP.size() == keypointBlockLines * n;
 }
 
 void HostExchange::rebuildKeyPointList() {
@@ -118,7 +118,7 @@ void HostExchange::rebuildKeyPointList() {
     if (n > 0) doc.curve.samplePoints[0].time = doc.host.firstKeypointTime;
     QStringList& list = doc.lists.LbxListeKP;
     list.clear();
-    list.reserve(13 * n);
+    list.reserve(keypointBlockLines * n);
     qint64 t = 0;
     for (int k = 0; k < n; ++k) {
         const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(k)];
@@ -137,7 +137,7 @@ void HostExchange::refreshPositions() {
     doc.curve.samplePoints[0].time = doc.host.firstKeypointTime;
     for (int k = 0; k < samples(doc); ++k) {
         const auto [x, y] = keypointPosition(doc, doc.curve.samplePoints[static_cast<size_t>(k)]);
-        doc.lists.LbxListeKP[13 * k + 7] = positionLine(x, y);
+        doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Position)] = positionLine(x, y);
     }
     doc.workflow.objectTextBuilt = true;
     doc.workflow.geometryEdited = false;
@@ -150,7 +150,7 @@ void HostExchange::refreshTimes() {
     qint64 t = 0;
     for (int k = 0; k < samples(doc); ++k) {
         t += doc.curve.samplePoints[static_cast<size_t>(k)].time;
-        doc.lists.LbxListeKP[13 * k + 1] = timeLine(t);
+        doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Time)] = timeLine(t);
     }
     doc.workflow.objectTextBuilt = true;
     doc.workflow.timesDirty = false;
@@ -162,7 +162,7 @@ bool HostExchange::writeObjectText(const QStringList& source, int mode) {
     ctx_.controls.show(busyLabel);
     const int n = mode == 2 ? doc.host.partialKeypointCount : samples(doc);
     std::optional<QStringList> merged;
-    if (n > 0 && source.size() == 13 * n) {
+    if (n > 0 && source.size() == keypointBlockLines * n) {
         const std::vector<QString> times =
             mode == 0 ? runningTimes(doc, n, doc.host.slideOffset) : listedTimes(source, n);
         merged = mergeKeyPointList(doc.lists.LbxAcquiClipboard, source, speedValue(times),

@@ -26,7 +26,7 @@ QString afterEquals(const QString& line) {
 
 // The Time value of the entry at `start`: its next line without "    Time=".
 std::optional<int> entryTime(const QStringList& lines, int start) {
-    return parseInteger(lineAt(lines, start + 1).mid(9));
+    return parseInteger(lineAt(lines, start + offsetOf(KeypointLine::Time)).mid(9));
 }
 
 // 0 SlideBegin, 1 PrevEffectEnd, 2 NextEffectBegin, 3 SlideEnd; -1 any other text.
@@ -85,14 +85,15 @@ std::optional<int> difference(int a, int b) {
 
 // The values of the first KeyPoint kept for every keypoint written later.
 void takeDefaults(const QStringList& lines, int k, ObjectRead& read) {
+    const auto value = [&](KeypointLine line) { return afterEquals(lines.at(k + offsetOf(line))); };
     KeyPointDefaults& d = read.defaults;
-    d.opacity = afterEquals(lines.at(k + 3));
-    d.scaleX = afterEquals(lines.at(k + 5));
-    d.scaleY = afterEquals(lines.at(k + 6));
-    d.angleX = afterEquals(lines.at(k + 9));
-    d.angleY = afterEquals(lines.at(k + 10));
-    d.zPos = afterEquals(lines.at(k + 11));
-    const QString centre = afterEquals(lines.at(k + 8));
+    d.opacity = value(KeypointLine::Opacity);
+    d.scaleX = value(KeypointLine::ScaleX);
+    d.scaleY = value(KeypointLine::ScaleY);
+    d.angleX = value(KeypointLine::AngleX);
+    d.angleY = value(KeypointLine::AngleY);
+    d.zPos = value(KeypointLine::ZPos);
+    const QString centre = value(KeypointLine::CenterPos);
     const int comma = static_cast<int>(centre.indexOf(QLatin1Char(',')));
     d.centreX = comma < 0 ? centre : centre.left(comma);
     d.centreY = comma < 0 ? QString() : centre.mid(comma + 1);
@@ -106,7 +107,7 @@ void takeDefaults(const QStringList& lines, int k, ObjectRead& read) {
 // Returns false when the object must be refused.
 bool correctFirstTime(const QStringList& lines, int p, int k, int end, ObjectRead& read) {
     read.firstTimeReliable = false;
-    const int k2 = findKeyPointLine(lines, k + 3, end);
+    const int k2 = findKeyPointLine(lines, k + offsetOf(KeypointLine::Origin) + 1, end);
     if (k2 < 0 || entryOrigin(lines, k2) != 0) {
         read.firstKeypointTime = 2000;
         return true;
@@ -271,9 +272,10 @@ ObjectRead readObject(const QStringList& lines, bool takeValues) {
                << QStringLiteral("La vue commence à : %1").arg(read.slideOffset)
                // Both times as the host wrote them, like the texts they were read from.
                << QStringLiteral("1er KP situé à : %1 du début du diaporama").arg(*panField)
-               << QStringLiteral("1er KP situé à : %1 du début de la vue").arg(lines.at(k + 1).mid(9))
+               << QStringLiteral("1er KP situé à : %1 du début de la vue")
+                      .arg(lines.at(k + offsetOf(KeypointLine::Time)).mid(9))
                << QString();
-    read.angleText = afterEquals(lines.at(k + 4));
+    read.angleText = afterEquals(lines.at(k + offsetOf(KeypointLine::Angle)));
     read.defaults.angle = read.angleText;
     read.firstAngle = parseExtended(read.angleText).value_or(0);
     if (takeValues) takeDefaults(lines, k, read);
@@ -320,9 +322,9 @@ std::vector<QString> runningTimes(const CurveDocument& doc, int count, qint64 of
 
 std::vector<QString> listedTimes(const QStringList& keyPoints, int count) {
     std::vector<QString> times;
-    const int blocks = std::min(count, static_cast<int>(keyPoints.size() / 13));
+    const int blocks = std::min(count, static_cast<int>(keyPoints.size() / keypointBlockLines));
     for (int k = 0; k < blocks; ++k)
-        times.push_back(afterEquals(keyPoints.at(13 * k + 1)));
+        times.push_back(afterEquals(keyPoints.at(keypointLine(k, KeypointLine::Time))));
     return times;
 }
 

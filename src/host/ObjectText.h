@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CurveDocument.h"
+#include "host/KeypointBlock.h"
 #include "platform/Numbers.h"
 
 #include <QString>
@@ -98,11 +99,11 @@ QString speedValue(const std::vector<QString>& times);
 // The times of the mode-0 speed value: offset + running sum of the sample
 // records' time fields, for the first `count` records.
 std::vector<QString> runningTimes(const CurveDocument& doc, int count, qint64 offset);
-// The times written in a keypoint list: the text after "=" in line 13k+1 of
+// The times written in a keypoint list: the text after "=" in the Time line of
 // each of the first `count` blocks present.
 std::vector<QString> listedTimes(const QStringList& keyPoints, int count);
 
-// One keypoint block of LbxListeKP (13 lines), numbered from 1.
+// One keypoint block of LbxListeKP, numbered from 1.
 QStringList keyPointBlock(int number, qint64 time, const QString& positionLine,
                           const KeyPointDefaults& values);
 QString positionLine(double x, double y);
