@@ -2,6 +2,8 @@
 
 #include "platform/Numbers.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 
@@ -13,6 +15,39 @@ const QString panSpeedKey = QStringLiteral("  PanSpeed=");
 const QString rotateSpeedKey = QStringLiteral("  RotateSpeed=");
 const QString zoomSpeedKey = QStringLiteral("  ZoomSpeed=");
 const QString keyPointKey = QStringLiteral("  object KeyPoint");
+
+// The width of a line's indentation, a tab reaching the next multiple of eight.
+int indentWidth(const QString& line) {
+    int width = 0;
+    for (const QChar c : line) {
+        if (c == QLatin1Char(' '))
+            ++width;
+        else if (c == QLatin1Char('\t'))
+            width = (width / 8 + 1) * 8;
+        else
+            break;
+    }
+    return width;
+}
+
+// The line without its leading blanks.
+QStringView unindented(const QString& line) {
+    qsizetype i = 0;
+    while (i < line.size() && (line.at(i) == QLatin1Char(' ') || line.at(i) == QLatin1Char('\t')))
+        ++i;
+    return QStringView(line).sliced(i);
+}
+
+bool startsObject(const QString& line) {
+    return unindented(line).startsWith(u"object ");
+}
+// The header of an object nested in another: the objects of the text stand at column 0.
+bool startsNestedObject(const QString& line) {
+    return startsObject(line) && indentWidth(line) > 0;
+}
+bool isEndLine(const QString& line) {
+    return line.trimmed() == QLatin1String("end");
+}
 
 // Out-of-range lines read as empty: a text cut short is an input like any other.
 QString lineAt(const QStringList& lines, int index) {
@@ -34,7 +69,29 @@ int entryOrigin(const QStringList& lines, int start) {
     static const QStringList origins{
         QStringLiteral("Origin=SlideBegin"), QStringLiteral("Origin=PrevEffectEnd"),
         QStringLiteral("Origin=NextEffectBegin"), QStringLiteral("Origin=SlideEnd")};
-    return static_cast<int>(origins.indexOf(lineAt(lines, start + 2).trimmed()));
+    return static_cast<int>(origins.indexOf(lineAt(lines, start + offsetOf(KeypointLine::Origin)).trimmed()));
+}
+
+// Visits the object's own lines in the span: visit(i, length) for each line
+// that is not inside an object nested in it, `length` being the extent of the
+// nested object that starts there (1 for any other line).
+template <class Visit> void forOwnLines(const QStringList& lines, const ObjectSpan& span, Visit visit) {
+    for (int i = span.first; i < span.end;) {
+        const int length = startsNestedObject(lines.at(i)) ? keyPointEntry(lines, i).length : 1;
+        visit(i, length);
+        i += length;
+    }
+}
+
+// The first own line of the object whose text, without its indentation,
+// begins with `key`; -1 when there is none.
+int ownProperty(const QStringList& lines, const ObjectSpan& span, QStringView key) {
+    int found = -1;
+    forOwnLines(lines, span, [&](int i, int) {
+        if (found < 0 && !startsNestedObject(lines.at(i)) && unindented(lines.at(i)).startsWith(key))
+            found = i;
+    });
+    return found;
 }
 
 int findKeyPointLine(const QStringList& lines, int from, int end) {
@@ -206,17 +263,25 @@ bool isKeyPointLine(const QString& line) {
 
 EntryExtent keyPointEntry(const QStringList& lines, int start) {
     const int n = static_cast<int>(lines.size());
-    int i = start + 1;
-    while (i < n && lines.at(i).startsWith(QLatin1String("    ")))
-        ++i;
-    EntryExtent extent;
-    if (i < n && lines.at(i).startsWith(QLatin1String("  end")) &&
-        lines.at(i).trimmed() == QLatin1String("end")) {
-        extent.closed = true;
-        ++i;
+    const int level = indentWidth(lines.at(start));
+    int depth = 0;
+    for (int i = start + 1; i < n; ++i) {
+        const QString& line = lines.at(i);
+        const int width = indentWidth(line);
+        // A line at column 0 belongs to the enclosing object or to none, and
+        // an object at the header's level is a sibling: the entry is open.
+        if (width == 0 || (startsObject(line) && width <= level)) break;
+        if (startsObject(line)) {
+            ++depth;
+        } else if (isEndLine(line)) {
+            if (depth == 0) return {i + 1 - start, true};
+            --depth;
+        }
     }
-    extent.length = i - start;
-    return extent;
+    int i = start + 1;
+    while (i < n && indentWidth(lines.at(i)) > level)
+        ++i;
+    return {i - start, false};
 }
 
 ObjectSpan objectSpan(const QStringList& lines, int inside) {
@@ -355,29 +420,26 @@ QStringList keyPointBlock(int number, qint64 time, const QString& position, cons
 std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QStringList& keyPoints,
                                              const QString& speed, QStringList* trace) {
     QStringList lines = object;
-    int p = findPanSpeedLine(lines);
-    if (p < 0) return std::nullopt;
-    ObjectSpan span = objectSpan(lines, p);
-    lines[p] = panSpeedKey + speed;
+    const int pan = findPanSpeedLine(lines);
+    if (pan < 0) return std::nullopt;
+    ObjectSpan span = objectSpan(lines, pan);
     // The host writes RotateSpeed and ZoomSpeed right after PanSpeed; they are
     // rewritten wherever they stand in the object, never assumed to be there.
-    int previous = p;
-    int lastSpeed = p;
-    for (const QString& key : {rotateSpeedKey, zoomSpeedKey}) {
-        int at = -1;
-        for (int i = span.first; i < span.end && at < 0; ++i)
-            if (lines.at(i).startsWith(key)) at = i;
-        if (at >= 0) {
-            lines[at] = key + speed;
-        } else {
-            at = previous + 1;
-            lines.insert(at, key + speed);
-            ++span.end;
-            if (p >= at) ++p;
-            if (lastSpeed >= at) ++lastSpeed;
+    std::array<int, 3> at{pan, ownProperty(lines, span, u"RotateSpeed="),
+                          ownProperty(lines, span, u"ZoomSpeed=")};
+    const std::array<const QString*, 3> keys{&panSpeedKey, &rotateSpeedKey, &zoomSpeedKey};
+    lines[pan] = panSpeedKey + speed;
+    for (size_t s = 1; s < at.size(); ++s) {
+        if (at[s] >= 0) {
+            lines[at[s]] = *keys[s] + speed;
+            continue;
         }
-        previous = at;
-        lastSpeed = std::max(lastSpeed, at);
+        const int insert = at[s - 1] + 1;
+        lines.insert(insert, *keys[s] + speed);
+        ++span.end;
+        for (int& other : at)
+            if (other >= insert) ++other;
+        at[s] = insert;
     }
     if (trace)
         for (int i = static_cast<int>(lines.size()) - 2; i >= 0; --i)
@@ -385,17 +447,20 @@ std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QS
 
     QStringList kept;
     kept.reserve(lines.size());
-    int insertAt = -1;
-    for (int i = 0; i < lines.size();) {
-        if (i >= span.first && i < span.end && isKeyPointLine(lines.at(i))) {
-            if (insertAt < 0) insertAt = static_cast<int>(kept.size());
-            i += keyPointEntry(lines, i).length;
-            continue;
-        }
+    for (int i = 0; i < span.first; ++i)
         kept.append(lines.at(i));
-        ++i;
-    }
-    if (insertAt < 0) insertAt = lastSpeed + 1;
+    int insertAt = -1;
+    forOwnLines(lines, span, [&](int i, int length) {
+        if (startsNestedObject(lines.at(i)) && unindented(lines.at(i)).startsWith(u"object KeyPoint")) {
+            if (insertAt < 0) insertAt = static_cast<int>(kept.size());
+            return;
+        }
+        for (int j = i; j < i + length; ++j)
+            kept.append(lines.at(j));
+    });
+    for (int i = span.end; i < lines.size(); ++i)
+        kept.append(lines.at(i));
+    if (insertAt < 0) insertAt = *std::max_element(at.begin(), at.end()) + 1;
 
     QStringList result;
     result.reserve(kept.size() + keyPoints.size());

@@ -331,3 +331,34 @@ TEST(ObjectText, MergingNeverLosesALineThatIsNotASpeedLineOrAnEntryLine) {
         EXPECT_EQ(merged.count("  object KeyPoint1:KeyPoint"), 1);
     }
 }
+
+TEST(ObjectText, EntriesAndSpeedLinesIndentedOtherwiseAreReplacedWhole) {
+    QStringList tabbed = entry(2, "10", "SlideBegin");
+    for (int i = 1; i < 12; ++i)
+        tabbed[i] = "\t" + tabbed[i].trimmed();
+    QStringList threeSpaces = entry(3, "20", "SlideBegin");
+    for (int i = 1; i < 13; ++i)
+        threeSpaces[i] = "   " + threeSpaces[i].trimmed();
+    QStringList tabbedHeader = entry(4, "30", "SlideBegin");
+    tabbedHeader[0] = "\t" + tabbedHeader[0].trimmed();
+    QStringList lines = object("1;0;", {entry(1, "0", "SlideBegin"), tabbed, threeSpaces, tabbedHeader});
+    lines[4] = "\tRotateSpeed=1;0;";
+    lines[5] = "   ZoomSpeed=1;0;";
+    const QStringList list{"object KeyPoint1:KeyPoint", "end"};
+    EXPECT_EQ(mergeKeyPointList(lines, list, "S").value(),
+              object("S", {{"  object KeyPoint1:KeyPoint", "  end"}}));
+
+    // A child object keeps its own speed lines and keypoints; the parent's
+    // missing ZoomSpeed is added to the parent only.
+    QStringList child{"  object Enfant:Text", "    ZoomSpeed=9;",
+                      "  " + entry(1, "5", "SlideBegin").join("\n  "), "  end"};
+    child = child.join("\n").split("\n");
+    QStringList parent = object("1;0;", {entry(1, "0", "SlideBegin")});
+    parent.removeAt(5);
+    for (int i = 0; i < child.size(); ++i)
+        parent.insert(6 + i, child[i]);
+    QStringList expected = object("S", {{"  object KeyPoint1:KeyPoint", "  end"}});
+    for (int i = 0; i < child.size(); ++i)
+        expected.insert(7 + i, child[i]);
+    EXPECT_EQ(mergeKeyPointList(parent, list, "S").value(), expected);
+}
