@@ -12,7 +12,9 @@ namespace trajecta {
 namespace {
 const QString busyLabel = QStringLiteral("LblTravauxEnCours");
 
-int samples(const CurveDocument& doc) { return std::clamp(doc.curve.sampleCount, 0, maxSamplePoints); }
+int samples(const CurveDocument& doc) {
+    return std::clamp(doc.curve.sampleCount, 0, maxSamplePoints);
+}
 } // namespace
 
 HostExchange::HostExchange(Context& ctx, Workflow& workflow) : ctx_(ctx), workflow_(workflow) {
@@ -22,7 +24,8 @@ HostExchange::HostExchange(Context& ctx, Workflow& workflow) : ctx_(ctx), workfl
     c.onClick(QStringLiteral("ImgNvlObjet_haut"), [this] { ImgNvlObjet_hautClick(); });
     c.onClick(QStringLiteral("ImgTransfertTotalHaut"), [this] { ImgTransfertTotalHautClick(); });
     c.onClick(QStringLiteral("ChargerExemple"), [this] { ChargerExempleClick(); });
-    for (const char* upper : {"ImgChargeObjetPte_Haut", "ImgTransfertSeul_Haut", "ImgNvlObjet_haut", "ImgTransfertTotalHaut"})
+    for (const char* upper :
+         {"ImgChargeObjetPte_Haut", "ImgTransfertSeul_Haut", "ImgNvlObjet_haut", "ImgTransfertTotalHaut"})
         pressLook(QString::fromLatin1(upper));
     ctx_.doc.lists.LbxPoucet = sampleObjectLines();
 }
@@ -73,7 +76,8 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
     host.firstTimeReliable = read.firstTimeReliable;
     host.loadedFirstTimeText = QString::number(read.firstKeypointTime);
     ctx_.controls.setCaption(QStringLiteral("Lbl1erKP"), host.loadedFirstTimeText);
-    if (!read.firstTimeReliable) ctx_.services.messages.warning(Messages::firstTimeDoubtful.in(ctx_.language()));
+    if (!read.firstTimeReliable)
+        ctx_.services.messages.warning(Messages::firstTimeDoubtful.in(ctx_.language()));
     doc.lists.LbxPointsCourbe = read.trace;
     host.keyPointDefaults.angle = read.angleText;
     host.firstAngle = read.firstAngle;
@@ -92,7 +96,7 @@ void HostExchange::putObjectText() {
 
 bool HostExchange::keyPointListComplete() const {
     const int n = samples(ctx_.doc);
-    return n > 0 && ctx_.doc.lists.LbxListeKP.size() == 13 * n;
+    return n > 0 && ctx_.doc.lists.LbxListeKP.size() == keypointBlockLines * n;
 }
 
 void HostExchange::rebuildKeyPointList() {
@@ -101,7 +105,7 @@ void HostExchange::rebuildKeyPointList() {
     if (n > 0) doc.curve.samplePoints[0].time = doc.host.firstKeypointTime;
     QStringList& list = doc.lists.LbxListeKP;
     list.clear();
-    list.reserve(13 * n);
+    list.reserve(keypointBlockLines * n);
     qint64 t = 0;
     for (int k = 0; k < n; ++k) {
         const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(k)];
@@ -119,7 +123,7 @@ void HostExchange::refreshPositions() {
     doc.curve.samplePoints[0].time = doc.host.firstKeypointTime;
     for (int k = 0; k < samples(doc); ++k) {
         const auto [x, y] = keypointPosition(doc, doc.curve.samplePoints[static_cast<size_t>(k)]);
-        doc.lists.LbxListeKP[13 * k + 7] = positionLine(x, y);
+        doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Position)] = positionLine(x, y);
     }
     doc.workflow.objectTextBuilt = true;
     doc.workflow.geometryEdited = false;
@@ -132,7 +136,7 @@ void HostExchange::refreshTimes() {
     qint64 t = 0;
     for (int k = 0; k < samples(doc); ++k) {
         t += doc.curve.samplePoints[static_cast<size_t>(k)].time;
-        doc.lists.LbxListeKP[13 * k + 1] = timeLine(t);
+        doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Time)] = timeLine(t);
     }
     doc.workflow.objectTextBuilt = true;
     doc.workflow.timesDirty = false;
@@ -144,10 +148,11 @@ bool HostExchange::writeObjectText(const QStringList& source, int mode) {
     ctx_.controls.show(busyLabel);
     const int n = mode == 2 ? doc.host.partialKeypointCount : samples(doc);
     std::optional<QStringList> merged;
-    if (n > 0 && source.size() == 13 * n) {
+    if (n > 0 && source.size() == keypointBlockLines * n) {
         const std::vector<QString> times =
             mode == 0 ? runningTimes(doc, n, doc.host.slideOffset) : listedTimes(source, n);
-        merged = mergeKeyPointList(doc.lists.LbxAcquiClipboard, source, speedValue(times), &doc.lists.LbxPointsCourbe);
+        merged = mergeKeyPointList(doc.lists.LbxAcquiClipboard, source, speedValue(times),
+                                   &doc.lists.LbxPointsCourbe);
     }
     if (!merged) {
         ctx_.controls.hide(busyLabel);
@@ -180,7 +185,9 @@ void HostExchange::loadFrom(const std::optional<QStringList>& lines) {
     workflow_.enterFormatStep();
 }
 
-void HostExchange::ImgChargeObjetPte_HautClick() { loadFrom(std::nullopt); }
+void HostExchange::ImgChargeObjetPte_HautClick() {
+    loadFrom(std::nullopt);
+}
 
 // Only where the load button itself could be pressed: a load starts the work anew.
 void HostExchange::ChargerExempleClick() {
@@ -188,11 +195,12 @@ void HostExchange::ChargerExempleClick() {
     loadFrom(QStringList{QStringLiteral("PicturesToExe-Objects")} + ctx_.doc.lists.LbxPoucet);
 }
 
-void HostExchange::ImgTransfertSeul_HautClick() { putObjectText(); }
+void HostExchange::ImgTransfertSeul_HautClick() {
+    putObjectText();
+}
 
 void HostExchange::ImgNvlObjet_hautClick() {
     CurveDocument& doc = ctx_.doc;
-    setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);
     const ObjectRead::Status status = readObjectText(false);
     if (status == ObjectRead::Status::NotAnObject) {
         ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
@@ -204,11 +212,11 @@ void HostExchange::ImgNvlObjet_hautClick() {
     refreshTimes();
     if (doc.lists.LbxColTemps.size() > 1)
         doc.lists.LbxColTemps[1] = QStringLiteral("temps 1er point: (%1)").arg(first);
-    // The writer ends by announcing the object on the clipboard (message 7).
-    if (doc.host.curveReversed)
-        writeObjectText(doc.lists.LbxKPinverse, 1);
-    else
-        writeObjectText(doc.lists.LbxListeKP, 0);
+    const bool written = doc.host.curveReversed ? writeObjectText(doc.lists.LbxKPinverse, 1)
+                                                : writeObjectText(doc.lists.LbxListeKP, 0);
+    // Only an object that reached the clipboard is announced; the writer's own
+    // step-6 message gives way to the one that names the new object.
+    if (written) setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);
     doc.workflow.stepDone.fill(true);
     ctx_.controls.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
                              ctx_.controls.text(QStringLiteral("LbliDureeMiniVue")) +
@@ -241,7 +249,8 @@ void HostExchange::formActivate() {
     const ShellState& shell = ctx_.doc.shell;
     const int top = shell.clientHeight / 3;
     const int left = shell.clientWidth / 2 - loadPanelWidth / 2;
-    ctx_.controls.setGeometry(QStringLiteral("PnlChargeObjetPte"), left, top, loadPanelWidth, loadPanelHeight);
+    ctx_.controls.setGeometry(QStringLiteral("PnlChargeObjetPte"), left, top, loadPanelWidth,
+                              loadPanelHeight);
     const ControlState& busy = ctx_.controls.get(busyLabel);
     ctx_.controls.setGeometry(busyLabel, left, top + loadPanelHeight + 80, busy.width, busy.height);
 }

@@ -18,7 +18,7 @@ class Workflow;
 // objectAccepted as it was), so that "transfer only" and later writes still
 // have a sound object to work on.
 class HostExchange : public ObjectTextRefresh {
-public:
+  public:
     HostExchange(Context& ctx, Workflow& workflow);
 
     // The design size of the load panel PnlChargeObjetPte.
@@ -58,7 +58,7 @@ public:
     // Places the load panel in the middle of the window, a third from the top.
     void formActivate();
 
-private:
+  private:
     ObjectRead::Status takeRead(const QStringList& lines, bool takeValues);
     void loadFrom(const std::optional<QStringList>& lines);
     bool keyPointListComplete() const;

@@ -2,6 +2,8 @@
 
 #include "platform/Numbers.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <limits>
 
@@ -13,6 +15,39 @@ const QString panSpeedKey = QStringLiteral("  PanSpeed=");
 const QString rotateSpeedKey = QStringLiteral("  RotateSpeed=");
 const QString zoomSpeedKey = QStringLiteral("  ZoomSpeed=");
 const QString keyPointKey = QStringLiteral("  object KeyPoint");
+
+// The width of a line's indentation, a tab reaching the next multiple of eight.
+int indentWidth(const QString& line) {
+    int width = 0;
+    for (const QChar c : line) {
+        if (c == QLatin1Char(' '))
+            ++width;
+        else if (c == QLatin1Char('\t'))
+            width = (width / 8 + 1) * 8;
+        else
+            break;
+    }
+    return width;
+}
+
+// The line without its leading blanks.
+QStringView unindented(const QString& line) {
+    qsizetype i = 0;
+    while (i < line.size() && (line.at(i) == QLatin1Char(' ') || line.at(i) == QLatin1Char('\t')))
+        ++i;
+    return QStringView(line).sliced(i);
+}
+
+bool startsObject(const QString& line) {
+    return unindented(line).startsWith(u"object ");
+}
+// The header of an object nested in another: the objects of the text stand at column 0.
+bool startsNestedObject(const QString& line) {
+    return startsObject(line) && indentWidth(line) > 0;
+}
+bool isEndLine(const QString& line) {
+    return line.trimmed() == QLatin1String("end");
+}
 
 // Out-of-range lines read as empty: a text cut short is an input like any other.
 QString lineAt(const QStringList& lines, int index) {
@@ -26,14 +61,37 @@ QString afterEquals(const QString& line) {
 
 // The Time value of the entry at `start`: its next line without "    Time=".
 std::optional<int> entryTime(const QStringList& lines, int start) {
-    return parseInteger(lineAt(lines, start + 1).mid(9));
+    return parseInteger(lineAt(lines, start + offsetOf(KeypointLine::Time)).mid(9));
 }
 
 // 0 SlideBegin, 1 PrevEffectEnd, 2 NextEffectBegin, 3 SlideEnd; -1 any other text.
 int entryOrigin(const QStringList& lines, int start) {
-    static const QStringList origins{QStringLiteral("Origin=SlideBegin"), QStringLiteral("Origin=PrevEffectEnd"),
-                                     QStringLiteral("Origin=NextEffectBegin"), QStringLiteral("Origin=SlideEnd")};
-    return static_cast<int>(origins.indexOf(lineAt(lines, start + 2).trimmed()));
+    static const QStringList origins{
+        QStringLiteral("Origin=SlideBegin"), QStringLiteral("Origin=PrevEffectEnd"),
+        QStringLiteral("Origin=NextEffectBegin"), QStringLiteral("Origin=SlideEnd")};
+    return static_cast<int>(origins.indexOf(lineAt(lines, start + offsetOf(KeypointLine::Origin)).trimmed()));
+}
+
+// Visits the object's own lines in the span: visit(i, length) for each line
+// that is not inside an object nested in it, `length` being the extent of the
+// nested object that starts there (1 for any other line).
+template <class Visit> void forOwnLines(const QStringList& lines, const ObjectSpan& span, Visit visit) {
+    for (int i = span.first; i < span.end;) {
+        const int length = startsNestedObject(lines.at(i)) ? keyPointEntry(lines, i).length : 1;
+        visit(i, length);
+        i += length;
+    }
+}
+
+// The first own line of the object whose text, without its indentation,
+// begins with `key`; -1 when there is none.
+int ownProperty(const QStringList& lines, const ObjectSpan& span, QStringView key) {
+    int found = -1;
+    forOwnLines(lines, span, [&](int i, int) {
+        if (found < 0 && !startsNestedObject(lines.at(i)) && unindented(lines.at(i)).startsWith(key))
+            found = i;
+    });
+    return found;
 }
 
 int findKeyPointLine(const QStringList& lines, int from, int end) {
@@ -84,14 +142,15 @@ std::optional<int> difference(int a, int b) {
 
 // The values of the first KeyPoint kept for every keypoint written later.
 void takeDefaults(const QStringList& lines, int k, ObjectRead& read) {
+    const auto value = [&](KeypointLine line) { return afterEquals(lines.at(k + offsetOf(line))); };
     KeyPointDefaults& d = read.defaults;
-    d.opacity = afterEquals(lines.at(k + 3));
-    d.scaleX = afterEquals(lines.at(k + 5));
-    d.scaleY = afterEquals(lines.at(k + 6));
-    d.angleX = afterEquals(lines.at(k + 9));
-    d.angleY = afterEquals(lines.at(k + 10));
-    d.zPos = afterEquals(lines.at(k + 11));
-    const QString centre = afterEquals(lines.at(k + 8));
+    d.opacity = value(KeypointLine::Opacity);
+    d.scaleX = value(KeypointLine::ScaleX);
+    d.scaleY = value(KeypointLine::ScaleY);
+    d.angleX = value(KeypointLine::AngleX);
+    d.angleY = value(KeypointLine::AngleY);
+    d.zPos = value(KeypointLine::ZPos);
+    const QString centre = value(KeypointLine::CenterPos);
     const int comma = static_cast<int>(centre.indexOf(QLatin1Char(',')));
     d.centreX = comma < 0 ? centre : centre.left(comma);
     d.centreY = comma < 0 ? QString() : centre.mid(comma + 1);
@@ -105,7 +164,7 @@ void takeDefaults(const QStringList& lines, int k, ObjectRead& read) {
 // Returns false when the object must be refused.
 bool correctFirstTime(const QStringList& lines, int p, int k, int end, ObjectRead& read) {
     read.firstTimeReliable = false;
-    const int k2 = findKeyPointLine(lines, k + 3, end);
+    const int k2 = findKeyPointLine(lines, k + offsetOf(KeypointLine::Origin) + 1, end);
     if (k2 < 0 || entryOrigin(lines, k2) != 0) {
         read.firstKeypointTime = 2000;
         return true;
@@ -158,7 +217,8 @@ QStringList splitClipboardText(const QString& text) {
 QString joinObjectText(const QStringList& lines) {
     QString text;
     qsizetype size = 0;
-    for (const QString& line : lines) size += line.size() + 2;
+    for (const QString& line : lines)
+        size += line.size() + 2;
     text.reserve(size);
     for (const QString& line : lines) {
         text += line;
@@ -169,7 +229,8 @@ QString joinObjectText(const QStringList& lines) {
 
 QString formatNumber(double x) {
     QString text = formatFixed(x, 6, QLatin1Char('.'));
-    while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
     if (text.endsWith(QLatin1Char('.'))) text.chop(1);
     return text;
 }
@@ -193,20 +254,34 @@ std::optional<QString> normaliseNumber(const QString& text, QChar mark) {
     return formatNumber(*value);
 }
 
-bool isPanSpeedLine(const QString& line) { return line.startsWith(panSpeedKey); }
-bool isKeyPointLine(const QString& line) { return line.startsWith(keyPointKey); }
+bool isPanSpeedLine(const QString& line) {
+    return line.startsWith(panSpeedKey);
+}
+bool isKeyPointLine(const QString& line) {
+    return line.startsWith(keyPointKey);
+}
 
 EntryExtent keyPointEntry(const QStringList& lines, int start) {
     const int n = static_cast<int>(lines.size());
-    int i = start + 1;
-    while (i < n && lines.at(i).startsWith(QLatin1String("    "))) ++i;
-    EntryExtent extent;
-    if (i < n && lines.at(i).startsWith(QLatin1String("  end")) && lines.at(i).trimmed() == QLatin1String("end")) {
-        extent.closed = true;
-        ++i;
+    const int level = indentWidth(lines.at(start));
+    int depth = 0;
+    for (int i = start + 1; i < n; ++i) {
+        const QString& line = lines.at(i);
+        const int width = indentWidth(line);
+        // A line at column 0 belongs to the enclosing object or to none, and
+        // an object at the header's level is a sibling: the entry is open.
+        if (width == 0 || (startsObject(line) && width <= level)) break;
+        if (startsObject(line)) {
+            ++depth;
+        } else if (isEndLine(line)) {
+            if (depth == 0) return {i + 1 - start, true};
+            --depth;
+        }
     }
-    extent.length = i - start;
-    return extent;
+    int i = start + 1;
+    while (i < n && indentWidth(lines.at(i)) > level)
+        ++i;
+    return {i - start, false};
 }
 
 ObjectSpan objectSpan(const QStringList& lines, int inside) {
@@ -262,8 +337,10 @@ ObjectRead readObject(const QStringList& lines, bool takeValues) {
                << QStringLiteral("La vue commence à : %1").arg(read.slideOffset)
                // Both times as the host wrote them, like the texts they were read from.
                << QStringLiteral("1er KP situé à : %1 du début du diaporama").arg(*panField)
-               << QStringLiteral("1er KP situé à : %1 du début de la vue").arg(lines.at(k + 1).mid(9)) << QString();
-    read.angleText = afterEquals(lines.at(k + 4));
+               << QStringLiteral("1er KP situé à : %1 du début de la vue")
+                      .arg(lines.at(k + offsetOf(KeypointLine::Time)).mid(9))
+               << QString();
+    read.angleText = afterEquals(lines.at(k + offsetOf(KeypointLine::Angle)));
     read.defaults.angle = read.angleText;
     read.firstAngle = parseExtended(read.angleText).value_or(0);
     if (takeValues) takeDefaults(lines, k, read);
@@ -290,7 +367,8 @@ std::optional<TransferTarget> readTransferTarget(const QStringList& lines) {
 QString speedValue(const std::vector<QString>& times) {
     const int n = static_cast<int>(times.size());
     QString s = QString::number(n) + QLatin1Char(';');
-    for (const QString& t : times) s += t + QLatin1Char(';');
+    for (const QString& t : times)
+        s += t + QLatin1Char(';');
     s += QStringLiteral("1;0;%1;0;1;0;1;").arg(n - 1);
     return s;
 }
@@ -309,8 +387,9 @@ std::vector<QString> runningTimes(const CurveDocument& doc, int count, qint64 of
 
 std::vector<QString> listedTimes(const QStringList& keyPoints, int count) {
     std::vector<QString> times;
-    const int blocks = std::min(count, static_cast<int>(keyPoints.size() / 13));
-    for (int k = 0; k < blocks; ++k) times.push_back(afterEquals(keyPoints.at(13 * k + 1)));
+    const int blocks = std::min(count, static_cast<int>(keyPoints.size() / keypointBlockLines));
+    for (int k = 0; k < blocks; ++k)
+        times.push_back(afterEquals(keyPoints.at(keypointLine(k, KeypointLine::Time))));
     return times;
 }
 
@@ -318,7 +397,9 @@ QString positionLine(double x, double y) {
     return QStringLiteral("  Position=") + formatNumber(x) + QLatin1Char(',') + formatNumber(y);
 }
 
-QString timeLine(qint64 time) { return QStringLiteral("  Time=") + QString::number(time); }
+QString timeLine(qint64 time) {
+    return QStringLiteral("  Time=") + QString::number(time);
+}
 
 QStringList keyPointBlock(int number, qint64 time, const QString& position, const KeyPointDefaults& v) {
     return {QStringLiteral("object KeyPoint%1:KeyPoint").arg(number),
@@ -339,67 +420,105 @@ QStringList keyPointBlock(int number, qint64 time, const QString& position, cons
 std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QStringList& keyPoints,
                                              const QString& speed, QStringList* trace) {
     QStringList lines = object;
-    int p = findPanSpeedLine(lines);
-    if (p < 0) return std::nullopt;
-    ObjectSpan span = objectSpan(lines, p);
-    lines[p] = panSpeedKey + speed;
+    const int pan = findPanSpeedLine(lines);
+    if (pan < 0) return std::nullopt;
+    ObjectSpan span = objectSpan(lines, pan);
     // The host writes RotateSpeed and ZoomSpeed right after PanSpeed; they are
     // rewritten wherever they stand in the object, never assumed to be there.
-    int previous = p;
-    int lastSpeed = p;
-    for (const QString& key : {rotateSpeedKey, zoomSpeedKey}) {
-        int at = -1;
-        for (int i = span.first; i < span.end && at < 0; ++i)
-            if (lines.at(i).startsWith(key)) at = i;
-        if (at >= 0) {
-            lines[at] = key + speed;
-        } else {
-            at = previous + 1;
-            lines.insert(at, key + speed);
-            ++span.end;
-            if (p >= at) ++p;
-            if (lastSpeed >= at) ++lastSpeed;
+    std::array<int, 3> at{pan, ownProperty(lines, span, u"RotateSpeed="),
+                          ownProperty(lines, span, u"ZoomSpeed=")};
+    const std::array<const QString*, 3> keys{&panSpeedKey, &rotateSpeedKey, &zoomSpeedKey};
+    lines[pan] = panSpeedKey + speed;
+    for (size_t s = 1; s < at.size(); ++s) {
+        if (at[s] >= 0) {
+            lines[at[s]] = *keys[s] + speed;
+            continue;
         }
-        previous = at;
-        lastSpeed = std::max(lastSpeed, at);
+        const int insert = at[s - 1] + 1;
+        lines.insert(insert, *keys[s] + speed);
+        ++span.end;
+        for (int& other : at)
+            if (other >= insert) ++other;
+        at[s] = insert;
     }
     if (trace)
-        for (int i = static_cast<int>(lines.size()) - 2; i >= 0; --i) trace->append(lines.at(i).left(17));
+        for (int i = static_cast<int>(lines.size()) - 2; i >= 0; --i)
+            trace->append(lines.at(i).left(17));
 
     QStringList kept;
     kept.reserve(lines.size());
-    int insertAt = -1;
-    for (int i = 0; i < lines.size();) {
-        if (i >= span.first && i < span.end && isKeyPointLine(lines.at(i))) {
-            if (insertAt < 0) insertAt = static_cast<int>(kept.size());
-            i += keyPointEntry(lines, i).length;
-            continue;
-        }
+    for (int i = 0; i < span.first; ++i)
         kept.append(lines.at(i));
-        ++i;
-    }
-    if (insertAt < 0) insertAt = lastSpeed + 1;
+    int insertAt = -1;
+    forOwnLines(lines, span, [&](int i, int length) {
+        if (startsNestedObject(lines.at(i)) && unindented(lines.at(i)).startsWith(u"object KeyPoint")) {
+            if (insertAt < 0) insertAt = static_cast<int>(kept.size());
+            return;
+        }
+        for (int j = i; j < i + length; ++j)
+            kept.append(lines.at(j));
+    });
+    for (int i = span.end; i < lines.size(); ++i)
+        kept.append(lines.at(i));
+    if (insertAt < 0) insertAt = *std::max_element(at.begin(), at.end()) + 1;
 
     QStringList result;
     result.reserve(kept.size() + keyPoints.size());
-    for (int i = 0; i < insertAt; ++i) result.append(kept.at(i));
-    for (const QString& line : keyPoints) result.append(QStringLiteral("  ") + line);
-    for (int i = insertAt; i < kept.size(); ++i) result.append(kept.at(i));
+    for (int i = 0; i < insertAt; ++i)
+        result.append(kept.at(i));
+    for (const QString& line : keyPoints)
+        result.append(QStringLiteral("  ") + line);
+    for (int i = insertAt; i < kept.size(); ++i)
+        result.append(kept.at(i));
     return result;
 }
 
 const QStringList& sampleObjectLines() {
-    static const QStringList lines{
-        "object petit Poucet:Box", "  GUID={91E92216-729C-405D-8F44-8E6178B21BB7}", "  FitMode=PlaceInto",
-        "  PosMode=Percent", "  CenterMode=Percent", "  DeltaTime1=0", "  DeltaTime2=0", "  TranspForClick=0",
-        "  PerspectiveCorrection=0", "  ShadowEnable=0", "  ShadowSize=16", "  ShadowColor=0,0,0",
-        "  ShadowOpacity=59", "  ShadowDistance=1.5", "  ShadowAngle=45", "  ShadowSpreadIndex=0", "  3DShadow=0",
-        "  HideMode=0", "  ChildInvis=0", "  Action=", "  PanSpeed=1;1000;0;0;1;", "  RotateSpeed=1;1000;0;0;1;",
-        "  ZoomSpeed=1;1000;0;0;1;", "  TreeNode=1", "  Size=1280,720", "  FillMode=VGradient",
-        "  Color1=0,128,192", "  Color2=255,255,255", "  Alpha1=255", "  Alpha2=255", "  object KeyPoint1:KeyPoint",
-        "    Time=0", "    Origin=SlideBegin", "    Opacity=0", "    Angle=0", "    ScaleX=100", "    ScaleY=100",
-        "    Position=0,0", "    CenterPos=0,0", "    AngleX=0", "    AngleY=0", "    ZPos=0", "  end",
-        "  Antialiased=0", "end"};
+    static const QStringList lines{"object petit Poucet:Box",
+                                   "  GUID={91E92216-729C-405D-8F44-8E6178B21BB7}",
+                                   "  FitMode=PlaceInto",
+                                   "  PosMode=Percent",
+                                   "  CenterMode=Percent",
+                                   "  DeltaTime1=0",
+                                   "  DeltaTime2=0",
+                                   "  TranspForClick=0",
+                                   "  PerspectiveCorrection=0",
+                                   "  ShadowEnable=0",
+                                   "  ShadowSize=16",
+                                   "  ShadowColor=0,0,0",
+                                   "  ShadowOpacity=59",
+                                   "  ShadowDistance=1.5",
+                                   "  ShadowAngle=45",
+                                   "  ShadowSpreadIndex=0",
+                                   "  3DShadow=0",
+                                   "  HideMode=0",
+                                   "  ChildInvis=0",
+                                   "  Action=",
+                                   "  PanSpeed=1;1000;0;0;1;",
+                                   "  RotateSpeed=1;1000;0;0;1;",
+                                   "  ZoomSpeed=1;1000;0;0;1;",
+                                   "  TreeNode=1",
+                                   "  Size=1280,720",
+                                   "  FillMode=VGradient",
+                                   "  Color1=0,128,192",
+                                   "  Color2=255,255,255",
+                                   "  Alpha1=255",
+                                   "  Alpha2=255",
+                                   "  object KeyPoint1:KeyPoint",
+                                   "    Time=0",
+                                   "    Origin=SlideBegin",
+                                   "    Opacity=0",
+                                   "    Angle=0",
+                                   "    ScaleX=100",
+                                   "    ScaleY=100",
+                                   "    Position=0,0",
+                                   "    CenterPos=0,0",
+                                   "    AngleX=0",
+                                   "    AngleY=0",
+                                   "    ZPos=0",
+                                   "  end",
+                                   "  Antialiased=0",
+                                   "end"};
     return lines;
 }
 

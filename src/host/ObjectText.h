@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CurveDocument.h"
+#include "host/KeypointBlock.h"
 #include "platform/Numbers.h"
 
 #include <QString>
@@ -35,14 +36,18 @@ std::optional<QString> normaliseNumber(const QString& text, QChar mark);
 bool isPanSpeedLine(const QString& line);
 bool isKeyPointLine(const QString& line);
 
-// The lines of the KeyPoint entry that begins at `start`: the header, the
-// lines indented by four spaces or more that follow it, and its closing
-// "  end" when present. A well-formed entry has 13 lines and is closed.
+// The lines of the nested object (a KeyPoint entry, say) whose header is at
+// `start`: from the header through its own closing "end", whatever the
+// indentation of its lines, objects nested in it included. An entry whose
+// "end" is missing (the text reaches a line at column 0, or another object at
+// the header's level, first) takes the header and the lines indented deeper
+// than the header that follow it. A well-formed KeyPoint entry has 13 lines
+// and is closed.
 struct EntryExtent {
     int length = 0;
     bool closed = false;
     // The header and the eleven property lines the reader takes by offset.
-    bool readable() const { return length - (closed ? 1 : 0) >= 12; }
+    bool readable() const { return length - (closed ? 1 : 0) >= offsetOf(KeypointLine::End); }
 };
 EntryExtent keyPointEntry(const QStringList& lines, int start);
 
@@ -98,21 +103,23 @@ QString speedValue(const std::vector<QString>& times);
 // The times of the mode-0 speed value: offset + running sum of the sample
 // records' time fields, for the first `count` records.
 std::vector<QString> runningTimes(const CurveDocument& doc, int count, qint64 offset);
-// The times written in a keypoint list: the text after "=" in line 13k+1 of
+// The times written in a keypoint list: the text after "=" in the Time line of
 // each of the first `count` blocks present.
 std::vector<QString> listedTimes(const QStringList& keyPoints, int count);
 
-// One keypoint block of LbxListeKP (13 lines), numbered from 1.
-QStringList keyPointBlock(int number, qint64 time, const QString& positionLine, const KeyPointDefaults& values);
+// One keypoint block of LbxListeKP, numbered from 1.
+QStringList keyPointBlock(int number, qint64 time, const QString& positionLine,
+                          const KeyPointDefaults& values);
 QString positionLine(double x, double y);
 QString timeLine(qint64 time);
 
 // The object text with its speed lines rewritten to `speed` and its KeyPoint
 // entries replaced by the keypoint list (each line given two more spaces of
 // indentation). The PanSpeed line and the RotateSpeed and ZoomSpeed lines of
-// the same object are rewritten in place; a missing one is inserted after the
-// speed line before it. Every KeyPoint entry of that object is removed over
-// its own extent; the keypoints go where the first one stood (after the speed
+// the same object (at any indentation, never those of an object nested in it)
+// are rewritten in place, in the host's own two-space form; a missing one is
+// inserted after the speed line before it. Every KeyPoint entry of that object
+// is removed over its own extent; the keypoints go where the first one stood (after the speed
 // lines when there was none). Every other line is kept as it was. Nothing
 // when the text has no PanSpeed line. `trace` receives the first 17
 // characters of every line from the last but one up to the first.

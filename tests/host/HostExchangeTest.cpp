@@ -6,14 +6,16 @@
 
 using namespace trajecta;
 
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+static void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
 const QString notAnObject = QStringLiteral("message: Ce n'est pas un objet PTE [OK] -> OK");
 
 class HostExchangeTest : public ::testing::Test {
-protected:
+  protected:
     FakeServices fakes;
     Session session{fakes.services()};
     CurveDocument& doc = session.document();
@@ -37,7 +39,8 @@ protected:
         doc.frame.framePresent = false;
         doc.curve.sampleCount = 4;
         const SamplePoint points[] = {{500, 300, 0}, {750, 150, 400}, {1000, 600, 600}, {333, 100, 250}};
-        for (int k = 0; k < 4; ++k) doc.curve.samplePoints[static_cast<size_t>(k)] = points[k];
+        for (int k = 0; k < 4; ++k)
+            doc.curve.samplePoints[static_cast<size_t>(k)] = points[k];
         doc.timing.keypointTimes.assign(4, KeypointTime{});
         doc.lists.LbxColTemps = QStringList{"=== Etape 4 le temps ===", "temps 1er point: (500)", "x", "y"};
     }
@@ -69,7 +72,8 @@ TEST_F(HostExchangeTest, TheProgramStartsWithTheLoadPanelAndTheSampleObject) {
     doc.shell.clientHeight = 768;
     host.formActivate();
     const ControlState& panel = controls.get("PnlChargeObjetPte");
-    EXPECT_EQ((QList<int>{panel.left, panel.top, panel.width, panel.height}), (QList<int>{558, 256, 250, 54}));
+    EXPECT_EQ((QList<int>{panel.left, panel.top, panel.width, panel.height}),
+              (QList<int>{558, 256, 250, 54}));
     EXPECT_EQ(controls.get("LblTravauxEnCours").left, 558);
     EXPECT_EQ(controls.get("LblTravauxEnCours").top, 390);
 }
@@ -81,7 +85,8 @@ TEST_F(HostExchangeTest, RefusedTextsAreAnnouncedAndLeaveTheHeldObject) {
     controls.show("PnlChargeObjetPte");
     for (const std::optional<QString>& text :
          {std::optional<QString>(), std::optional<QString>(""), std::optional<QString>("just\r\ntext"),
-          std::optional<QString>(QString::fromLatin1("\x89PNG\r\n\x1a\n") + QChar(0) + "PicturesToExe-Objects")}) {
+          std::optional<QString>(QString::fromLatin1("\x89PNG\r\n\x1a\n") + QChar(0) +
+                                 "PicturesToExe-Objects")}) {
         fakes.clipboardText = text;
         fakes.log.clear();
         ASSERT_TRUE(controls.userClick("ImgChargeObjetPte_Haut"));
@@ -99,7 +104,8 @@ TEST_F(HostExchangeTest, RefusedTextsAreAnnouncedAndLeaveTheHeldObject) {
     copy(bad);
     fakes.log.clear();
     ASSERT_TRUE(controls.userClick("ImgChargeObjetPte_Haut"));
-    EXPECT_EQ(fakes.log, QStringList{"message: Valeur incorrecte dans la ligne PanSpeed : \"55x0\" [OK] -> OK"});
+    EXPECT_EQ(fakes.log,
+              QStringList{"message: Valeur incorrecte dans la ligne PanSpeed : \"55x0\" [OK] -> OK"});
     EXPECT_EQ(doc.lists.LbxAcquiClipboard, held);
 }
 
@@ -136,8 +142,9 @@ TEST_F(HostExchangeTest, LoadingAnObjectKeepsItsValuesAndReachesStepOne) {
     fakes.report = nullptr;
     EXPECT_EQ(traceDuringWarning, QStringList{"Ligne de PanSpeed = 12"});
     EXPECT_EQ(doc.lists.LbxPointsCourbe.size(), 6);
-    EXPECT_EQ(fakes.log, QStringList{"message: Il est possible que le temps du premier point-clé soit faux : à vous "
-                                     "de le rectifier à l'étape 4 [OK] -> OK"});
+    EXPECT_EQ(fakes.log,
+              QStringList{"message: Il est possible que le temps du premier point-clé soit faux : à vous "
+                          "de le rectifier à l'étape 4 [OK] -> OK"});
     EXPECT_EQ(doc.host.firstKeypointTime, 2000);
     EXPECT_FALSE(doc.host.firstTimeReliable);
 }
@@ -222,6 +229,13 @@ TEST_F(HostExchangeTest, RefreshingRewritesOnlyPositionsOrTimes) {
 TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     writeGolden();
     controls.setCaption("LblTempsTotalVue", "2,25 s");
+    const QString step6 = controls.text("LbInfos");
+    // A refused object puts nothing on the clipboard, so the message line keeps saying what is there.
+    copy("not an object");
+    ASSERT_TRUE(controls.userClick("ImgNvlObjet_haut"));
+    EXPECT_EQ(doc.workflow.messageIndex, StepMessage::ObjectOnClipboard);
+    EXPECT_EQ(controls.text("LbInfos"), step6);
+
     copy("PicturesToExe-Objects\r\n" + doc.lists.LbxPoucet.join("\r\n"));
     ASSERT_TRUE(controls.userClick("ImgNvlObjet_haut"));
     const QStringList out = splitClipboardText(clipboard());
@@ -232,7 +246,8 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     EXPECT_EQ(out.mid(31 + 52), (QStringList{"  Antialiased=0", "end"}));
     EXPECT_EQ(doc.timing.keypointTimes[0].committed, 0);
     EXPECT_EQ(doc.lists.LbxColTemps[1], "temps 1er point: (0)");
-    EXPECT_EQ(doc.workflow.messageIndex, StepMessage::ObjectOnClipboard);
+    EXPECT_EQ(doc.workflow.messageIndex, StepMessage::NewObjectOnClipboard);
+    EXPECT_EQ(controls.text("LbInfos"), "Un nouvel objet a été mis dans le presse-papier,collez-le dans PTE");
     EXPECT_EQ(doc.workflow.stepDone, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
     EXPECT_EQ(controls.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : 2,25 s");
     EXPECT_EQ(doc.host.keyPointDefaults.opacity, "80"); // only a load at the start takes the values
@@ -242,13 +257,15 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     ASSERT_TRUE(controls.userClick("ImgNvlObjet_haut"));
     EXPECT_EQ(fakes.log, QStringList{notAnObject});
     EXPECT_EQ(clipboard(), "not an object");
+    EXPECT_EQ(doc.workflow.messageIndex, StepMessage::NewObjectOnClipboard);
 }
 
 TEST_F(HostExchangeTest, TheTotalTransferTakesTheObjectCopiedAgain) {
     writeGolden();
     controls.show("PnlTransfertEtRetour");
     fakes.log.clear();
-    for (const QString& bad : {QString("nothing"), QString("PicturesToExe-Objects\r\nobject A:B\r\nend\r\n")}) {
+    for (const QString& bad :
+         {QString("nothing"), QString("PicturesToExe-Objects\r\nobject A:B\r\nend\r\n")}) {
         copy(bad);
         ASSERT_TRUE(controls.userClick("ImgTransfertTotalHaut"));
         EXPECT_EQ(clipboard(), bad);
@@ -290,15 +307,16 @@ TEST(HostJourney, ACopiedObjectLeadsToStepOne) {
                                      "print LbInfos\n"
                                      "list LbxPointsCourbe\n");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.output, (QStringList{
-                            "PnlChargeObjetPte visible=0 showing=0 enabled=1 text=\"\"",
-                            "LbInfos visible=1 showing=1 enabled=1 text=\"Etape 1 : choisissez le format d'écran et "
-                            "cliquez sur Créer une nouvelle courbe\"",
-                            "Ligne de PanSpeed = 12",
-                            "Le clipboard a 59 lignes",
-                            "La vue commence à : 4000",
-                            "1er KP situé à : 4500 du début du diaporama",
-                            "1er KP situé à : 500 du début de la vue",
-                            "",
-                        }));
+    EXPECT_EQ(r.output,
+              (QStringList{
+                  "PnlChargeObjetPte visible=0 showing=0 enabled=1 text=\"\"",
+                  "LbInfos visible=1 showing=1 enabled=1 text=\"Etape 1 : choisissez le format d'écran et "
+                  "cliquez sur Créer une nouvelle courbe\"",
+                  "Ligne de PanSpeed = 12",
+                  "Le clipboard a 59 lignes",
+                  "La vue commence à : 4000",
+                  "1er KP situé à : 4500 du début du diaporama",
+                  "1er KP situé à : 500 du début de la vue",
+                  "",
+              }));
 }

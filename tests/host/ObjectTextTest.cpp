@@ -5,22 +5,35 @@
 
 using namespace trajecta;
 
-static void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+static void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
 QStringList entry(int number, const QString& time, const QString& origin, const QString& angle = "0") {
-    return {QStringLiteral("  object KeyPoint%1:KeyPoint").arg(number), "    Time=" + time, "    Origin=" + origin,
-            "    Opacity=100", "    Angle=" + angle, "    ScaleX=100", "    ScaleY=100", "    Position=0,0",
-            "    CenterPos=0,0", "    AngleX=0", "    AngleY=0", "    ZPos=0", "  end"};
+    return {QStringLiteral("  object KeyPoint%1:KeyPoint").arg(number),
+            "    Time=" + time,
+            "    Origin=" + origin,
+            "    Opacity=100",
+            "    Angle=" + angle,
+            "    ScaleX=100",
+            "    ScaleY=100",
+            "    Position=0,0",
+            "    CenterPos=0,0",
+            "    AngleX=0",
+            "    AngleY=0",
+            "    ZPos=0",
+            "  end"};
 }
 
 // A small host object: the header, six properties with the three speed lines,
 // the given entries and one property after them.
 QStringList object(const QString& pan, const QList<QStringList>& entries) {
-    QStringList lines{"PicturesToExe-Objects", "object Essai:Box", "  GUID={1}", "  PanSpeed=" + pan,
-                      "  RotateSpeed=" + pan, "  ZoomSpeed=" + pan, "  TreeNode=1"};
-    for (const QStringList& e : entries) lines += e;
+    QStringList lines{"PicturesToExe-Objects", "object Essai:Box",   "  GUID={1}",  "  PanSpeed=" + pan,
+                      "  RotateSpeed=" + pan,  "  ZoomSpeed=" + pan, "  TreeNode=1"};
+    for (const QStringList& e : entries)
+        lines += e;
     lines << "  Antialiased=0"
           << "end";
     return lines;
@@ -63,30 +76,32 @@ TEST(ObjectText, NumbersHaveSixDecimalsAtMostAndAPoint) {
 }
 
 TEST(ObjectText, FirstKeypointCountedFromTheSlideGivesTheOffsetDirectly) {
-    const ObjectRead r = readObject(object("3;4000;4500;5500;1;0;2;0;1;0;1;", {entry(1, "0", "SlideBegin")}), true);
+    const ObjectRead r =
+        readObject(object("3;4000;4500;5500;1;0;2;0;1;0;1;", {entry(1, "0", "SlideBegin")}), true);
     ASSERT_EQ(r.status, ObjectRead::Status::Accepted);
     EXPECT_EQ(r.firstKeypointTime, 0);
     EXPECT_EQ(r.slideOffset, 4000);
     EXPECT_TRUE(r.firstTimeReliable);
     EXPECT_EQ(r.panSpeedLine, 3);
     EXPECT_EQ(r.keyPointLine, 7);
-    EXPECT_EQ(r.trace, (QStringList{"Ligne de PanSpeed = 3", "Le clipboard a 22 lignes", "La vue commence à : 4000",
-                                    "1er KP situé à : 4000 du début du diaporama",
+    EXPECT_EQ(r.trace, (QStringList{"Ligne de PanSpeed = 3", "Le clipboard a 22 lignes",
+                                    "La vue commence à : 4000", "1er KP situé à : 4000 du début du diaporama",
                                     "1er KP situé à : 0 du début de la vue", ""}));
 
     // The trace quotes both first times as written; only the offset is computed.
     const ObjectRead padded = readObject(object("3;+04000;4500;1;", {entry(1, "0250", "SlideBegin")}), true);
     ASSERT_EQ(padded.status, ObjectRead::Status::Accepted);
-    EXPECT_EQ(padded.trace.mid(2, 3), (QStringList{"La vue commence à : 3750",
-                                                   "1er KP situé à : +04000 du début du diaporama",
-                                                   "1er KP situé à : 0250 du début de la vue"}));
+    EXPECT_EQ(padded.trace.mid(2, 3),
+              (QStringList{"La vue commence à : 3750", "1er KP situé à : +04000 du début du diaporama",
+                           "1er KP situé à : 0250 du début de la vue"}));
     EXPECT_EQ(padded.firstTimeText, "250");
 }
 
 TEST(ObjectText, SecondKeypointFromTheSlideCorrectsTheFirstTime) {
-    const ObjectRead r = readObject(
-        object("3;4800;7000;9000;1;0;2;0;1;0;1;", {entry(1, "+300", "PrevEffectEnd"), entry(2, "2500", "SlideBegin")}),
-        false);
+    const ObjectRead r =
+        readObject(object("3;4800;7000;9000;1;0;2;0;1;0;1;",
+                          {entry(1, "+300", "PrevEffectEnd"), entry(2, "2500", "SlideBegin")}),
+                   false);
     ASSERT_EQ(r.status, ObjectRead::Status::Accepted);
     EXPECT_EQ(r.slideOffset, 4500);
     EXPECT_EQ(r.firstKeypointTime, 300);
@@ -115,7 +130,8 @@ TEST(ObjectText, SecondKeypointFromTheSlideCorrectsTheFirstTime) {
 
 TEST(ObjectText, ABadTimeFieldInTheSpeedValueIsReportedWithItsText) {
     const auto read = [](const QString& pan, const QString& secondTime = "2500") {
-        return readObject(object(pan, {entry(1, "300", "PrevEffectEnd"), entry(2, secondTime, "SlideBegin")}), true);
+        return readObject(object(pan, {entry(1, "300", "PrevEffectEnd"), entry(2, secondTime, "SlideBegin")}),
+                          true);
     };
     ObjectRead r = read("3;4800;7x00;1;");
     EXPECT_EQ(r.status, ObjectRead::Status::BadSpeedField);
@@ -135,7 +151,8 @@ TEST(ObjectText, TimesWhoseOffsetLeavesThe32BitRangeAreRefusedOrTakenAsZero) {
     EXPECT_EQ(readObject(object("3;-2000000000;0;1;", {entry(1, "2000000000", "SlideBegin")}), true).status,
               ObjectRead::Status::NotAnObject);
     const auto corrected = [](const QString& pan, const QString& secondTime) {
-        return readObject(object(pan, {entry(1, "0", "PrevEffectEnd"), entry(2, secondTime, "SlideBegin")}), true)
+        return readObject(object(pan, {entry(1, "0", "PrevEffectEnd"), entry(2, secondTime, "SlideBegin")}),
+                          true)
             .status;
     };
     EXPECT_EQ(corrected("3;0;2000000000;1;", "-2000000000"), ObjectRead::Status::NotAnObject);
@@ -217,7 +234,8 @@ TEST(ObjectText, SpeedValueListsEveryKeypointTimeInTheShow) {
     doc.curve.samplePoints[0].time = 250;
     EXPECT_EQ(speedValue(runningTimes(doc, 1, 4000)), "1;4250;1;0;0;0;1;0;1;");
 
-    QStringList list = keyPointBlock(1, 120, positionLine(0, 0), {}) + keyPointBlock(2, 480, positionLine(1, 2), {});
+    QStringList list =
+        keyPointBlock(1, 120, positionLine(0, 0), {}) + keyPointBlock(2, 480, positionLine(1, 2), {});
     EXPECT_EQ(speedValue(listedTimes(list, 2)), "2;120;480;1;0;1;0;1;0;1;");
     EXPECT_EQ(listedTimes(list, 5).size(), 2u); // never beyond the blocks present
     EXPECT_EQ(positionLine(50, -50), "  Position=50,-50");
@@ -230,7 +248,8 @@ TEST(ObjectText, MergingReplacesSpeedLinesAndEntriesAndKeepsTheRest) {
     const QStringList once = mergeKeyPointList(source, list, "S", &trace).value();
     QStringList expected = object("S", {});
     expected.insert(7, "  object KeyPoint1:KeyPoint");
-    for (int i = 1; i < 13; ++i) expected.insert(7 + i, "  " + list[i]);
+    for (int i = 1; i < 13; ++i)
+        expected.insert(7 + i, "  " + list[i]);
     EXPECT_EQ(once, expected);
     EXPECT_EQ(trace.size(), source.size() - 1);
     EXPECT_EQ(trace.first(), "  Antialiased=0");
@@ -248,8 +267,14 @@ TEST(ObjectText, SpeedLinesAreRewrittenWhereTheyStandOrAddedAfterPanSpeed) {
               (QStringList{"PicturesToExe-Objects", "object Essai:Box", "  GUID={1}", "  PanSpeed=S",
                            "  RotateSpeed=S", "  ZoomSpeed=S", "  TreeNode=1"}));
 
-    QStringList moved{"PicturesToExe-Objects", "object M:Box", "  RotateSpeed=1;", "  PanSpeed=1;", "  Size=1,1",
-                      "  ZoomSpeed=1;",         "  Tail=1",       "end"};
+    QStringList moved{"PicturesToExe-Objects",
+                      "object M:Box",
+                      "  RotateSpeed=1;",
+                      "  PanSpeed=1;",
+                      "  Size=1,1",
+                      "  ZoomSpeed=1;",
+                      "  Tail=1",
+                      "end"};
     merged = mergeKeyPointList(moved, {}, "S").value();
     EXPECT_EQ(merged, (QStringList{"PicturesToExe-Objects", "object M:Box", "  RotateSpeed=S", "  PanSpeed=S",
                                    "  Size=1,1", "  ZoomSpeed=S", "  Tail=1", "end"}));
@@ -258,15 +283,16 @@ TEST(ObjectText, SpeedLinesAreRewrittenWhereTheyStandOrAddedAfterPanSpeed) {
 TEST(ObjectText, EntriesAreRemovedOverTheirOwnLinesOnlyAndOnlyInTheirObject) {
     QStringList lines = object("1;0;", {entry(1, "0", "SlideBegin"), entry(2, "1", "SlideBegin")});
     lines.insert(32, "    Extra=1"); // a 14-line entry
-    lines.removeAt(19);                   // an entry that lost its end line before it
+    lines.removeAt(19);              // an entry that lost its end line before it
     QStringList other{"object Autre:Box", "  PanSpeed=1;0;"};
     other += entry(1, "7", "SlideBegin");
     other << "end";
-    const QStringList merged = mergeKeyPointList(lines + other, {"object KeyPoint1:KeyPoint", "end"}, "S").value();
+    const QStringList merged =
+        mergeKeyPointList(lines + other, {"object KeyPoint1:KeyPoint", "end"}, "S").value();
     EXPECT_EQ(merged, (QStringList{"PicturesToExe-Objects", "object Essai:Box", "  GUID={1}", "  PanSpeed=S",
                                    "  RotateSpeed=S", "  ZoomSpeed=S", "  TreeNode=1",
                                    "  object KeyPoint1:KeyPoint", "  end", "  Antialiased=0", "end"} +
-                           other));
+                       other));
 
     // An entry cut short by the end of the text loses only its own lines.
     QStringList cut = object("1;0;", {}).mid(0, 7) + entry(1, "0", "SlideBegin").mid(0, 5);
@@ -288,12 +314,14 @@ TEST(ObjectText, MergingNeverLosesALineThatIsNotASpeedLineOrAnEntryLine) {
             }
             lines << QStringLiteral("  object KeyPoint%1:KeyPoint").arg(p);
             const int body = std::uniform_int_distribution<int>(0, 14)(random);
-            for (int b = 0; b < body; ++b) lines << QStringLiteral("    K%1=%2").arg(b).arg(p);
+            for (int b = 0; b < body; ++b)
+                lines << QStringLiteral("    K%1=%2").arg(b).arg(p);
             if (random() % 4) lines << "  end";
         }
         lines << "end";
         kept << "end";
-        const QStringList merged = mergeKeyPointList(lines, {"object KeyPoint1:KeyPoint", "end"}, "S").value();
+        const QStringList merged =
+            mergeKeyPointList(lines, {"object KeyPoint1:KeyPoint", "end"}, "S").value();
         QStringList rest;
         for (const QString& line : merged)
             if (!line.contains("Speed=") && !line.startsWith("  object KeyPoint1:") && line != "  end")
@@ -302,4 +330,35 @@ TEST(ObjectText, MergingNeverLosesALineThatIsNotASpeedLineOrAnEntryLine) {
         EXPECT_EQ(merged.count("  PanSpeed=S"), 1);
         EXPECT_EQ(merged.count("  object KeyPoint1:KeyPoint"), 1);
     }
+}
+
+TEST(ObjectText, EntriesAndSpeedLinesIndentedOtherwiseAreReplacedWhole) {
+    QStringList tabbed = entry(2, "10", "SlideBegin");
+    for (int i = 1; i < 12; ++i)
+        tabbed[i] = "\t" + tabbed[i].trimmed();
+    QStringList threeSpaces = entry(3, "20", "SlideBegin");
+    for (int i = 1; i < 13; ++i)
+        threeSpaces[i] = "   " + threeSpaces[i].trimmed();
+    QStringList tabbedHeader = entry(4, "30", "SlideBegin");
+    tabbedHeader[0] = "\t" + tabbedHeader[0].trimmed();
+    QStringList lines = object("1;0;", {entry(1, "0", "SlideBegin"), tabbed, threeSpaces, tabbedHeader});
+    lines[4] = "\tRotateSpeed=1;0;";
+    lines[5] = "   ZoomSpeed=1;0;";
+    const QStringList list{"object KeyPoint1:KeyPoint", "end"};
+    EXPECT_EQ(mergeKeyPointList(lines, list, "S").value(),
+              object("S", {{"  object KeyPoint1:KeyPoint", "  end"}}));
+
+    // A child object keeps its own speed lines and keypoints; the parent's
+    // missing ZoomSpeed is added to the parent only.
+    QStringList child{"  object Enfant:Text", "    ZoomSpeed=9;",
+                      "  " + entry(1, "5", "SlideBegin").join("\n  "), "  end"};
+    child = child.join("\n").split("\n");
+    QStringList parent = object("1;0;", {entry(1, "0", "SlideBegin")});
+    parent.removeAt(5);
+    for (int i = 0; i < child.size(); ++i)
+        parent.insert(6 + i, child[i]);
+    QStringList expected = object("S", {{"  object KeyPoint1:KeyPoint", "  end"}});
+    for (int i = 0; i < child.size(); ++i)
+        expected.insert(7 + i, child[i]);
+    EXPECT_EQ(mergeKeyPointList(parent, list, "S").value(), expected);
 }
