@@ -1,12 +1,9 @@
 #include "core/Consistency.h"
 
 #include "core/Bezier.h"
+#include "host/KeypointBlock.h"
 
 namespace trajecta {
-
-namespace {
-constexpr int keyPointBlockLines = 13;
-}
 
 QStringList checkConsistency(const CurveDocument& doc) {
     QStringList broken;
@@ -41,12 +38,12 @@ QStringList checkConsistency(const CurveDocument& doc) {
     }
 
     const qsizetype lines = doc.lists.LbxListeKP.size();
-    if (lines % keyPointBlockLines != 0)
+    if (lines % keypointBlockLines != 0)
         broken << QStringLiteral("LbxListeKP has %1 lines, not whole keypoint blocks").arg(lines);
     const Step step = doc.workflow.currentStep;
     const bool listInUse = step == Step::Parameters || step == Step::Finished;
     if (doc.workflow.objectTextBuilt && listInUse &&
-        lines != keyPointBlockLines * qsizetype(curve.sampleCount))
+        lines != keypointBlockLines * qsizetype(curve.sampleCount))
         broken
             << QStringLiteral("LbxListeKP has %1 lines for %2 keypoints").arg(lines).arg(curve.sampleCount);
     return broken;
