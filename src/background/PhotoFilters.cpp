@@ -4,6 +4,10 @@
 #include <array>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace trajecta {
 
 Hsv rgbToHsv(int r, int g, int b) {
@@ -70,52 +74,85 @@ void prepareTarget(const QImage& source, QImage& target) {
         target = QImage(source.size(), QImage::Format_RGB32);
 }
 
-// Applies a pixel mapping row by row. A target that shares its pixels with the
-// source (or is the source) is detached on its first write, while input keeps
-// the source's pixels.
-template <typename Map> void mapPixels(const QImage& source, QImage& target, Map&& map) {
-    const QImage input = asRgb32(source);
-    prepareTarget(input, target);
-    const int width = input.width();
-    for (int y = 0; y < input.height(); ++y) {
-        auto* out = reinterpret_cast<std::uint32_t*>(target.scanLine(y));
-        const auto* in = reinterpret_cast<const std::uint32_t*>(input.constScanLine(y));
-        for (int x = 0; x < width; ++x)
-            out[x] = map(in[x]);
+// With the hue fixed, colourize depends only on the value (largest channel) and
+// the saturation, which the smallest channel fixes: one entry per pair, indexed
+// largest × 256 + smallest. The table of the last hue is kept, as the same hue
+// is applied again at every change of the other options.
+const std::vector<std::uint32_t>& colourizeTable(int hue) {
+    thread_local std::vector<std::uint32_t> table(256 * 256);
+    thread_local int tableHue = -1;
+    if (hue != tableHue) {
+        for (int high = 0; high < 256; ++high)
+            for (int low = 0; low <= high; ++low) {
+                const int s = high == 0 ? 0 : (high - low) * 255 / high;
+                table[high * 256 + low] = clampedPixel(hsvToRgb(hue, s, high));
+            }
+        tableHue = hue;
     }
+    return table;
 }
 
 // One channel of attenuate, x1 := round(x × 0.7), y := round(x1 + (x1 − 255) × (−0.7)),
 // evaluated exactly on the double nearest 0.7, which lies slightly below it: a
-// product ending in exactly .5 therefore rounds down, e.g. 128 → 90 → 205.
-constexpr std::uint32_t attenuateChannel(std::uint32_t x) {
-    const std::uint32_t x1 = (7 * x + 4) / 10;
-    return (3 * x1 + 1789) / 10;
+// product ending in exactly .5 therefore rounds down, e.g. 128 → 90 → 205. That
+// is x1 = (7x + 4) div 10 and y = (3 x1 + 1789) div 10, written as upper halves of
+// 16 × 16-bit products, which equal those divisions for every x of 0..255.
+constexpr std::uint8_t attenuateChannel(std::uint32_t x) {
+    const std::uint32_t x1 = ((7 * x + 4) * 6554) >> 16;
+    return static_cast<std::uint8_t>(((x1 + 597) * 19644) >> 16);
+}
+
+// Attenuates the pixels of one row, byte by byte, the fourth byte set to 0xFF.
+void attenuateRow(const std::uint8_t* in, std::uint8_t* out, int width) {
+    const int bytes = 4 * width;
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128(), seven = _mm_set1_epi16(7), four = _mm_set1_epi16(4),
+                  tenth = _mm_set1_epi16(6554), offset = _mm_set1_epi16(597), factor = _mm_set1_epi16(19644),
+                  alpha = _mm_set1_epi32(static_cast<int>(opaque));
+    const auto channels = [&](__m128i x) {
+        const __m128i x1 = _mm_mulhi_epu16(_mm_add_epi16(_mm_mullo_epi16(x, seven), four), tenth);
+        return _mm_mulhi_epu16(_mm_add_epi16(x1, offset), factor);
+    };
+    for (; i + 16 <= bytes; i += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        const __m128i y =
+            _mm_packus_epi16(channels(_mm_unpacklo_epi8(x, zero)), channels(_mm_unpackhi_epi8(x, zero)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(y, alpha));
+    }
+#endif
+    for (; i < bytes; ++i)
+        out[i] = i % 4 == 3 ? 0xFF : attenuateChannel(in[i]);
 }
 
 } // namespace
 
 void colourize(std::uint32_t colour, const QImage& source, QImage& target) {
-    const int hue = rgbToHsv(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF).h;
-    // With the hue fixed, the result depends only on the value (largest channel)
-    // and the saturation, which the smallest channel fixes: one entry per pair.
-    std::vector<std::uint32_t> table(256 * 256);
-    for (int high = 0; high < 256; ++high)
-        for (int low = 0; low <= high; ++low) {
-            const int s = high == 0 ? 0 : (high - low) * 255 / high;
-            table[high * 256 + low] = clampedPixel(hsvToRgb(hue, s, high));
+    const std::vector<std::uint32_t>& table =
+        colourizeTable(rgbToHsv(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF).h);
+    const QImage input = asRgb32(source);
+    prepareTarget(input, target);
+    const int width = input.width();
+    std::vector<std::uint16_t> index(static_cast<std::size_t>(width));
+    for (int y = 0; y < input.height(); ++y) {
+        // The indices in a loop of their own, which the compiler vectorises.
+        const auto* __restrict in = reinterpret_cast<const std::uint32_t*>(input.constScanLine(y));
+        std::uint16_t* __restrict slot = index.data();
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t r = (in[x] >> 16) & 0xFF, g = (in[x] >> 8) & 0xFF, b = in[x] & 0xFF;
+            slot[x] = static_cast<std::uint16_t>(std::max({r, g, b}) * 256 + std::min({r, g, b}));
         }
-    mapPixels(source, target, [&table](std::uint32_t p) {
-        const std::uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-        return table[std::max({r, g, b}) * 256 + std::min({r, g, b})];
-    });
+        auto* out = reinterpret_cast<std::uint32_t*>(target.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            out[x] = table[slot[x]];
+    }
 }
 
 void attenuate(const QImage& source, QImage& target) {
-    mapPixels(source, target, [](std::uint32_t p) {
-        return opaque | attenuateChannel((p >> 16) & 0xFF) << 16 | attenuateChannel((p >> 8) & 0xFF) << 8 |
-               attenuateChannel(p & 0xFF);
-    });
+    const QImage input = asRgb32(source);
+    prepareTarget(input, target);
+    for (int y = 0; y < input.height(); ++y)
+        attenuateRow(input.constScanLine(y), target.scanLine(y), input.width());
 }
 
 namespace {

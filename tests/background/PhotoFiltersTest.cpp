@@ -110,11 +110,12 @@ TEST(Colourize, SilverGivesTheGreyOfTheBrightestChannelInPlace) {
     EXPECT_EQ(at(picture, 1, 0), pixel(0, 0, 0));
 }
 
-// The arithmetic on the double nearest 0.7, held exactly as the program evaluates it.
+// The arithmetic on the double nearest 0.7, held exactly as the program evaluates
+// it; the odd width leaves pixels after the last whole block of four.
 TEST(Attenuate, EveryLevelMatchesTheFormula) {
-    QImage source(256, 1, QImage::Format_RGB32);
-    for (int x = 0; x < 256; ++x)
-        source.setPixel(x, 0, pixel(x, 255 - x, (x * 7) % 256));
+    QImage source(259, 1, QImage::Format_RGB32);
+    for (int x = 0; x < 259; ++x)
+        source.setPixel(x, 0, pixel(x % 256, 255 - x % 256, (x * 7) % 256));
     QImage result;
     attenuate(source, result);
     const auto formula = [](int x) {
@@ -122,8 +123,9 @@ TEST(Attenuate, EveryLevelMatchesTheFormula) {
         return static_cast<int>(
             std::clamp(std::nearbyintl(x1 + (x1 - 255) * static_cast<long double>(-0.7)), 0.0L, 255.0L));
     };
-    for (int x = 0; x < 256; ++x)
-        EXPECT_EQ(at(result, x, 0), pixel(formula(x), formula(255 - x), formula((x * 7) % 256))) << x;
+    for (int x = 0; x < 259; ++x)
+        EXPECT_EQ(at(result, x, 0), pixel(formula(x % 256), formula(255 - x % 256), formula((x * 7) % 256)))
+            << x;
     EXPECT_EQ(at(result, 0, 0), pixel(178, 232, 178));
     EXPECT_EQ(at(result, 128, 0) >> 16 & 0xFF, 205u);
 }
