@@ -21,7 +21,8 @@ QImage background() {
     QImage picture(workWidth, workHeight, QImage::Format_RGB32);
     picture.fill(Qt::white);
     for (int x = 0; x < workWidth; x += 5)
-        for (int y = 0; y < workHeight; ++y) picture.setPixel(x, y, 0xFFFFF4F0u);
+        for (int y = 0; y < workHeight; ++y)
+            picture.setPixel(x, y, 0xFFFFF4F0u);
     return picture;
 }
 

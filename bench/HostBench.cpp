@@ -29,11 +29,13 @@ struct LargestList {
         // 200 lines that are not keypoints: the header, the object line, 197
         // properties with the speed lines among them, the closing line.
         QStringList object{"PicturesToExe-Objects", "object Grand:Image"};
-        for (int i = 0; i < 100; ++i) object << QStringLiteral("  Property%1=%2,%3").arg(i).arg(i * 3).arg(i * 7);
+        for (int i = 0; i < 100; ++i)
+            object << QStringLiteral("  Property%1=%2,%3").arg(i).arg(i * 3).arg(i * 7);
         object << "  PanSpeed=1;1000;0;0;1;"
                << "  RotateSpeed=1;1000;0;0;1;"
                << "  ZoomSpeed=1;1000;0;0;1;";
-        for (int i = 100; i < 194; ++i) object << QStringLiteral("  Property%1=%2").arg(i).arg(i);
+        for (int i = 100; i < 194; ++i)
+            object << QStringLiteral("  Property%1=%2").arg(i).arg(i);
         object << "  object KeyPoint1:KeyPoint"
                << "    Time=0"
                << "    Origin=SlideBegin"

@@ -63,7 +63,7 @@ struct ScriptRunner::State {
 
     void refuse(const QString& command, const QString& name) {
         const Controls& c = session->controls();
-        const QString why = !c.showing(name)       ? QStringLiteral("not showing")
+        const QString why = !c.showing(name)   ? QStringLiteral("not showing")
                             : !c.enabled(name) ? QStringLiteral("not enabled")
                                                : QStringLiteral("blocked by the dialog ") + c.blockedBy(name);
         out(QStringLiteral("error: %1 %2 refused: %3").arg(command, name, why));
@@ -80,15 +80,20 @@ struct ScriptRunner::State {
         case ControlKind::Slider:
             line += QStringLiteral(" min=%1 max=%2 position=%3").arg(s.min).arg(s.max).arg(s.position);
             break;
-        case ControlKind::RadioGroup: line += QStringLiteral(" text=%1 index=%2").arg(quoted(s.text)).arg(s.itemIndex); break;
+        case ControlKind::RadioGroup:
+            line += QStringLiteral(" text=%1 index=%2").arg(quoted(s.text)).arg(s.itemIndex);
+            break;
         case ControlKind::CheckBox:
         case ControlKind::MenuItem:
             line += QStringLiteral(" text=%1 checked=%2").arg(quoted(s.text)).arg(s.checked ? 1 : 0);
             break;
         case ControlKind::Image:
         case ControlKind::Shape:
-        case ControlKind::List: break; // no caption
-        default: line += QStringLiteral(" text=%1").arg(quoted(s.text)); break;
+        case ControlKind::List:
+            break; // no caption
+        default:
+            line += QStringLiteral(" text=%1").arg(quoted(s.text));
+            break;
         }
         out(line);
     }
@@ -119,7 +124,8 @@ struct ScriptRunner::State {
     void clipboard(const QStringList& w) {
         if (w.size() >= 3 && w[1] == QLatin1String("set")) {
             QFile file(path(w.mid(2).join(QLatin1Char(' '))));
-            if (!file.open(QIODevice::ReadOnly)) throw ScriptError("cannot read " + file.fileName().toStdString());
+            if (!file.open(QIODevice::ReadOnly))
+                throw ScriptError("cannot read " + file.fileName().toStdString());
             fakes.clipboardText = readText(file.readAll());
         } else if (w.size() == 2 && w[1] == QLatin1String("print")) {
             if (!fakes.clipboardText) {
@@ -129,7 +135,8 @@ struct ScriptRunner::State {
             QString text = *fakes.clipboardText;
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-            for (const QString& line : text.split(QLatin1Char('\n'))) out(line);
+            for (const QString& line : text.split(QLatin1Char('\n')))
+                out(line);
         } else {
             throw ScriptError("usage: clipboard set PATH | clipboard print");
         }
@@ -141,13 +148,18 @@ struct ScriptRunner::State {
         const int v = toInt(value);
         bool done = false;
         switch (c.get(name).kind) {
-        case ControlKind::Slider: done = c.userSetPosition(name, v); break;
+        case ControlKind::Slider:
+            done = c.userSetPosition(name, v);
+            break;
         case ControlKind::RadioGroup:
             if (v < 0 || v >= c.get(name).items.size()) throw ScriptError("no item " + value.toStdString());
             done = c.userSetItemIndex(name, v);
             break;
-        case ControlKind::CheckBox: done = c.userSetChecked(name, v != 0); break;
-        default: throw ScriptError(name.toStdString() + " cannot be set");
+        case ControlKind::CheckBox:
+            done = c.userSetChecked(name, v != 0);
+            break;
+        default:
+            throw ScriptError(name.toStdString() + " cannot be set");
         }
         if (!done) refuse(QStringLiteral("set"), name);
     }
@@ -162,17 +174,19 @@ struct ScriptRunner::State {
         if (cmd == QLatin1String("window")) {
             needs(3);
             session->setClientSize(toInt(w[1]), toInt(w[2]));
-        } else if (cmd == QLatin1String("click") || cmd == QLatin1String("down") || cmd == QLatin1String("up")) {
+        } else if (cmd == QLatin1String("click") || cmd == QLatin1String("down") ||
+                   cmd == QLatin1String("up")) {
             needs(2);
             requireControl(w[1]);
-            const bool done = cmd == QLatin1String("click") ? c.userClick(w[1])
+            const bool done = cmd == QLatin1String("click")  ? c.userClick(w[1])
                               : cmd == QLatin1String("down") ? c.userMouseDown(w[1])
                                                              : c.userMouseUp(w[1]);
             if (!done) refuse(cmd, w[1]);
         } else if (cmd == QLatin1String("type")) {
             needs(2);
             requireControl(w[1]);
-            if (c.get(w[1]).kind != ControlKind::Edit) throw ScriptError(w[1].toStdString() + " is not an edit");
+            if (c.get(w[1]).kind != ControlKind::Edit)
+                throw ScriptError(w[1].toStdString() + " is not an edit");
             // The text is the rest of the line after the name, as typed.
             const QString rest = line.trimmed().mid(cmd.size()).trimmed().mid(w[1].size());
             if (!c.userType(w[1], rest.startsWith(QLatin1Char(' ')) ? rest.mid(1) : rest)) refuse(cmd, w[1]);
@@ -201,7 +215,8 @@ struct ScriptRunner::State {
             needs(2);
             const QStringList* list = session->document().lists.find(w[1]);
             if (!list) throw ScriptError("no list named " + w[1].toStdString());
-            for (const QString& l : *list) out(l);
+            for (const QString& l : *list)
+                out(l);
         } else if (cmd == QLatin1String("picture")) {
             needs(2);
             const QString file = line.trimmed().mid(cmd.size()).trimmed();
@@ -235,7 +250,8 @@ int ScriptRunner::run(const QStringList& lines, const std::function<void(const Q
         QString line = lines[i];
         const int hash = line.indexOf(QLatin1Char('#'));
         if (line.trimmed().startsWith(QLatin1Char('#'))) continue;
-        if (hash > 0 && line.trimmed().split(QLatin1Char(' ')).first() != QLatin1String("type")) line.truncate(hash);
+        if (hash > 0 && line.trimmed().split(QLatin1Char(' ')).first() != QLatin1String("type"))
+            line.truncate(hash);
         if (line.trimmed().isEmpty()) continue;
         try {
             state_->command(line);

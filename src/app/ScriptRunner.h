@@ -11,10 +11,10 @@ namespace trajecta {
 struct CurveDocument;
 
 struct ScriptOptions {
-    int language = 0;                     // 0 French, 1 English
+    int language = 0;                      // 0 French, 1 English
     std::optional<QChar> decimalSeparator; // default: the locale's
-    std::optional<QDate> today;           // default: the real date
-    QString baseFolder;                   // relative paths are tried here after the current folder
+    std::optional<QDate> today;            // default: the real date
+    QString baseFolder;                    // relative paths are tried here after the current folder
     // Runs after every command with the command's line, e.g. to check the
     // document's invariants while a test drives a journey.
     std::function<void(const QString& line, const CurveDocument& doc)> afterCommand;
@@ -37,7 +37,7 @@ struct ScriptOptions {
 // refused with an "error:" line and the script goes on. An unknown command or
 // control name stops the script with exit code 2.
 class ScriptRunner {
-public:
+  public:
     explicit ScriptRunner(ScriptOptions options = {});
     ~ScriptRunner();
 
@@ -45,7 +45,7 @@ public:
     // 0, or 2 when the script stopped on an error.
     int run(const QStringList& lines, const std::function<void(const QString&)>& out);
 
-private:
+  private:
     struct State;
     std::unique_ptr<State> state_;
 };

@@ -48,21 +48,30 @@ MessageAnswer ScriptedServices::yesNo(const QString& text) {
     return no ? MessageAnswer::No : MessageAnswer::Yes;
 }
 
-void ScriptedServices::beep() { emitLine(QStringLiteral("beep")); }
+void ScriptedServices::beep() {
+    emitLine(QStringLiteral("beep"));
+}
 
 std::optional<QString> ScriptedServices::fileAnswer(const char* dialog) {
     const QString a = nextAnswer();
     const QString lower = a.toLower();
     const bool cancelled = a.isEmpty() || lower == QLatin1String("cancel") || lower == QLatin1String("no") ||
                            lower == QLatin1String("ok") || lower == QLatin1String("yes");
-    emitLine(QStringLiteral("%1 dialog -> %2").arg(QLatin1String(dialog), cancelled ? QStringLiteral("cancelled") : a));
+    emitLine(QStringLiteral("%1 dialog -> %2")
+                 .arg(QLatin1String(dialog), cancelled ? QStringLiteral("cancelled") : a));
     if (cancelled) return std::nullopt;
     return a;
 }
 
-std::optional<QString> ScriptedServices::openFile(const QString&) { return fileAnswer("open"); }
-std::optional<QString> ScriptedServices::saveFile(const QString&) { return fileAnswer("save"); }
-std::optional<QString> ScriptedServices::openPicture() { return fileAnswer("picture"); }
+std::optional<QString> ScriptedServices::openFile(const QString&) {
+    return fileAnswer("open");
+}
+std::optional<QString> ScriptedServices::saveFile(const QString&) {
+    return fileAnswer("save");
+}
+std::optional<QString> ScriptedServices::openPicture() {
+    return fileAnswer("picture");
+}
 
 QString ScriptedServices::value(const QString& section, const QString& key, const QString& fallback) const {
     return settingsValues.value(section + QLatin1Char('/') + key, fallback);

@@ -18,7 +18,7 @@ class ScriptedServices final : public ClipboardService,
                                public FileDialogService,
                                public SettingsService,
                                public SystemService {
-public:
+  public:
     ScriptedServices();
 
     Services services() { return Services{*this, *this, *this, *this, *this}; }
@@ -58,7 +58,7 @@ public:
     QChar decimalSeparator() const override { return separator; }
     QString exeFolder() const override { return folder; }
 
-private:
+  private:
     QString nextAnswer();
     void emitLine(const QString& line);
     std::optional<QString> fileAnswer(const char* dialog);

@@ -35,7 +35,9 @@ QPoint evaluateBezier(QPoint p0, QPoint p1, QPoint p2, QPoint p3, float t) {
     return {weightedSum(w, p0.x(), p1.x(), p2.x(), p3.x()), weightedSum(w, p0.y(), p1.y(), p2.y(), p3.y())};
 }
 
-float sampleStep(int samples) { return samples > 0 ? toSingle(1.0L / samples) : 0.0f; }
+float sampleStep(int samples) {
+    return samples > 0 ? toSingle(1.0L / samples) : 0.0f;
+}
 
 void sampleParts(CurveGeometry& curve) {
     curve.samplePoints[0].x = curve.controlPoints[0].x();

@@ -23,8 +23,7 @@ float sampleStep(int samples);
 // points), from the first one after t = 0 to the one at t = 1. The parameter
 // is accumulated in single precision, so the last point is the end anchor once
 // rounded. A count below 1 gives no points.
-template <typename Visit>
-void forEachSample(const QPoint* part, int samples, Visit&& visit) {
+template <typename Visit> void forEachSample(const QPoint* part, int samples, Visit&& visit) {
     const float step = sampleStep(samples);
     float t = 0.0f;
     for (int i = 0; i < samples; ++i) {
@@ -34,7 +33,9 @@ void forEachSample(const QPoint* part, int samples, Visit&& visit) {
 }
 
 // Complete parts among `count` control points (3n+1 points make n parts).
-inline int completeParts(int count) { return count >= 4 ? (count - 1) / 3 : 0; }
+inline int completeParts(int count) {
+    return count >= 4 ? (count - 1) / 3 : 0;
+}
 
 // Fills the x and y of `samplePoints` and `sampleCount` from the control points
 // and the per-part sample counts: record 0 is control point 0, then every

@@ -10,7 +10,7 @@ namespace trajecta {
 // (name ending in "Haut"/"haut") and pressed ("Bas"/"bas"). The arrow
 // buttons of the keypoint chooser show an arrow. Any other image is empty.
 class ButtonPictures {
-public:
+  public:
     static constexpr int buttonWidth = 250;
     static constexpr int buttonHeight = 54;
     static constexpr int arrowSize = 26;
@@ -21,7 +21,7 @@ public:
     static QString caption(const QString& imageName, int languageIndex);
     static bool pressed(const QString& imageName);
 
-private:
+  private:
     static QPixmap textButton(const QString& text, bool pressed);
     static QPixmap arrowButton(bool pointsLeft);
 };

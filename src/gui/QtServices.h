@@ -18,7 +18,7 @@ class QtServices final : public ClipboardService,
                          public FileDialogService,
                          public SettingsService,
                          public SystemService {
-public:
+  public:
     QtServices();
     ~QtServices() override;
     QtServices(const QtServices&) = delete;
@@ -50,7 +50,7 @@ public:
     QChar decimalSeparator() const override;
     QString exeFolder() const override;
 
-private:
+  private:
     QString settingsPath() const;
     QSettings& settings() const;
 

@@ -13,20 +13,20 @@ class Session;
 // every mouse event to the control model with work-area pixel positions. A
 // left press followed by its release gives Down, Up and then Click.
 class WorkArea : public QWidget {
-public:
+  public:
     WorkArea(Session& session, QWidget* parent = nullptr);
 
     // Runs after every event delivered to the model (the window repaints).
     std::function<void()> afterInput;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void deliver(MouseAction action, const QPoint& pos, bool leftButton);
 
     Session& session_;

@@ -8,17 +8,23 @@
 
 namespace trajecta {
 
-QColor colourFromBgr(std::uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor colourFromBgr(std::uint32_t bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
 std::uint32_t bgrFromColour(const QColor& colour) {
     return static_cast<std::uint32_t>(colour.red()) | static_cast<std::uint32_t>(colour.green()) << 8 |
            static_cast<std::uint32_t>(colour.blue()) << 16;
 }
 
-std::uint32_t bgrAt(const QImage& image, int x, int y) { return bgrFromColour(image.pixelColor(x, y)); }
+std::uint32_t bgrAt(const QImage& image, int x, int y) {
+    return bgrFromColour(image.pixelColor(x, y));
+}
 
 Canvas::Canvas(QImage& image) : image_(image) {}
-Canvas::~Canvas() { flush(); }
+Canvas::~Canvas() {
+    flush();
+}
 
 QPainter& Canvas::painter() {
     if (!painter_) {
@@ -29,7 +35,9 @@ QPainter& Canvas::painter() {
     return *painter_;
 }
 
-void Canvas::flush() { painter_.reset(); }
+void Canvas::flush() {
+    painter_.reset();
+}
 
 QImage& Canvas::image() {
     flush();
@@ -53,9 +61,15 @@ void Canvas::applyPen() {
     else
         painter_->setBrush(Qt::NoBrush);
     switch (mode_) {
-    case PenMode::Copy: painter_->setCompositionMode(QPainter::CompositionMode_SourceOver); break;
-    case PenMode::Xor: painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-    case PenMode::NotXor: painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
+    case PenMode::Copy:
+        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
+    case PenMode::Xor:
+        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case PenMode::NotXor:
+        painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        break;
     }
 }
 
@@ -102,9 +116,15 @@ void Canvas::pixel(int x, int y) {
     auto* p = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x;
     const QRgb pen = qRgb(penColour_ & 0xFF, (penColour_ >> 8) & 0xFF, (penColour_ >> 16) & 0xFF);
     switch (mode_) {
-    case PenMode::Copy: *p = pen; break;
-    case PenMode::Xor: *p = 0xFF000000u | ((*p ^ pen) & 0xFFFFFFu); break;
-    case PenMode::NotXor: *p = 0xFF000000u | (~(*p ^ pen) & 0xFFFFFFu); break;
+    case PenMode::Copy:
+        *p = pen;
+        break;
+    case PenMode::Xor:
+        *p = 0xFF000000u | ((*p ^ pen) & 0xFFFFFFu);
+        break;
+    case PenMode::NotXor:
+        *p = 0xFF000000u | (~(*p ^ pen) & 0xFFFFFFu);
+        break;
     }
 }
 
@@ -129,7 +149,8 @@ void Canvas::invertCovered(QRect bounds, std::initializer_list<QRect> scan, Draw
         p.setBrush(Qt::NoBrush);
         draw(p);
     }
-    const QRgb flip = (colourFromBgr(penColour_).rgb() ^ (mode_ == PenMode::NotXor ? 0xFFFFFFu : 0u)) & 0xFFFFFFu;
+    const QRgb flip =
+        (colourFromBgr(penColour_).rgb() ^ (mode_ == PenMode::NotXor ? 0xFFFFFFu : 0u)) & 0xFFFFFFu;
     for (QRect area : scan) {
         area = area.intersected(bounds);
         for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -179,8 +200,9 @@ void Canvas::line(int x0, int y0, int x1, int y1) {
         return;
     }
     const int margin = penWidth_ + 1;
-    const QRect bounds = QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
-                             .adjusted(-margin, -margin, margin, margin);
+    const QRect bounds =
+        QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
+            .adjusted(-margin, -margin, margin, margin);
     // A line cut by the picture's edge is stepped from the cut point, so it
     // keeps the engine's own path.
     if (mode_ != PenMode::Copy && image_.rect().contains(bounds)) {
@@ -191,7 +213,9 @@ void Canvas::line(int x0, int y0, int x1, int y1) {
     cursor_ = QPoint(x1, y1);
 }
 
-void Canvas::lineTo(int x, int y) { line(cursor_.x(), cursor_.y(), x, y); }
+void Canvas::lineTo(int x, int y) {
+    line(cursor_.x(), cursor_.y(), x, y);
+}
 
 void Canvas::rectangle(int left, int top, int right, int bottom) {
     if (right - left < 1 || bottom - top < 1) return;
@@ -199,21 +223,24 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
     // a few pixels across overlap, and at the closing corner of a box cut by the
     // picture's edge; such boxes keep the engine's own path.
     const int pad = penWidth_ + 1;
-    const bool plain = std::min(right - left, bottom - top) >= 2 * penWidth_ + 4 &&
-                       image_.rect().contains(QRect(left - pad, top - pad, right - left + 2 * pad, bottom - top + 2 * pad));
+    const bool plain =
+        std::min(right - left, bottom - top) >= 2 * penWidth_ + 4 &&
+        image_.rect().contains(QRect(left - pad, top - pad, right - left + 2 * pad, bottom - top + 2 * pad));
     if (!brushSolid_ && mode_ != PenMode::Copy && plain) {
         const int inset = penWidth_ <= 1 ? 0 : penWidth_ / 2;
-        const QRect outline(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset);
+        const QRect outline(left + inset, top + inset, right - left - 1 - 2 * inset,
+                            bottom - top - 1 - 2 * inset);
         const int margin = penWidth_ + 1;
         const QRect bounds = outline.adjusted(-margin, -margin, margin, margin);
         // The outline lies within `margin` of the four sides.
         const int band = 2 * margin + 1;
-        invertCovered(bounds,
-                      {QRect(bounds.left(), bounds.top(), bounds.width(), band),
-                       QRect(bounds.left(), bounds.bottom() - band + 1, bounds.width(), band),
-                       QRect(bounds.left(), bounds.top() + band, band, bounds.height() - 2 * band),
-                       QRect(bounds.right() - band + 1, bounds.top() + band, band, bounds.height() - 2 * band)},
-                      [&](QPainter& m) { m.drawRect(outline); });
+        invertCovered(
+            bounds,
+            {QRect(bounds.left(), bounds.top(), bounds.width(), band),
+             QRect(bounds.left(), bounds.bottom() - band + 1, bounds.width(), band),
+             QRect(bounds.left(), bounds.top() + band, band, bounds.height() - 2 * band),
+             QRect(bounds.right() - band + 1, bounds.top() + band, band, bounds.height() - 2 * band)},
+            [&](QPainter& m) { m.drawRect(outline); });
         return;
     }
     QPainter& p = painter();
@@ -225,10 +252,12 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
         const int w = penWidth_;
         p.fillRect(QRect(left, top, right - left, bottom - top), colourFromBgr(penColour_));
         if (right - left > 2 * w && bottom - top > 2 * w)
-            p.fillRect(QRect(left + w, top + w, right - left - 2 * w, bottom - top - 2 * w), colourFromBgr(brushColour_));
+            p.fillRect(QRect(left + w, top + w, right - left - 2 * w, bottom - top - 2 * w),
+                       colourFromBgr(brushColour_));
     } else {
         const int inset = penWidth_ <= 1 ? 0 : penWidth_ / 2;
-        p.drawRect(QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
+        p.drawRect(
+            QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
     }
 }
 
@@ -255,13 +284,15 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
         return;
     }
     const int inset = penWidth_ <= 1 ? 0 : penWidth_ / 2;
-    painter().drawEllipse(QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
+    painter().drawEllipse(
+        QRect(left + inset, top + inset, right - left - 1 - 2 * inset, bottom - top - 1 - 2 * inset));
 }
 
 void Canvas::bezier(const std::vector<QPoint>& points) {
     if (points.size() < 4) return;
     QPainterPath path(points[0]);
-    for (size_t i = 1; i + 2 < points.size(); i += 3) path.cubicTo(points[i], points[i + 1], points[i + 2]);
+    for (size_t i = 1; i + 2 < points.size(); i += 3)
+        path.cubicTo(points[i], points[i + 1], points[i + 2]);
     QPainter& p = painter();
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -281,7 +312,8 @@ void Canvas::drawImage(int x, int y, const QImage& picture) {
         // The whole background under the curve: a plain copy of the rows.
         flush();
         const qsizetype bytes = std::min(picture.bytesPerLine(), image_.bytesPerLine());
-        for (int row = 0; row < image_.height(); ++row) std::memcpy(image_.scanLine(row), picture.constScanLine(row), bytes);
+        for (int row = 0; row < image_.height(); ++row)
+            std::memcpy(image_.scanLine(row), picture.constScanLine(row), bytes);
         return;
     }
     QPainter& p = painter();

@@ -28,7 +28,7 @@ enum class PenMode { Copy, Xor, NotXor };
 // (right, bottom) with the right and bottom edges excluded. Lines include both
 // end points; a solid line of width 1 sets the pixels nearest the ideal line.
 class Canvas {
-public:
+  public:
     explicit Canvas(QImage& image);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -62,13 +62,12 @@ public:
     void flush();
     QImage& image();
 
-private:
+  private:
     QPainter& painter();
     QPen pen() const;
     void solidLine(int x0, int y0, int x1, int y1);
     void applyPen();
-    template <typename Draw>
-    void invertCovered(QRect bounds, std::initializer_list<QRect> scan, Draw&& draw);
+    template <typename Draw> void invertCovered(QRect bounds, std::initializer_list<QRect> scan, Draw&& draw);
 
     QImage& image_;
     std::unique_ptr<QPainter> painter_;
@@ -79,7 +78,7 @@ private:
     bool brushSolid_ = true;
     PenMode mode_ = PenMode::Copy;
     QPoint cursor_;
-    QImage mask_; // coverage of inverting shapes; all clear between calls
+    QImage mask_;           // coverage of inverting shapes; all clear between calls
     uchar* bits_ = nullptr; // the picture's rows, for single pixels
     qsizetype stride_ = 0;
     int width_ = 0, height_ = 0;

@@ -1,7 +1,7 @@
 #include "platform/Numbers.h"
 
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace trajecta {
@@ -33,7 +33,8 @@ QString formatFixed(double value, int decimals, QChar separator) {
     QByteArray all = whole + fraction;
     if (roundUp) {
         int i = all.size() - 1;
-        while (i >= 0 && all[i] == '9') all[i--] = '0';
+        while (i >= 0 && all[i] == '9')
+            all[i--] = '0';
         if (i >= 0)
             all[i] = static_cast<char>(all[i] + 1);
         else
@@ -64,7 +65,8 @@ std::optional<int> parseInteger(const QString& text) {
     if (t.isEmpty()) return std::nullopt;
     for (int i = 0; i < t.size(); ++i) {
         const QChar c = t.at(i);
-        if (!(c.isDigit() || (i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'))))) return std::nullopt;
+        if (!(c.isDigit() || (i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+')))))
+            return std::nullopt;
     }
     bool ok = false;
     const int v = t.toInt(&ok);

@@ -15,7 +15,9 @@ using Extended = long double;
 int roundEven(Extended value);
 
 // A float round trip: the value as it would be stored in single precision.
-inline float toSingle(Extended value) { return static_cast<float>(value); }
+inline float toSingle(Extended value) {
+    return static_cast<float>(value);
+}
 
 // Fixed-point text with exactly `decimals` digits after `separator`, rounded
 // half away from zero on the value's exact decimal expansion. A result that

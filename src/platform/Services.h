@@ -11,7 +11,7 @@ namespace trajecta {
 // the script driver and the tests.
 
 class ClipboardService {
-public:
+  public:
     virtual ~ClipboardService() = default;
     // The whole plain-text content; nothing when the clipboard holds no text.
     virtual std::optional<QString> text() = 0;
@@ -22,7 +22,7 @@ public:
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     virtual void information(const QString& text) = 0;
     virtual void warning(const QString& text) = 0;
@@ -32,7 +32,7 @@ public:
 };
 
 class FileDialogService {
-public:
+  public:
     virtual ~FileDialogService() = default;
     // Each returns the chosen path, or nothing when the user cancels.
     virtual std::optional<QString> openFile(const QString& filter) = 0;
@@ -41,7 +41,7 @@ public:
 };
 
 class SettingsService {
-public:
+  public:
     virtual ~SettingsService() = default;
     virtual bool exists() const = 0;
     virtual QString value(const QString& section, const QString& key, const QString& fallback) const = 0;
@@ -49,7 +49,7 @@ public:
 };
 
 class SystemService {
-public:
+  public:
     virtual ~SystemService() = default;
     // Today's date in the user's short date format.
     virtual QString todayShort() const = 0;

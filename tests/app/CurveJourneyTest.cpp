@@ -16,8 +16,12 @@ void expectJourney(const QString& name) {
     EXPECT_EQ(result.output.join('\n').toStdString(), expected.join('\n').toStdString());
 }
 
-TEST(CurveJourney, MarkShapeFrameAndFinish) { expectJourney("curve_journey"); }
+TEST(CurveJourney, MarkShapeFrameAndFinish) {
+    expectJourney("curve_journey");
+}
 
-TEST(CurveJourney, ResumeRedoAndSixteenParts) { expectJourney("curve_resume_journey"); }
+TEST(CurveJourney, ResumeRedoAndSixteenParts) {
+    expectJourney("curve_resume_journey");
+}
 
 } // namespace

@@ -24,7 +24,8 @@ CurveGeometry randomCurve(std::mt19937& rng, int parts) {
     curve.controlPointCount = 3 * parts + 1;
     for (int i = 0; i < curve.controlPointCount; ++i)
         curve.controlPoints[i] = QPoint(coordinate(rng), coordinate(rng));
-    for (int p = 0; p < parts; ++p) curve.partSampleCounts[p] = samples(rng);
+    for (int p = 0; p < parts; ++p)
+        curve.partSampleCounts[p] = samples(rng);
     return curve;
 }
 
@@ -64,13 +65,25 @@ TEST(Bezier, SamplesFollowTheSingleAndExtendedSteps) {
         QPoint expected;
     };
     const Case cases[] = {
-        {{QPoint(-1965, 2750), QPoint(673, 607), QPoint(2586, 148), QPoint(759, -702)}, 46, 26, 1058058773u,
+        {{QPoint(-1965, 2750), QPoint(673, 607), QPoint(2586, 148), QPoint(759, -702)},
+         46,
+         26,
+         1058058773u,
          QPoint(1269, 356)},
-        {{QPoint(-549, 2265), QPoint(-1809, -1871), QPoint(-118, 1604), QPoint(-1288, 1718)}, 44, 11, 1048576001u,
+        {{QPoint(-549, 2265), QPoint(-1809, -1871), QPoint(-118, 1604), QPoint(-1288, 1718)},
+         44,
+         11,
+         1048576001u,
          QPoint(-1031, 419)},
-        {{QPoint(-69, 739), QPoint(-1706, -830), QPoint(2377, 2768), QPoint(2625, -1455)}, 57, 27, 1056081592u,
+        {{QPoint(-69, 739), QPoint(-1706, -830), QPoint(2377, 2768), QPoint(2625, -1455)},
+         57,
+         27,
+         1056081592u,
          QPoint(440, 607)},
-        {{QPoint(1100, 277), QPoint(689, 2289), QPoint(2406, 535), QPoint(-1189, 70)}, 48, 12, 1048575998u,
+        {{QPoint(1100, 277), QPoint(689, 2289), QPoint(2406, 535), QPoint(-1189, 70)},
+         48,
+         12,
+         1048575998u,
          QPoint(1075, 1159)},
     };
     for (const Case& c : cases) {
@@ -85,18 +98,21 @@ TEST(Bezier, RandomCurvesEndEveryPartOnItsAnchor) {
     for (int trial = 0; trial < 300; ++trial) {
         const int parts = 1 + trial % maxParts;
         CurveGeometry curve = randomCurve(rng, parts);
-        for (int i = 0; i < maxSamplePoints; ++i) curve.samplePoints[i].time = i * 7;
+        for (int i = 0; i < maxSamplePoints; ++i)
+            curve.samplePoints[i].time = i * 7;
         sampleParts(curve);
 
         int expectedCount = 1;
         for (int p = 0; p < parts; ++p) {
             expectedCount += curve.partSampleCounts[p];
             const SamplePoint& end = curve.samplePoints[expectedCount - 1];
-            ASSERT_EQ(QPoint(end.x, end.y), curve.controlPoints[3 * p + 3]) << "trial " << trial << " part " << p;
+            ASSERT_EQ(QPoint(end.x, end.y), curve.controlPoints[3 * p + 3])
+                << "trial " << trial << " part " << p;
         }
         ASSERT_EQ(curve.sampleCount, expectedCount);
         EXPECT_EQ(QPoint(curve.samplePoints[0].x, curve.samplePoints[0].y), curve.controlPoints[0]);
-        for (int i = 0; i < maxSamplePoints; ++i) ASSERT_EQ(curve.samplePoints[i].time, i * 7);
+        for (int i = 0; i < maxSamplePoints; ++i)
+            ASSERT_EQ(curve.samplePoints[i].time, i * 7);
     }
 }
 

@@ -14,7 +14,7 @@ namespace trajecta {
 // format, brought to step 1 as loading a host object does, with the date and
 // the decimal separator fixed so that records are stable.
 class CurveSession : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fakes.today = QDate(2026, 12, 8);
         fakes.separator = QLatin1Char(',');
@@ -48,11 +48,13 @@ protected:
     }
     void create() { click("LbCreation"); }
     void mark(std::initializer_list<QPoint> points) {
-        for (const QPoint& p : points) clickAt(p.x(), p.y());
+        for (const QPoint& p : points)
+            clickAt(p.x(), p.y());
     }
     // n points along a zigzag that stays inside the work area.
     void markMany(int n) {
-        for (int i = 0; i < n; ++i) clickAt(40 + 24 * i, i % 2 == 0 ? 200 : 400);
+        for (int i = 0; i < n; ++i)
+            clickAt(40 + 24 * i, i % 2 == 0 ? 200 : 400);
     }
     QPoint point(int i) { return doc().curve.controlPoints[static_cast<size_t>(i)]; }
 

@@ -20,7 +20,9 @@ CurveGeometry closedCurve() {
     return c;
 }
 
-std::vector<int> codes(const CurveGeometry& c) { return {c.pointStates.begin(), c.pointStates.begin() + 7}; }
+std::vector<int> codes(const CurveGeometry& c) {
+    return {c.pointStates.begin(), c.pointStates.begin() + 7};
+}
 
 TEST(Tangents, AligningAllMirrorsUpwardAndAcrossTheClosingPoint) {
     CurveGeometry c = closedCurve();

@@ -158,7 +158,8 @@ TEST_F(HostExchangeTest, TheWrittenObjectMatchesTheGoldenTextAndWritingAgainChan
     EXPECT_TRUE(controls.visible("Pnl_nouvel_objet"));
     EXPECT_FALSE(controls.visible("PnlTransfertEtRetour"));
     EXPECT_EQ(doc.workflow.messageIndex, StepMessage::ObjectOnClipboard);
-    EXPECT_EQ(controls.text("LbInfos"), "Etape 6 : L'objet PTE est dans le presse-papier, collez-le dans PTE");
+    EXPECT_EQ(controls.text("LbInfos"),
+              "Etape 6 : L'objet PTE est dans le presse-papier, collez-le dans PTE");
 
     ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKP, 0));
     EXPECT_EQ(clipboard(), testData("host_object_out.txt"));

@@ -13,7 +13,8 @@ namespace {
 QImage noise(int w, int h, std::mt19937& rng) {
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) image.setPixel(x, y, 0xFF000000u | (rng() & 0xFFFFFFu));
+        for (int x = 0; x < w; ++x)
+            image.setPixel(x, y, 0xFF000000u | (rng() & 0xFFFFFFu));
     return image;
 }
 
@@ -40,7 +41,8 @@ void invertStepped(QImage& image, PenMode mode, std::uint32_t bgr, int x0, int y
     const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
     const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
     for (int error = dx + dy;;) {
-        if (image.rect().contains(x0, y0)) image.setPixel(x0, y0, 0xFF000000u | ((image.pixel(x0, y0) ^ flip) & 0xFFFFFFu));
+        if (image.rect().contains(x0, y0))
+            image.setPixel(x0, y0, 0xFF000000u | ((image.pixel(x0, y0) ^ flip) & 0xFFFFFFu));
         if (x0 == x1 && y0 == y1) break;
         const int twice = 2 * error;
         if (twice >= dy) error += dy, x0 += sx;
@@ -68,7 +70,8 @@ TEST(CanvasInvert, LinesAndOutlinesMatchTheRasterEngine) {
         {
             Reference ref(expected, mode, width, dashed, colour);
             if (outline) {
-                const int l = std::min(x0, x1), t = std::min(y0, y1), r = std::max(x0, x1), b = std::max(y0, y1);
+                const int l = std::min(x0, x1), t = std::min(y0, y1), r = std::max(x0, x1),
+                          b = std::max(y0, y1);
                 const int inset = width <= 1 ? 0 : width / 2;
                 if (r - l >= 1 && b - t >= 1)
                     ref.p.drawRect(QRect(l + inset, t + inset, r - l - 1 - 2 * inset, b - t - 1 - 2 * inset));
@@ -89,8 +92,8 @@ TEST(CanvasInvert, LinesAndOutlinesMatchTheRasterEngine) {
             canvas.rectangle(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1));
         else
             canvas.line(x0, y0, x1, y1);
-        ASSERT_EQ(canvas.image(), expected) << "trial " << trial << (outline ? " outline " : " line ") << x0 << ","
-                                            << y0 << " " << x1 << "," << y1 << " width " << width << " dashed "
-                                            << dashed;
+        ASSERT_EQ(canvas.image(), expected)
+            << "trial " << trial << (outline ? " outline " : " line ") << x0 << "," << y0 << " " << x1 << ","
+            << y1 << " width " << width << " dashed " << dashed;
     }
 }

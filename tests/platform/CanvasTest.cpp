@@ -117,7 +117,8 @@ TEST(Canvas, SolidLinesSetThePixelsNearestTheIdealLine) {
         EXPECT_EQ(bgrAt(out, 30, 14), 0u);
         int set = 0;
         for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 40; ++x) set += bgrAt(out, x, y) == 0;
+            for (int x = 0; x < 40; ++x)
+                set += bgrAt(out, x, y) == 0;
         EXPECT_EQ(set, 31);
     }
     QImage image(40, 20, QImage::Format_RGB32);
@@ -125,7 +126,8 @@ TEST(Canvas, SolidLinesSetThePixelsNearestTheIdealLine) {
     Canvas canvas(image);
     canvas.setPenColour(0x000000);
     canvas.line(-2000000000, 10, 2000000000, 10);
-    for (int x = 0; x < 40; ++x) EXPECT_EQ(bgrAt(canvas.image(), x, 10), 0u);
+    for (int x = 0; x < 40; ++x)
+        EXPECT_EQ(bgrAt(canvas.image(), x, 10), 0u);
 }
 
 // The closing mark of a curve: a width-2 outline lies on the two outermost rings

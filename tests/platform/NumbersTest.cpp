@@ -16,7 +16,7 @@ TEST(Numbers, RoundEvenTiesToEvenAndSaturates) {
 }
 
 TEST(Numbers, FormatFixedRoundsHalfAwayFromZero) {
-    EXPECT_EQ(formatFixed(0.625, 2, '.'), "0.63");   // an exact binary tie
+    EXPECT_EQ(formatFixed(0.625, 2, '.'), "0.63"); // an exact binary tie
     EXPECT_EQ(formatFixed(-0.625, 2, ','), "-0,63");
     EXPECT_EQ(formatFixed(99.9999996, 6, '.'), "100.000000");
     EXPECT_EQ(formatFixed(0.1, 6, '.'), "0.100000");
