@@ -501,9 +501,11 @@ std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QS
             if (entry.first >= insert) ++entry.first;
         at[s] = insert;
     }
-    if (trace)
+    if (trace) {
+        trace->reserve(trace->size() + lines.size());
         for (int i = static_cast<int>(lines.size()) - 2; i >= 0; --i)
             trace->append(lines.at(i).left(17));
+    }
 
     // The keypoints go where the first entry stood, or after the speed lines.
     const int n = static_cast<int>(lines.size());
