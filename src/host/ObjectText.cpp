@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace trajecta {
 
@@ -46,7 +49,30 @@ bool startsNestedObject(const QString& line) {
     return startsObject(line) && indentWidth(line) > 0;
 }
 bool isEndLine(const QString& line) {
-    return line.trimmed() == QLatin1String("end");
+    return QStringView(line).trimmed() == u"end";
+}
+
+// A fixed-point number without the zeros that end its fraction, and without
+// its decimal mark when nothing is left after it; a value that comes out as
+// zero carries no sign.
+QString withoutTrailingZeros(QByteArrayView digits) {
+    if (digits.contains('.')) {
+        while (digits.endsWith('0'))
+            digits.chop(1);
+        if (digits.endsWith('.')) digits.chop(1);
+    }
+    if (digits == "-0") return QStringLiteral("0");
+    return QString::fromLatin1(digits);
+}
+
+// The line two spaces deeper, built in one allocation.
+QString indented(const QString& line) {
+    QString text(line.size() + 2, Qt::Uninitialized);
+    QChar* out = text.data();
+    *out++ = QLatin1Char(' ');
+    *out++ = QLatin1Char(' ');
+    std::copy(line.cbegin(), line.cend(), out);
+    return text;
 }
 
 // Out-of-range lines read as empty: a text cut short is an input like any other.
@@ -72,26 +98,31 @@ int entryOrigin(const QStringList& lines, int start) {
     return static_cast<int>(origins.indexOf(lineAt(lines, start + offsetOf(KeypointLine::Origin)).trimmed()));
 }
 
-// Visits the object's own lines in the span: visit(i, length) for each line
-// that is not inside an object nested in it, `length` being the extent of the
-// nested object that starts there (1 for any other line).
-template <class Visit> void forOwnLines(const QStringList& lines, const ObjectSpan& span, Visit visit) {
-    for (int i = span.first; i < span.end;) {
-        const int length = startsNestedObject(lines.at(i)) ? keyPointEntry(lines, i).length : 1;
-        visit(i, length);
-        i += length;
-    }
-}
+// The object's own lines, those not inside an object nested in it: its first
+// RotateSpeed and ZoomSpeed lines at any indentation, and its KeyPoint entries
+// (first line, length) in order.
+struct OwnLines {
+    int rotate = -1;
+    int zoom = -1;
+    std::vector<std::pair<int, int>> entries;
+};
 
-// The first own line of the object whose text, without its indentation,
-// begins with `key`; -1 when there is none.
-int ownProperty(const QStringList& lines, const ObjectSpan& span, QStringView key) {
-    int found = -1;
-    forOwnLines(lines, span, [&](int i, int) {
-        if (found < 0 && !startsNestedObject(lines.at(i)) && unindented(lines.at(i)).startsWith(key))
-            found = i;
-    });
-    return found;
+OwnLines scanOwnLines(const QStringList& lines, const ObjectSpan& span) {
+    OwnLines own;
+    for (int i = span.first; i < span.end;) {
+        const QString& line = lines.at(i);
+        const QStringView text = unindented(line);
+        if (startsNestedObject(line)) {
+            const int length = keyPointEntry(lines, i).length;
+            if (text.startsWith(u"object KeyPoint")) own.entries.emplace_back(i, length);
+            i += length;
+            continue;
+        }
+        if (own.rotate < 0 && text.startsWith(u"RotateSpeed=")) own.rotate = i;
+        if (own.zoom < 0 && text.startsWith(u"ZoomSpeed=")) own.zoom = i;
+        ++i;
+    }
+    return own;
 }
 
 int findKeyPointLine(const QStringList& lines, int from, int end) {
@@ -215,24 +246,43 @@ QStringList splitClipboardText(const QString& text) {
 }
 
 QString joinObjectText(const QStringList& lines) {
-    QString text;
     qsizetype size = 0;
     for (const QString& line : lines)
         size += line.size() + 2;
-    text.reserve(size);
+    // Written straight into one buffer: a full object runs to some 12 500 lines.
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
     for (const QString& line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
+        out = std::copy(line.cbegin(), line.cend(), out);
+        *out++ = QLatin1Char('\r');
+        *out++ = QLatin1Char('\n');
     }
     return text;
 }
 
 QString formatNumber(double x) {
-    QString text = formatFixed(x, 6, QLatin1Char('.'));
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
-    return text;
+    // Six decimals rounded half away from zero on the exact binary value. A
+    // multiple of 1/128 (every integer, most typed angles) may lie exactly on a
+    // tie: x * 10^6 = m * 15625 / 2 with m = x * 128, rounded in integers. Any
+    // other value has no tie at the seventh decimal (that needs x * 10^7, and
+    // so x * 2^7, to be an integer), so the correctly rounded six decimals of
+    // to_chars are the ones wanted. Huge values take the general, slower way.
+    if (!(std::fabs(x) < 1e12)) return withoutTrailingZeros(formatFixed(x, 6, QLatin1Char('.')).toLatin1());
+    char buffer[32];
+    char* end = buffer;
+    const double scaled = std::ldexp(x, 7);
+    if (scaled == std::trunc(scaled)) {
+        const qint64 twice = static_cast<qint64>(scaled) * 15625;
+        const qint64 micro = (std::abs(twice) + 1) / 2;
+        if (twice < 0 && micro != 0) *end++ = '-';
+        end = std::to_chars(end, buffer + sizeof buffer, micro / 1000000).ptr;
+        *end++ = '.';
+        for (qint64 digits = micro % 1000000, unit = 100000; unit > 0; unit /= 10)
+            *end++ = static_cast<char>('0' + digits / unit % 10);
+    } else {
+        end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 6).ptr;
+    }
+    return withoutTrailingZeros(QByteArrayView(buffer, end - buffer));
 }
 
 QString toLocalDecimal(const QString& text, QChar mark) {
@@ -397,12 +447,22 @@ QString positionLine(double x, double y) {
     return QStringLiteral("  Position=") + formatNumber(x) + QLatin1Char(',') + formatNumber(y);
 }
 
+QString keyPointHeader(int number) {
+    char buffer[48] = "object KeyPoint";
+    char* end = std::to_chars(buffer + 15, buffer + sizeof buffer, number).ptr;
+    end = std::copy_n(":KeyPoint", 9, end);
+    return QString::fromLatin1(buffer, end - buffer);
+}
+
 QString timeLine(qint64 time) {
-    return QStringLiteral("  Time=") + QString::number(time);
+    // Built in one allocation: every keypoint gets one on each change of times.
+    char buffer[32] = "  Time=";
+    char* end = std::to_chars(buffer + 7, buffer + sizeof buffer, time).ptr;
+    return QString::fromLatin1(buffer, end - buffer);
 }
 
 QStringList keyPointBlock(int number, qint64 time, const QString& position, const KeyPointDefaults& v) {
-    return {QStringLiteral("object KeyPoint%1:KeyPoint").arg(number),
+    return {keyPointHeader(number),
             timeLine(time),
             QStringLiteral("  Origin=SlideBegin"),
             QStringLiteral("  Opacity=") + v.opacity,
@@ -422,11 +482,10 @@ std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QS
     QStringList lines = object;
     const int pan = findPanSpeedLine(lines);
     if (pan < 0) return std::nullopt;
-    ObjectSpan span = objectSpan(lines, pan);
+    OwnLines own = scanOwnLines(lines, objectSpan(lines, pan));
     // The host writes RotateSpeed and ZoomSpeed right after PanSpeed; they are
     // rewritten wherever they stand in the object, never assumed to be there.
-    std::array<int, 3> at{pan, ownProperty(lines, span, u"RotateSpeed="),
-                          ownProperty(lines, span, u"ZoomSpeed=")};
+    std::array<int, 3> at{pan, own.rotate, own.zoom};
     const std::array<const QString*, 3> keys{&panSpeedKey, &rotateSpeedKey, &zoomSpeedKey};
     lines[pan] = panSpeedKey + speed;
     for (size_t s = 1; s < at.size(); ++s) {
@@ -436,40 +495,36 @@ std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QS
         }
         const int insert = at[s - 1] + 1;
         lines.insert(insert, *keys[s] + speed);
-        ++span.end;
         for (int& other : at)
             if (other >= insert) ++other;
+        for (auto& entry : own.entries)
+            if (entry.first >= insert) ++entry.first;
         at[s] = insert;
     }
-    if (trace)
+    if (trace) {
+        trace->reserve(trace->size() + lines.size());
         for (int i = static_cast<int>(lines.size()) - 2; i >= 0; --i)
             trace->append(lines.at(i).left(17));
+    }
 
-    QStringList kept;
-    kept.reserve(lines.size());
-    for (int i = 0; i < span.first; ++i)
-        kept.append(lines.at(i));
-    int insertAt = -1;
-    forOwnLines(lines, span, [&](int i, int length) {
-        if (startsNestedObject(lines.at(i)) && unindented(lines.at(i)).startsWith(u"object KeyPoint")) {
-            if (insertAt < 0) insertAt = static_cast<int>(kept.size());
-            return;
-        }
-        for (int j = i; j < i + length; ++j)
-            kept.append(lines.at(j));
-    });
-    for (int i = span.end; i < lines.size(); ++i)
-        kept.append(lines.at(i));
-    if (insertAt < 0) insertAt = *std::max_element(at.begin(), at.end()) + 1;
-
+    // The keypoints go where the first entry stood, or after the speed lines.
+    const int n = static_cast<int>(lines.size());
+    const int insertAt =
+        own.entries.empty() ? *std::max_element(at.begin(), at.end()) + 1 : own.entries[0].first;
     QStringList result;
-    result.reserve(kept.size() + keyPoints.size());
-    for (int i = 0; i < insertAt; ++i)
-        result.append(kept.at(i));
-    for (const QString& line : keyPoints)
-        result.append(QStringLiteral("  ") + line);
-    for (int i = insertAt; i < kept.size(); ++i)
-        result.append(kept.at(i));
+    result.reserve(n + keyPoints.size());
+    size_t next = 0;
+    for (int i = 0; i <= n;) {
+        if (i == insertAt)
+            for (const QString& line : keyPoints)
+                result.append(indented(line));
+        if (i == n) break;
+        if (next < own.entries.size() && i == own.entries[next].first) {
+            i += own.entries[next++].second;
+            continue;
+        }
+        result.append(lines.at(i++));
+    }
     return result;
 }
 

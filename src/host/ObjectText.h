@@ -110,6 +110,8 @@ std::vector<QString> listedTimes(const QStringList& keyPoints, int count);
 // One keypoint block of LbxListeKP, numbered from 1.
 QStringList keyPointBlock(int number, qint64 time, const QString& positionLine,
                           const KeyPointDefaults& values);
+// "object KeyPoint" + number + ":KeyPoint", the first line of a block.
+QString keyPointHeader(int number);
 QString positionLine(double x, double y);
 QString timeLine(qint64 time);
 
