@@ -1,5 +1,8 @@
 #pragma once
 
+#include "parameters/ParameterState.h"
+#include "timing/TimeEditState.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -182,6 +185,9 @@ struct CurveDocument {
     EditorState editor;
     FrameState frame;
     TimingState timing;
+    KeypointRange range;
+    TimeEditState timeEdit;
+    ParameterState parameters;
     HostObjectState host;
     NamedLists lists;
     Pictures pictures;
