@@ -3,6 +3,7 @@
 #include "platform/Numbers.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace trajecta {
@@ -168,6 +169,38 @@ QString joinObjectText(const QStringList& lines) {
 }
 
 QString formatNumber(double x) {
+    // Below a million the value scaled to millionths is known in extended
+    // precision to far better than 1e-6, so unless it lies that close to a
+    // tie its rounding is certain and the digits come straight from an
+    // integer; ties and large values take the exact decimal expansion.
+    if (std::fabs(x) < 1e6) {
+        const long double scaled = std::fabs(static_cast<long double>(x)) * 1000000.0L;
+        const long double whole = std::floor(scaled);
+        const long double fraction = scaled - whole;
+        if (std::fabs(fraction - 0.5L) > 1e-6L) {
+            const auto millionths = static_cast<unsigned long long>(whole) + (fraction > 0.5L ? 1 : 0);
+            char buffer[32];
+            char* end = buffer + sizeof buffer;
+            char* at = end;
+            unsigned long long decimals = millionths % 1000000;
+            int places = 6;
+            while (places > 0 && decimals % 10 == 0 && decimals != 0) {
+                decimals /= 10;
+                --places;
+            }
+            if (decimals != 0) {
+                for (int i = 0; i < places; ++i, decimals /= 10) *--at = static_cast<char>('0' + decimals % 10);
+                *--at = '.';
+            }
+            unsigned long long units = millionths / 1000000;
+            do {
+                *--at = static_cast<char>('0' + units % 10);
+                units /= 10;
+            } while (units != 0);
+            if (x < 0 && millionths != 0) *--at = '-';
+            return QString::fromLatin1(at, static_cast<qsizetype>(end - at));
+        }
+    }
     QString text = formatFixed(x, 6, QLatin1Char('.'));
     while (text.endsWith(QLatin1Char('0'))) text.chop(1);
     if (text.endsWith(QLatin1Char('.'))) text.chop(1);
