@@ -46,8 +46,10 @@ class ParameterStep {
     // The trace of the tangent angles written when step 6 is reached.
     void traceFinalAngles();
 
-  private:
+    // Every parameter box cleared but the two "Egaux" boxes.
     void clearBoxes();
+
+  private:
     QString fixed2(long double value) const;
 
     Context& ctx_;
