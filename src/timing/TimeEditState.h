@@ -12,7 +12,7 @@ struct KeypointRange {
     int rangeEnd = -1;
     int shownKeypoint = -1;
     int previousPoint = -1;
-    bool cursorLive = false; // cursor moves are followed
+    bool cursorLive = true; // cursor moves are followed
 };
 
 // Editing state of the time step.
