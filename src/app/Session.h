@@ -6,6 +6,11 @@
 #include "core/Frame.h"
 #include "core/Workflow.h"
 #include "host/HostExchange.h"
+#include "parameters/KeypointStepsDriver.h"
+#include "parameters/ParameterPanel.h"
+#include "parameters/ParameterStep.h"
+#include "parameters/RangeChooser.h"
+#include "timing/KeypointTimes.h"
 
 namespace trajecta {
 
@@ -27,6 +32,9 @@ class Session {
     Editor& editor() { return editor_; }
     Frame& frame() { return frame_; }
     HostExchange& host() { return host_; }
+    KeypointTimes& times() { return times_; }
+    ParameterStep& parameterStep() { return parameterStep_; }
+    RangeChooser& rangeChooser() { return chooser_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -47,6 +55,13 @@ class Session {
     Editor editor_;
     Frame frame_;
     Workflow workflow_;
+    // The keypoint steps come after the curve core, which reaches them through
+    // the driver as its KeypointSteps.
+    KeypointTimes times_;
+    ParameterStep parameterStep_;
+    ParameterPanel panel_;
+    RangeChooser chooser_;
+    KeypointStepsDriver steps_;
 };
 
 } // namespace trajecta

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/Step.h"
+#include "parameters/ParameterState.h"
+#include "timing/TimeEditState.h"
 
 #include <QImage>
 #include <QPoint>
@@ -134,11 +136,6 @@ struct TimingState {
 
 // What the parameter step shows at the current keypoint; the curve view reads
 // it to draw the tangent there.
-struct ParameterEditState {
-    int shownKeypoint = -1;    // keypoint under the cursor, -1 when none
-    bool tangentShown = false; // the tangent segment at that keypoint is drawn
-};
-
 // The texts of the first KeyPoint of the loaded object, written into every
 // keypoint that no parameter record changes.
 struct KeyPointDefaults {
@@ -200,7 +197,9 @@ struct CurveDocument {
     EditorState editor;
     FrameState frame;
     TimingState timing;
-    ParameterEditState parameters;
+    KeypointRange range;
+    TimeEditState timeEdit;
+    ParameterState parameters;
     HostObjectState host;
     NamedLists lists;
     Pictures pictures;

@@ -73,9 +73,10 @@ void CurveView::redrawCurve() {
     if (doc.frame.framePresent) drawFrame();
 
     const Step step = doc.workflow.currentStep;
-    const ParameterEditState& shown = doc.parameters;
-    if ((step == Step::Times || step == Step::Parameters) && shown.tangentShown && shown.shownKeypoint >= 0)
-        keypointTangentAngle(shown.shownKeypoint);
+    const int shown = doc.range.shownKeypoint;
+    if ((step == Step::Times || step == Step::Parameters) && doc.parameters.tangentShown && shown >= 0)
+        keypointTangentAngle(shown);
+    if ((step == Step::Times || step == Step::Parameters) && steps_) steps_->redrawMarks();
 }
 
 void CurveView::refreshObjectText() {
@@ -237,13 +238,12 @@ float CurveView::tangentAngleAt(const QPoint* points, int count, int s, float t)
     // A part needs its four points among those in use.
     if (s < 0 || s % 3 != 0 || s + 3 > count - 1 || !(t >= 0.0f && t <= 1.0f)) return 0.0f;
     const TangentSegment segment = tangentSegment(points + s, t);
-    const ParameterEditState& shown = ctx_.doc.parameters;
     ctx_.doc.lists.LbxPointsCourbe.append(QStringLiteral("NB, curpt, IndicePoint, tt : %1 %2 %3 %4")
                                               .arg(count - 1)
                                               .arg(s)
-                                              .arg(shown.shownKeypoint)
+                                              .arg(ctx_.doc.range.shownKeypoint)
                                               .arg(shortestText(t)));
-    if (shown.tangentShown && segmentCount_ < 2) {
+    if (ctx_.doc.parameters.tangentShown && segmentCount_ < 2) {
         drawTangentSegment(segment.r0, segment.r1);
         segments_[segmentCount_++] = {segment.r0, segment.r1};
     }
@@ -317,6 +317,7 @@ double CurveView::keypointTangentAngle(int k) {
         text += QStringLiteral("/") + degreesText(second);
     }
     ctx_.controls.setCaption("LblAngletangente", text);
+    ctx_.doc.parameters.angles.currentTangentAngle = first;
     return first;
 }
 

@@ -297,7 +297,7 @@ void Workflow::stopMarking() {
     if (w.stepDone[2] && !w.timesValid) {
         c.setCaption("LblNombrePoints",
                      QStringLiteral("Avant : %1  et : %2").arg(w.savedSampleCount).arg(curve.sampleCount));
-        fitTimesTable();
+        if (!doc.timing.keypointTimes.empty()) steps_->resizeTimes(curve.sampleCount);
         w.timesValid = true;
         view_.redrawCurve();
     } else {
@@ -330,19 +330,6 @@ void Workflow::showStep3Controls(bool tangentActionsAlways) {
     }
 }
 
-// The keypoint time table follows a changed sample count: new rows repeat the
-// last row that existed for the count the times were built for.
-void Workflow::fitTimesTable() {
-    std::vector<KeypointTime>& times = ctx_.doc.timing.keypointTimes;
-    const int wanted = std::max(ctx_.doc.curve.sampleCount, 0);
-    const int oldSize = static_cast<int>(times.size());
-    const int kept = std::clamp(ctx_.doc.workflow.savedSampleCount, 0, oldSize);
-    const KeypointTime fill = kept > 0 ? times[static_cast<size_t>(kept - 1)] : KeypointTime{};
-    times.resize(static_cast<size_t>(wanted));
-    for (int i = kept; i < wanted; ++i)
-        times[static_cast<size_t>(i)] = fill;
-}
-
 void Workflow::finishCurve() {
     CurveDocument& doc = ctx_.doc;
     WorkflowState& w = doc.workflow;
@@ -350,7 +337,9 @@ void Workflow::finishCurve() {
     bool rebuild = true;
     if (w.stepDone[2]) {
         rebuild = false;
-        if (doc.curve.sampleCount != w.savedSampleCount && w.timesValid) {
+        // Only a table that exists can be lost.
+        if (doc.curve.sampleCount != w.savedSampleCount && w.timesValid &&
+            !doc.timing.keypointTimes.empty()) {
             const int lang = ctx_.language();
             const QString text = Messages::curveHad.in(lang) + QString::number(w.savedSampleCount) +
                                  Messages::curveHadRest.in(lang);
@@ -370,20 +359,21 @@ void Workflow::finishCurve() {
     // still have one row per sample point.
     const std::vector<KeypointTime>& times = doc.timing.keypointTimes;
     if (!rebuild && static_cast<int>(times.size()) != doc.curve.sampleCount && !times.empty())
-        fitTimesTable();
+        steps_->resizeTimes(doc.curve.sampleCount);
+    steps_->curveFinished(rebuild || times.empty());
     enterTimeStep();
+    ctx_.controls.setCaption("LblTempsTotalVue", steps_->totalTimeText());
     w.stepDone[2] = true;
     showScreen(ctx_, Screen::CurveFinished);
 }
 
 void Workflow::enterTimeStep() {
-    Controls& c = ctx_.controls;
     showScreen(ctx_, Screen::Times);
-    c.setMin("TbMontrePoint", 1);
-    c.setMax("TbMontrePoint", std::max(1, ctx_.doc.curve.sampleCount - 1));
-    c.setPosition("TbMontrePoint", 1);
     ctx_.doc.workflow.currentStep = Step::Times;
     setStepMessage(ctx_, StepMessage::SetTimes);
+    // The keypoint slider's range (1 .. sampleCount - 1, at its start) comes
+    // with the time controls.
+    steps_->enterTimeControls();
 }
 
 void Workflow::enterFormatStep() {
@@ -397,6 +387,7 @@ void Workflow::enterFormatStep() {
         w.objectTextBuilt = false;
         doc.frame.framePresent = false;
         frame_.switchOff();
+        steps_->resetParameterCount();
     }
     w.timesValid = false;
     w.geometryEdited = false;
@@ -431,6 +422,7 @@ void Workflow::previousStep() {
         hideGroup(ctx_, MovableGroup::Display);
         break;
     case Step::Times: {
+        steps_->leaveTimeStep();
         removeCurveBlock(doc.lists.LbxCollecter);
         showStep3Controls(true);
         w.currentStep = Step::Shaping;
@@ -446,12 +438,14 @@ void Workflow::previousStep() {
         break;
     }
     case Step::Parameters:
+        steps_->leaveParameterStep();
         enterTimeStep();
         hideGroup(ctx_, MovableGroup::Display);
         break;
     case Step::Finished:
         w.currentStep = Step::Parameters;
         setStepMessage(ctx_, StepMessage::SetParameters);
+        steps_->restoreParameterStep();
         break;
     case Step::Start:
         break;
@@ -465,6 +459,10 @@ void Workflow::nextStep() {
         break;
     case Step::Shaping:
         if (ctx_.controls.enabled("LblOKcourbe")) finishCurve();
+        break;
+    case Step::Times:
+    case Step::Parameters:
+        if (ctx_.controls.enabled("LblParaFini")) steps_->finishStep();
         break;
     default:
         break;

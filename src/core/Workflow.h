@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Context.h"
+#include "core/KeypointSteps.h"
 
 namespace trajecta {
 
@@ -13,6 +14,9 @@ class Frame;
 class Workflow {
   public:
     Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame);
+    // The keypoint steps are built after the step machine; the session
+    // connects them once, before any control event.
+    void connect(KeypointSteps& steps) { steps_ = &steps; }
 
     // LbCreation: sizes the work area for the chosen screen format (unless one
     // of that format exists) and enters step 2. A window too small for a work
@@ -46,12 +50,12 @@ class Workflow {
     void drawGrid();
     void drawMarkedPoints();
     void showStep3Controls(bool tangentActionsAlways);
-    void fitTimesTable();
 
     Context& ctx_;
     CurveView& view_;
     Editor& editor_;
     Frame& frame_;
+    KeypointSteps* steps_ = nullptr;
 };
 
 } // namespace trajecta

@@ -113,6 +113,10 @@ void HostExchange::rebuildKeyPointList() {
         const auto [x, y] = keypointPosition(doc, point);
         list += keyPointBlock(k + 1, t, positionLine(x, y), doc.host.keyPointDefaults);
     }
+    // Every keypoint carries the loaded object's values again, so the "Egaux"
+    // boxes say whether those values are equal.
+    ctx_.controls.setChecked(QStringLiteral("ChBxEgal"), doc.host.zoomEqual);
+    ctx_.controls.setChecked(QStringLiteral("ChBxCentreEgal"), doc.host.centreEqual);
     doc.workflow.objectTextBuilt = true;
     doc.workflow.geometryEdited = false;
 }
@@ -208,7 +212,7 @@ void HostExchange::ImgNvlObjet_hautClick() {
     }
     if (status != ObjectRead::Status::Accepted) return;
     const int first = doc.host.firstKeypointTime;
-    if (!doc.timing.keypointTimes.empty()) doc.timing.keypointTimes[0].committed = first;
+    steps_->newObjectRead();
     refreshTimes();
     if (doc.lists.LbxColTemps.size() > 1)
         doc.lists.LbxColTemps[1] = QStringLiteral("temps 1er point: (%1)").arg(first);
@@ -218,6 +222,7 @@ void HostExchange::ImgNvlObjet_hautClick() {
     // step-6 message gives way to the one that names the new object.
     if (written) setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);
     doc.workflow.stepDone.fill(true);
+    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), steps_->totalTimeText());
     ctx_.controls.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
                              ctx_.controls.text(QStringLiteral("LbliDureeMiniVue")) +
                                  ctx_.controls.text(QStringLiteral("LblTempsTotalVue")));

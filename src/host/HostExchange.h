@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Context.h"
+#include "core/KeypointSteps.h"
 #include "core/ObjectTextRefresh.h"
 #include "host/ObjectText.h"
 
@@ -20,6 +21,9 @@ class Workflow;
 class HostExchange : public ObjectTextRefresh {
   public:
     HostExchange(Context& ctx, Workflow& workflow);
+    // The keypoint steps, told of a new object read for the same path;
+    // connected once by the session.
+    void connect(KeypointSteps& steps) { steps_ = &steps; }
 
     // The design size of the load panel PnlChargeObjetPte.
     static constexpr int loadPanelWidth = 250; // the size of the button picture
@@ -67,6 +71,7 @@ class HostExchange : public ObjectTextRefresh {
 
     Context& ctx_;
     Workflow& workflow_;
+    KeypointSteps* steps_ = nullptr;
 };
 
 } // namespace trajecta

@@ -250,7 +250,7 @@ TEST_F(CurveViewTest, TangentsOfKeypointsAtAJunctionAndTheirSegments) {
     setCurve({QPoint(10, 80), QPoint(10, 40), QPoint(60, 40), QPoint(100, 40), QPoint(100, 80),
               QPoint(140, 120), QPoint(180, 120)});
     doc().parameters.tangentShown = true;
-    doc().parameters.shownKeypoint = 20;
+    doc().range.shownKeypoint = 20;
 
     view().redrawCurve();
     const QImage before = session.workPicture().copy();

@@ -290,7 +290,9 @@ TEST_F(WorkflowTest, FinishingWritesTheCurveRecord) {
         "Fermer la courbe : non",
     };
     EXPECT_EQ(doc().lists.LbxCollecter, expected);
-    EXPECT_EQ(doc().lists.LbxColTemps, QStringList{"=== Etape 4 le temps ==="});
+    EXPECT_EQ(doc().lists.LbxColTemps,
+              (QStringList{"=== Etape 4 le temps ===", "temps 1er point: (0)",
+                           "début/fin : (1,40) choix temps +0", "temps : (134/134)  vitesse : -0"}));
     EXPECT_TRUE(controls().showing("GbxTemps"));
     EXPECT_FALSE(controls().showing("LblOKcourbe"));
     EXPECT_EQ(controls().get("TbMontrePoint").max, 40);
@@ -328,7 +330,6 @@ TEST_F(WorkflowTest, ChangedSampleCountAsksBeforeDiscardingTimes) {
     markMany(4);
     click("LblStopMarquage");
     finishWithTimes();
-    doc().lists.LbxColTemps << "temps 1er point: (0)";
     click("LblEtapeAvant");
     ASSERT_TRUE(controls().userSetChecked("ChBx1", true));
     ASSERT_TRUE(controls().userSetPosition("TbrQPoints", 30));
@@ -344,13 +345,16 @@ TEST_F(WorkflowTest, ChangedSampleCountAsksBeforeDiscardingTimes) {
     EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
     EXPECT_EQ(doc().lists.LbxCollecter, record);
     EXPECT_EQ(doc().timing.keypointTimes.size(), 21u);
-    EXPECT_EQ(doc().lists.LbxColTemps.size(), 2);
+    EXPECT_EQ(doc().lists.LbxColTemps.size(), 4);
 
     // OK starts the time record anew, for times built over again.
     fakes.answers.push_back("ok");
     click("LblOKcourbe");
     EXPECT_EQ(doc().workflow.currentStep, Step::Times);
-    EXPECT_EQ(doc().lists.LbxColTemps, QStringList{"=== Etape 4 le temps ==="});
+    EXPECT_EQ(doc().timing.keypointTimes.size(), 31u);
+    EXPECT_EQ(doc().lists.LbxColTemps,
+              (QStringList{"=== Etape 4 le temps ===", "temps 1er point: (0)",
+                           "début/fin : (1,30) choix temps +0", "temps : (177/177)  vitesse : -0"}));
     EXPECT_FALSE(doc().workflow.stepDone[3]);
 }
 
@@ -405,8 +409,11 @@ TEST_F(WorkflowTest, NextStepFollowsTheCurrentStep) {
     EXPECT_EQ(doc().workflow.currentStep, Step::Shaping);
     click("LblEtapeApres");
     EXPECT_EQ(doc().workflow.currentStep, Step::Times);
-    click("LblEtapeApres"); // the parameter step is not ready: nothing happens
-    EXPECT_EQ(doc().workflow.currentStep, Step::Times);
+    click("LblEtapeApres"); // "Terminé" of the time step
+    EXPECT_EQ(doc().workflow.currentStep, Step::Parameters);
+    click("LblEtapeApres");
+    EXPECT_EQ(doc().workflow.currentStep, Step::Finished);
+    EXPECT_FALSE(controls().userClick("LblEtapeApres")) << "nothing follows step 6";
 }
 
 TEST_F(WorkflowTest, PlainBackgroundWhileMarking) {

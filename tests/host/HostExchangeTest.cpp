@@ -41,7 +41,7 @@ class HostExchangeTest : public ::testing::Test {
         const SamplePoint points[] = {{500, 300, 0}, {750, 150, 400}, {1000, 600, 600}, {333, 100, 250}};
         for (int k = 0; k < 4; ++k)
             doc.curve.samplePoints[static_cast<size_t>(k)] = points[k];
-        doc.timing.keypointTimes.assign(4, KeypointTime{});
+        doc.timing.keypointTimes = {{500, 500}, {400, 400}, {600, 600}, {250, 250}};
         doc.lists.LbxColTemps = QStringList{"=== Etape 4 le temps ===", "temps 1er point: (500)", "x", "y"};
     }
 
@@ -229,7 +229,6 @@ TEST_F(HostExchangeTest, RefreshingRewritesOnlyPositionsOrTimes) {
 
 TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     writeGolden();
-    controls.setCaption("LblTempsTotalVue", "2,25 s");
     const QString step6 = controls.text("LbInfos");
     // A refused object puts nothing on the clipboard, so the message line keeps saying what is there.
     copy("not an object");
@@ -250,7 +249,9 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     EXPECT_EQ(doc.workflow.messageIndex, StepMessage::NewObjectOnClipboard);
     EXPECT_EQ(controls.text("LbInfos"), "Un nouvel objet a été mis dans le presse-papier,collez-le dans PTE");
     EXPECT_EQ(doc.workflow.stepDone, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
-    EXPECT_EQ(controls.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : 2,25 s");
+    // The new first time (0 instead of 500) shortens the whole animation.
+    EXPECT_EQ(controls.text("EdtTemps1st"), "0");
+    EXPECT_EQ(controls.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : 1 s 250 ms ");
     EXPECT_EQ(doc.host.keyPointDefaults.opacity, "80"); // only a load at the start takes the values
 
     fakes.log.clear();

@@ -1,0 +1,294 @@
+#include "parameters/ParameterPanel.h"
+
+#include "parameters/ParameterRecord.h"
+#include "parameters/ParameterStep.h"
+#include "platform/Numbers.h"
+#include "timing/TimeTable.h"
+
+namespace trajecta {
+
+namespace {
+constexpr std::uint32_t relativeRotationColour = 12048127;
+constexpr std::uint32_t plainRotationColour = 12058623;
+constexpr int blockLines = 13;
+
+QString box(int p) {
+    return QString::fromLatin1(parameterInfo(p).box);
+}
+QString edit(int p, int column) {
+    const ParameterInfo& info = parameterInfo(p);
+    return QString::fromLatin1(column == 0 ? info.startEdit : info.endEdit);
+}
+constexpr int zoomX = static_cast<int>(Parameter::ZoomX);
+constexpr int rotation = static_cast<int>(Parameter::Rotation);
+constexpr int centreX = static_cast<int>(Parameter::CentreX);
+constexpr int firstThreeD = static_cast<int>(Parameter::ThreeDX);
+
+// The "Egaux" box that ties parameter p to its partner, if any.
+QString tieBox(int p) {
+    if (p == zoomX || p == zoomX + 1) return QStringLiteral("ChBxEgal");
+    if (p == centreX || p == centreX + 1) return QStringLiteral("ChBxCentreEgal");
+    return {};
+}
+int partner(int p) {
+    return p == zoomX || p == centreX ? p + 1 : p - 1;
+}
+
+// Counts nested program changes for as long as it lives.
+struct Nested {
+    int& depth;
+    explicit Nested(int& d) : depth(d) { ++depth; }
+    ~Nested() { --depth; }
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
+};
+} // namespace
+
+ParameterPanel::ParameterPanel(Context& ctx, ParameterStep& step) : ctx_(ctx), step_(step) {}
+
+void ParameterPanel::registerHandlers() {
+    Controls& c = ctx_.controls;
+    const QChar sep = ctx_.services.system.decimalSeparator();
+    for (int p = 0; p < parameterCount; ++p) {
+        c.onClick(box(p), [this, p] { boxClicked(p); });
+        for (int column : {0, 1}) {
+            const QString name = edit(p, column);
+            c.onChange(name, [this, name, p, column] { editChanged(name, p, column); });
+            c.onKey(name, [this, name, p](const QString& keys) { clipboardKey(name, keys, p == 0); });
+            if (p == 0) {
+                c.setKeyFilter(name, opacityKeyAccepted);
+                continue;
+            }
+            // Where a separator or a minus sign may go depends on the text;
+            // the change handler applies that, the filter drops the rest.
+            const bool minus = tieBox(p) != QStringLiteral("ChBxEgal");
+            c.setKeyFilter(name, [minus, sep](QChar ch) {
+                return ch.isDigit() || ch == QLatin1Char('\b') || ch == QLatin1Char('.') ||
+                       ch == QLatin1Char(',') || ch == sep || (minus && ch == QLatin1Char('-'));
+            });
+        }
+    }
+    c.onClick(QStringLiteral("ChBx3D"), [this] { applyVisibility(); });
+    c.onClick(QStringLiteral("ChBxEgal"), [this] { equalClicked(zoomX); });
+    c.onClick(QStringLiteral("ChBxCentreEgal"), [this] { equalClicked(centreX); });
+    c.onClick(QStringLiteral("ChBxAngleRotation"), [this] { tangentOption(); });
+    c.onClick(QStringLiteral("RdgDecalage"), [this] { zeroChoice(); });
+    for (const char* field : {"EdtTemps1st", "EdtTempsDeb", "EdtTempsFin"}) {
+        const QString name = QString::fromLatin1(field);
+        c.onKey(name, [this, name](const QString& keys) { clipboardKey(name, keys, true); });
+    }
+}
+
+bool ParameterPanel::active() const {
+    return ctx_.doc.workflow.currentStep == Step::Parameters && !ctx_.doc.timeEdit.timeStepActive;
+}
+
+void ParameterPanel::boxClicked(int p) {
+    Controls& c = ctx_.controls;
+    const QString tie = tieBox(p);
+    if (!tie.isEmpty() && c.checked(tie)) c.setChecked(box(partner(p)), c.checked(box(p)));
+    applyVisibility();
+}
+
+// Ticking an "Egaux" box makes the pair equal, from X when X is ticked, else
+// from Y when Y is.
+void ParameterPanel::equalClicked(int x) {
+    Controls& c = ctx_.controls;
+    if (!c.checked(tieBox(x))) return;
+    int from = -1;
+    if (c.checked(box(x)))
+        from = x;
+    else if (c.checked(box(x + 1)))
+        from = x + 1;
+    if (from < 0) return;
+    const int to = partner(from);
+    for (int column : {0, 1})
+        setEditText(edit(to, column), c.text(edit(from, column)));
+    c.setChecked(box(to), true);
+}
+
+void ParameterPanel::editChanged(const QString& name, int p, int column) {
+    Controls& c = ctx_.controls;
+    ParameterState& state = ctx_.doc.parameters;
+    if (p == 0) {
+        opacityChanged(name, column == 0 ? state.lastOpacityStart : state.lastOpacityEnd);
+    } else if (programChange_ == 0) {
+        if (pasting_ == 0) {
+            // The text as the key rules let it be typed.
+            const QChar sep = ctx_.services.system.decimalSeparator();
+            const bool minus = tieBox(p) != QStringLiteral("ChBxEgal");
+            const QString text = c.text(name);
+            QString typed;
+            for (QChar ch : text)
+                if (const std::optional<QChar> k =
+                        realKeyAccepted(ch, typed, static_cast<int>(typed.size()), minus, sep))
+                    typed += *k;
+            if (typed != text) {
+                setEditText(name, typed);
+                c.setCaret(name, static_cast<int>(typed.size()));
+            }
+        }
+        const QString tie = tieBox(p);
+        if (!tie.isEmpty() && c.checked(tie)) setEditText(edit(partner(p), column), c.text(name));
+    }
+    validate();
+}
+
+void ParameterPanel::opacityChanged(const QString& name, QString& lastText) {
+    Controls& c = ctx_.controls;
+    const QString text = c.text(name);
+    if (opacityTextKept(text)) {
+        lastText = text;
+        return;
+    }
+    c.setText(name, lastText);
+    c.setCaret(name, static_cast<int>(lastText.size()));
+}
+
+// The model keeps no selection inside an edit: the whole text counts as
+// selected for copying and cutting, and a paste goes in at the caret.
+void ParameterPanel::clipboardKey(const QString& name, const QString& keys, bool integer) {
+    Controls& c = ctx_.controls;
+    ClipboardService& clipboard = ctx_.services.clipboard;
+    const QString text = c.text(name);
+    if (keys == QStringLiteral("Ctrl+C")) {
+        clipboard.setText(text);
+    } else if (keys == QStringLiteral("Ctrl+X")) {
+        clipboard.setText(text);
+        const Nested paste(pasting_);
+        c.setText(name, QString());
+    } else if (keys == QStringLiteral("Ctrl+V")) {
+        const std::optional<QString> pasted = clipboard.text();
+        if (!pasted) return;
+        const int caret = c.get(name).caret;
+        QString result = text.left(caret) + *pasted + text.mid(caret);
+        // A paste that leaves no number is undone: text and caret stay.
+        if (integer) {
+            if (!wholeNumber(result)) return;
+        } else {
+            const std::optional<QString> real =
+                pastedRealText(result, ctx_.services.system.decimalSeparator());
+            if (!real) return;
+            result = *real;
+        }
+        const Nested paste(pasting_);
+        c.setText(name, result);
+        c.setCaret(name, caret + static_cast<int>(pasted->size()));
+    }
+}
+
+void ParameterPanel::applyVisibility() {
+    if (!active()) return;
+    Controls& c = ctx_.controls;
+    const KeypointRange& range = ctx_.doc.range;
+    c.hide(QStringLiteral("PnCoche3D"));
+    if (range.rangeStart >= 0) {
+        showColumn(0);
+    } else {
+        c.hide(QStringLiteral("PnParaDeb"));
+        c.hide(QStringLiteral("Pn3Ddeb"));
+    }
+    if (range.rangeEnd >= 0) {
+        showColumn(1);
+    } else {
+        c.hide(QStringLiteral("PnParaFin"));
+        c.hide(QStringLiteral("Pn3Dfin"));
+    }
+    validate();
+}
+
+void ParameterPanel::showColumn(int column) {
+    Controls& c = ctx_.controls;
+    for (int p = 0; p < firstThreeD; ++p)
+        c.setVisible(edit(p, column), c.checked(box(p)));
+    if (c.checked(QStringLiteral("ChBxAngleRotation"))) tangentOption();
+    c.show(column == 0 ? QStringLiteral("PnParaDeb") : QStringLiteral("PnParaFin"));
+    const QString threeD = column == 0 ? QStringLiteral("Pn3Ddeb") : QStringLiteral("Pn3Dfin");
+    if (c.checked(QStringLiteral("ChBx3D"))) {
+        c.show(QStringLiteral("PnCoche3D"));
+        for (int p = firstThreeD; p < parameterCount; ++p)
+            c.setVisible(edit(p, column), c.checked(box(p)));
+        c.show(threeD);
+    } else {
+        c.hide(threeD);
+    }
+}
+
+void ParameterPanel::validate() {
+    if (!active()) return;
+    Controls& c = ctx_.controls;
+    int ticked = 0;
+    bool readable = true;
+    // In the order of the parameters, stopping at the first unreadable one.
+    for (int p = 0; p < parameterCount && readable; ++p) {
+        if (!c.checked(box(p))) continue;
+        ++ticked;
+        const Parameter parameter = static_cast<Parameter>(p);
+        readable = panelTextReadable(parameter, c.text(edit(p, 0))) &&
+                   panelTextReadable(parameter, c.text(edit(p, 1)));
+    }
+    const bool valid = c.visible(QStringLiteral("PnParaFin")) && ticked > 0 && readable;
+    c.setEnabled(QStringLiteral("LblVarSave"), valid);
+    c.setEnabled(QStringLiteral("LblParaFini"), !valid);
+    c.setEnabled(QStringLiteral("LblEtapeApres"), !valid);
+    c.setCaption(QStringLiteral("LblRetour"),
+                 QStringLiteral("Valide=%1 Qcoches=%2").arg(valid ? -1 : 0).arg(ticked));
+}
+
+void ParameterPanel::tangentOption() {
+    if (!active()) return;
+    Controls& c = ctx_.controls;
+    const CurveDocument& doc = ctx_.doc;
+    const KeypointRange& range = doc.range;
+    const bool on = c.checked(QStringLiteral("ChBxAngleRotation"));
+    if (on) c.setChecked(box(rotation), true);
+    if (!replaying_) {
+        if (range.rangeStart >= 0) loadValues(range.rangeStart, 0);
+        if (range.rangeEnd >= 0) loadValues(range.rangeEnd, 1);
+        const int shown = range.rangeEnd >= 0 ? range.rangeEnd : range.rangeStart;
+        if (shown >= 0) loadValues(shown, 2);
+    }
+    if (!on) {
+        c.hide(QStringLiteral("RdgDecalage"));
+        for (int column : {0, 1})
+            c.setColour(edit(rotation, column), plainRotationColour);
+        return;
+    }
+    c.show(QStringLiteral("RdgDecalage"));
+    const AngleState& angles = doc.parameters.angles;
+    const QStringList& list = doc.lists.LbxListeKP;
+    for (int column : {0, 1}) {
+        const int k = column == 0 ? range.rangeStart : range.rangeEnd;
+        if (k < 0) continue;
+        const QString name = edit(rotation, column);
+        c.setColour(name, relativeRotationColour);
+        if (replaying_ || k >= static_cast<int>(angles.tangentAngles.size()) ||
+            list.size() <= blockLines * k + 4)
+            continue;
+        const QString& line = list.at(blockLines * k + 4);
+        const Extended stored = parseNumber(line.mid(line.indexOf(QLatin1Char('=')) + 1)).value_or(0.0);
+        const Extended relative =
+            stored - angles.tangentAngles[static_cast<size_t>(k)] + angles.rotationShift;
+        setEditText(name,
+                    formatFixed(static_cast<double>(relative), 2, ctx_.services.system.decimalSeparator()));
+    }
+}
+
+void ParameterPanel::zeroChoice() {
+    AngleState& angles = ctx_.doc.parameters.angles;
+    angles.rotationShift =
+        ctx_.controls.itemIndex(QStringLiteral("RdgDecalage")) == 1 ? angles.initialAngleOffset : 0;
+    tangentOption();
+}
+
+void ParameterPanel::loadValues(int k, int target) {
+    const Nested program(programChange_);
+    step_.loadKeypointValues(k, target);
+}
+
+void ParameterPanel::setEditText(const QString& name, const QString& text) {
+    const Nested program(programChange_);
+    ctx_.controls.setText(name, text);
+}
+
+} // namespace trajecta

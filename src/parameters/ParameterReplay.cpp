@@ -1,0 +1,71 @@
+// The replay of a saved parameter log: each record drives the panel and the
+// range buttons as the user did when it was made.
+
+#include "parameters/ParameterPanel.h"
+#include "parameters/ParameterRecord.h"
+#include "parameters/ParameterStep.h"
+#include "parameters/RangeChooser.h"
+
+namespace trajecta {
+
+bool RangeChooser::replayParameterLog(const QStringList& lines) {
+    CurveDocument& doc = ctx_.doc;
+    if (doc.workflow.currentStep != Step::Parameters || timeStep()) return false;
+    const ParameterLog log = readParameterLog(lines, doc.curve.sampleCount);
+    bool readable = log.readable;
+    // The logged values are typed after the tangent option was ticked: the
+    // option must not replace them with the values stored at the keypoints.
+    panel_.setReplaying(true);
+    for (const LoggedRecord& record : log.records) {
+        TParametres& p = doc.parameters.currentParameters;
+        p.opacityOn = p.zoomXOn = p.zoomYOn = p.zoomTied = p.centreTied = p.rotationOn = false;
+        p.centreXOn = p.centreYOn = p.threeDOn = p.threeDXOn = p.threeDYOn = p.threeDZOn = false;
+        step_.clearBoxes();
+        ctx_.controls.setPosition(QStringLiteral("TbMontrePoint"), record.start);
+        chooseStart();
+        ctx_.controls.setPosition(QStringLiteral("TbMontrePoint"), record.end);
+        chooseEnd();
+        for (const LoggedLine& line : record.lines)
+            applyLogLine(line.number, line.text, line.tied, readable);
+        save();
+        // A record that could not be made leaves its range chosen; the next
+        // record starts from none.
+        if (doc.range.rangeStart >= 0) cancelRange();
+    }
+    panel_.setReplaying(false);
+    return readable;
+}
+
+void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool& readable) {
+    Controls& c = ctx_.controls;
+    if (number == static_cast<int>(Parameter::Rotation) + 1) {
+        const bool tangent = rotationAddsTangent(line);
+        c.setChecked(QStringLiteral("ChBxAngleRotation"), tangent);
+        c.setItemIndex(QStringLiteral("RdgDecalage"), tangent ? rotationZeroItem(line) : 0);
+    }
+    if (number < 1 || number > parameterCount) return;
+    const std::optional<LoggedValues> values =
+        readLoggedValues(LoggedLine{number, line, tied}, ctx_.services.system.decimalSeparator());
+    if (!values) {
+        readable = false;
+        return;
+    }
+    const Parameter parameter = static_cast<Parameter>(number - 1);
+    if (parameter == Parameter::ZoomX) c.setChecked(QStringLiteral("ChBxEgal"), tied);
+    if (parameter == Parameter::CentreX) c.setChecked(QStringLiteral("ChBxCentreEgal"), tied);
+    if (number >= static_cast<int>(Parameter::ThreeDX) + 1) c.setChecked(QStringLiteral("ChBx3D"), true);
+    const ParameterInfo& info = parameterInfo(parameter);
+    c.setChecked(QString::fromLatin1(info.box), true);
+    const QString start = QString::fromLatin1(info.startEdit);
+    const QString end = QString::fromLatin1(info.endEdit);
+    if (parameter == Parameter::Opacity) {
+        // Opacity keeps its own rule for what its edits accept.
+        c.setText(start, values->start);
+        c.setText(end, values->end);
+    } else {
+        panel_.setEditText(start, values->start);
+        panel_.setEditText(end, values->end);
+    }
+}
+
+} // namespace trajecta

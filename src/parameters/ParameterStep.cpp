@@ -1,0 +1,190 @@
+#include "parameters/ParameterStep.h"
+
+#include "core/CurveView.h"
+#include "host/HostExchange.h"
+#include "host/ObjectText.h"
+#include "platform/Numbers.h"
+
+#include <algorithm>
+
+namespace trajecta {
+
+namespace {
+constexpr int blockLines = 13;
+const QString mainBoxes[] = {"ChbxOpacite", "ChBxZoomX",   "ChBxZoomY",        "ChBxRotation",
+                             "ChBxCentreX", "ChBxCentreY", "ChBx3D",           "ChBx3DX",
+                             "ChBx3DY",     "ChBx3DZ",     "ChBxAngleRotation"};
+
+QStringList freshLog() {
+    return {QString::fromUtf8(parameterLogHeader), QString::fromLatin1(parameterLogSeparator)};
+}
+} // namespace
+
+ParameterStep::ParameterStep(Context& ctx, CurveView& view, HostExchange& keypoints)
+    : ctx_(ctx), view_(view), keypoints_(keypoints) {}
+
+PanelReading ParameterStep::readPanel() const {
+    const Controls& c = ctx_.controls;
+    PanelReading panel;
+    for (int i = 0; i < parameterCount; ++i) {
+        const ParameterInfo& info = parameterInfo(i);
+        panel.ticked[static_cast<size_t>(i)] = c.checked(QString::fromLatin1(info.box));
+        panel.texts[static_cast<size_t>(i)] = {c.text(QString::fromLatin1(info.startEdit)),
+                                               c.text(QString::fromLatin1(info.endEdit))};
+    }
+    panel.threeD = c.checked(QStringLiteral("ChBx3D"));
+    panel.zoomTied = c.checked(QStringLiteral("ChBxEgal"));
+    panel.centreTied = c.checked(QStringLiteral("ChBxCentreEgal"));
+    panel.addTangent = c.checked(QStringLiteral("ChBxAngleRotation"));
+    panel.zeroItem = c.itemIndex(QStringLiteral("RdgDecalage"));
+    return panel;
+}
+
+bool ParameterStep::saveRecord() {
+    CurveDocument& doc = ctx_.doc;
+    ParameterState& state = doc.parameters;
+    TParametres record = state.currentParameters;
+    bool made = false;
+    if (const std::optional<QStringList> log =
+            buildParameterRecord(readPanel(), doc.range.rangeStart, doc.range.rangeEnd, record)) {
+        QStringList trace;
+        made = applyParameterRecord(doc.lists.LbxListeKP, record, state.angles, trace,
+                                    ctx_.services.system.decimalSeparator());
+        if (made) {
+            state.currentParameters = record;
+            doc.lists.LbxColParametres += *log;
+            doc.lists.LbxParametres += trace;
+            ++state.parameterRecordCount;
+            ctx_.controls.setCaption(QStringLiteral("LblQpara"), QString::number(state.parameterRecordCount));
+        }
+    }
+    clearBoxes();
+    return made;
+}
+
+void ParameterStep::clearBoxes() {
+    for (const QString& box : mainBoxes)
+        ctx_.controls.setChecked(box, false);
+}
+
+void ParameterStep::cancelAllParameters() {
+    if (ctx_.services.messages.okCancel(QStringLiteral("Tous les paramètres seront remis par défaut")) !=
+        MessageAnswer::Ok)
+        return;
+    keypoints_.rebuildKeyPointList();
+    loadKeypointValues(0, 2);
+    ctx_.doc.lists.LbxColParametres = freshLog();
+    ctx_.doc.parameters.parameterRecordCount = 0;
+    ctx_.controls.setCaption(QStringLiteral("LblQpara"), QStringLiteral("0"));
+}
+
+void ParameterStep::startParameterLog() {
+    WorkflowState& w = ctx_.doc.workflow;
+    if (w.stepDone[3]) return;
+    ctx_.doc.lists.LbxColParametres = freshLog();
+    w.stepDone[3] = true;
+}
+
+void ParameterStep::refreshKeypointList() {
+    const WorkflowState& w = ctx_.doc.workflow;
+    if (!w.objectTextBuilt) return keypoints_.rebuildKeyPointList();
+    if (w.geometryEdited) keypoints_.refreshPositions();
+    if (w.timesDirty) keypoints_.refreshTimes();
+}
+
+void ParameterStep::buildTangentTable() {
+    CurveDocument& doc = ctx_.doc;
+    AngleState& angles = doc.parameters.angles;
+    const int count = std::clamp(doc.curve.sampleCount, 0, static_cast<int>(angles.tangentAngles.size()));
+    for (int i = 0; i < count; ++i)
+        angles.tangentAngles[static_cast<size_t>(i)] =
+            static_cast<double>(90.0L - static_cast<Extended>(view_.keypointTangentAngle(i)));
+    unwrapTangentAngles(angles.tangentAngles.data(), count);
+    for (int i = 0; i < count; ++i)
+        doc.lists.LbxParametres << QStringLiteral("bon/nouv : /") +
+                                       fixed2(angles.tangentAngles[static_cast<size_t>(i)]);
+}
+
+void ParameterStep::updateAngleOffsets() {
+    trajecta::updateAngleOffsets(ctx_.doc.parameters.angles, ctx_.doc.host.firstAngle,
+                                 ctx_.controls.itemIndex(QStringLiteral("RdgDecalage")));
+}
+
+void ParameterStep::loadKeypointValues(int k, int target) {
+    const CurveDocument& doc = ctx_.doc;
+    const QStringList& list = doc.lists.LbxListeKP;
+    if (k < 0 || k >= static_cast<int>(doc.parameters.angles.tangentAngles.size()) ||
+        list.size() < blockLines * k + blockLines - 1)
+        return;
+    const QChar sep = ctx_.services.system.decimalSeparator();
+    const auto after = [&list, k](int offset) {
+        const QString& line = list.at(blockLines * k + offset);
+        return line.mid(line.indexOf(QLatin1Char('=')) + 1);
+    };
+    const QString centre = after(8);
+    const qsizetype comma = centre.indexOf(QLatin1Char(','));
+    const QString centreX = comma < 0 ? centre : centre.left(comma);
+    const QString centreY = comma < 0 ? QString() : centre.mid(comma + 1);
+    // In the order of the parameters; opacity keeps its text as written.
+    const std::array<QString, parameterCount> values{after(3),
+                                                     toLocalDecimal(after(5), sep),
+                                                     toLocalDecimal(after(6), sep),
+                                                     toLocalDecimal(after(4), sep),
+                                                     toLocalDecimal(centreX, sep),
+                                                     toLocalDecimal(centreY, sep),
+                                                     toLocalDecimal(after(9), sep),
+                                                     toLocalDecimal(after(10), sep),
+                                                     toLocalDecimal(after(11), sep)};
+
+    Controls& c = ctx_.controls;
+    if (target == 0 || target == 1) {
+        for (int i = 0; i < parameterCount; ++i) {
+            const ParameterInfo& info = parameterInfo(i);
+            c.setText(QString::fromLatin1(target == 0 ? info.startEdit : info.endEdit),
+                      values[static_cast<size_t>(i)]);
+        }
+        return;
+    }
+    static const char* const valueLabels[parameterCount] = {"LblVOpacity",  "LblVZoomX",   "LblVZoomY",
+                                                            "LblVRotation", "LblVCentreX", "LblVCentreY",
+                                                            "LblV3DX",      "LblV3DY",     "LblV3DZ"};
+    c.hide(QStringLiteral("ShpPointActuel"));
+    c.show(QStringLiteral("LbliValeursEnreg"));
+    c.setCaption(QStringLiteral("GbxInfoParaPoint"),
+                 ctx_.language() == 0 ? QStringLiteral(" point actuel ") : QStringLiteral(" current point "));
+    for (int i = 0; i < parameterCount; ++i)
+        c.setCaption(QString::fromLatin1(valueLabels[i]), values[static_cast<size_t>(i)]);
+    const AngleState& angles = doc.parameters.angles;
+    const Extended angle = parseNumber(after(4)).value_or(0.0);
+    c.setCaption(QStringLiteral("LblAngleRelTang"),
+                 fixed2(angle - angles.tangentAngles[static_cast<size_t>(k)] + angles.rotationShift));
+    const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(std::min(k, maxSamplePoints - 1))];
+    const auto percent = [](int v, int origin, int size) {
+        return size > 0 ? 100.0L * (v - origin) / (size / 2.0L) : 0.0L;
+    };
+    const QPoint& origin = doc.editor.workOrigin;
+    const QPoint& reference = doc.editor.workReference;
+    c.setCaption(QStringLiteral("LblXY"),
+                 QStringLiteral("X=") + fixed2(percent(point.x, origin.x(), reference.x())) +
+                     QStringLiteral("%  Y=") + fixed2(percent(point.y, origin.y(), reference.y())) +
+                     QLatin1Char('%'));
+}
+
+void ParameterStep::traceFinalAngles() {
+    CurveDocument& doc = ctx_.doc;
+    const QChar sep = ctx_.services.system.decimalSeparator();
+    doc.lists.LbxParametres << QStringLiteral("*********");
+    const int count =
+        std::clamp(doc.curve.sampleCount, 0, static_cast<int>(doc.parameters.angles.tangentAngles.size()));
+    for (int i = 1; i <= count; ++i)
+        doc.lists.LbxParametres << QStringLiteral("pt%1  a =   nouveau : ").arg(i) +
+                                       formatFixed(
+                                           doc.parameters.angles.tangentAngles[static_cast<size_t>(i - 1)], 3,
+                                           sep);
+}
+
+QString ParameterStep::fixed2(long double value) const {
+    return formatFixed(static_cast<double>(value), 2, ctx_.services.system.decimalSeparator());
+}
+
+} // namespace trajecta

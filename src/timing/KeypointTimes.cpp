@@ -1,0 +1,332 @@
+#include "timing/KeypointTimes.h"
+
+#include "core/Workflow.h"
+#include "host/HostExchange.h"
+#include "platform/Colours.h"
+#include "platform/Numbers.h"
+#include "timing/TimeTable.h"
+
+#include <algorithm>
+
+namespace trajecta {
+
+namespace {
+const QString firstField = QStringLiteral("EdtTemps1st");
+const QString startField = QStringLiteral("EdtTempsDeb");
+const QString endField = QStringLiteral("EdtTempsFin");
+const QString cursor = QStringLiteral("TbMontrePoint");
+const QString noTime = QStringLiteral("- - -");
+
+int valueOf(const QString& text) {
+    return wholeNumber(text).value_or(0);
+}
+} // namespace
+
+KeypointTimes::KeypointTimes(Context& ctx, Workflow& workflow, HostExchange& host)
+    : ctx_(ctx), workflow_(workflow), host_(host) {}
+
+void KeypointTimes::registerHandlers() {
+    Controls& c = ctx_.controls;
+    c.onChange(firstField, [this] { onFirstTimeChanged(); });
+    c.onChange(startField, [this] { onRangeStartChanged(); });
+    c.onChange(endField, [this] { onRangeEndChanged(); });
+    c.onClick(QStringLiteral("ChBxSpeedUp"), [this] {
+        if (ctx_.doc.timeEdit.timeStepActive) refreshTimeRange();
+    });
+    c.setKeyFilter(startField, rangeKeyAccepted);
+    c.setKeyFilter(endField, rangeKeyAccepted);
+}
+
+void KeypointTimes::initialiseTimes() {
+    CurveDocument& doc = ctx_.doc;
+    const int count = std::clamp(doc.curve.sampleCount, 0, maxSamplePoints);
+    const int first = parseInteger(doc.host.loadedFirstTimeText).value_or(0);
+    const int gap = initialGap(count);
+    doc.timing.keypointTimes.assign(static_cast<size_t>(count), KeypointTime{gap, gap});
+    if (count > 0) doc.timing.keypointTimes[0] = KeypointTime{first, first};
+
+    doc.host.firstTimeText = QString::number(first);
+    ctx_.controls.setText(firstField, doc.host.firstTimeText);
+    // Nothing is pending after a fresh table, whatever the field's change
+    // handler made of the new text.
+    doc.timeEdit.firstTimePending = false;
+    setSaveState(false);
+    doc.workflow.savedSampleCount = count;
+    doc.workflow.timesValid = true;
+
+    const QString gapText = QString::number(gap);
+    doc.lists.LbxColTemps << firstTimeRecordLine(doc.host.firstTimeText)
+                          << rangeRecordLine(1, count - 1, doc.timeEdit.timeMode)
+                          << timesRecordLine(gapText, gapText, false);
+    showTotal();
+}
+
+void KeypointTimes::keepTimes() {
+    CurveDocument& doc = ctx_.doc;
+    std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    for (KeypointTime& row : times)
+        row.inUse = row.committed;
+    const int first = times.empty() ? 0 : times[0].committed;
+    doc.host.firstTimeText = QString::number(first);
+    ctx_.controls.setText(firstField, doc.host.firstTimeText);
+    doc.timeEdit.firstTimePending = false;
+    setSaveState(false);
+    showTotal();
+}
+
+// Rows from the count the times were built for on repeat the last row of that
+// count, also rows that an earlier resize added.
+void KeypointTimes::resizeTimes(int newCount) {
+    std::vector<KeypointTime>& times = ctx_.doc.timing.keypointTimes;
+    const int wanted = std::clamp(newCount, 0, maxSamplePoints);
+    const int kept = std::clamp(ctx_.doc.workflow.savedSampleCount, 0, static_cast<int>(times.size()));
+    const KeypointTime fill = kept > 0 ? times[static_cast<size_t>(kept - 1)] : KeypointTime{};
+    times.resize(static_cast<size_t>(wanted));
+    for (int i = kept; i < wanted; ++i)
+        times[static_cast<size_t>(i)] = fill;
+}
+
+void KeypointTimes::takeFirstTime(int ms) {
+    CurveDocument& doc = ctx_.doc;
+    if (!doc.timing.keypointTimes.empty()) doc.timing.keypointTimes[0] = {ms, ms};
+    doc.host.firstTimeText = QString::number(ms);
+    // Shown without running the change rule: the new time is committed, not pending.
+    ctx_.controls.setCaption(firstField, doc.host.firstTimeText);
+    showTotal();
+}
+
+void KeypointTimes::prepareTimeControls() {
+    CurveDocument& doc = ctx_.doc;
+    Controls& c = ctx_.controls;
+    TimeEditState& t = doc.timeEdit;
+    doc.range.rangeStart = doc.range.rangeEnd = -1;
+    t.rangeReady = t.rangeStartSet = t.rangeEndSet = false;
+    t.timeStepActive = true;
+    t.timeMode = 0;
+    // Row 0 is never chosen here: its time is only edited in EdtTemps1st.
+    c.setMin(cursor, 1);
+    c.setMax(cursor, std::max(1, doc.curve.sampleCount - 1));
+    c.setPosition(cursor, c.get(cursor).min);
+    c.hide(QStringLiteral("PnlOptionsTemps"));
+    c.hide(QStringLiteral("PnlTempsDebFin"));
+    c.show(QStringLiteral("LbliTempsCePoint"));
+    c.show(QStringLiteral("LblTempsPointActuel"));
+    if (!doc.workflow.stepDone[2]) t.timeRecordCount = 0;
+    c.setCaption(QStringLiteral("LblQpara"), QString::number(t.timeRecordCount));
+}
+
+void KeypointTimes::showKeypointTime(int row) {
+    ctx_.controls.setCaption(QStringLiteral("LblTempsPointActuel"),
+                             keypointTimeText(ctx_.doc.timing.keypointTimes, row));
+}
+
+void KeypointTimes::onFirstTimeChanged() {
+    CurveDocument& doc = ctx_.doc;
+    TimeEditState& t = doc.timeEdit;
+    const QString text = ctx_.controls.text(firstField);
+    switch (judgeFirstTime(text)) {
+    case FieldVerdict::Keep:
+        doc.host.firstTimeText = text;
+        t.firstTimePending = true;
+        break;
+    case FieldVerdict::Refuse:
+        refuse(firstField, doc.host.firstTimeText);
+        t.firstTimePending = false;
+        break;
+    case FieldVerdict::Empty:
+        break;
+    }
+    if (t.firstTimePending) setSaveState(true);
+    std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    if (!times.empty()) times[0].inUse = valueOf(doc.host.firstTimeText);
+    showTotal();
+    // An empty field keeps the last accepted time in force.
+    if (text.isEmpty()) setSaveState(false);
+    if (doc.range.shownKeypoint >= 0) showKeypointTime(doc.range.shownKeypoint);
+}
+
+void KeypointTimes::onRangeStartChanged() {
+    TimeEditState& t = ctx_.doc.timeEdit;
+    const QString text = ctx_.controls.text(startField);
+    const FieldVerdict verdict = judgeRangeTime(text);
+    if (verdict == FieldVerdict::Keep) {
+        t.rangeStartText = text;
+        t.rangeStartSet = valueOf(text) > 0;
+    } else if (verdict == FieldVerdict::Refuse) {
+        refuse(startField, t.rangeStartText);
+    } else {
+        t.rangeStartSet = false;
+    }
+    t.rangeReady = t.rangeStartSet && t.rangeEndSet;
+    setSaveState(t.rangeReady && !ctx_.controls.text(firstField).isEmpty());
+    refreshTimeRange();
+}
+
+void KeypointTimes::onRangeEndChanged() {
+    TimeEditState& t = ctx_.doc.timeEdit;
+    const QString text = ctx_.controls.text(endField);
+    const FieldVerdict verdict = judgeRangeTime(text);
+    if (verdict == FieldVerdict::Keep) {
+        t.rangeEndText = text;
+        t.rangeEndSet = valueOf(text) > 0;
+    } else if (verdict == FieldVerdict::Refuse) {
+        refuse(endField, t.rangeEndText);
+    } else {
+        t.rangeEndSet = false;
+    }
+    t.rangeReady = t.rangeStartSet && t.rangeEndSet;
+    setSaveState(t.rangeReady && !ctx_.controls.text(firstField).isEmpty());
+    refreshTimeRange();
+}
+
+void KeypointTimes::refreshTimeRange() {
+    CurveDocument& doc = ctx_.doc;
+    Controls& c = ctx_.controls;
+    const TimeEditState& t = doc.timeEdit;
+    std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    if (t.rangeReady) {
+        fillRange(times, doc.range.rangeStart, doc.range.rangeEnd, valueOf(t.rangeStartText),
+                  valueOf(t.rangeEndText), c.checked(QStringLiteral("ChBxSpeedUp")));
+        c.setCaption(QStringLiteral("LbliDebAbsolu"),
+                     formatDuration(absoluteWorking(times, doc.range.rangeStart)));
+        c.setCaption(QStringLiteral("LbliFinAbsolu"),
+                     formatDuration(absoluteWorking(times, doc.range.rangeEnd)));
+        showTotal();
+    } else {
+        c.setCaption(QStringLiteral("LbliDebAbsolu"), noTime);
+        c.setCaption(QStringLiteral("LbliFinAbsolu"), noTime);
+    }
+    doc.lists.LbxTempsKP = timeListing(times);
+}
+
+void KeypointTimes::startChosen() {
+    CurveDocument& doc = ctx_.doc;
+    const int row = doc.range.rangeStart;
+    if (row < 0 || row >= static_cast<int>(doc.timing.keypointTimes.size())) return;
+    const QString text = QString::number(doc.timing.keypointTimes[static_cast<size_t>(row)].committed);
+    ctx_.controls.setText(startField, text);
+    doc.timeEdit.rangeStartText = text;
+}
+
+void KeypointTimes::endChosen() {
+    CurveDocument& doc = ctx_.doc;
+    Controls& c = ctx_.controls;
+    TimeEditState& t = doc.timeEdit;
+    const std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    const int row = doc.range.rangeEnd;
+    if (row < 0 || row >= static_cast<int>(times.size())) return;
+    c.show(QStringLiteral("PnlTempsDebFin"));
+    const QString text = QString::number(times[static_cast<size_t>(row)].inUse);
+    c.setText(endField, text);
+    t.rangeEndText = text;
+    t.rangeStartSet = t.rangeEndSet = t.rangeReady = true;
+    c.setCaption(QStringLiteral("LbliDebAbsolu"),
+                 formatDuration(absoluteWorking(times, doc.range.rangeStart)));
+    c.setCaption(QStringLiteral("LbliFinAbsolu"), formatDuration(absoluteWorking(times, row)));
+}
+
+void KeypointTimes::recordTimes() {
+    CurveDocument& doc = ctx_.doc;
+    Controls& c = ctx_.controls;
+    TimeEditState& t = doc.timeEdit;
+    std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    QStringList& record = doc.lists.LbxColTemps;
+    const int count = static_cast<int>(times.size());
+    if (t.rangeReady) {
+        doc.workflow.timesDirty = true;
+        for (KeypointTime& row : times)
+            row.committed = row.inUse;
+        const int start = doc.range.rangeStart;
+        const int end = doc.range.rangeEnd;
+        // A record over every keypoint but the first replaces all records before it.
+        if (start == 1 && end == count - 1) {
+            if (record.size() > 2) record.erase(record.begin() + 2, record.end());
+            t.timeRecordCount = 0;
+        }
+        ++t.timeRecordCount;
+        c.setCaption(QStringLiteral("LblQpara"), QString::number(t.timeRecordCount));
+        if (t.firstTimePending) {
+            for (qsizetype i = record.size() - 1; i >= 0; --i) {
+                if (!isFirstTimeRecordLine(record.at(i))) continue;
+                record[i] = firstTimeRecordLine(doc.host.firstTimeText);
+                break;
+            }
+            t.firstTimePending = false;
+        }
+        record << rangeRecordLine(start, end, t.timeMode)
+               << timesRecordLine(t.rangeStartText, t.rangeEndText, c.checked(QStringLiteral("ChBxSpeedUp")));
+        c.setColour(QStringLiteral("ShpTemoin"), colours::blue);
+        workflow_.enterTimeStep();
+        // The next range can start where this one ended.
+        if (end < count - 1) c.setPosition(cursor, end);
+    } else if (t.firstTimePending) {
+        if (count > 0) times[0].committed = times[0].inUse;
+        const QString line = firstTimeRecordLine(doc.host.firstTimeText);
+        if (record.size() > 1)
+            record[1] = line;
+        else
+            record << line;
+        t.firstTimePending = false;
+        setSaveState(false);
+        doc.workflow.timesDirty = true;
+    }
+    doc.lists.LbxTempsKP = timeListing(times);
+    handOver();
+}
+
+void KeypointTimes::cancelTimes() {
+    CurveDocument& doc = ctx_.doc;
+    TimeEditState& t = doc.timeEdit;
+    doc.range.rangeStart = doc.range.rangeEnd = -1;
+    t.rangeReady = t.rangeEndSet = false;
+    for (KeypointTime& row : doc.timing.keypointTimes)
+        row.inUse = row.committed;
+    ctx_.controls.hide(QStringLiteral("PnlTempsDebFin"));
+    showTotal();
+}
+
+void KeypointTimes::leaveTimeStep() {
+    copyToSamples();
+    ctx_.doc.timeEdit.timeStepActive = false;
+    ctx_.controls.hide(QStringLiteral("GbxTemps"));
+}
+
+QString KeypointTimes::totalText() const {
+    return formatDuration(totalWorking(ctx_.doc.timing.keypointTimes));
+}
+
+void KeypointTimes::copyToSamples() {
+    CurveDocument& doc = ctx_.doc;
+    const std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    const size_t rows = std::min(times.size(), doc.curve.samplePoints.size());
+    for (size_t i = 0; i < rows; ++i)
+        doc.curve.samplePoints[i].time = times[i].committed;
+}
+
+void KeypointTimes::handOver() {
+    CurveDocument& doc = ctx_.doc;
+    copyToSamples();
+    const std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    if (!times.empty()) doc.host.firstKeypointTime = times[0].committed;
+    if (doc.workflow.timesDirty && doc.workflow.objectTextBuilt) host_.refreshTimes();
+}
+
+void KeypointTimes::setSaveState(bool saving) {
+    Controls& c = ctx_.controls;
+    c.setEnabled(QStringLiteral("LblVarSave"), saving);
+    c.setEnabled(QStringLiteral("LblParaFini"), !saving);
+    c.setEnabled(QStringLiteral("LblEtapeApres"), !saving);
+}
+
+// A refused text: the field returns to its last accepted text (its change
+// handler runs again on it) with the caret at the end.
+void KeypointTimes::refuse(const QString& field, const QString& lastText) {
+    ctx_.controls.setText(field, lastText);
+    ctx_.controls.setCaret(field, static_cast<int>(lastText.size()));
+}
+
+void KeypointTimes::showTotal() {
+    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), totalText());
+}
+
+} // namespace trajecta

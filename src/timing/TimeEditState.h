@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace trajecta {
+
+// The keypoint range chosen with "Début" and "Fin" and the keypoint under the
+// cursor, shared by the time step and the parameter step. Rows are counted
+// from 0; -1 means none.
+struct KeypointRange {
+    int rangeStart = -1;
+    int rangeEnd = -1;
+    int shownKeypoint = -1;
+    int previousPoint = -1;
+    bool cursorLive = true; // cursor moves are followed
+};
+
+// Editing state of the time step.
+struct TimeEditState {
+    bool firstTimePending = false; // EdtTemps1st edited, not yet recorded
+    QString rangeStartText;        // last accepted texts of EdtTempsDeb and EdtTempsFin
+    QString rangeEndText;
+    bool rangeStartSet = false; // the field holds a value above 0
+    bool rangeEndSet = false;
+    bool rangeReady = false;
+    bool timeStepActive = false;
+    int timeMode = 0;        // -1 options shown, 0 personal, 1..4 the presets
+    int timeRecordCount = 0; // shown in LblQpara
+};
+
+} // namespace trajecta
