@@ -24,4 +24,12 @@ TEST(CurveJourney, ResumeRedoAndSixteenParts) {
     expectJourney("curve_resume_journey");
 }
 
+TEST(ClipboardJourney, TimeRangesToTheClipboard) {
+    expectJourney("time_journey");
+}
+
+TEST(ClipboardJourney, ParameterRecordsBackAndForthToTheClipboard) {
+    expectJourney("parameter_journey");
+}
+
 } // namespace
