@@ -531,18 +531,25 @@ void Binder::mouseRelease(const QPoint& globalPos) {
     if (afterInput) guarded(afterInput);
 }
 
-void Binder::keyPress(QObject* watched, QEvent* event) {
+bool Binder::keyPress(QObject* watched, QEvent* event) {
     QWidget* focus = QApplication::focusWidget();
     // Each press once: at the focused control, or at the window when none has the focus.
-    if (focus ? watched != focus : !static_cast<QWidget*>(watched)->isWindow()) return;
+    if (focus ? watched != focus : !static_cast<QWidget*>(watched)->isWindow()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const QString keys = QKeySequence(key->keyCombination()).toString(QKeySequence::PortableText);
+    const bool edit =
+        focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit;
+    // An edit whose clipboard keys the model handles must not also copy or
+    // paste by itself, or a paste would land twice.
+    const bool taken = edit && controls_.handlesKeys(focus->objectName()) &&
+                       (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
+                        key->matches(QKeySequence::Paste));
     guarded([&] {
         if (!keyTarget_.isEmpty() && controls_.has(keyTarget_)) controls_.userKey(keyTarget_, keys);
-        if (focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit)
-            controls_.userKey(focus->objectName(), keys);
+        if (edit) controls_.userKey(focus->objectName(), keys);
     });
     if (afterInput) guarded(afterInput);
+    return taken;
 }
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
@@ -573,8 +580,7 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         return mousePress(it->second);
     }
     case QEvent::KeyPress:
-        keyPress(watched, event);
-        return false;
+        return keyPress(watched, event);
     default:
         return false;
     }

@@ -114,7 +114,7 @@ class Binder : public QObject {
     void delivered(const QString& name);
     bool mousePress(const QString& name);
     void mouseRelease(const QPoint& globalPos);
-    void keyPress(QObject* watched, QEvent* event);
+    bool keyPress(QObject* watched, QEvent* event);
 
     Controls& controls_;
     QWidget* owner_;

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -274,6 +275,23 @@ TEST_F(MainWindowTest, AnErrorOfTheModelIsReportedAndTheWindowGoesOn) {
     record("LblCoordSouris");
     pressAndRelease(label, QPoint(2, 2), label, label->mapToGlobal(QPoint(2, 2)));
     EXPECT_EQ(events.size(), 3) << "the next input is handled as usual";
+}
+
+TEST_F(MainWindowTest, AnEditWhoseKeysTheModelHandlesPastesOnce) {
+    controls.show("GbxTemps");
+    QApplication::processEvents();
+    auto* edit = widget<QLineEdit>("EdtTemps1st");
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    controls.setText("EdtTemps1st", "3");
+    controls.setCaret("EdtTemps1st", 1);
+    fakes.clipboardText = "12";
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "v");
+    QCoreApplication::sendEvent(edit, &paste);
+    QApplication::processEvents();
+    EXPECT_EQ(controls.text("EdtTemps1st"), "312");
+    EXPECT_EQ(edit->text(), "312");
 }
 
 } // namespace
