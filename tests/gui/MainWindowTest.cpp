@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
@@ -287,6 +288,7 @@ TEST_F(MainWindowTest, AnEditWhoseKeysTheModelHandlesPastesOnce) {
     controls.setText("EdtTemps1st", "3");
     controls.setCaret("EdtTemps1st", 1);
     fakes.clipboardText = "12";
+    QGuiApplication::clipboard()->setText("12"); // what the field itself would paste
     QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "v");
     QCoreApplication::sendEvent(edit, &paste);
     QApplication::processEvents();
