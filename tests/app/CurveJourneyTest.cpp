@@ -24,4 +24,8 @@ TEST(CurveJourney, ResumeRedoAndSixteenParts) {
     expectJourney("curve_resume_journey");
 }
 
+TEST(CurveJourney, EveryTimePresetInTurn) {
+    expectJourney("time_presets_journey");
+}
+
 } // namespace
