@@ -128,6 +128,12 @@ void declareTimeGroup(Controls& c, const QString& window) {
               "Augmenter ou diminuer la durée de l'animation");
     c.declare("PnlTempsPerso", K::Panel, "PnlOptionsTemps");
     c.declare("LblTempsPerso", K::Label, "PnlTempsPerso", "Retour à la gestion personnelle du temps");
+    // The mark beside each option, in the colour ShpTemoin takes after its record.
+    c.declare("ShpVitConstante", K::Shape, "PnlOptionsTemps").colour = 0x00FF00;       // lime
+    c.declare("ShpTempsConstant", K::Shape, "PnlTempsConstant").colour = 0x008000;     // green
+    c.declare("ShpAllerAAuRalenti", K::Shape, "PnlOptionsTemps").colour = 0xFF0000;    // blue
+    c.declare("ShpChoixProportionnel", K::Shape, "PnlOptionsTemps").colour = 0xFF0000; // blue
+    c.declare("ShpTempsPerso", K::Shape, "PnlTempsPerso").colour = 0xFF0000;           // blue
 
     c.declare("PnlVitConst", K::Panel, "PnlOptionsTemps").visible = false;
     c.declare("LblindicReglage", K::Label, "PnlVitConst",

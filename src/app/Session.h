@@ -11,6 +11,7 @@
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
 #include "timing/KeypointTimes.h"
+#include "timing/TimePresets.h"
 
 namespace trajecta {
 
@@ -33,6 +34,7 @@ class Session {
     Frame& frame() { return frame_; }
     HostExchange& host() { return host_; }
     KeypointTimes& times() { return times_; }
+    TimePresets& timePresets() { return presets_; }
     ParameterStep& parameterStep() { return parameterStep_; }
     RangeChooser& rangeChooser() { return chooser_; }
 
@@ -58,6 +60,7 @@ class Session {
     // The keypoint steps come after the curve core, which reaches them through
     // the driver as its KeypointSteps.
     KeypointTimes times_;
+    TimePresets presets_;
     ParameterStep parameterStep_;
     ParameterPanel panel_;
     RangeChooser chooser_;

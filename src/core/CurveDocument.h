@@ -3,6 +3,7 @@
 #include "core/Step.h"
 #include "parameters/ParameterState.h"
 #include "timing/TimeEditState.h"
+#include "timing/TimePresetState.h"
 
 #include <QImage>
 #include <QPoint>
@@ -92,6 +93,9 @@ struct WorkflowState {
     bool objectTextBuilt = false;
     bool geometryEdited = false;
     bool timesDirty = false;
+    // A curve file is being replayed: the constant-speed preset keeps the
+    // coefficient the file supplied instead of computing its own.
+    bool replayingFile = false;
     int workWidth = 0;
     int workHeight = 0;
     float aspectRatio = 1.7777778f;
@@ -199,6 +203,7 @@ struct CurveDocument {
     TimingState timing;
     KeypointRange range;
     TimeEditState timeEdit;
+    TimePresetState presets;
     ParameterState parameters;
     HostObjectState host;
     NamedLists lists;

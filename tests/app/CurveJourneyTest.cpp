@@ -32,4 +32,8 @@ TEST(ClipboardJourney, ParameterRecordsBackAndForthToTheClipboard) {
     expectJourney("parameter_journey");
 }
 
+TEST(ClipboardJourney, EveryTimePresetInTurn) {
+    expectJourney("time_presets_journey");
+}
+
 } // namespace
