@@ -1,5 +1,6 @@
 #pragma once
 
+#include "background/BackgroundState.h"
 #include "core/Step.h"
 #include "parameters/ParameterState.h"
 #include "timing/TimeEditState.h"
@@ -203,6 +204,7 @@ struct CurveDocument {
     HostObjectState host;
     NamedLists lists;
     Pictures pictures;
+    BackgroundState background;
 };
 
 } // namespace trajecta
