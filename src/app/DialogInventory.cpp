@@ -28,7 +28,9 @@ void declareDialogs(Controls& c) {
     c.declare("ImgArcEnCiel", K::Image, photo).visible = false;
     c.declare("LblCliquerCouleur", K::Label, photo, "Cliquez sur une couleur").visible = false;
     c.declare("PnlChoixCouleur", K::Panel, photo).visible = false;
-    c.declare("PnlSliver", K::Panel, photo).visible = false;
+    ControlState& sliver = c.declare("PnlSliver", K::Panel, photo);
+    sliver.visible = false;
+    sliver.colour = 0xC0C0C0; // silver: a grey photo
     c.declare("ChbxAttenuation", K::CheckBox, photo, "Atténuation").checked = true;
     c.declare("ChbxTrait", K::CheckBox, photo, "Traits");
     c.declare("BtnOKTraitePhoto", K::Label, photo, "OK");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "background/Background.h"
 #include "core/Context.h"
 #include "core/CurveView.h"
 #include "core/Editor.h"
@@ -37,6 +38,7 @@ class Session {
     TimePresets& timePresets() { return presets_; }
     ParameterStep& parameterStep() { return parameterStep_; }
     RangeChooser& rangeChooser() { return chooser_; }
+    Background& background() { return background_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -65,6 +67,9 @@ class Session {
     ParameterPanel panel_;
     RangeChooser chooser_;
     KeypointStepsDriver steps_;
+    // The background comes last; the step machine reaches it as its
+    // BackgroundPictures.
+    Background background_;
 };
 
 } // namespace trajecta

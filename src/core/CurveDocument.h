@@ -1,5 +1,6 @@
 #pragma once
 
+#include "background/BackgroundState.h"
 #include "core/Step.h"
 #include "parameters/ParameterState.h"
 #include "timing/TimeEditState.h"
@@ -208,6 +209,7 @@ struct CurveDocument {
     HostObjectState host;
     NamedLists lists;
     Pictures pictures;
+    BackgroundState background;
 };
 
 } // namespace trajecta

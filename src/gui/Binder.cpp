@@ -353,7 +353,10 @@ void Binder::syncLook(const ControlState& state, Bound& b) {
     if (state.fontHeight != 0) font.setPixelSize(std::abs(state.fontHeight));
     w->setFont(font);
     QPalette palette = b.palette;
-    if (state.colour != 0) {
+    if (look_.isSwatch && look_.isSwatch(state.name)) {
+        palette.setColor(QPalette::Window, colourFromBgr(state.colour));
+        w->setAutoFillBackground(true);
+    } else if (state.colour != 0) {
         const QColor colour = colourFromBgr(state.colour);
         palette.setColor(QPalette::WindowText, colour);
         palette.setColor(QPalette::Text, colour);
@@ -523,7 +526,10 @@ void Binder::mouseRelease(const QPoint& globalPos) {
         syncBevel(name);
         if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
         QWidget* w = widget(name);
-        const bool over = w && w->rect().contains(w->mapFromGlobal(globalPos));
+        const QPoint local = w ? w->mapFromGlobal(globalPos) : QPoint();
+        const bool over = w && w->rect().contains(local);
+        if (w && controls_.get(name).kind == K::Image)
+            controls_.userMouse(name, MouseEvent{MouseAction::Up, local.x(), local.y(), true});
         controls_.userMouseUp(name);
         if (over) controls_.userClick(name);
     });

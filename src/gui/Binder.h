@@ -39,6 +39,8 @@ struct BinderLook {
     std::function<bool(const QString& name)> isButton;
     // Panels drawn sunken at rest, as a well for the text they hold.
     std::function<bool(const QString& name)> isWell;
+    // Panels whose face is the model's colour (colour swatches).
+    std::function<bool(const QString& name)> isSwatch;
     std::function<QPixmap(const QString& name)> picture; // of an image
 };
 
@@ -51,7 +53,8 @@ struct BinderLook {
 //
 // A press on a label, panel, group box, image or shape gives userMouseDown;
 // its release gives userMouseUp and then, when released over the control,
-// userClick. The release goes to the control that took the press even when
+// userClick. The release on an image also reaches the model with its position
+// in the image (userMouse), before userMouseUp. The release goes to the control that took the press even when
 // the press hid it.
 //
 // Each window of the model is a top-level widget, each dialog an

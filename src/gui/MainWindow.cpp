@@ -4,6 +4,7 @@
 #include "core/LayoutSizes.h"
 #include "gui/ButtonPictures.h"
 #include "gui/Guarded.h"
+#include "gui/PhotoDialogView.h"
 #include "gui/WorkArea.h"
 
 #include <QBoxLayout>
@@ -142,6 +143,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     binder_->setKeyTarget(QStringLiteral("VoirF2"));
     placeControls();
     binder_->syncAll();
+    photoDialog_ = std::make_unique<PhotoDialogView>(*binder_, session_.document());
     setMinimumSize(minimumClientSize() + QSize(0, menuBar()->sizeHint().height()));
 
     placement_ = session_.controls().addObserver([this](const ControlState& state) {
@@ -151,6 +153,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
 
 KeyPointsBezier::~KeyPointsBezier() {
     placement_.reset();
+    photoDialog_.reset();
     binder_.reset();
 }
 
@@ -159,6 +162,9 @@ BinderLook KeyPointsBezier::look() {
     look.arrangement = arrangementOf;
     look.isButton = [](const QString& name) { return buttonControls.contains(name); };
     look.isWell = [](const QString& name) { return name == QLatin1String("PnMessages"); };
+    look.isSwatch = [](const QString& name) {
+        return name == QLatin1String("PnlChoixCouleur") || name == QLatin1String("PnlSliver");
+    };
     look.picture = [this](const QString& name) {
         return ButtonPictures::forImage(name, session_.document().shell.languageIndex);
     };
@@ -260,10 +266,12 @@ void KeyPointsBezier::relayout() {
 void KeyPointsBezier::afterInput() {
     work_->update();
     const int language = session_.document().shell.languageIndex;
-    if (language != pictureLanguage_) {
+    const bool newPictures = language != pictureLanguage_;
+    if (newPictures) {
         pictureLanguage_ = language;
         binder_->refreshPictures();
     }
+    photoDialog_->refresh(newPictures);
 }
 
 bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {
