@@ -24,4 +24,8 @@ TEST(CurveJourney, ResumeRedoAndSixteenParts) {
     expectJourney("curve_resume_journey");
 }
 
+TEST(CurveJourney, ExtrasReverseTurnDeleteAndRetime) {
+    expectJourney("extras_journey");
+}
+
 } // namespace
