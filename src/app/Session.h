@@ -6,6 +6,7 @@
 #include "core/Editor.h"
 #include "core/Frame.h"
 #include "core/Workflow.h"
+#include "extras/Extras.h"
 #include "host/HostExchange.h"
 #include "parameters/KeypointStepsDriver.h"
 #include "parameters/ParameterPanel.h"
@@ -38,6 +39,7 @@ class Session {
     TimePresets& timePresets() { return presets_; }
     ParameterStep& parameterStep() { return parameterStep_; }
     RangeChooser& rangeChooser() { return chooser_; }
+    Extras& extras() { return extras_; }
     Background& background() { return background_; }
 
     // The client size of the main window, from which the work area is sized.
@@ -67,6 +69,7 @@ class Session {
     ParameterPanel panel_;
     RangeChooser chooser_;
     KeypointStepsDriver steps_;
+    Extras extras_;
     // The background comes last; the step machine reaches it as its
     // BackgroundPictures.
     Background background_;

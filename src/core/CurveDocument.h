@@ -159,8 +159,17 @@ struct HostObjectState {
     KeyPointDefaults keyPointDefaults;
     bool zoomEqual = false;
     bool centreEqual = false;
-    bool curveReversed = false;   // the extras dialog reversed the path
-    int partialKeypointCount = 0; // keypoints left after deleting some at the ends
+};
+
+// What the Extras dialog keeps between two openings.
+struct ExtrasState {
+    bool reversedActive = false; // LbxKPinverse is in force for every transfer
+    bool turnedOver = false;     // its angles carry 180 more degrees
+    int deleteAtStart = 0;       // keypoints to delete at the start (TbrSupDeb)
+    int deleteAtEnd = 0;         // keypoints to delete at the end (TbrSupFin)
+    int keptCount = 0;           // keypoints left: sampleCount unless deleting
+    int retimeOffset = 0;        // ms taken off every kept keypoint when re-timing
+    bool backupTaken = false;    // the control points were copied to the backup
 };
 
 // The named string lists: working data and the records that are saved.
@@ -207,6 +216,7 @@ struct CurveDocument {
     TimePresetState presets;
     ParameterState parameters;
     HostObjectState host;
+    ExtrasState extras;
     NamedLists lists;
     Pictures pictures;
     BackgroundState background;

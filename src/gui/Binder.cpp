@@ -127,6 +127,8 @@ QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
     QWidget* parent = owner_;
     if (!state.parent.isEmpty())
         if (QWidget* w = widget(state.parent)) parent = w;
+    if (look_.make)
+        if (QWidget* own = look_.make(state, parent)) return own;
     const QString name = state.name;
     // Every handler of a widget's signal calls the model through `guarded`.
     auto input = [this, name](auto call) {
@@ -295,6 +297,11 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
         }
         break;
     }
+    case Arrangement::Placed: {
+        const ControlState& size = controls_.get(container);
+        host->setFixedSize(size.width, size.height);
+        break;
+    }
     case Arrangement::Stacked:
     case Arrangement::Automatic: {
         auto* grid = new QGridLayout(host);
@@ -304,6 +311,11 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
         break;
     }
     }
+}
+
+bool Binder::placed(const ControlState& state) const {
+    return !state.parent.isEmpty() && look_.arrangement &&
+           look_.arrangement(state.parent).kind == Arrangement::Placed;
 }
 
 bool Binder::holdsSeveral(const QString& name) const {
@@ -340,6 +352,7 @@ void Binder::sync(const ControlState& state) {
     const QSignalBlocker blocker(w);
     syncKind(state, b);
     syncLook(state, b);
+    if (placed(state)) w->setGeometry(state.left, state.top, state.width, state.height);
     w->setEnabled(state.enabled);
     if (w->isHidden() == state.visible) w->setVisible(state.visible);
 }

@@ -28,6 +28,7 @@ struct Arrangement {
         Grid,    // `count` cells a row; a label takes a whole row
         Pairs,   // two cells a row; a panel or group of several controls takes a whole row
         Stacked, // all in one place, the last declared on top
+        Placed,  // each where the model's geometry puts it, in a container of the model's size
     } kind = Automatic;
     int count = 1;
 };
@@ -42,6 +43,10 @@ struct BinderLook {
     // Panels whose face is the model's colour (colour swatches).
     std::function<bool(const QString& name)> isSwatch;
     std::function<QPixmap(const QString& name)> picture; // of an image
+    // A widget of the look's own for a control, or nullptr for the binder's
+    // usual one. It must be of the class the binder gives that kind (a QLabel
+    // for a label, a QFrame for a panel or shape).
+    std::function<QWidget*(const ControlState& state, QWidget* parent)> make;
 };
 
 // Builds one widget per declared control (objectName = the control's name;
@@ -106,6 +111,7 @@ class Binder : public QObject {
     QWidget* makeWidget(const ControlState& state, Bound& bound);
     void buildMenu(const ControlState& state, Bound& bound);
     bool holdsSeveral(const QString& name) const;
+    bool placed(const ControlState& state) const;
     void moveTo(const ControlState& state, Bound& bound);
     void windowClosed(const QString& name);
     void arrangeChildren(const QString& container, const QStringList& children);

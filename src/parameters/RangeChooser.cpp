@@ -290,6 +290,10 @@ void RangeChooser::enterParameterStep() {
     panel_.applyVisibility();
     c.setCaption(QStringLiteral("LblQpara"), QString::number(doc.parameters.parameterRecordCount));
     step_.refreshKeypointList();
+    // The reversed path follows the times just recorded, once the keypoint
+    // list it is built from has them too.
+    host_.refreshReversedPath();
+    hideGroup(ctx_, MovableGroup::Extras);
     panel_.loadValues(0, 2);
 }
 
@@ -314,10 +318,8 @@ void RangeChooser::finishParameterStep() {
         c.show(QString::fromLatin1(name));
     c.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
                  c.text(QStringLiteral("LbliDureeMiniVue")) + c.text(QStringLiteral("LblTempsTotalVue")));
-    if (doc.host.curveReversed)
-        host_.writeObjectText(doc.lists.LbxKPinverse, 1);
-    else
-        host_.writeObjectText(doc.lists.LbxListeKP, 0);
+    host_.writePathInForce();
+    showGroup(ctx_, MovableGroup::Extras);
     step_.traceFinalAngles();
 }
 
@@ -346,6 +348,7 @@ void RangeChooser::forgetRange() {
 
 void RangeChooser::restoreParameterStep() {
     Controls& c = ctx_.controls;
+    hideGroup(ctx_, MovableGroup::Extras);
     showGroup(ctx_, MovableGroup::Parameters);
     c.show(QStringLiteral("GbxInfoParaPoint"));
     resetChooser(true);

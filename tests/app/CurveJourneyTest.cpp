@@ -36,4 +36,8 @@ TEST(ClipboardJourney, EveryTimePresetInTurn) {
     expectJourney("time_presets_journey");
 }
 
+TEST(ClipboardJourney, ExtrasReverseTurnDeleteAndRetime) {
+    expectJourney("extras_journey");
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 #include "app/ControlInventory.h"
+#include "gui/FadeButton.h"
 
 #include "support/FakeServices.h"
 
@@ -246,6 +247,14 @@ TEST_F(MainWindowTest, DialogsAreModalWindowsThatTheModelOpensAndTheUserCloses) 
     EXPECT_FALSE(controls.visible(extrasDialogName));
     pressAndRelease(label, QPoint(2, 2), label, label->mapToGlobal(QPoint(2, 2)));
     EXPECT_EQ(events, QStringList({"LblCoordSouris down", "LblCoordSouris up", "LblCoordSouris click"}));
+
+    // The flat cancel button of the Extras dialog closes it like a label button.
+    controls.show(extrasDialogName);
+    QLabel* cancel = widget<QLabel>("BtnExtrasAnnuler");
+    ASSERT_NE(dynamic_cast<FadeButton*>(cancel), nullptr);
+    pressAndRelease(cancel, QPoint(2, 2), cancel, cancel->mapToGlobal(QPoint(2, 2)));
+    EXPECT_FALSE(controls.visible(extrasDialogName));
+    EXPECT_FALSE(extras->isVisible());
 }
 
 TEST_F(MainWindowTest, AGroupMovedInTheModelMovesToTheSecondWindow) {
