@@ -242,6 +242,8 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
         box->setSpacing(3);
         for (const QString& c : children)
             box->addWidget(widget(c));
+        // A row keeps its controls together at the left when they reach their largest.
+        if (how.kind == Arrangement::Horizontal) box->addStretch(0);
         break;
     }
     case Arrangement::Columns: {
@@ -280,7 +282,6 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
                 const bool own = s.kind == K::Image || (s.kind == K::Label && !looksLikeButton(s));
                 row->addWidget(widget(s.name), own ? 0 : 1);
             }
-            row->addStretch(0); // takes what controls at their largest leave
             rows->addLayout(row);
         }
         rows->addStretch(1);

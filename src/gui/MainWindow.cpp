@@ -92,11 +92,11 @@ Arrangement arrangementOf(const QString& name) {
     // The values stored at the point, three a row as the check boxes of the parameters stand.
     if (name == QLatin1String("GbxInfoParaPoint")) return {Arrangement::Rows, 1, {1, 1, 3, 3, 3}};
     // The parameter group of the band: two rows of check boxes over a row of
-    // start values and a row of end values, low enough for the band.
-    if (name == QLatin1String("GbxParaSurQuoi")) return {Arrangement::Rows, 1, {4, 4}};
+    // start values and a row of end values, then the 3D values beside the angle option.
+    if (name == QLatin1String("GbxParaSurQuoi")) return {Arrangement::Rows, 1, {4, 4, 1, 1, 2}};
     if (name == QLatin1String("Pn3D")) return {Arrangement::Rows, 1, {2}};
     static const QSet<QString> valueRows{"PnParaDeb", "PnParaFin", "PnCoche3D", "Pn3Ddeb", "Pn3Dfin"};
-    if (valueRows.contains(name)) return {Arrangement::Rows, 1, {7}}; // a caption and its values in one row
+    if (valueRows.contains(name)) return {Arrangement::Horizontal, 1};
     // A label over its raised and pressed pictures.
     static const QSet<QString> pictureButtons{"PnFinPara", "PnAnnulePara", "PnOKPara", "PnAnnulerTout"};
     if (pictureButtons.contains(name)) return {Arrangement::Stacked, 1};
@@ -187,6 +187,17 @@ void KeyPointsBezier::placeControls() {
         if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
         if (name == QLatin1String("PnlDockOrgEtapes")) placeCursorGroup();
     }
+    // The cursor hides once a range end is chosen, and the chosen ends show
+    // in a line kept for them: the room stays, so that the range buttons
+    // under them never move away from the mouse.
+    for (const char* name : {"LblDeplaceCurseur", "TbMontrePoint", "LblPointSelect", "LbliTempsCePoint",
+                             "LblTempsPointActuel", "PnlGroupeFleches", "LblChoixDep", "LblChoixFin"})
+        if (QWidget* w = binder_->widget(QString::fromLatin1(name))) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+            w->setMinimumHeight(w->fontMetrics().height());
+        }
     for (const QString& group : wrappedGroups)
         if (QWidget* w = binder_->widget(group))
             for (QLabel* label : w->findChildren<QLabel*>())

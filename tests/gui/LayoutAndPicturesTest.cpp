@@ -225,9 +225,21 @@ TEST_F(WindowLayoutTest, TheToolsOfStepsFourAndFiveShowWholeAtTheDefaultSize) {
     walkTo(window.session(), 5);
     controls.userSetChecked("ChbxOpacite", true);
     controls.userSetChecked("ChBxRotation", true);
+    QCoreApplication::processEvents();
+    // The range buttons stay under the mouse while the range is chosen.
+    const QPoint endButton = placeOf(widget("LblVarFin"), client).topLeft();
+    const QPoint saveButton = placeOf(widget("LblVarSave"), client).topLeft();
     controls.userClick("LblVarDep");
     QCoreApplication::processEvents();
+    EXPECT_TRUE(widget("LblChoixDep")->isVisible());
+    EXPECT_EQ(placeOf(widget("LblVarFin"), client).topLeft(), endButton);
     seenWhole(cursor + QStringList{"GbxInfoParaPoint", "GbxParaSurQuoi", "EdtOpaDeb", "EdtRotDeb"}, "step 5");
+    controls.userSetPosition("TbMontrePoint", 5);
+    controls.userClick("LblVarFin");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(widget("TbMontrePoint")->isVisible()) << "the cursor hides once the range end is chosen";
+    EXPECT_EQ(placeOf(widget("LblVarSave"), client).topLeft(), saveButton);
+    seenWhole({"LblVarSave", "EdtOpaFin", "EdtRotFin"}, "step 5, range chosen");
     EXPECT_FALSE(widget("GbxTemps")->isVisible());
     // Numbers need no more room than a few digits.
     for (const char* name : {"EdtOpaDeb", "EdtRotDeb", "EdtTemps1st"})
