@@ -244,21 +244,49 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
         box->setSpacing(3);
         for (const QString& c : children)
             box->addWidget(widget(c));
+        // A row keeps its controls together at the left when they reach their largest.
+        if (how.kind == Arrangement::Horizontal) box->addStretch(0);
         break;
     }
     case Arrangement::Columns: {
         auto* row = new QHBoxLayout(host);
         row->setContentsMargins(margin, margin, margin, margin);
-        const int columns = std::max(1, how.count);
-        const int perColumn = (int(children.size()) + columns - 1) / columns;
-        for (int col = 0; col < columns; ++col) {
+        QList<int> counts = how.counts;
+        if (counts.isEmpty()) {
+            const int columns = std::max(1, how.count);
+            counts = QList<int>(columns, (int(children.size()) + columns - 1) / columns);
+        }
+        // Controls past the given counts go to the last column.
+        counts.back() = std::max<int>(counts.back(), children.size());
+        int next = 0;
+        for (const int count : counts) {
             auto* column = new QVBoxLayout;
             column->setSpacing(3);
-            for (int i = col * perColumn; i < std::min<int>(children.size(), (col + 1) * perColumn); ++i)
-                column->addWidget(widget(children[i]));
+            for (const int end = std::min<int>(children.size(), next + count); next < end; ++next)
+                column->addWidget(widget(children[next]));
             column->addStretch(1);
             row->addLayout(column);
         }
+        break;
+    }
+    case Arrangement::Rows: {
+        auto* rows = new QVBoxLayout(host);
+        rows->setContentsMargins(margin, margin, margin, margin);
+        rows->setSpacing(3);
+        int next = 0;
+        for (int r = 0; next < children.size(); ++r) {
+            const int count = r < how.counts.size() ? std::max(1, how.counts[r]) : 1;
+            auto* row = new QHBoxLayout;
+            row->setSpacing(3);
+            // The controls of a row share its width; a picture or a caption keeps its own.
+            for (const int end = std::min<int>(children.size(), next + count); next < end; ++next) {
+                const ControlState& s = controls_.get(children[next]);
+                const bool own = s.kind == K::Image || (s.kind == K::Label && !looksLikeButton(s));
+                row->addWidget(widget(s.name), own ? 0 : 1);
+            }
+            rows->addLayout(row);
+        }
+        rows->addStretch(1);
         break;
     }
     case Arrangement::Grid:
@@ -306,8 +334,10 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
     case Arrangement::Automatic: {
         auto* grid = new QGridLayout(host);
         grid->setContentsMargins(0, 0, 0, 0);
+        // Pictures centre in the place; a caption fills it, as the face of a button does.
         for (const QString& c : children)
-            grid->addWidget(widget(c), 0, 0, Qt::AlignCenter);
+            grid->addWidget(widget(c), 0, 0,
+                            controls_.get(c).kind == K::Image ? Qt::AlignCenter : Qt::Alignment());
         break;
     }
     }

@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 
 #include <QFont>
+#include <QList>
 #include <QObject>
 #include <QPalette>
 #include <QPixmap>
@@ -24,13 +25,15 @@ struct Arrangement {
         Automatic, // images only: stacked (a raised picture over its pressed twin); otherwise Vertical
         Vertical,
         Horizontal,
-        Columns, // `count` columns, filled top to bottom, left column first
+        Columns, // `count` columns, filled top to bottom, left column first; or as `counts` says
         Grid,    // `count` cells a row; a label takes a whole row
         Pairs,   // two cells a row; a panel or group of several controls takes a whole row
         Stacked, // all in one place, the last declared on top
         Placed,  // each where the model's geometry puts it, in a container of the model's size
+        Rows,    // rows of `counts[i]` controls side by side; any left over take a row each
     } kind = Automatic;
     int count = 1;
+    QList<int> counts{}; // controls per row or column, in declaration order
 };
 
 // The look the window gives its controls; the binder asks it, control by control.

@@ -11,6 +11,7 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,14 +25,23 @@ namespace {
 // Where the window puts the controls that have no parent panel. Those not
 // named here go to the bottom band, in declaration order.
 const QStringList& rightColumnControls() {
-    static const QStringList names{
-        "PnlDockOrgEtapes",     "RdgChoixEcran",        "PnCreation",
-        "PnlChargerFichier",    "PnlDockOKtoutOrg",     "PnlDockPointsSurCourbeOrg",
-        "PnlEnregistrerCourbe", "PnlTransfertEtRetour", "PnlTransfertSeul",
-        "Pnl_nouvel_objet",     "PnlCoordSouris",       "PnlDockAideOrg",
-        "PnlDockOrgExtras"};
+    static const QStringList names{"PnlDockOrgEtapes",     "GbxTemps",
+                                   "GbxInfoParaPoint",     "RdgChoixEcran",
+                                   "PnCreation",           "PnlChargerFichier",
+                                   "PnlDockOKtoutOrg",     "PnlDockPointsSurCourbeOrg",
+                                   "PnlEnregistrerCourbe", "PnlTransfertEtRetour",
+                                   "PnlTransfertSeul",     "Pnl_nouvel_objet",
+                                   "PnlCoordSouris",       "PnlDockAideOrg",
+                                   "PnlDockOrgExtras"};
     return names;
 }
+
+// The groups of steps 4 and 5 that stand in the column, under the keypoint
+// cursor that drives them; their captions wrap to its width.
+const QStringList wrappedGroups{"PnlPourDockLePoint", "GbxTemps", "GbxInfoParaPoint"};
+
+// The panel of the band that hosts the parameter group and, in the model, the cursor group.
+const QString cursorHost = QStringLiteral("PnlDockParasOrg");
 
 // The work area the smallest window still leaves above the bottom band.
 constexpr int minimumWorkHeight = 150;
@@ -80,12 +90,17 @@ Arrangement arrangementOf(const QString& name) {
     if (name == QLatin1String("PnlVoisSup")) return {Arrangement::Placed, 1};
     if (name == QLatin1String("PnlGroupeFleches")) return {Arrangement::Horizontal, 1};
     if (name == QLatin1String("PnlPointsSurCourbe")) return {Arrangement::Pairs, 2};
-    // The groups of the time and parameter steps hold many small controls:
-    // in columns they stay low enough for the bottom band.
-    if (name == QLatin1String("PnlLePoint") || name == QLatin1String("GbxParaSurQuoi"))
-        return {Arrangement::Columns, 5};
-    if (name == QLatin1String("GbxInfoParaPoint")) return {Arrangement::Columns, 3};
-    if (name == QLatin1String("GbxTemps")) return {Arrangement::Columns, 4};
+    // The keypoint cursor stands in the column: one caption or a few buttons a row.
+    if (name == QLatin1String("PnlLePoint")) return {Arrangement::Rows, 1, {1, 2, 1, 1, 2, 2, 4, 2, 4, 2, 1}};
+    if (name == QLatin1String("PnlTempsDebFin")) return {Arrangement::Rows, 1, {1, 4, 3}};
+    // The values stored at the point, three a row as the check boxes of the parameters stand.
+    if (name == QLatin1String("GbxInfoParaPoint")) return {Arrangement::Rows, 1, {1, 1, 3, 3, 3}};
+    // The parameter group of the band: two rows of check boxes over a row of
+    // start values and a row of end values, then the 3D values beside the angle option.
+    if (name == QLatin1String("GbxParaSurQuoi")) return {Arrangement::Rows, 1, {4, 4, 1, 1, 2}};
+    if (name == QLatin1String("Pn3D")) return {Arrangement::Rows, 1, {2}};
+    static const QSet<QString> valueRows{"PnParaDeb", "PnParaFin", "PnCoche3D", "Pn3Ddeb", "Pn3Dfin"};
+    if (valueRows.contains(name)) return {Arrangement::Horizontal, 1};
     // A label over its raised and pressed pictures.
     static const QSet<QString> pictureButtons{"PnFinPara", "PnAnnulePara", "PnOKPara", "PnAnnulerTout"};
     if (pictureButtons.contains(name)) return {Arrangement::Stacked, 1};
@@ -149,8 +164,10 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     photoDialog_ = std::make_unique<PhotoDialogView>(*binder_, session_.document());
     setMinimumSize(minimumClientSize() + QSize(0, menuBar()->sizeHint().height()));
 
+    syncCursorHolder();
     placement_ = session_.controls().addObserver([this](const ControlState& state) {
         if (freeControls.contains(state.name)) relayout();
+        if (state.name == cursorHost) syncCursorHolder();
     });
 }
 
@@ -179,8 +196,26 @@ BinderLook KeyPointsBezier::look() {
 }
 
 void KeyPointsBezier::placeControls() {
-    for (const QString& name : rightColumnControls())
+    for (const QString& name : rightColumnControls()) {
         if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
+        if (name == QLatin1String("PnlDockOrgEtapes")) placeCursorGroup();
+    }
+    // The cursor hides once a range end is chosen, and the chosen ends show
+    // in a line kept for them: the room stays, so that the range buttons
+    // under them never move away from the mouse.
+    for (const char* name : {"LblDeplaceCurseur", "TbMontrePoint", "LblPointSelect", "LbliTempsCePoint",
+                             "LblTempsPointActuel", "PnlGroupeFleches", "LblChoixDep", "LblChoixFin"})
+        if (QWidget* w = binder_->widget(QString::fromLatin1(name))) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+            w->setMinimumHeight(w->fontMetrics().height());
+        }
+    for (const QString& group : wrappedGroups)
+        if (QWidget* w = binder_->widget(group))
+            for (QLabel* label : w->findChildren<QLabel*>())
+                if (session_.controls().get(label->objectName()).kind == ControlKind::Label)
+                    label->setWordWrap(true);
     const QMargins margins = rightLayout_->contentsMargins();
     for (const QString& name : columnPictures)
         if (auto* image = qobject_cast<QLabel*>(binder_->widget(name))) {
@@ -202,6 +237,9 @@ void KeyPointsBezier::placeControls() {
             label->setWordWrap(false);
         bottomLayout_->addWidget(w, 0, Qt::AlignTop);
     }
+    // The edits of the window take numbers: room for eight digits is enough.
+    for (QLineEdit* edit : client_->findChildren<QLineEdit*>())
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(8, QLatin1Char('0'))) + 12);
     for (const QString& name : freeControls)
         if (QWidget* w = binder_->widget(name)) w->raise();
     // The Extras dialog's lime bar and its red marks.
@@ -213,6 +251,22 @@ void KeyPointsBezier::placeControls() {
         w->setAutoFillBackground(true);
         w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
     }
+}
+
+// The keypoint cursor with its range buttons is the tool of steps 4 and 5:
+// tall and narrow, it stands in the column under the step buttons, while the
+// parameter group stays in the band. Its holder shows and hides with the
+// panel that hosts both.
+void KeyPointsBezier::placeCursorGroup() {
+    QWidget* host = binder_->widget(QStringLiteral("PnlPourDockLePoint"));
+    if (!host) return;
+    if (QWidget* old = host->parentWidget(); old && old->layout()) old->layout()->removeWidget(host);
+    cursorHolder_ = new QWidget;
+    cursorHolder_->setObjectName(QStringLiteral("cursorColumn"));
+    auto* box = new QVBoxLayout(cursorHolder_);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(host);
+    rightLayout_->addWidget(cursorHolder_);
 }
 
 // Room for the widest group of the bottom band beside the column, and for the
@@ -231,6 +285,10 @@ QSize KeyPointsBezier::minimumClientSize() const {
     return QSize(bandWidth + band.left() + band.right() + rightColumnWidth,
                  std::max(columnHeight + column.top() + column.bottom(),
                           minimumWorkHeight + bottomBandHeight + scrollBar));
+}
+
+void KeyPointsBezier::syncCursorHolder() {
+    if (cursorHolder_) cursorHolder_->setVisible(session_.controls().get(cursorHost).visible);
 }
 
 void KeyPointsBezier::relayout() {

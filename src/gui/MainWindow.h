@@ -18,7 +18,10 @@ class WorkArea;
 
 // The main window: the work area at the top-left corner, the message line
 // below it, a right column beside the work area and a bottom band under it
-// holding the other panels. Panels the model hides collapse and the visible
+// holding the other panels. The tools of the time and parameter steps that
+// are tall and narrow (the keypoint cursor, the time group, the values at
+// the point) stand in the column, whatever panel holds them in the model.
+// Panels the model hides collapse and the visible
 // ones close up. The window is never smaller than the room its widest and
 // tallest group needs; where the groups do not fit side by side the band and
 // the column scroll. Every widget is a control of the session's model (see
@@ -42,6 +45,8 @@ class KeyPointsBezier : public QMainWindow {
   private:
     BinderLook look();
     void placeControls();
+    void placeCursorGroup();
+    void syncCursorHolder();
     QSize minimumClientSize() const;
     void relayout();
     void afterInput();
@@ -54,6 +59,7 @@ class KeyPointsBezier : public QMainWindow {
     QScrollArea* bottomBand_ = nullptr;
     QBoxLayout* rightLayout_ = nullptr;
     QBoxLayout* bottomLayout_ = nullptr;
+    QWidget* cursorHolder_ = nullptr; // in the column, holds the cursor group's host panel
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<PhotoDialogView> photoDialog_;
     int pictureLanguage_ = 0;

@@ -102,10 +102,12 @@ TEST_F(WindowLayoutTest, HiddenPanelsOfTheRightColumnCloseUp) {
     EXPECT_LT(at("LblAide").y(), below);
 }
 
-// Brings the window to step `step` (2 to 4) with a two-part curve, at the
-// window's present size, as the user's clicks would.
+// Brings the window to step `step` (2 to 5) with a two-part curve, at the
+// window's present size, as the user's clicks would; the sample object is
+// loaded first when the window still waits for one.
 void walkTo(Session& session, int step) {
     Workflow& flow = session.workflow();
+    if (session.controls().showing("PnlChargeObjetPte")) session.host().ChargerExempleClick();
     flow.enterFormatStep();
     flow.createCurve();
     Controls& c = session.controls();
@@ -116,6 +118,7 @@ void walkTo(Session& session, int step) {
     }
     if (step >= 3) flow.stopMarking();
     if (step >= 4) flow.finishCurve();
+    if (step >= 5) c.userClick("LblParaFini");
 }
 
 // Where a widget lies in the client area, whatever region or scroll position holds it.
@@ -146,7 +149,7 @@ TEST_F(WindowLayoutTest, GroupsNeitherOverlapNorShrinkAtAnySizeFromTheMinimumUp)
 
     for (const QSize size :
          {minimum, minimum + QSize(37, 23), QSize(1024, 700), QSize(1366, 768), QSize(1920, 800)}) {
-        for (int step : {2, 3, 4}) {
+        for (int step : {2, 3, 4, 5}) {
             window.resize(size);
             QCoreApplication::processEvents();
             walkTo(window.session(), step);
@@ -186,6 +189,70 @@ TEST_F(WindowLayoutTest, GroupsNeitherOverlapNorShrinkAtAnySizeFromTheMinimumUp)
             }
         }
     }
+}
+
+// At the default size the controls of the time and parameter steps show
+// whole, without scrolling either region; the cursor group stands in the
+// column and goes with the parameter host.
+TEST_F(WindowLayoutTest, TheToolsOfStepsFourAndFiveShowWholeAtTheDefaultSize) {
+    QWidget* client = window.centralWidget();
+    auto seenWhole = [&](const QStringList& names, const std::string& where) {
+        for (const QString& name : names) {
+            const QWidget* w = widget(name);
+            ASSERT_TRUE(w->isVisible()) << name.toStdString() << " " << where;
+            EXPECT_EQ(seenPart(w, client), placeOf(w, client)) << name.toStdString() << " " << where;
+            EXPECT_TRUE(client->rect().contains(placeOf(w, client))) << name.toStdString() << " " << where;
+        }
+    };
+    const QStringList cursor{"TbMontrePoint", "ImgFG_haut",   "ImgFD_haut", "LblVarDep",
+                             "LblVarFin",     "LblVarAnnule", "LblVarSave", "LblParaFini"};
+    auto inColumn = [&](const QString& name) {
+        return placeOf(widget(name), client).left() >= placeOf(widget("ImgDessin"), client).right();
+    };
+
+    walkTo(window.session(), 4);
+    QCoreApplication::processEvents();
+    seenWhole(cursor + QStringList{"GbxTemps", "EdtTemps1st", "GbxParaSurQuoi"}, "step 4");
+    EXPECT_TRUE(inColumn("TbMontrePoint"));
+    EXPECT_TRUE(inColumn("GbxTemps"));
+    // A range chosen: the start and end times to type.
+    controls.userClick("LblVarDep");
+    controls.userSetPosition("TbMontrePoint", 5);
+    controls.userClick("LblVarFin");
+    QCoreApplication::processEvents();
+    seenWhole({"EdtTempsDeb", "EdtTempsFin", "LblVarSave"}, "step 4, range started");
+
+    walkTo(window.session(), 5);
+    controls.userSetChecked("ChbxOpacite", true);
+    controls.userSetChecked("ChBxRotation", true);
+    QCoreApplication::processEvents();
+    // The range buttons stay under the mouse while the range is chosen.
+    const QPoint endButton = placeOf(widget("LblVarFin"), client).topLeft();
+    const QPoint saveButton = placeOf(widget("LblVarSave"), client).topLeft();
+    controls.userClick("LblVarDep");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(widget("LblChoixDep")->isVisible());
+    EXPECT_EQ(placeOf(widget("LblVarFin"), client).topLeft(), endButton);
+    seenWhole(cursor + QStringList{"GbxInfoParaPoint", "GbxParaSurQuoi", "EdtOpaDeb", "EdtRotDeb"}, "step 5");
+    controls.userSetPosition("TbMontrePoint", 5);
+    controls.userClick("LblVarFin");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(widget("TbMontrePoint")->isVisible()) << "the cursor hides once the range end is chosen";
+    EXPECT_EQ(placeOf(widget("LblVarSave"), client).topLeft(), saveButton);
+    seenWhole({"LblVarSave", "EdtOpaFin", "EdtRotFin"}, "step 5, range chosen");
+    EXPECT_FALSE(widget("GbxTemps")->isVisible());
+    // Numbers need no more room than a few digits.
+    for (const char* name : {"EdtOpaDeb", "EdtRotDeb", "EdtTemps1st"})
+        EXPECT_LT(widget(name)->width(), 120) << name;
+
+    // Back to the curve, the cursor leaves the column with the parameter host.
+    walkTo(window.session(), 3);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(controls.get("PnlDockParasOrg").visible);
+    EXPECT_FALSE(widget("TbMontrePoint")->isVisible());
+    walkTo(window.session(), 5);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(widget("TbMontrePoint")->isVisible());
 }
 
 TEST_F(WindowLayoutTest, ButtonPicturesFollowTheLanguageAfterAnInput) {
