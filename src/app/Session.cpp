@@ -17,13 +17,14 @@ Session::Session(Services services)
       workflow_(ctx_, view_, editor_, frame_), times_(ctx_, workflow_, host_),
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, parameterStep_, panel_, host_),
-      steps_(ctx_, times_, parameterStep_, chooser_) {
+      steps_(ctx_, times_, parameterStep_, chooser_), curveFile_(ctx_, workflow_, view_, times_, chooser_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);
     times_.registerHandlers();
     panel_.registerHandlers();
     chooser_.registerHandlers();
+    curveFile_.registerHandlers();
     controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
     workflow_.returnToStart();
 }

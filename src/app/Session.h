@@ -5,6 +5,7 @@
 #include "core/Editor.h"
 #include "core/Frame.h"
 #include "core/Workflow.h"
+#include "curvefile/CurveFile.h"
 #include "host/HostExchange.h"
 #include "parameters/KeypointStepsDriver.h"
 #include "parameters/ParameterPanel.h"
@@ -35,6 +36,7 @@ class Session {
     KeypointTimes& times() { return times_; }
     ParameterStep& parameterStep() { return parameterStep_; }
     RangeChooser& rangeChooser() { return chooser_; }
+    CurveFile& curveFile() { return curveFile_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -62,6 +64,7 @@ class Session {
     ParameterPanel panel_;
     RangeChooser chooser_;
     KeypointStepsDriver steps_;
+    CurveFile curveFile_;
 };
 
 } // namespace trajecta

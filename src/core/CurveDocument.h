@@ -96,6 +96,8 @@ struct WorkflowState {
     int workHeight = 0;
     float aspectRatio = 1.7777778f;
     int workFormatIndex = -1; // screen format of the current work area
+    // A curve file is being replayed: from the start of a load to its end.
+    bool replayingFile = false;
 };
 
 // Mouse editing of the control points.
