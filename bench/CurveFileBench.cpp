@@ -39,7 +39,7 @@ QStringList largestFile() {
     f << "=== Etape 5 les paramètres ==="
       << "---";
     for (int r = 0; r < 50; ++r)
-        f << QStringLiteral("Début-Fin : (%1/%2)").arg(19 * r).arg(19 * r + 30) << "1-Opacité : (10/90)"
+        f << QStringLiteral("Début-Fin : (%1/%2)").arg(19 * r).arg(19 * r + 29) << "1-Opacité : (10/90)"
           << "2-ZoomX : (100/150,5)"
           << "ZoomEgal : vrai"
           << "3-ZoomY : (100/150,5)"
@@ -58,8 +58,10 @@ void BM_LoadLargestCurveFile(benchmark::State& state) {
         session->host().ChargerExempleClick();
         state.ResumeTiming();
         const QString error = session->curveFile().loadLines(file);
-        if (!error.isEmpty() || session->document().curve.sampleCount != 961)
-            state.SkipWithError("not loaded");
+        if (!error.isEmpty() || session->document().curve.sampleCount != 961) {
+            state.SkipWithError(qPrintable(error));
+            break;
+        }
         state.PauseTiming();
         session.reset();
         state.ResumeTiming();
