@@ -239,8 +239,10 @@ bool applyParameterRecord(QStringList& list, const TParametres& r, const AngleSt
         }};
         for (const auto& [used, start, end, offset, key] : groups) {
             if (!used) continue;
-            spread(value(*start), value(*end), s, e,
-                   [&](int i, Extended v) { line(i, offset) = QString::fromLatin1(key) + number(v); });
+            // Captured by copy: clang 14 cannot capture a structured binding.
+            spread(value(*start), value(*end), s, e, [&, at = offset, name = key](int i, Extended v) {
+                line(i, at) = QString::fromLatin1(name) + number(v);
+            });
         }
     }
     return true;
