@@ -55,26 +55,26 @@ void ReverseWithTurnOver961(benchmark::State& state) {
 }
 BENCHMARK(ReverseWithTurnOver961)->Unit(benchmark::kMicrosecond);
 
-// Each press starts from a list that is not yet reversed, so the reversal is built every time.
+// "Appliquer et sortir" pressed in the dialog. Each press starts from a path
+// that is not yet reversed, so the reversal is built every time.
 void ApplyAndWrite961(benchmark::State& state) {
     LargestPath path;
-    ExtrasChoice choice;
-    choice.reverse = true;
-    choice.deleteKeypoints = true;
-    choice.atStart = 100;
-    choice.atEnd = 50;
-    choice.retime = true;
+    Controls& c = path.session.controls();
+    Extras& extras = path.session.extras();
+    extras.LblExtrasClick();
+    c.setChecked("ChbxInverserCourbe", true);
+    c.setChecked("ChBxSupKP", true);
+    c.setPosition("TbrSupDeb", 100);
+    c.setPosition("TbrSupFin", 50);
+    c.setChecked("ChBxRecalerTemps", true);
+    CurveDocument& doc = path.doc;
     for (auto _ : state) {
-        CurveDocument& doc = path.doc;
-        const ExtrasApplied applied = applyExtras({}, doc.lists.LbxListeKP, doc.lists.LbxKPinverse, path.gaps,
-                                                  choice, QLatin1Char(','));
-        if (!applied.ok()) return state.SkipWithError("the choice was refused");
-        doc.lists.LbxKPinverse = applied.reversed;
-        doc.lists.LbxListeKPpartielle = applied.partial;
-        doc.host.partialKeypointCount = applied.keptCount;
+        doc.extras.reversedActive = false;
         doc.lists.LbxPointsCourbe.clear();
-        if (!path.session.host().writeObjectText(doc.lists.LbxListeKPpartielle, applied.mode))
-            return state.SkipWithError("the object was refused");
+        path.fakes.clipboardText.reset();
+        extras.LblExtrasAppliquerClick();
+        if (!path.fakes.clipboardText || doc.extras.keptCount != 811)
+            return state.SkipWithError("the choice was refused");
         benchmark::DoNotOptimize(path.fakes.clipboardText->size());
     }
 }

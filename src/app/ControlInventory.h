@@ -12,6 +12,10 @@ inline const QString photoDialogName = QStringLiteral("TFtraitePhoto");
 inline const QString secondWindowName = QStringLiteral("TFparametres");
 inline const QString extrasDialogName = QStringLiteral("TFExtras");
 
+// The size of the Extras dialog's deletion bar PnlVoisSup, in pixels.
+constexpr int extrasBarWidth = 300;
+constexpr int extrasBarHeight = 12;
+
 // Declares every control of the windows with its kind, its parent, its
 // French caption and, for radio groups and sliders, its items and range.
 // Each window and dialog is the root of its controls.

@@ -1,6 +1,7 @@
 #include "app/ControlInventory.h"
 
 #include "core/CurveDocument.h"
+#include "platform/Colours.h"
 
 namespace trajecta::inventory {
 
@@ -28,7 +29,9 @@ void declareDialogs(Controls& c) {
     c.declare("ImgArcEnCiel", K::Image, photo).visible = false;
     c.declare("LblCliquerCouleur", K::Label, photo, "Cliquez sur une couleur").visible = false;
     c.declare("PnlChoixCouleur", K::Panel, photo).visible = false;
-    c.declare("PnlSliver", K::Panel, photo).visible = false;
+    ControlState& sliver = c.declare("PnlSliver", K::Panel, photo);
+    sliver.visible = false;
+    sliver.colour = 0xC0C0C0; // silver: a grey photo
     c.declare("ChbxAttenuation", K::CheckBox, photo, "Atténuation").checked = true;
     c.declare("ChbxTrait", K::CheckBox, photo, "Traits");
     c.declare("BtnOKTraitePhoto", K::Label, photo, "OK");
@@ -77,9 +80,16 @@ void declareExtrasDialog(Controls& c) {
     c.declare("LbiSupFin", K::Label, "PnlSupVoir", "Fin");
     slider(c, "TbrSupFin", "PnlSupVoir", 0, 10, 0);
     c.declare("LblSupFin", K::Label, "PnlSupVoir", "0");
-    c.declare("PnlVoisSup", K::Panel, "PnlSupVoir");
-    c.declare("ShpSupDeb", K::Shape, "PnlVoisSup").visible = false;
-    c.declare("ShpSupFin", K::Shape, "PnlVoisSup").visible = false;
+    // A lime bar whose red marks show the share deleted at each end.
+    ControlState& bar = c.declare("PnlVoisSup", K::Panel, "PnlSupVoir");
+    bar.width = extrasBarWidth;
+    bar.height = extrasBarHeight;
+    for (const char* mark : {"ShpSupDeb", "ShpSupFin"}) {
+        ControlState& shape = c.declare(mark, K::Shape, "PnlVoisSup");
+        shape.visible = false;
+        shape.height = extrasBarHeight;
+        shape.colour = colours::red;
+    }
     c.declare("LbliResteKP", K::Label, "PnlSupVoir", "Il en reste");
     c.declare("LblResteKP", K::Label, "PnlSupVoir", "");
     c.declare("LbliTemps1erPoint", K::Label, "PnlSupVoir", "premier point à : ");
@@ -89,6 +99,7 @@ void declareExtrasDialog(Controls& c) {
     c.declare("ChBxRecalerTemps", K::CheckBox, "PnlSupVoir", "Recaler le temps du premier point-clé")
         .visible = false;
     c.declare("LblExtrasAppliquer", K::Label, w, "Appliquer et sortir");
+    c.declare("BtnExtrasAnnuler", K::Label, w, "Annuler");
 }
 
 } // namespace trajecta::inventory

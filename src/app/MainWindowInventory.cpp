@@ -66,25 +66,25 @@ void declareParameterGroup(Controls& c) {
     const Edits edits[] = {{"EdtOpaDeb", "EdtOpaFin", "100"},       {"EdtZoomXdeb", "EdtZoomXfin", "100"},
                            {"EdtZoomYdeb", "EdtZoomYfin", "100"},   {"EdtRotDeb", "EdtRotFin", "0"},
                            {"EdtCentreXDeb", "EdtCentreXFin", "0"}, {"EdtCentreYDeb", "EdtCentreYFin", "0"}};
-    c.declare("PnParaDeb", K::Panel, "GbxParaSurQuoi");
+    c.declare("PnParaDeb", K::Panel, "GbxParaSurQuoi").visible = false; // shown with a range end chosen
     c.declare("LbliListeDeb", K::Label, "PnParaDeb", "début");
     for (const Edits& e : edits)
         c.declare(e.start, K::Edit, "PnParaDeb", e.initial);
-    c.declare("PnParaFin", K::Panel, "GbxParaSurQuoi");
+    c.declare("PnParaFin", K::Panel, "GbxParaSurQuoi").visible = false; // shown with a range end chosen
     c.declare("LbliListeFin", K::Label, "PnParaFin", "fin");
     for (const Edits& e : edits)
         c.declare(e.end, K::Edit, "PnParaFin", e.initial);
     c.declare("Pn3D", K::Panel, "GbxParaSurQuoi");
     c.declare("ChBx3D", K::CheckBox, "Pn3D", "3D");
-    c.declare("PnCoche3D", K::Panel, "Pn3D");
+    c.declare("PnCoche3D", K::Panel, "Pn3D").visible = false;
     c.declare("ChBx3DX", K::CheckBox, "PnCoche3D", "X");
     c.declare("ChBx3DY", K::CheckBox, "PnCoche3D", "Y");
     c.declare("ChBx3DZ", K::CheckBox, "PnCoche3D", "Z");
-    c.declare("Pn3Ddeb", K::Panel, "Pn3D");
+    c.declare("Pn3Ddeb", K::Panel, "Pn3D").visible = false;
     c.declare("Lbl3DiDebut", K::Label, "Pn3Ddeb", "début");
     for (const char* name : {"Edt3DXdeb", "Edt3DYdeb", "Edt3DZdeb"})
         c.declare(name, K::Edit, "Pn3Ddeb", "0");
-    c.declare("Pn3Dfin", K::Panel, "Pn3D");
+    c.declare("Pn3Dfin", K::Panel, "Pn3D").visible = false;
     c.declare("Lbl3DiFin", K::Label, "Pn3Dfin", "fin");
     for (const char* name : {"Edt3DXfin", "Edt3DYfin", "Edt3DZfin"})
         c.declare(name, K::Edit, "Pn3Dfin", "0");
@@ -128,6 +128,12 @@ void declareTimeGroup(Controls& c, const QString& window) {
               "Augmenter ou diminuer la durée de l'animation");
     c.declare("PnlTempsPerso", K::Panel, "PnlOptionsTemps");
     c.declare("LblTempsPerso", K::Label, "PnlTempsPerso", "Retour à la gestion personnelle du temps");
+    // The mark beside each option, in the colour ShpTemoin takes after its record.
+    c.declare("ShpVitConstante", K::Shape, "PnlOptionsTemps").colour = 0x00FF00;       // lime
+    c.declare("ShpTempsConstant", K::Shape, "PnlTempsConstant").colour = 0x008000;     // green
+    c.declare("ShpAllerAAuRalenti", K::Shape, "PnlOptionsTemps").colour = 0xFF0000;    // blue
+    c.declare("ShpChoixProportionnel", K::Shape, "PnlOptionsTemps").colour = 0xFF0000; // blue
+    c.declare("ShpTempsPerso", K::Shape, "PnlTempsPerso").colour = 0xFF0000;           // blue
 
     c.declare("PnlVitConst", K::Panel, "PnlOptionsTemps").visible = false;
     c.declare("LblindicReglage", K::Label, "PnlVitConst",

@@ -57,6 +57,13 @@ struct ScriptRunner::State {
         return name;
     }
 
+    // A file to read, answered to a dialog: beside the script when it is not
+    // in the current folder.
+    QString existingPath(const QString& name) const {
+        const QString beside = path(name);
+        return QFileInfo::exists(beside) ? beside : name;
+    }
+
     void requireControl(const QString& name) const {
         if (!session->controls().has(name)) throw ScriptError("no control named " + name.toStdString());
     }
@@ -99,7 +106,9 @@ struct ScriptRunner::State {
     }
 
     void mouse(const QStringList& w) {
-        if (w.size() != 4) throw ScriptError("usage: mouse down|move|up|click X Y");
+        if (w.size() != 4 && w.size() != 5) throw ScriptError("usage: mouse down|move|up|click X Y [NAME]");
+        const QString target = w.size() == 5 ? w[4] : QStringLiteral("ImgDessin");
+        requireControl(target);
         MouseEvent e;
         e.x = toInt(w[2]);
         e.y = toInt(w[3]);
@@ -118,7 +127,7 @@ struct ScriptRunner::State {
         } else {
             throw ScriptError("unknown mouse action: " + a.toStdString());
         }
-        if (!session->controls().userMouse(QStringLiteral("ImgDessin"), e)) refuse("mouse " + a, "ImgDessin");
+        if (!session->controls().userMouse(target, e)) refuse("mouse " + a, target);
     }
 
     void clipboard(const QStringList& w) {
@@ -235,6 +244,7 @@ ScriptRunner::ScriptRunner(ScriptOptions options) : state_(std::make_unique<Stat
     ScriptedServices& f = state_->fakes;
     f.separator = state_->options.decimalSeparator.value_or(QLocale::system().decimalPoint().at(0));
     if (state_->options.today) f.today = *state_->options.today;
+    f.resolvePath = [this](const QString& name) { return state_->existingPath(name); };
     f.report = [this](const QString& line) {
         if (state_->out) state_->out(line);
     };

@@ -26,9 +26,11 @@ struct ScriptOptions {
 //   click|down|up NAME         a click / mouse down / mouse up on a control
 //   type NAME TEXT             replace an edit's text as typing would
 //   set NAME VALUE             slider position, radio item index or check box state (0/1)
-//   mouse down|move|up|click X Y   the left button on ImgDessin
+//   mouse down|move|up|click X Y [NAME]   the left button on ImgDessin, or
+//                              on the named control (e.g. the rainbow strip)
 //   key NAME KEYS              a key press on a control, e.g. ctrl+w
-//   answer ok|cancel|yes|no|PATH   the answer to the next message box or file dialog
+//   answer ok|cancel|yes|no|PATH   the answer to the next message box or file
+//                              dialog; a file to open may lie beside the script
 //   clipboard set PATH | clipboard print
 //   print NAME                 the state of a control on one line
 //   list NAME                  every line of a named string list

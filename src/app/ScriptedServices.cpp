@@ -52,7 +52,7 @@ void ScriptedServices::beep() {
     emitLine(QStringLiteral("beep"));
 }
 
-std::optional<QString> ScriptedServices::fileAnswer(const char* dialog) {
+std::optional<QString> ScriptedServices::fileAnswer(const char* dialog, bool reading) {
     const QString a = nextAnswer();
     const QString lower = a.toLower();
     const bool cancelled = a.isEmpty() || lower == QLatin1String("cancel") || lower == QLatin1String("no") ||
@@ -60,17 +60,17 @@ std::optional<QString> ScriptedServices::fileAnswer(const char* dialog) {
     emitLine(QStringLiteral("%1 dialog -> %2")
                  .arg(QLatin1String(dialog), cancelled ? QStringLiteral("cancelled") : a));
     if (cancelled) return std::nullopt;
-    return a;
+    return reading && resolvePath ? resolvePath(a) : a;
 }
 
 std::optional<QString> ScriptedServices::openFile(const QString&) {
-    return fileAnswer("open");
+    return fileAnswer("open", true);
 }
 std::optional<QString> ScriptedServices::saveFile(const QString&) {
-    return fileAnswer("save");
+    return fileAnswer("save", false);
 }
-std::optional<QString> ScriptedServices::openPicture() {
-    return fileAnswer("picture");
+std::optional<QString> ScriptedServices::openPicture(const QString&) {
+    return fileAnswer("picture", true);
 }
 
 QString ScriptedServices::value(const QString& section, const QString& key, const QString& fallback) const {

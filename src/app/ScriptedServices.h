@@ -30,6 +30,9 @@ class ScriptedServices final : public ClipboardService,
     // The next answers: "ok", "cancel", "yes", "no" or a file path. A message
     // box without a queued answer takes OK or Yes; a file dialog is cancelled.
     std::deque<QString> answers;
+    // Turns a path answered to an open or picture dialog into the one the
+    // program reads (the line still shows the path as answered); none: unchanged.
+    std::function<QString(const QString&)> resolvePath;
 
     std::optional<QString> clipboardText;
     QDate today = QDate::currentDate();
@@ -48,7 +51,7 @@ class ScriptedServices final : public ClipboardService,
 
     std::optional<QString> openFile(const QString& filter) override;
     std::optional<QString> saveFile(const QString& filter) override;
-    std::optional<QString> openPicture() override;
+    std::optional<QString> openPicture(const QString& filter) override;
 
     bool exists() const override { return !settingsValues.isEmpty(); }
     QString value(const QString& section, const QString& key, const QString& fallback) const override;
@@ -61,7 +64,7 @@ class ScriptedServices final : public ClipboardService,
   private:
     QString nextAnswer();
     void emitLine(const QString& line);
-    std::optional<QString> fileAnswer(const char* dialog);
+    std::optional<QString> fileAnswer(const char* dialog, bool reading);
 };
 
 } // namespace trajecta

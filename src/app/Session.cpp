@@ -14,19 +14,25 @@ Controls& declared(Controls& controls) {
 Session::Session(Services services)
     : services_(services), canvas_(doc_.pictures.work), ctx_{doc_, declared(controls_), services_, canvas_},
       host_(ctx_, workflow_), view_(ctx_, host_), editor_(ctx_, view_), frame_(ctx_, view_),
-      workflow_(ctx_, view_, editor_, frame_), times_(ctx_, workflow_, host_),
+      workflow_(ctx_, view_, editor_, frame_), times_(ctx_, workflow_, host_), presets_(ctx_, times_),
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
-      chooser_(ctx_, view_, times_, parameterStep_, panel_, host_),
-      steps_(ctx_, times_, parameterStep_, chooser_), curveFile_(ctx_, workflow_, view_, times_, chooser_) {
+      chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
+      steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
+      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);
+    workflow_.connect(background_);
+    presets_.connect(chooser_);
     times_.registerHandlers();
+    presets_.registerHandlers();
     panel_.registerHandlers();
     chooser_.registerHandlers();
+    extras_.registerHandlers();
     curveFile_.registerHandlers();
     controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
     workflow_.returnToStart();
+    background_.start();
 }
 
 void Session::setClientSize(int width, int height) {

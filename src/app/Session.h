@@ -1,17 +1,20 @@
 #pragma once
 
+#include "background/Background.h"
 #include "core/Context.h"
 #include "core/CurveView.h"
 #include "core/Editor.h"
 #include "core/Frame.h"
 #include "core/Workflow.h"
 #include "curvefile/CurveFile.h"
+#include "extras/Extras.h"
 #include "host/HostExchange.h"
 #include "parameters/KeypointStepsDriver.h"
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
 #include "timing/KeypointTimes.h"
+#include "timing/TimePresets.h"
 
 namespace trajecta {
 
@@ -34,8 +37,11 @@ class Session {
     Frame& frame() { return frame_; }
     HostExchange& host() { return host_; }
     KeypointTimes& times() { return times_; }
+    TimePresets& timePresets() { return presets_; }
     ParameterStep& parameterStep() { return parameterStep_; }
     RangeChooser& rangeChooser() { return chooser_; }
+    Extras& extras() { return extras_; }
+    Background& background() { return background_; }
     CurveFile& curveFile() { return curveFile_; }
 
     // The client size of the main window, from which the work area is sized.
@@ -60,10 +66,15 @@ class Session {
     // The keypoint steps come after the curve core, which reaches them through
     // the driver as its KeypointSteps.
     KeypointTimes times_;
+    TimePresets presets_;
     ParameterStep parameterStep_;
     ParameterPanel panel_;
     RangeChooser chooser_;
     KeypointStepsDriver steps_;
+    Extras extras_;
+    // The step machine reaches the background as its BackgroundPictures.
+    Background background_;
+    // The curve file replays through every step, so it comes after them all.
     CurveFile curveFile_;
 };
 

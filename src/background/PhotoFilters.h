@@ -1,5 +1,7 @@
 #pragma once
 
+#include "background/BackgroundState.h"
+
 #include <QImage>
 #include <cstdint>
 
@@ -23,13 +25,6 @@ Hsv rgbToHsv(int r, int g, int b);
 // Hue 0, saturation 0 or value 0 give grey; hue 360 counts as 0; a hue outside
 // 0..360 gives black. Expects saturation and value in 0..255.
 Rgb hsvToRgb(int h, int s, int v);
-
-// The processing applied to a photo so that the curve stays readable over it.
-struct PhotoOptions {
-    bool monochrome = false;
-    bool attenuation = true;
-    bool lines = false;
-};
 
 int photoOptionCount(const PhotoOptions& options);
 

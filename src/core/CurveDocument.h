@@ -1,8 +1,10 @@
 #pragma once
 
+#include "background/BackgroundState.h"
 #include "core/Step.h"
 #include "parameters/ParameterState.h"
 #include "timing/TimeEditState.h"
+#include "timing/TimePresetState.h"
 
 #include <QImage>
 #include <QPoint>
@@ -92,12 +94,14 @@ struct WorkflowState {
     bool objectTextBuilt = false;
     bool geometryEdited = false;
     bool timesDirty = false;
+    // A curve file is being replayed, from the start of a load to its end: the
+    // constant-speed preset keeps the coefficient the file supplied instead of
+    // computing its own, and the curve keeps its tangents and its closing.
+    bool replayingFile = false;
     int workWidth = 0;
     int workHeight = 0;
     float aspectRatio = 1.7777778f;
     int workFormatIndex = -1; // screen format of the current work area
-    // A curve file is being replayed: from the start of a load to its end.
-    bool replayingFile = false;
 };
 
 // Mouse editing of the control points.
@@ -156,8 +160,17 @@ struct HostObjectState {
     KeyPointDefaults keyPointDefaults;
     bool zoomEqual = false;
     bool centreEqual = false;
-    bool curveReversed = false;   // the extras dialog reversed the path
-    int partialKeypointCount = 0; // keypoints left after deleting some at the ends
+};
+
+// What the Extras dialog keeps between two openings.
+struct ExtrasState {
+    bool reversedActive = false; // LbxKPinverse is in force for every transfer
+    bool turnedOver = false;     // its angles carry 180 more degrees
+    int deleteAtStart = 0;       // keypoints to delete at the start (TbrSupDeb)
+    int deleteAtEnd = 0;         // keypoints to delete at the end (TbrSupFin)
+    int keptCount = 0;           // keypoints left: sampleCount unless deleting
+    int retimeOffset = 0;        // ms taken off every kept keypoint when re-timing
+    bool backupTaken = false;    // the control points were copied to the backup
 };
 
 // The named string lists: working data and the records that are saved.
@@ -201,10 +214,13 @@ struct CurveDocument {
     TimingState timing;
     KeypointRange range;
     TimeEditState timeEdit;
+    TimePresetState presets;
     ParameterState parameters;
     HostObjectState host;
+    ExtrasState extras;
     NamedLists lists;
     Pictures pictures;
+    BackgroundState background;
 };
 
 } // namespace trajecta

@@ -88,7 +88,7 @@ void CurveView::refreshObjectText() {
 void CurveView::drawBackground() {
     const Pictures& pictures = ctx_.doc.pictures;
     const QImage* chosen = &pictures.grid;
-    switch (ctx_.controls.itemIndex("RdgFond")) {
+    switch (ctx_.doc.background.backgroundKind) {
     case 1:
         chosen = &pictures.plain;
         break;

@@ -48,7 +48,7 @@ class CurveView {
     // The green cross on sample points i and j (each only when ≥ 0), drawn with
     // the NOT-XOR pen: drawing it twice removes it.
     void markKeypoint(int i, int j);
-    // The background picture chosen in RdgFond (the grid when that picture is
+    // The background picture of backgroundKind (the grid when that picture is
     // missing), copied over the whole work area.
     void drawBackground();
 

@@ -61,7 +61,6 @@ Workflow::Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame)
     c.onClick("LblEtapeApres", [this] { nextStep(); });
     c.onClick("LblRefairePoints", [this] { redoCurve(); });
     c.onClick("LblRefaireTout", [this] { restartAll(); });
-    c.onClick("RdgFond", [this] { onBackgroundChosen(); });
 }
 
 void Workflow::returnToStart() {
@@ -112,6 +111,7 @@ bool Workflow::sizeWorkArea() {
     pictures.plain = QImage(width, height, QImage::Format_RGB32);
     pictures.plain.fill(colourFromBgr(plainColour));
     drawGrid();
+    background_->workAreaResized();
     ctx_.canvas.drawImage(0, 0, pictures.grid);
     resetWorkOrigin(ctx_.doc);
     w.stepDone[0] = true;
@@ -169,7 +169,7 @@ void Workflow::drawMarkedPoints() {
     }
 }
 
-void Workflow::onBackgroundChosen() {
+void Workflow::redrawBackground() {
     const WorkflowState& w = ctx_.doc.workflow;
     if (w.markingActive)
         drawMarkedPoints();
@@ -402,6 +402,7 @@ void Workflow::enterFormatStep() {
     w.geometryEdited = false;
     w.replayingFile = false;
     doc.curve.defaultPartSamples = 20;
+    background_->resetPhotoOptions();
     w.currentStep = Step::Format;
     setStepMessage(ctx_, StepMessage::ChooseFormat);
 }

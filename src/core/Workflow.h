@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/BackgroundPictures.h"
 #include "core/Context.h"
 #include "core/KeypointSteps.h"
 
@@ -23,6 +24,8 @@ class Workflow {
     // The keypoint steps are built after the step machine; the session
     // connects them once, before any control event.
     void connect(KeypointSteps& steps) { steps_ = &steps; }
+    // So is the background.
+    void connect(BackgroundPictures& background) { background_ = &background; }
 
     // LbCreation: sizes the work area for the chosen screen format (unless one
     // of that format exists) and enters step 2. A window too small for a work
@@ -42,8 +45,9 @@ class Workflow {
     void enterTimeStep();
     // State codes after a part is completed; all alignment marks are cleared.
     void assignStates();
-    // RdgFond: draws the chosen background under the curve or the marked points.
-    void onBackgroundChosen();
+    // After a background was chosen: draws it under the curve, or under the
+    // marked points while marking.
+    void redrawBackground();
 
     // The program's start: only the host object loading panel shows.
     void returnToStart();
@@ -62,6 +66,7 @@ class Workflow {
     Editor& editor_;
     Frame& frame_;
     KeypointSteps* steps_ = nullptr;
+    BackgroundPictures* background_ = nullptr;
 };
 
 } // namespace trajecta

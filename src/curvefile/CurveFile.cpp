@@ -8,6 +8,7 @@
 #include "parameters/RangeChooser.h"
 #include "platform/Numbers.h"
 #include "timing/KeypointTimes.h"
+#include "timing/TimePresets.h"
 
 #include <QFileInfo>
 
@@ -62,8 +63,8 @@ bool timesSound(const std::vector<KeypointTime>& times) {
 } // namespace
 
 CurveFile::CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times,
-                     RangeChooser& chooser)
-    : ctx_(ctx), workflow_(workflow), view_(view), times_(times), chooser_(chooser) {}
+                     TimePresets& presets, RangeChooser& chooser)
+    : ctx_(ctx), workflow_(workflow), view_(view), times_(times), presets_(presets), chooser_(chooser) {}
 
 void CurveFile::registerHandlers() {
     Controls& c = ctx_.controls;
@@ -201,8 +202,8 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     std::fill(w.stepDone.begin(), w.stepDone.end(), false);
     w.stepDone[0] = w.stepDone[1] = true;
     w.objectTextBuilt = w.timesDirty = w.geometryEdited = false;
-    doc.host.curveReversed = false;
-    doc.host.partialKeypointCount = 0;
+    // The Extras choices belonged to the project being replaced.
+    doc.extras = ExtrasState{};
     w.curveExists = true;
     c.setChecked(QStringLiteral("ChBxFermerCourbe"), recorded.closed);
     view_.sampleCurve();
@@ -214,31 +215,71 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
 
 bool CurveFile::replayTimes(const CurveFileContent& content) {
     CurveDocument& doc = ctx_.doc;
-    Controls& c = ctx_.controls;
     for (const TimeRecord& r : content.times) {
-        switch (r.kind) {
-        case TimeRecord::Kind::Range:
-            c.setPosition(cursor, r.first);
-            chooser_.chooseStart();
-            c.setText(QStringLiteral("EdtTempsDeb"), QString::number(r.startTime));
-            c.setPosition(cursor, r.last);
-            chooser_.chooseEnd();
-            c.setText(QStringLiteral("EdtTempsFin"), QString::number(r.endTime));
-            c.setChecked(QStringLiteral("ChBxSpeedUp"), r.speedUp);
-            if (doc.range.rangeStart != r.first || doc.range.rangeEnd != r.last || !doc.timeEdit.rangeReady)
-                return false;
-            chooser_.save();
-            break;
-        case TimeRecord::Kind::Unknown:
-            break;
-        default:
+        const bool replayed = r.kind == TimeRecord::Kind::Unknown ||
+                              (r.kind == TimeRecord::Kind::Range ? replayRange(r) : replayPreset(r));
+        if (!replayed || doc.range.rangeStart >= 0 || doc.timeEdit.timeMode != 0 ||
+            !timesSound(doc.timing.keypointTimes))
             return false;
-        }
-        if (doc.range.rangeStart >= 0 || !timesSound(doc.timing.keypointTimes)) return false;
     }
-    c.setCaption(QStringLiteral("LblTempsTotalVue"), times_.totalText());
+    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), times_.totalText());
     chooser_.finish();
     return doc.workflow.currentStep == Step::Parameters;
+}
+
+// A personal range: the cursor on each end with "Début" and "Fin", the two
+// times typed, the speed-up box set, then "Enregistrer".
+bool CurveFile::replayRange(const TimeRecord& r) {
+    CurveDocument& doc = ctx_.doc;
+    Controls& c = ctx_.controls;
+    c.setPosition(cursor, r.first);
+    chooser_.chooseStart();
+    c.setText(QStringLiteral("EdtTempsDeb"), QString::number(r.startTime));
+    c.setPosition(cursor, r.last);
+    chooser_.chooseEnd();
+    c.setText(QStringLiteral("EdtTempsFin"), QString::number(r.endTime));
+    c.setChecked(QStringLiteral("ChBxSpeedUp"), r.speedUp);
+    if (doc.range.rangeStart != r.first || doc.range.rangeEnd != r.last || !doc.timeEdit.rangeReady)
+        return false;
+    chooser_.save();
+    return true;
+}
+
+// A preset: the option list opened, the preset chosen with the values of the
+// record, then "Enregistrer".
+bool CurveFile::replayPreset(const TimeRecord& r) {
+    presets_.openOptions();
+    switch (r.kind) {
+    case TimeRecord::Kind::ConstantTime:
+        presets_.chooseConstantTime();
+        presets_.setConstantGap(r.gap);
+        break;
+    case TimeRecord::Kind::ConstantSpeed: {
+        // The coefficient made for the recorded path length, carried over to
+        // the length of the path as it is now.
+        const int now = ctx_.doc.presets.distanceSum;
+        presets_.supplySpeedCoefficient(now > 0 ? roundEven(Extended(r.coefficient) * r.distanceSum / now)
+                                                : r.coefficient);
+        presets_.chooseConstantSpeed();
+        break;
+    }
+    case TimeRecord::Kind::Proportional:
+        presets_.replayProportional(r.factor, r.offset, r.maximum);
+        break;
+    case TimeRecord::Kind::SlowDownStart:
+    case TimeRecord::Kind::SlowDownEnd:
+        presets_.chooseSlowDown();
+        ctx_.controls.setPosition(cursor, r.extent);
+        if (!presets_.applySlowDown(r.kind == TimeRecord::Kind::SlowDownEnd, r.extent, r.strength)) {
+            presets_.cancel();
+            return false;
+        }
+        break;
+    default:
+        return false;
+    }
+    presets_.record();
+    return true;
 }
 
 bool CurveFile::replayParameters(const CurveFileContent& content, const QStringList& lines) {

@@ -9,8 +9,10 @@ namespace trajecta {
 class CurveView;
 class KeypointTimes;
 class RangeChooser;
+class TimePresets;
 class Workflow;
 struct CurveFileContent;
+struct TimeRecord;
 
 // The curve file: a project saved as its three records (curve, times,
 // parameters) and loaded again by replaying them through the operations the
@@ -21,7 +23,8 @@ struct CurveFileContent;
 // was before the load.
 class CurveFile {
   public:
-    CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times, RangeChooser& chooser);
+    CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times, TimePresets& presets,
+              RangeChooser& chooser);
 
     // The two buttons and their press looks.
     void registerHandlers();
@@ -40,6 +43,8 @@ class CurveFile {
     bool replay(const CurveFileContent& content, const QStringList& lines);
     bool replayCurve(const CurveFileContent& content);
     bool replayTimes(const CurveFileContent& content);
+    bool replayRange(const TimeRecord& record);
+    bool replayPreset(const TimeRecord& record);
     bool replayParameters(const CurveFileContent& content, const QStringList& lines);
     QString fail(const QString& detail);
     void setCaption(const QString& path);
@@ -48,6 +53,7 @@ class CurveFile {
     Workflow& workflow_;
     CurveView& view_;
     KeypointTimes& times_;
+    TimePresets& presets_;
     RangeChooser& chooser_;
 };
 

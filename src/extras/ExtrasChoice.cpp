@@ -18,6 +18,10 @@ std::vector<int> keypointGaps(const CurveDocument& doc) {
     return gaps;
 }
 
+ListResult reversedInForce(const CurveDocument& doc, QChar decimalSeparator) {
+    return reverseKeypoints(doc.lists.LbxListeKP, keypointGaps(doc), doc.extras.turnedOver, decimalSeparator);
+}
+
 DeletionView deletionView(int sampleCount, int atStart, int atEnd, int barWidth) {
     DeletionView view;
     const int n = std::max(sampleCount, 0);

@@ -43,6 +43,12 @@ struct KeptTimes {
 std::optional<KeptTimes> keptTimes(const std::vector<int>& gaps, int atStart, int atEnd, bool reversed,
                                    bool retime);
 
+// LbxKPinverse as the keypoint list and the times now stand: the list run the
+// other way round, turned over when doc.extras.turnedOver. Built anew before
+// every transfer of the reversed path, so that parameters recorded in the
+// keypoint list since the reversal are never left out.
+ListResult reversedInForce(const CurveDocument& doc, QChar decimalSeparator);
+
 // The dialog's memory between two openings.
 struct ExtrasMemory {
     bool reversedActive = false; // LbxKPinverse is in force for transfers

@@ -127,6 +127,8 @@ QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
     QWidget* parent = owner_;
     if (!state.parent.isEmpty())
         if (QWidget* w = widget(state.parent)) parent = w;
+    if (look_.make)
+        if (QWidget* own = look_.make(state, parent)) return own;
     const QString name = state.name;
     // Every handler of a widget's signal calls the model through `guarded`.
     auto input = [this, name](auto call) {
@@ -295,6 +297,11 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
         }
         break;
     }
+    case Arrangement::Placed: {
+        const ControlState& size = controls_.get(container);
+        host->setFixedSize(size.width, size.height);
+        break;
+    }
     case Arrangement::Stacked:
     case Arrangement::Automatic: {
         auto* grid = new QGridLayout(host);
@@ -304,6 +311,11 @@ void Binder::arrangeChildren(const QString& container, const QStringList& childr
         break;
     }
     }
+}
+
+bool Binder::placed(const ControlState& state) const {
+    return !state.parent.isEmpty() && look_.arrangement &&
+           look_.arrangement(state.parent).kind == Arrangement::Placed;
 }
 
 bool Binder::holdsSeveral(const QString& name) const {
@@ -340,6 +352,7 @@ void Binder::sync(const ControlState& state) {
     const QSignalBlocker blocker(w);
     syncKind(state, b);
     syncLook(state, b);
+    if (placed(state)) w->setGeometry(state.left, state.top, state.width, state.height);
     w->setEnabled(state.enabled);
     if (w->isHidden() == state.visible) w->setVisible(state.visible);
 }
@@ -353,7 +366,10 @@ void Binder::syncLook(const ControlState& state, Bound& b) {
     if (state.fontHeight != 0) font.setPixelSize(std::abs(state.fontHeight));
     w->setFont(font);
     QPalette palette = b.palette;
-    if (state.colour != 0) {
+    if (look_.isSwatch && look_.isSwatch(state.name)) {
+        palette.setColor(QPalette::Window, colourFromBgr(state.colour));
+        w->setAutoFillBackground(true);
+    } else if (state.colour != 0) {
         const QColor colour = colourFromBgr(state.colour);
         palette.setColor(QPalette::WindowText, colour);
         palette.setColor(QPalette::Text, colour);
@@ -523,7 +539,10 @@ void Binder::mouseRelease(const QPoint& globalPos) {
         syncBevel(name);
         if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
         QWidget* w = widget(name);
-        const bool over = w && w->rect().contains(w->mapFromGlobal(globalPos));
+        const QPoint local = w ? w->mapFromGlobal(globalPos) : QPoint();
+        const bool over = w && w->rect().contains(local);
+        if (w && controls_.get(name).kind == K::Image)
+            controls_.userMouse(name, MouseEvent{MouseAction::Up, local.x(), local.y(), true});
         controls_.userMouseUp(name);
         if (over) controls_.userClick(name);
     });
@@ -531,18 +550,25 @@ void Binder::mouseRelease(const QPoint& globalPos) {
     if (afterInput) guarded(afterInput);
 }
 
-void Binder::keyPress(QObject* watched, QEvent* event) {
+bool Binder::keyPress(QObject* watched, QEvent* event) {
     QWidget* focus = QApplication::focusWidget();
     // Each press once: at the focused control, or at the window when none has the focus.
-    if (focus ? watched != focus : !static_cast<QWidget*>(watched)->isWindow()) return;
+    if (focus ? watched != focus : !static_cast<QWidget*>(watched)->isWindow()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     const QString keys = QKeySequence(key->keyCombination()).toString(QKeySequence::PortableText);
+    const bool edit =
+        focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit;
+    // An edit whose clipboard keys the model handles must not also copy or
+    // paste by itself, or a paste would land twice.
+    const bool taken = edit && controls_.handlesKeys(focus->objectName()) &&
+                       (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
+                        key->matches(QKeySequence::Paste));
     guarded([&] {
         if (!keyTarget_.isEmpty() && controls_.has(keyTarget_)) controls_.userKey(keyTarget_, keys);
-        if (focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit)
-            controls_.userKey(focus->objectName(), keys);
+        if (edit) controls_.userKey(focus->objectName(), keys);
     });
     if (afterInput) guarded(afterInput);
+    return taken;
 }
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
@@ -573,8 +599,7 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         return mousePress(it->second);
     }
     case QEvent::KeyPress:
-        keyPress(watched, event);
-        return false;
+        return keyPress(watched, event);
     default:
         return false;
     }

@@ -28,6 +28,7 @@ struct Arrangement {
         Grid,    // `count` cells a row; a label takes a whole row
         Pairs,   // two cells a row; a panel or group of several controls takes a whole row
         Stacked, // all in one place, the last declared on top
+        Placed,  // each where the model's geometry puts it, in a container of the model's size
     } kind = Automatic;
     int count = 1;
 };
@@ -39,7 +40,13 @@ struct BinderLook {
     std::function<bool(const QString& name)> isButton;
     // Panels drawn sunken at rest, as a well for the text they hold.
     std::function<bool(const QString& name)> isWell;
+    // Panels whose face is the model's colour (colour swatches).
+    std::function<bool(const QString& name)> isSwatch;
     std::function<QPixmap(const QString& name)> picture; // of an image
+    // A widget of the look's own for a control, or nullptr for the binder's
+    // usual one. It must be of the class the binder gives that kind (a QLabel
+    // for a label, a QFrame for a panel or shape).
+    std::function<QWidget*(const ControlState& state, QWidget* parent)> make;
 };
 
 // Builds one widget per declared control (objectName = the control's name;
@@ -51,7 +58,8 @@ struct BinderLook {
 //
 // A press on a label, panel, group box, image or shape gives userMouseDown;
 // its release gives userMouseUp and then, when released over the control,
-// userClick. The release goes to the control that took the press even when
+// userClick. The release on an image also reaches the model with its position
+// in the image (userMouse), before userMouseUp. The release goes to the control that took the press even when
 // the press hid it.
 //
 // Each window of the model is a top-level widget, each dialog an
@@ -103,6 +111,7 @@ class Binder : public QObject {
     QWidget* makeWidget(const ControlState& state, Bound& bound);
     void buildMenu(const ControlState& state, Bound& bound);
     bool holdsSeveral(const QString& name) const;
+    bool placed(const ControlState& state) const;
     void moveTo(const ControlState& state, Bound& bound);
     void windowClosed(const QString& name);
     void arrangeChildren(const QString& container, const QStringList& children);
@@ -114,7 +123,7 @@ class Binder : public QObject {
     void delivered(const QString& name);
     bool mousePress(const QString& name);
     void mouseRelease(const QPoint& globalPos);
-    void keyPress(QObject* watched, QEvent* event);
+    bool keyPress(QObject* watched, QEvent* event);
 
     Controls& controls_;
     QWidget* owner_;

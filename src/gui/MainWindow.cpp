@@ -3,7 +3,9 @@
 #include "app/ControlInventory.h"
 #include "core/LayoutSizes.h"
 #include "gui/ButtonPictures.h"
+#include "gui/FadeButton.h"
 #include "gui/Guarded.h"
+#include "gui/PhotoDialogView.h"
 #include "gui/WorkArea.h"
 
 #include <QBoxLayout>
@@ -74,6 +76,8 @@ Arrangement arrangementOf(const QString& name) {
     if (name == QLatin1String("PnlFondEtCourbe") || name == QLatin1String("GbxAffichage"))
         return {Arrangement::Columns, 2};
     if (name == QLatin1String("PnlPartiesBz")) return {Arrangement::Grid, 4};
+    // The deletion bar of the Extras dialog: its marks sit where the model puts them.
+    if (name == QLatin1String("PnlVoisSup")) return {Arrangement::Placed, 1};
     if (name == QLatin1String("PnlGroupeFleches")) return {Arrangement::Horizontal, 1};
     if (name == QLatin1String("PnlPointsSurCourbe")) return {Arrangement::Pairs, 2};
     // The groups of the time and parameter steps hold many small controls:
@@ -142,6 +146,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     binder_->setKeyTarget(QStringLiteral("VoirF2"));
     placeControls();
     binder_->syncAll();
+    photoDialog_ = std::make_unique<PhotoDialogView>(*binder_, session_.document());
     setMinimumSize(minimumClientSize() + QSize(0, menuBar()->sizeHint().height()));
 
     placement_ = session_.controls().addObserver([this](const ControlState& state) {
@@ -151,6 +156,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
 
 KeyPointsBezier::~KeyPointsBezier() {
     placement_.reset();
+    photoDialog_.reset();
     binder_.reset();
 }
 
@@ -159,8 +165,15 @@ BinderLook KeyPointsBezier::look() {
     look.arrangement = arrangementOf;
     look.isButton = [](const QString& name) { return buttonControls.contains(name); };
     look.isWell = [](const QString& name) { return name == QLatin1String("PnMessages"); };
+    look.isSwatch = [](const QString& name) {
+        return name == QLatin1String("PnlChoixCouleur") || name == QLatin1String("PnlSliver");
+    };
     look.picture = [this](const QString& name) {
         return ButtonPictures::forImage(name, session_.document().shell.languageIndex);
+    };
+    look.make = [](const ControlState& state, QWidget* parent) -> QWidget* {
+        if (state.name == QLatin1String("BtnExtrasAnnuler")) return new FadeButton(parent);
+        return nullptr;
     };
     return look;
 }
@@ -191,6 +204,11 @@ void KeyPointsBezier::placeControls() {
     }
     for (const QString& name : freeControls)
         if (QWidget* w = binder_->widget(name)) w->raise();
+    // The Extras dialog's lime bar and its red marks.
+    for (const char* name : {"PnlVoisSup", "ShpSupDeb", "ShpSupFin"})
+        if (QWidget* w = binder_->widget(QString::fromLatin1(name)))
+            w->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; }")
+                                 .arg(QLatin1String(name), QLatin1String(name[0] == 'P' ? "lime" : "red")));
     if (QWidget* w = binder_->widget(QStringLiteral("LblTravauxEnCours"))) {
         w->setAutoFillBackground(true);
         w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
@@ -260,10 +278,12 @@ void KeyPointsBezier::relayout() {
 void KeyPointsBezier::afterInput() {
     work_->update();
     const int language = session_.document().shell.languageIndex;
-    if (language != pictureLanguage_) {
+    const bool newPictures = language != pictureLanguage_;
+    if (newPictures) {
         pictureLanguage_ = language;
         binder_->refreshPictures();
     }
+    photoDialog_->refresh(newPictures);
 }
 
 bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {

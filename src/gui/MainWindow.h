@@ -13,6 +13,7 @@ class QScrollArea;
 
 namespace trajecta {
 
+class PhotoDialogView;
 class WorkArea;
 
 // The main window: the work area at the top-left corner, the message line
@@ -54,6 +55,7 @@ class KeyPointsBezier : public QMainWindow {
     QBoxLayout* rightLayout_ = nullptr;
     QBoxLayout* bottomLayout_ = nullptr;
     std::unique_ptr<Binder> binder_;
+    std::unique_ptr<PhotoDialogView> photoDialog_;
     int pictureLanguage_ = 0;
     bool activated_ = false;
     Subscription placement_; // last: stops before the widgets go

@@ -7,7 +7,6 @@
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
@@ -72,14 +71,7 @@ std::optional<QString> QtServices::saveFile(const QString& filter) {
                                                QFileDialog::DontConfirmOverwrite));
 }
 
-std::optional<QString> QtServices::openPicture() {
-    QStringList patterns{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp")};
-    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
-        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
-        if (!patterns.contains(pattern)) patterns.append(pattern);
-    }
-    const QString filter =
-        QStringLiteral("Images (%1);;JPEG (*.jpg *.jpeg);;Bitmap (*.bmp)").arg(patterns.join(' '));
+std::optional<QString> QtServices::openPicture(const QString& filter) {
     return chosen(QFileDialog::getOpenFileName(parent_, QString(), QString(), filter));
 }
 

@@ -40,7 +40,7 @@ class QtServices final : public ClipboardService,
     // `filter` is a dialog filter such as "Courbes (*.tjc)".
     std::optional<QString> openFile(const QString& filter) override;
     std::optional<QString> saveFile(const QString& filter) override;
-    std::optional<QString> openPicture() override;
+    std::optional<QString> openPicture(const QString& filter) override;
 
     bool exists() const override;
     QString value(const QString& section, const QString& key, const QString& fallback) const override;

@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 #include "core/StepScreens.h"
 #include "core/Workflow.h"
+#include "extras/ExtrasChoice.h"
 
 #include <algorithm>
 
@@ -150,7 +151,7 @@ void HostExchange::refreshTimes() {
 bool HostExchange::writeObjectText(const QStringList& source, int mode) {
     CurveDocument& doc = ctx_.doc;
     ctx_.controls.show(busyLabel);
-    const int n = mode == 2 ? doc.host.partialKeypointCount : samples(doc);
+    const int n = mode == 2 ? doc.extras.keptCount : samples(doc);
     std::optional<QStringList> merged;
     if (n > 0 && source.size() == keypointBlockLines * n) {
         const std::vector<QString> times =
@@ -169,6 +170,25 @@ bool HostExchange::writeObjectText(const QStringList& source, int mode) {
     setStepMessage(ctx_, StepMessage::ObjectOnClipboard);
     ctx_.controls.hide(busyLabel);
     return true;
+}
+
+bool HostExchange::refreshReversedPath() {
+    CurveDocument& doc = ctx_.doc;
+    if (!doc.extras.reversedActive || !doc.workflow.objectTextBuilt) return true;
+    ListResult reversed = reversedInForce(doc, ctx_.services.system.decimalSeparator());
+    if (!reversed.ok()) {
+        ctx_.services.messages.warning(
+            refusalMessage(reversed.fault, reversed.block, reversed.badText, ctx_.language()));
+        return false;
+    }
+    doc.lists.LbxKPinverse = std::move(reversed.lines);
+    return true;
+}
+
+bool HostExchange::writePathInForce() {
+    CurveDocument& doc = ctx_.doc;
+    if (!doc.extras.reversedActive) return writeObjectText(doc.lists.LbxListeKP, 0);
+    return refreshReversedPath() && writeObjectText(doc.lists.LbxKPinverse, 1);
 }
 
 void HostExchange::showTransferPanels() {
@@ -216,8 +236,7 @@ void HostExchange::ImgNvlObjet_hautClick() {
     refreshTimes();
     if (doc.lists.LbxColTemps.size() > 1)
         doc.lists.LbxColTemps[1] = QStringLiteral("temps 1er point: (%1)").arg(first);
-    const bool written = doc.host.curveReversed ? writeObjectText(doc.lists.LbxKPinverse, 1)
-                                                : writeObjectText(doc.lists.LbxListeKP, 0);
+    const bool written = writePathInForce();
     // Only an object that reached the clipboard is announced; the writer's own
     // step-6 message gives way to the one that names the new object.
     if (written) setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);

@@ -52,6 +52,14 @@ class HostExchange : public ObjectTextRefresh {
     // Refused with a beep (nothing changed) when the list does not hold one
     // block per keypoint or no object with a PanSpeed line is held.
     bool writeObjectText(const QStringList& source, int mode);
+    // While the reversed path is in force and the keypoint list exists,
+    // LbxKPinverse built again from the keypoint list and the times as they
+    // stand. False, with the reason shown and LbxKPinverse left as it was,
+    // when it cannot be built.
+    bool refreshReversedPath();
+    // The path in force on the clipboard: LbxKPinverse, built again, in mode 1
+    // while the reversed path is in force, else LbxListeKP in mode 0.
+    bool writePathInForce();
 
     // The main window's buttons and menu item.
     void ImgChargeObjetPte_HautClick(); // load a PTE object (step 0)

@@ -10,6 +10,7 @@
 #include "parameters/ParameterStep.h"
 #include "platform/Colours.h"
 #include "timing/KeypointTimes.h"
+#include "timing/TimePresets.h"
 
 #include <algorithm>
 
@@ -33,9 +34,9 @@ const char* const cursorGroup[] = {"TbMontrePoint",     "PnlGroupeFleches", "Lbl
                                    "LblDeplaceCurseur", "LbliTempsCePoint", "LblTempsPointActuel"};
 } // namespace
 
-RangeChooser::RangeChooser(Context& ctx, CurveView& view, KeypointTimes& times, ParameterStep& step,
-                           ParameterPanel& panel, HostExchange& host)
-    : ctx_(ctx), view_(view), times_(times), step_(step), panel_(panel), host_(host) {}
+RangeChooser::RangeChooser(Context& ctx, CurveView& view, KeypointTimes& times, TimePresets& presets,
+                           ParameterStep& step, ParameterPanel& panel, HostExchange& host)
+    : ctx_(ctx), view_(view), times_(times), presets_(presets), step_(step), panel_(panel), host_(host) {}
 
 void RangeChooser::registerHandlers() {
     Controls& c = ctx_.controls;
@@ -181,6 +182,7 @@ void RangeChooser::chooseEnd() {
 }
 
 void RangeChooser::cancelRange() {
+    if (timeStep() && ctx_.doc.timeEdit.timeMode != 0) return presets_.cancel();
     removeMarks();
     resetChooser(true);
     if (timeStep()) times_.cancelTimes();
@@ -230,6 +232,7 @@ void RangeChooser::save() {
     CurveDocument& doc = ctx_.doc;
     KeypointRange& r = doc.range;
     if (timeStep()) {
+        if (doc.timeEdit.timeMode != 0) return presets_.record();
         if (!doc.timeEdit.rangeReady) return times_.recordTimes();
         // The record re-enters the time step and puts the cursor on the old
         // end; the chooser then follows the cursor from there.
@@ -268,6 +271,7 @@ void RangeChooser::enterParameterStep() {
     KeypointRange& r = doc.range;
     Controls& c = ctx_.controls;
     view_.removeTangentSegments();
+    if (doc.timeEdit.timeMode != 0) presets_.cancel();
     const bool pending = r.rangeStart >= 0 || r.rangeEnd >= 0;
     removeMarks();
     if (pending) times_.cancelTimes();
@@ -286,6 +290,10 @@ void RangeChooser::enterParameterStep() {
     panel_.applyVisibility();
     c.setCaption(QStringLiteral("LblQpara"), QString::number(doc.parameters.parameterRecordCount));
     step_.refreshKeypointList();
+    // The reversed path follows the times just recorded, once the keypoint
+    // list it is built from has them too.
+    host_.refreshReversedPath();
+    hideGroup(ctx_, MovableGroup::Extras);
     panel_.loadValues(0, 2);
 }
 
@@ -310,10 +318,8 @@ void RangeChooser::finishParameterStep() {
         c.show(QString::fromLatin1(name));
     c.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
                  c.text(QStringLiteral("LbliDureeMiniVue")) + c.text(QStringLiteral("LblTempsTotalVue")));
-    if (doc.host.curveReversed)
-        host_.writeObjectText(doc.lists.LbxKPinverse, 1);
-    else
-        host_.writeObjectText(doc.lists.LbxListeKP, 0);
+    host_.writePathInForce();
+    showGroup(ctx_, MovableGroup::Extras);
     step_.traceFinalAngles();
 }
 
@@ -323,6 +329,8 @@ void RangeChooser::leaveParameterStep() {
 }
 
 void RangeChooser::leaveTimeStep() {
+    // An open preset is dropped with its unrecorded times and record lines.
+    if (ctx_.doc.timeEdit.timeMode != 0) presets_.cancel();
     const KeypointRange& r = ctx_.doc.range;
     if (r.rangeStart >= 0 || r.rangeEnd >= 0) times_.cancelTimes();
     forgetRange();
@@ -340,6 +348,7 @@ void RangeChooser::forgetRange() {
 
 void RangeChooser::restoreParameterStep() {
     Controls& c = ctx_.controls;
+    hideGroup(ctx_, MovableGroup::Extras);
     showGroup(ctx_, MovableGroup::Parameters);
     c.show(QStringLiteral("GbxInfoParaPoint"));
     resetChooser(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Context.h"
+#include "timing/RangeCancel.h"
 
 namespace trajecta {
 
@@ -9,20 +10,22 @@ class KeypointTimes;
 class HostExchange;
 class ParameterPanel;
 class ParameterStep;
+class TimePresets;
 
 // The keypoint cursor TbMontrePoint and the range buttons shared by the time
 // step and the parameter step: "Début", "Fin", "Annuler", "Enregistrer",
 // "Annuler tout" and "Terminé". While timeStepActive holds they act on the
-// keypoint times, otherwise on the parameters.
+// keypoint times (on the open time preset while timeMode is not 0), otherwise
+// on the parameters.
 //
 // The keypoint under the cursor carries a green cross and each chosen end of
 // the range a red diagonal cross, both drawn with the inverting pen so that
 // drawing a mark again removes it; the chooser always knows which marks are
 // on screen.
-class RangeChooser {
+class RangeChooser : public RangeCancel {
   public:
-    RangeChooser(Context& ctx, CurveView& view, KeypointTimes& times, ParameterStep& step,
-                 ParameterPanel& panel, HostExchange& host);
+    RangeChooser(Context& ctx, CurveView& view, KeypointTimes& times, TimePresets& presets,
+                 ParameterStep& step, ParameterPanel& panel, HostExchange& host);
 
     // The cursor, the arrows, the six buttons with their press looks and
     // ChBxTangenteAuPoint.
@@ -33,13 +36,13 @@ class RangeChooser {
     void first();
     void middle();
     void last();
-    void chooseStart();    // "Début"
-    void chooseEnd();      // "Fin"
-    void cancelRange();    // "Annuler"
-    void save();           // "Enregistrer"
-    void cancelAll();      // "Annuler tout"
-    void finish();         // "Terminé" and "Etape suivante" of steps 4 and 5
-    void tangentDisplay(); // ChBxTangenteAuPoint
+    void chooseStart();          // "Début"
+    void chooseEnd();            // "Fin"
+    void cancelRange() override; // "Annuler"
+    void save();                 // "Enregistrer"
+    void cancelAll();            // "Annuler tout"
+    void finish();               // "Terminé" and "Etape suivante" of steps 4 and 5
+    void tangentDisplay();       // ChBxTangenteAuPoint
 
     // "Terminé" of step 4: the keypoint list is brought up to date and step 5
     // begins with no range and the cursor on keypoint 0.
@@ -78,6 +81,7 @@ class RangeChooser {
     Context& ctx_;
     CurveView& view_;
     KeypointTimes& times_;
+    TimePresets& presets_;
     ParameterStep& step_;
     ParameterPanel& panel_;
     HostExchange& host_;

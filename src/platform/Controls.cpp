@@ -370,6 +370,10 @@ void Controls::onMouse(const QString& name, MouseHandler handler) {
 void Controls::onKey(const QString& name, KeyHandler handler) {
     find(name).key = std::move(handler);
 }
+
+bool Controls::handlesKeys(const QString& name) const {
+    return static_cast<bool>(find(name).key);
+}
 void Controls::setKeyFilter(const QString& name, std::function<bool(QChar)> accepts) {
     find(name, ControlKind::Edit).keyFilter = std::move(accepts);
 }

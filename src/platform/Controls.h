@@ -175,6 +175,8 @@ class Controls {
     void onMouseUp(const QString& name, Handler handler);
     void onMouse(const QString& name, MouseHandler handler);
     void onKey(const QString& name, KeyHandler handler);
+    // A key handler is registered: the control decides what its keys do.
+    bool handlesKeys(const QString& name) const;
     // Characters an edit accepts when typed; others are dropped.
     void setKeyFilter(const QString& name, std::function<bool(QChar)> accepts);
 

@@ -34,10 +34,11 @@ class MessageService {
 class FileDialogService {
   public:
     virtual ~FileDialogService() = default;
-    // Each returns the chosen path, or nothing when the user cancels.
+    // Each returns the chosen path, or nothing when the user cancels. A filter
+    // reads as "Courbes (*.tjc)"; the picture dialog's lists every readable format.
     virtual std::optional<QString> openFile(const QString& filter) = 0;
     virtual std::optional<QString> saveFile(const QString& filter) = 0;
-    virtual std::optional<QString> openPicture() = 0;
+    virtual std::optional<QString> openPicture(const QString& filter) = 0;
 };
 
 class SettingsService {

@@ -24,4 +24,20 @@ TEST(CurveJourney, ResumeRedoAndSixteenParts) {
     expectJourney("curve_resume_journey");
 }
 
+TEST(ClipboardJourney, TimeRangesToTheClipboard) {
+    expectJourney("time_journey");
+}
+
+TEST(ClipboardJourney, ParameterRecordsBackAndForthToTheClipboard) {
+    expectJourney("parameter_journey");
+}
+
+TEST(ClipboardJourney, EveryTimePresetInTurn) {
+    expectJourney("time_presets_journey");
+}
+
+TEST(ClipboardJourney, ExtrasReverseTurnDeleteAndRetime) {
+    expectJourney("extras_journey");
+}
+
 } // namespace

@@ -1,16 +1,19 @@
 #include "gui/MainWindow.h"
 #include "app/ControlInventory.h"
+#include "gui/FadeButton.h"
 
 #include "support/FakeServices.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -244,6 +247,14 @@ TEST_F(MainWindowTest, DialogsAreModalWindowsThatTheModelOpensAndTheUserCloses) 
     EXPECT_FALSE(controls.visible(extrasDialogName));
     pressAndRelease(label, QPoint(2, 2), label, label->mapToGlobal(QPoint(2, 2)));
     EXPECT_EQ(events, QStringList({"LblCoordSouris down", "LblCoordSouris up", "LblCoordSouris click"}));
+
+    // The flat cancel button of the Extras dialog closes it like a label button.
+    controls.show(extrasDialogName);
+    QLabel* cancel = widget<QLabel>("BtnExtrasAnnuler");
+    ASSERT_NE(dynamic_cast<FadeButton*>(cancel), nullptr);
+    pressAndRelease(cancel, QPoint(2, 2), cancel, cancel->mapToGlobal(QPoint(2, 2)));
+    EXPECT_FALSE(controls.visible(extrasDialogName));
+    EXPECT_FALSE(extras->isVisible());
 }
 
 TEST_F(MainWindowTest, AGroupMovedInTheModelMovesToTheSecondWindow) {
@@ -274,6 +285,24 @@ TEST_F(MainWindowTest, AnErrorOfTheModelIsReportedAndTheWindowGoesOn) {
     record("LblCoordSouris");
     pressAndRelease(label, QPoint(2, 2), label, label->mapToGlobal(QPoint(2, 2)));
     EXPECT_EQ(events.size(), 3) << "the next input is handled as usual";
+}
+
+TEST_F(MainWindowTest, AnEditWhoseKeysTheModelHandlesPastesOnce) {
+    controls.show("GbxTemps");
+    QApplication::processEvents();
+    auto* edit = widget<QLineEdit>("EdtTemps1st");
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    controls.setText("EdtTemps1st", "3");
+    controls.setCaret("EdtTemps1st", 1);
+    fakes.clipboardText = "12";
+    QGuiApplication::clipboard()->setText("12"); // what the field itself would paste
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "v");
+    QCoreApplication::sendEvent(edit, &paste);
+    QApplication::processEvents();
+    EXPECT_EQ(controls.text("EdtTemps1st"), "312");
+    EXPECT_EQ(edit->text(), "312");
 }
 
 } // namespace

@@ -179,7 +179,7 @@ TEST_F(HostExchangeTest, ReversedAndPartialListsGiveTheTimesTheyCarry) {
                                      "  RotateSpeed=4;1750;1500;900;500;1;0;3;0;1;0;1;\r\n"));
 
     doc.lists.LbxListeKPpartielle = list.mid(13, 26);
-    doc.host.partialKeypointCount = 2;
+    doc.extras.keptCount = 2;
     ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKPpartielle, 2));
     const QStringList out = splitClipboardText(clipboard());
     EXPECT_EQ(out.count("  ZoomSpeed=2;900;1500;1;0;1;0;1;0;1;"), 1);
@@ -190,7 +190,7 @@ TEST_F(HostExchangeTest, ReversedAndPartialListsGiveTheTimesTheyCarry) {
     const QStringList held = doc.lists.LbxAcquiClipboard;
     copy("kept");
     fakes.log.clear();
-    doc.host.partialKeypointCount = 3;
+    doc.extras.keptCount = 3;
     EXPECT_FALSE(host.writeObjectText(doc.lists.LbxListeKPpartielle, 2));
     EXPECT_FALSE(host.writeObjectText(list.mid(0, 50), 0));
     EXPECT_EQ(fakes.log, (QStringList{"beep", "beep"}));

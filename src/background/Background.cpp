@@ -1,0 +1,214 @@
+#include "background/Background.h"
+
+#include "background/PhotoFilters.h"
+#include "background/PictureLoader.h"
+#include "core/Workflow.h"
+#include "platform/Colours.h"
+#include "platform/Numbers.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace trajecta {
+
+namespace {
+
+// A photo of other proportions than the screen is still used, stretched; this
+// warning exists in French only.
+const QString formatMismatch = QStringLiteral("Le format ne correspond pas, l'image sera déformée");
+
+constexpr int rainbowWidth = 19;
+constexpr int rainbowHeight = 360;
+constexpr int previewHeight = 400;
+constexpr int previewMaxWidth = 600;
+
+// The shortest text that reads back as the same single, with the locale's
+// decimal mark, as the record keeps its numbers.
+QString shortestText(float value, QChar separator) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    QString text = QString::fromLatin1(buffer, static_cast<int>(result.ptr - buffer));
+    text.replace(QLatin1Char('.'), separator);
+    return text;
+}
+
+} // namespace
+
+Background::Background(Context& ctx, Workflow& workflow) : ctx_(ctx), workflow_(workflow) {}
+
+void Background::start() {
+    BackgroundState& bg = ctx_.doc.background;
+    // The built-in photo at its own size: the work area it will cover is not known yet.
+    const LoadedPicture builtIn = defaultPhoto(QSize(maxPictureSide, maxPictureSide));
+    if (builtIn.ok()) {
+        bg.photoSource = builtIn.picture;
+        bg.photoFullSize = builtIn.fullSize;
+    }
+    bg.rainbow = QImage(rainbowWidth, rainbowHeight, QImage::Format_RGB32);
+    bg.rainbow.fill(colourFromBgr(bg.chosenColour));
+    drawRainbow(bg.rainbow);
+    ctx_.controls.setColour(QStringLiteral("PnlChoixCouleur"), bg.chosenColour);
+    registerHandlers();
+    onBackgroundChosen();
+}
+
+void Background::registerHandlers() {
+    Controls& c = ctx_.controls;
+    c.onClick(QStringLiteral("RdgFond"), [this] { onBackgroundChosen(); });
+    c.onClick(QStringLiteral("LblChoisirPhoto"), [this] { choosePhoto(); });
+    c.onClick(QStringLiteral("LblTraiter"), [this] { openPhotoProcessing(); });
+    c.onClick(QStringLiteral("ChbxMonochrome"), [this] {
+        const bool on = ctx_.controls.checked(QStringLiteral("ChbxMonochrome"));
+        for (const char* name : {"ImgArcEnCiel", "PnlChoixCouleur", "LblCliquerCouleur", "PnlSliver"})
+            ctx_.controls.setVisible(QString::fromLatin1(name), on);
+        setOption(&PhotoOptions::monochrome, "ChbxMonochrome");
+    });
+    c.onClick(QStringLiteral("ChbxAttenuation"),
+              [this] { setOption(&PhotoOptions::attenuation, "ChbxAttenuation"); });
+    c.onClick(QStringLiteral("ChbxTrait"), [this] { setOption(&PhotoOptions::lines, "ChbxTrait"); });
+    c.onMouse(QStringLiteral("ImgArcEnCiel"), [this](const MouseEvent& e) {
+        if (e.action == MouseAction::Up) pickRainbowColour(e.x, e.y);
+    });
+    c.onClick(QStringLiteral("PnlChoixCouleur"), [this] { colourizeWithSwatch("PnlChoixCouleur"); });
+    c.onClick(QStringLiteral("PnlSliver"), [this] { colourizeWithSwatch("PnlSliver"); });
+    c.onClick(QStringLiteral("BtnOKTraitePhoto"), [this] { closeDialog(); });
+}
+
+void Background::workAreaResized() {
+    BackgroundState& bg = ctx_.doc.background;
+    const QSize area(ctx_.doc.workflow.workWidth, ctx_.doc.workflow.workHeight);
+    // A photo decoded at a reduced scale for a smaller work area no longer
+    // covers this one: it is read again, if it still can be.
+    const QSize decoded = bg.photoSource.size();
+    if (!bg.photoSourcePath.isEmpty() && decoded != bg.photoFullSize &&
+        (decoded.width() < area.width() || decoded.height() < area.height())) {
+        const LoadedPicture again = loadPicture(bg.photoSourcePath, area);
+        if (again.ok() && again.fullSize == bg.photoFullSize) bg.photoSource = again.picture;
+    }
+    stretchPhoto();
+    processPhoto();
+}
+
+void Background::resetPhotoOptions() {
+    ctx_.doc.background.options = PhotoOptions{};
+}
+
+// Corner to corner over the whole work area: a photo of other proportions is distorted.
+void Background::stretchPhoto() {
+    const WorkflowState& w = ctx_.doc.workflow;
+    QImage& photo = ctx_.doc.pictures.photo;
+    photo = QImage(w.workWidth, w.workHeight, QImage::Format_RGB32);
+    photo.fill(colourFromBgr(colours::white));
+    const QImage& source = ctx_.doc.background.photoSource;
+    if (source.isNull() || photo.isNull()) return;
+    Canvas canvas(photo);
+    canvas.stretchImage(0, 0, w.workWidth, w.workHeight, source);
+    canvas.flush();
+}
+
+void Background::processPhoto() {
+    BackgroundState& bg = ctx_.doc.background;
+    Pictures& pictures = ctx_.doc.pictures;
+    bg.photoOptionCount = photoOptionCount(bg.options);
+    if (pictures.photo.isNull()) return;
+    trajecta::processPhoto(bg.options, bg.chosenColour, pictures.photo, bg.processing, pictures.processed);
+    showPreview(pictures.processed);
+}
+
+void Background::showPreview(const QImage& picture) {
+    QImage& preview = ctx_.doc.background.preview;
+    if (preview.isNull() || picture.isNull()) return;
+    Canvas canvas(preview);
+    canvas.stretchImage(0, 0, preview.width(), preview.height(), picture);
+    canvas.flush();
+}
+
+void Background::onBackgroundChosen() {
+    ctx_.doc.background.backgroundKind = ctx_.controls.itemIndex(QStringLiteral("RdgFond"));
+    workflow_.redrawBackground();
+}
+
+void Background::choosePhoto() {
+    CurveDocument& doc = ctx_.doc;
+    BackgroundState& bg = doc.background;
+    const int language = ctx_.language();
+    const std::optional<QString> path = ctx_.services.files.openPicture(pictureFileFilter(language));
+    if (!path) return;
+    const WorkflowState& w = doc.workflow;
+    const LoadedPicture loaded = loadPicture(*path, QSize(w.workWidth, w.workHeight));
+    if (!loaded.ok()) {
+        ctx_.services.messages.warning(pictureFaultMessage(loaded, *path, language));
+        return;
+    }
+    bg.photoSource = loaded.picture;
+    bg.photoSourcePath = *path;
+    bg.photoFullSize = loaded.fullSize;
+    // From the picture's own size: a reduced decode rounds its sides up.
+    bg.photoRatio = toSingle(Extended(loaded.fullSize.width()) / Extended(loaded.fullSize.height()));
+    const float difference = toSingle(Extended(bg.photoRatio) - Extended(w.aspectRatio));
+    const QChar separator = ctx_.services.system.decimalSeparator();
+    doc.lists.LbxColParametres << QStringLiteral("RapportHV = ") + shortestText(w.aspectRatio, separator)
+                               << QStringLiteral("RapportHVphoto = ") + shortestText(bg.photoRatio, separator)
+                               << QStringLiteral("différence = ") + shortestText(difference, separator);
+    if (std::abs(difference) > 0.01f) ctx_.services.messages.information(formatMismatch);
+    stretchPhoto();
+    processPhoto();
+    // The curve comes back at the next redraw.
+    if (bg.backgroundKind == 2) ctx_.canvas.drawImage(0, 0, doc.pictures.photo);
+    if (bg.backgroundKind == 3) ctx_.canvas.drawImage(0, 0, doc.pictures.processed);
+}
+
+void Background::openPhotoProcessing() {
+    const QImage& photo = ctx_.doc.pictures.photo;
+    if (photo.isNull()) return;
+    const Extended width = photo.width(), height = photo.height();
+    int w = roundEven(width / height * previewHeight);
+    int h = previewHeight;
+    if (w > previewMaxWidth) {
+        w = previewMaxWidth;
+        h = roundEven(height / width * previewMaxWidth);
+    }
+    BackgroundState& bg = ctx_.doc.background;
+    bg.preview = QImage(w, h, QImage::Format_RGB32);
+    Controls& c = ctx_.controls;
+    c.setGeometry(QStringLiteral("ImgTraiter"), 0, 0, w, h);
+    // Each box whose state changes runs its click rule, and so the processing.
+    c.setChecked(QStringLiteral("ChbxMonochrome"), bg.options.monochrome);
+    c.setChecked(QStringLiteral("ChbxAttenuation"), bg.options.attenuation);
+    c.setChecked(QStringLiteral("ChbxTrait"), bg.options.lines);
+    showPreview(ctx_.doc.pictures.processed);
+    c.show(QStringLiteral("TFtraitePhoto"));
+}
+
+void Background::setOption(bool PhotoOptions::*option, const char* box) {
+    ctx_.doc.background.options.*option = ctx_.controls.checked(QString::fromLatin1(box));
+    processPhoto();
+}
+
+// A release outside the strip (the press was on it) chooses nothing.
+void Background::pickRainbowColour(int x, int y) {
+    BackgroundState& bg = ctx_.doc.background;
+    if (!bg.rainbow.valid(x, y)) return;
+    bg.chosenColour = bgrAt(bg.rainbow, x, y);
+    ctx_.controls.setColour(QStringLiteral("PnlChoixCouleur"), bg.chosenColour);
+    processPhoto();
+}
+
+// The swatch's colour alone, whatever the options; the chosen colour stays.
+void Background::colourizeWithSwatch(const char* swatch) {
+    Pictures& pictures = ctx_.doc.pictures;
+    if (pictures.photo.isNull()) return;
+    colourize(ctx_.controls.get(QString::fromLatin1(swatch)).colour, pictures.photo, pictures.processed);
+    showPreview(pictures.processed);
+}
+
+// "OK": with no option at all the photo is still attenuated.
+void Background::closeDialog() {
+    Pictures& pictures = ctx_.doc.pictures;
+    if (ctx_.doc.background.photoOptionCount == 0 && !pictures.photo.isNull())
+        attenuate(pictures.photo, pictures.processed);
+    onBackgroundChosen();
+    ctx_.controls.hide(QStringLiteral("TFtraitePhoto"));
+}
+
+} // namespace trajecta
