@@ -88,6 +88,9 @@ TEST_F(CurveFileLoad, DamagedFilesLeaveTheSessionAsItWas) {
     noSeparator.removeAll("-----");
     QStringList badRange = fileFor("/1440x960\\", points, "cadre : ---");
     badRange[18] = "temps : (100/1,5)  vitesse : -0";
+    // A slow-down that ends on the first keypoint has nothing to spread over.
+    QStringList noSpread = fileFor("/1440x960\\", points, "cadre : ---");
+    noSpread.insert(19, "Ralenti -début : (1,6)");
     const std::vector<Case> cases{
         {noSeparator, "ligne 23 : une ligne manque"},
         {fileFor("/1440x960\\", many, "cadre : ---"), "ligne 58 : point 2 (500x300)  %[0x0]  Etat : /1\\"},
@@ -98,6 +101,7 @@ TEST_F(CurveFileLoad, DamagedFilesLeaveTheSessionAsItWas) {
                   "point 3 (1x1)  %[0x0]  Etat : /2\\", "point 4 (32767x1)  %[0x0]  Etat : /4\\"},
                  "cadre : ---"),
          "le fichier ne se rejoue pas sur cette courbe"},
+        {noSpread, "le fichier ne se rejoue pas sur cette courbe"},
     };
     fakes.clipboardText = "before";
     const QImage picture = session.workPicture().copy();

@@ -49,6 +49,40 @@ struct Driven {
     }
 };
 
+// One of the four time presets with random settings, recorded.
+template <typename Pick> void usePreset(Driven& d, Pick& pick) {
+    d.click("LblChoixTemps");
+    const auto slide = [&](const char* name) {
+        const ControlState& s = d.c().get(name);
+        d.c().userSetPosition(name, pick(s.min, s.max));
+    };
+    switch (pick(0, 3)) {
+    case 0:
+        d.click("LblTempsConstant");
+        slide("TbrVitGros");
+        slide("TbrVitFin");
+        break;
+    case 1:
+        d.click("LblVitConstante");
+        slide("TbrVitGros");
+        break;
+    case 2:
+        d.click("LblChoixProportionnel");
+        slide("TbrVitGros");
+        slide("TbrVitFin");
+        break;
+    default:
+        d.click("LblAllerAAuRalenti");
+        d.c().userSetItemIndex("RdgChoixRalenti", pick(1, 2));
+        d.c().userSetItemIndex("RdgbxRalForce", pick(0, 2));
+        slide("TbEtendueRalenti");
+        d.click("LblAppliquer");
+        break;
+    }
+    d.click("LblVarSave");
+    if (d.doc().timeEdit.timeMode != 0) d.click("LblVarAnnule");
+}
+
 // A random project: format, curve, sample counts, closing, a dragged point,
 // a frame, time ranges and parameter records, finished to step 6.
 void makeProject(Driven& d, std::mt19937& random) {
@@ -84,6 +118,8 @@ void makeProject(Driven& d, std::mt19937& random) {
         d.c().userSetChecked("ChBxSpeedUp", pick(0, 1) == 1);
         d.click("LblVarSave");
     }
+    for (int r = pick(0, 2); r > 0; --r)
+        usePreset(d, pick);
     d.click("LblParaFini");
     for (int r = pick(0, 3); r > 0; --r) {
         const int a = pick(0, last - 1);
