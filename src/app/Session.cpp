@@ -17,7 +17,8 @@ Session::Session(Services services)
       workflow_(ctx_, view_, editor_, frame_), times_(ctx_, workflow_, host_), presets_(ctx_, times_),
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
-      steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_) {
+      steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
+      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);
@@ -28,6 +29,7 @@ Session::Session(Services services)
     panel_.registerHandlers();
     chooser_.registerHandlers();
     extras_.registerHandlers();
+    curveFile_.registerHandlers();
     controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
     workflow_.returnToStart();
     background_.start();

@@ -6,6 +6,7 @@
 #include "core/Editor.h"
 #include "core/Frame.h"
 #include "core/Workflow.h"
+#include "curvefile/CurveFile.h"
 #include "extras/Extras.h"
 #include "host/HostExchange.h"
 #include "parameters/KeypointStepsDriver.h"
@@ -41,6 +42,7 @@ class Session {
     RangeChooser& rangeChooser() { return chooser_; }
     Extras& extras() { return extras_; }
     Background& background() { return background_; }
+    CurveFile& curveFile() { return curveFile_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -70,9 +72,10 @@ class Session {
     RangeChooser chooser_;
     KeypointStepsDriver steps_;
     Extras extras_;
-    // The background comes last; the step machine reaches it as its
-    // BackgroundPictures.
+    // The step machine reaches the background as its BackgroundPictures.
     Background background_;
+    // The curve file replays through every step, so it comes after them all.
+    CurveFile curveFile_;
 };
 
 } // namespace trajecta

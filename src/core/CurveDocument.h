@@ -94,8 +94,9 @@ struct WorkflowState {
     bool objectTextBuilt = false;
     bool geometryEdited = false;
     bool timesDirty = false;
-    // A curve file is being replayed: the constant-speed preset keeps the
-    // coefficient the file supplied instead of computing its own.
+    // A curve file is being replayed, from the start of a load to its end: the
+    // constant-speed preset keeps the coefficient the file supplied instead of
+    // computing its own, and the curve keeps its tangents and its closing.
     bool replayingFile = false;
     int workWidth = 0;
     int workHeight = 0;

@@ -23,10 +23,6 @@ QString percent(int value, int size, QChar separator) {
     return formatFixed(static_cast<double>(Extended(value) / size * 100), 5, separator);
 }
 
-std::optional<int> integerBetween(const QString& line, QChar open, QChar close) {
-    return parseInteger(textBetween(line, open, close).trimmed());
-}
-
 // The four frame values after "cadre : ", each closed by a comma.
 std::optional<FrameRect> readFrame(const QString& line) {
     const QStringList fields = line.mid(framePrefix.size()).split(QLatin1Char(','));
@@ -41,13 +37,6 @@ std::optional<FrameRect> readFrame(const QString& line) {
 }
 
 } // namespace
-
-QString textBetween(const QString& line, QChar open, QChar close) {
-    const qsizetype from = line.indexOf(open);
-    const qsizetype to = line.indexOf(close);
-    if (from < 0 || to <= from) return {};
-    return line.mid(from + 1, to - from - 1);
-}
 
 QStringList curveRecordStart(const QString& today, const QString& formatName, int workWidth, int workHeight) {
     return {QStringLiteral("Fait le ") + today,
@@ -89,10 +78,17 @@ void writeCurveBlock(QStringList& record, const CurveDocument& doc, QChar separa
     record << (curve.closedCurve ? closedYes : closedNo);
 }
 
-std::optional<RecordedCurve> readCurveRecord(const QStringList& lines, int previousPartCount) {
+std::optional<RecordedCurve> readCurveRecord(const QStringList& lines, int previousPartCount,
+                                             qsizetype* failedLine) {
     RecordedCurve curve;
+    qsizetype i = 0;
+    const auto fail = [&](qsizetype line) -> std::optional<RecordedCurve> {
+        if (failedLine) *failedLine = std::min(line, lines.size());
+        return std::nullopt;
+    };
     const qsizetype start = lines.indexOf(separatorLine);
-    if (start < 0 || start + 3 >= lines.size()) return std::nullopt;
+    if (start < 0) return fail(lines.size());
+    if (start + 3 >= lines.size()) return fail(start + 3);
     curve.formatName = lines[start + 2].mid(formatPrefix.size());
 
     const QString& size = lines[start + 3];
@@ -100,46 +96,47 @@ std::optional<RecordedCurve> readCurveRecord(const QStringList& lines, int previ
     const qsizetype x = size.indexOf(QLatin1Char('x'));
     const std::optional<int> height =
         x < 0 ? std::nullopt : integerBetween(size.mid(x), QLatin1Char('x'), QLatin1Char('\\'));
-    if (!width || !height) return std::nullopt;
+    if (!width || !height) return fail(start + 3);
     curve.width = *width;
     curve.height = *height;
 
-    qsizetype i = start + 4;
+    i = start + 4;
     while (i < lines.size() && !lines[i].startsWith(QLatin1String("parties")))
         ++i;
-    if (i == lines.size()) return std::nullopt;
+    if (i == lines.size()) return fail(i);
+    curve.partsLine = i;
     curve.partCount = integerBetween(lines[i], QLatin1Char('/'), QLatin1Char('\\'));
     const int parts = curve.partCount.value_or(previousPartCount);
-    if (parts < 0 || parts > maxParts) return std::nullopt;
+    if (parts < 0 || parts > maxParts) return fail(i);
 
     for (++i; i < lines.size() && lines[i].startsWith(QLatin1String("point")); ++i) {
         const QString& line = lines[i];
         const std::optional<int> px = integerBetween(line, QLatin1Char('('), QLatin1Char('x'));
         const std::optional<int> py = integerBetween(line, QLatin1Char('x'), QLatin1Char(')'));
         const std::optional<int> state = integerBetween(line, QLatin1Char('/'), QLatin1Char('\\'));
-        if (!px || !py || !state || curve.points.size() == maxMarkedPoints) return std::nullopt;
+        if (!px || !py || !state || curve.points.size() == maxMarkedPoints) return fail(i);
         curve.points.emplace_back(*px, *py);
         curve.states.push_back(*state);
     }
 
-    if (i == lines.size() || lines[i].size() <= framePrefix.size()) return std::nullopt;
+    if (i == lines.size() || lines[i].size() <= framePrefix.size()) return fail(i);
     curve.framePresent = lines[i].at(framePrefix.size()) != QLatin1Char('-');
     if (curve.framePresent) {
         const std::optional<FrameRect> frame = readFrame(lines[i]);
-        if (!frame) return std::nullopt;
+        if (!frame) return fail(i);
         curve.frame = *frame;
     }
 
     for (int p = 0; p < parts; ++p) {
-        if (++i == lines.size()) return std::nullopt;
+        if (++i == lines.size()) return fail(i);
         const std::optional<int> k = integerBetween(lines[i], QLatin1Char('('), QLatin1Char(')'));
         const std::optional<int> samples = integerBetween(lines[i], QLatin1Char('['), QLatin1Char(']'));
         if (!k || !samples || *k < 0 || *k >= maxParts || *samples < 1 || *samples > maxPartSamples)
-            return std::nullopt;
+            return fail(i);
         curve.parts.emplace_back(*k, *samples);
     }
 
-    if (++i == lines.size()) return std::nullopt;
+    if (++i == lines.size()) return fail(i);
     const QString& closed = lines[i];
     const qsizetype colon = closed.indexOf(QLatin1Char(':'));
     curve.closed = colon >= 0 && colon + 2 < closed.size() && closed.at(colon + 2) == QLatin1Char('o');

@@ -51,17 +51,19 @@ struct RecordedCurve {
     FrameRect frame;
     std::vector<std::pair<int, int>> parts; // (part index 0..15, sample count)
     bool closed = false;
+    // Where the lines stand: the "parties" line, followed by the point lines,
+    // the frame line, the part lines and the closing line.
+    qsizetype partsLine = 0;
 };
 
 // Reads the record from its first "-----" line on. The part lines are counted
 // by the "parties" value, or by `previousPartCount` when that value is not a
 // number. Nothing when a line is missing, a number cannot be read, there are
 // more than 49 points, the part count lies outside 0..16, a part index
-// outside 0..15 or a part's sample count outside 1..60.
-std::optional<RecordedCurve> readCurveRecord(const QStringList& lines, int previousPartCount);
-
-// The text between the first `open` and the first `close` of the line; empty
-// when `open` is missing or does not stand before `close`.
-QString textBetween(const QString& line, QChar open, QChar close);
+// outside 0..15 or a part's sample count outside 1..60; `failedLine` then
+// receives the index of the line that failed (the number of lines when one
+// is missing).
+std::optional<RecordedCurve> readCurveRecord(const QStringList& lines, int previousPartCount,
+                                             qsizetype* failedLine = nullptr);
 
 } // namespace trajecta

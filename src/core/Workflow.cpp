@@ -38,6 +38,19 @@ constexpr int mouseLimit = 32767;
 
 } // namespace
 
+QSize workAreaSize(int formatIndex, const ShellState& shell) {
+    const int index = std::clamp(formatIndex, 0, int(formatRatios.size()) - 1);
+    const float ratio = formatRatios[static_cast<size_t>(index)];
+    int width = shell.clientWidth - (shell.singleWindowLayout ? rightColumnWidth : 0);
+    int height = roundEven(Extended(width) / ratio);
+    const int margin = shell.singleWindowLayout ? bottomBandHeight : messageHeight;
+    if (shell.clientHeight - height < margin) {
+        height = shell.clientHeight - margin;
+        width = roundEven(Extended(height) * ratio);
+    }
+    return {width, height};
+}
+
 Workflow::Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame)
     : ctx_(ctx), view_(view), editor_(editor), frame_(frame) {
     Controls& c = ctx_.controls;
@@ -72,16 +85,11 @@ void Workflow::createCurve() {
 // with a message and nothing changed, when the window leaves no usable area.
 bool Workflow::sizeWorkArea() {
     WorkflowState& w = ctx_.doc.workflow;
-    const ShellState& shell = ctx_.doc.shell;
     const int index = std::clamp(ctx_.controls.itemIndex("RdgChoixEcran"), 0, int(formatRatios.size()) - 1);
     const float ratio = formatRatios[static_cast<size_t>(index)];
-    int width = shell.clientWidth - (shell.singleWindowLayout ? rightColumnWidth : 0);
-    int height = roundEven(Extended(width) / ratio);
-    const int margin = shell.singleWindowLayout ? bottomBandHeight : messageHeight;
-    if (shell.clientHeight - height < margin) {
-        height = shell.clientHeight - margin;
-        width = roundEven(Extended(height) * ratio);
-    }
+    const QSize size = workAreaSize(index, ctx_.doc.shell);
+    const int width = size.width();
+    const int height = size.height();
     if (width < minWorkSide || height < minWorkSide) {
         ctx_.services.messages.warning(Messages::workAreaTooSmall.in(ctx_.language()));
         return false;
@@ -300,8 +308,9 @@ void Workflow::stopMarking() {
         if (!doc.timing.keypointTimes.empty()) steps_->resizeTimes(curve.sampleCount);
         w.timesValid = true;
         view_.redrawCurve();
-    } else {
-        // A freshly marked curve starts with every tangent aligned.
+    } else if (!w.replayingFile) {
+        // A freshly marked curve starts with every tangent aligned. A curve
+        // read from a file keeps its tangents and its closing as saved.
         c.setChecked("ChBxFermerCourbe", false);
         c.setItemIndex("RdgActionsTangentes", 2);
         c.setItemIndex("RdgActionsTangentes", 0);
@@ -391,6 +400,7 @@ void Workflow::enterFormatStep() {
     }
     w.timesValid = false;
     w.geometryEdited = false;
+    w.replayingFile = false;
     doc.curve.defaultPartSamples = 20;
     background_->resetPhotoOptions();
     w.currentStep = Step::Format;

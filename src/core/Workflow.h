@@ -4,11 +4,17 @@
 #include "core/Context.h"
 #include "core/KeypointSteps.h"
 
+#include <QSize>
+
 namespace trajecta {
 
 class CurveView;
 class Editor;
 class Frame;
+
+// The work area a screen format (an item of RdgChoixEcran) gets in a window
+// of the shell's client size and layout.
+QSize workAreaSize(int formatIndex, const ShellState& shell);
 
 // The step machine: from the screen format through marking to the finished
 // curve, and back. Each operation is named after what the user does.

@@ -239,8 +239,10 @@ bool applyParameterRecord(QStringList& list, const TParametres& r, const AngleSt
         }};
         for (const auto& [used, start, end, offset, key] : groups) {
             if (!used) continue;
-            spread(value(*start), value(*end), s, e,
-                   [&](int i, Extended v) { line(i, offset) = QString::fromLatin1(key) + number(v); });
+            // Captured by copy: clang 14 cannot capture a structured binding.
+            spread(value(*start), value(*end), s, e, [&, at = offset, name = key](int i, Extended v) {
+                line(i, at) = QString::fromLatin1(name) + number(v);
+            });
         }
     }
     return true;
@@ -257,20 +259,17 @@ ParameterLog readParameterLog(const QStringList& lines, int keypointCount) {
     while (i < size) {
         const QString& opening = lines.at(i++);
         if (!opening.startsWith(QLatin1Char('D'))) continue;
-        const qsizetype open = opening.indexOf(QLatin1Char('('));
-        const qsizetype slash = open < 0 ? -1 : opening.indexOf(QLatin1Char('/'), open);
-        const qsizetype close = slash < 0 ? -1 : opening.indexOf(QLatin1Char(')'), slash);
-        const std::optional<int> start =
-            close < 0 ? std::nullopt : parseInteger(opening.mid(open + 1, slash - open - 1));
-        const std::optional<int> end =
-            close < 0 ? std::nullopt : parseInteger(opening.mid(slash + 1, close - slash - 1));
+        const std::optional<int> start = integerBetween(opening, QLatin1Char('('), QLatin1Char('/'));
+        const std::optional<int> end = integerBetween(opening, QLatin1Char('/'), QLatin1Char(')'));
         if (!start || !end || *start < 0 || *end <= *start || *end >= keypointCount) {
             log.readable = false;
+            log.failedLine = i - 1;
             return log;
         }
-        LoggedRecord record{*start, *end, {}};
+        LoggedRecord record{*start, *end, {}, i - 1};
         while (i < size && lines.at(i) != separator) {
             LoggedLine entry;
+            entry.line = i;
             entry.text = lines.at(i++);
             const QChar first = entry.text.isEmpty() ? QChar() : entry.text.at(0);
             entry.number = first.isDigit() ? first.digitValue() : 0;
@@ -292,12 +291,9 @@ ParameterLog readParameterLog(const QStringList& lines, int keypointCount) {
 
 std::optional<LoggedValues> readLoggedValues(const LoggedLine& line, QChar separator) {
     const QString& t = line.text;
-    const qsizetype open = t.indexOf(QLatin1Char('('));
-    const qsizetype slash = open < 0 ? -1 : t.indexOf(QLatin1Char('/'), open);
-    const qsizetype close = slash < 0 ? -1 : t.indexOf(QLatin1Char(')'), slash);
-    if (close < 0 || line.number < 1 || line.number > parameterCount) return std::nullopt;
-    const QString a = t.mid(open + 1, slash - open - 1);
-    const QString b = t.mid(slash + 1, close - slash - 1);
+    if (line.number < 1 || line.number > parameterCount) return std::nullopt;
+    const QString a = textBetween(t, QLatin1Char('('), QLatin1Char('/'));
+    const QString b = textBetween(t, QLatin1Char('/'), QLatin1Char(')'));
     if (line.number == 1) {
         const std::optional<int> x = parseInteger(a), y = parseInteger(b);
         if (!x || !y) return std::nullopt;

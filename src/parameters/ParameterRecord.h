@@ -69,16 +69,19 @@ bool applyParameterRecord(QStringList& keypoints, const TParametres& record, con
 struct LoggedLine {
     int number = 0; // the digit the line starts with, 0 for none
     QString text;
-    bool tied = false; // zoom X and centre X: the "Egaux" line after it reads "vrai"
+    bool tied = false;  // zoom X and centre X: the "Egaux" line after it reads "vrai"
+    qsizetype line = 0; // its index among the lines read
 };
 struct LoggedRecord {
     int start = 0;
     int end = 0;
     std::vector<LoggedLine> lines;
+    qsizetype line = 0; // the index of its range line
 };
 struct ParameterLog {
     std::vector<LoggedRecord> records;
     bool readable = true;
+    qsizetype failedLine = -1; // the index of the range line that could not be read
 };
 ParameterLog readParameterLog(const QStringList& lines, int keypointCount);
 

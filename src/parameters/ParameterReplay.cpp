@@ -51,8 +51,12 @@ void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool
         return;
     }
     const Parameter parameter = static_cast<Parameter>(number - 1);
-    if (parameter == Parameter::ZoomX) c.setChecked(QStringLiteral("ChBxEgal"), tied);
-    if (parameter == Parameter::CentreX) c.setChecked(QStringLiteral("ChBxCentreEgal"), tied);
+    // The tie is made once the X values stand, so that it copies them into the
+    // Y edits and ticks the Y box as it did for the user.
+    const QString tie = parameter == Parameter::ZoomX     ? QStringLiteral("ChBxEgal")
+                        : parameter == Parameter::CentreX ? QStringLiteral("ChBxCentreEgal")
+                                                          : QString();
+    if (!tie.isEmpty()) c.setChecked(tie, false);
     if (number >= static_cast<int>(Parameter::ThreeDX) + 1) c.setChecked(QStringLiteral("ChBx3D"), true);
     const ParameterInfo& info = parameterInfo(parameter);
     c.setChecked(QString::fromLatin1(info.box), true);
@@ -66,6 +70,7 @@ void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool
         panel_.setEditText(start, values->start);
         panel_.setEditText(end, values->end);
     }
+    if (!tie.isEmpty()) c.setChecked(tie, tied);
 }
 
 } // namespace trajecta

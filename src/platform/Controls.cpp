@@ -178,6 +178,24 @@ void Controls::reparent(const QString& name, const QString& newParent) {
     changed(c);
 }
 
+std::vector<ControlState> Controls::states() const {
+    std::vector<ControlState> all;
+    all.reserve(size_t(order_.size()));
+    for (const QString& name : order_)
+        all.push_back(find(name).state);
+    return all;
+}
+
+void Controls::restoreStates(const std::vector<ControlState>& states) {
+    for (const ControlState& state : states) {
+        Control& c = find(state.name, state.kind);
+        if (c.state == state) continue;
+        c.state = state;
+        dialogVisibility(c);
+        changed(c);
+    }
+}
+
 void Controls::changed(const Control& control) {
     // A copy: an observer may subscribe or unsubscribe while being told.
     const auto entries = observers_->entries;

@@ -63,6 +63,8 @@ struct ControlState {
     int fontHeight = 0;                           // 0: the default font
     bool lowered = false;                         // bevel of a panel pressed like a button
     int left = 0, top = 0, width = 0, height = 0; // geometry, where the core places a control
+
+    bool operator==(const ControlState&) const = default;
 };
 
 class Controls;
@@ -191,6 +193,12 @@ class Controls {
     bool userSetPosition(const QString& name, int position);
     bool userMouse(const QString& name, const MouseEvent& event);
     bool userKey(const QString& name, const QString& keys);
+
+    // Every control's state, in declaration order, and putting such states
+    // back: an operation that fails halfway restores what the user saw. No
+    // handler runs; observers hear of every control that changes.
+    std::vector<ControlState> states() const;
+    void restoreStates(const std::vector<ControlState>& states);
 
     // The binder of a window listens to every state change (and to every
     // change of parent) for as long as it keeps the subscription.

@@ -74,4 +74,19 @@ std::optional<int> parseInteger(const QString& text) {
     return v;
 }
 
+QString textBetween(const QString& line, QChar open, QChar close) {
+    const qsizetype from = line.indexOf(open);
+    const qsizetype to = line.indexOf(close);
+    if (from < 0 || to <= from) return {};
+    return line.mid(from + 1, to - from - 1);
+}
+
+std::optional<int> integerBetween(const QString& line, QChar open, QChar close) {
+    return parseInteger(textBetween(line, open, close));
+}
+
+std::optional<double> numberBetween(const QString& line, QChar open, QChar close) {
+    return parseNumber(textBetween(line, open, close));
+}
+
 } // namespace trajecta

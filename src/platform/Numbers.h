@@ -32,4 +32,13 @@ std::optional<double> parseNumber(const QString& text);
 // Parses a whole decimal integer (optional sign, digits only) in the 32-bit range.
 std::optional<int> parseInteger(const QString& text);
 
+// The text between the first `open` and the first `close` of the whole line;
+// empty when `open` is missing or does not stand before `close`. Every value
+// of a record line is read this way.
+QString textBetween(const QString& line, QChar open, QChar close);
+// That text read as a whole number, or as a real number with "." or "," as
+// decimal mark; nothing when it does not read.
+std::optional<int> integerBetween(const QString& line, QChar open, QChar close);
+std::optional<double> numberBetween(const QString& line, QChar open, QChar close);
+
 } // namespace trajecta

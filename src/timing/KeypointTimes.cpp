@@ -196,7 +196,7 @@ void KeypointTimes::refreshTimeRange() {
         c.setCaption(QStringLiteral("LbliDebAbsolu"), noTime);
         c.setCaption(QStringLiteral("LbliFinAbsolu"), noTime);
     }
-    doc.lists.LbxTempsKP = timeListing(times);
+    refreshTimeListing(doc.lists.LbxTempsKP, times);
 }
 
 void KeypointTimes::startChosen() {
@@ -270,7 +270,7 @@ void KeypointTimes::recordTimes() {
         setSaveState(false);
         doc.workflow.timesDirty = true;
     }
-    doc.lists.LbxTempsKP = timeListing(times);
+    refreshTimeListing(doc.lists.LbxTempsKP, times);
     handOver();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace trajecta {
@@ -112,10 +113,27 @@ bool isFirstTimeRecordLine(const QString& line) {
 
 QStringList timeListing(const std::vector<KeypointTime>& times) {
     QStringList lines;
-    lines.reserve(static_cast<qsizetype>(times.size()));
-    for (size_t i = 0; i < times.size(); ++i)
-        lines << QStringLiteral("point %1 : %2").arg(i).arg(times[i].committed);
+    refreshTimeListing(lines, times);
     return lines;
+}
+
+void refreshTimeListing(QStringList& listing, const std::vector<KeypointTime>& times) {
+    const auto rows = static_cast<qsizetype>(times.size());
+    if (listing.size() > rows) listing.erase(listing.begin() + rows, listing.end());
+    listing.reserve(rows);
+    char text[48] = "point ";
+    for (qsizetype i = 0; i < rows; ++i) {
+        char* end = std::to_chars(text + 6, std::end(text), i).ptr;
+        *end++ = ' ';
+        *end++ = ':';
+        *end++ = ' ';
+        end = std::to_chars(end, std::end(text), times[static_cast<size_t>(i)].committed).ptr;
+        const QLatin1String line(text, end);
+        if (i == listing.size())
+            listing << QString(line);
+        else if (listing.at(i) != line)
+            listing[i] = line;
+    }
 }
 
 QString keypointTimeText(const std::vector<KeypointTime>& times, int row) {

@@ -67,6 +67,9 @@ bool isFirstTimeRecordLine(const QString& line);
 
 // The time listing LbxTempsKP: "point i : committed[i]" for every row.
 QStringList timeListing(const std::vector<KeypointTime>& times);
+// The same listing brought up to date in place: only lines that differ are
+// written, so that refreshing an unchanged listing allocates nothing.
+void refreshTimeListing(QStringList& listing, const std::vector<KeypointTime>& times);
 
 // LblTempsPointActuel for row i: the absolute working time, " / ", the
 // working time of the row and " ms".

@@ -1,6 +1,7 @@
 #include "core/CurveRecord.h"
 #include "core/Consistency.h"
 #include "core/CurveSession.h"
+#include "platform/Numbers.h"
 
 using namespace trajecta;
 

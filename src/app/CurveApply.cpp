@@ -1,0 +1,55 @@
+#include "app/CurveApply.h"
+
+#include "app/ScriptedServices.h"
+#include "app/Session.h"
+#include "core/LayoutSizes.h"
+#include "curvefile/CurveFileCheck.h"
+
+namespace trajecta {
+
+namespace {
+
+// A window whose work area, for the recorded format, is exactly the recorded
+// size: a wide window, where the height decides, then a narrow one, where the
+// width decides. A size that no window gives keeps the narrow one, and the
+// curve is rescaled by at most a pixel.
+void fitWindow(Session& session, const RecordedCurve& curve) {
+    const ControlState& formats = session.controls().get(QStringLiteral("RdgChoixEcran"));
+    const int item = formatItem(formats.items, curve.formatName, curve.width, curve.height);
+    ShellState shell = session.document().shell;
+    const int side = shell.singleWindowLayout ? rightColumnWidth : 0;
+    const int below = shell.singleWindowLayout ? bottomBandHeight : messageHeight;
+    for (const int extra : {curve.width, 0}) {
+        shell.clientWidth = curve.width + side + extra;
+        shell.clientHeight = curve.height + below;
+        if (workAreaSize(item, shell) == QSize(curve.width, curve.height)) break;
+    }
+    session.setClientSize(shell.clientWidth, shell.clientHeight);
+}
+
+} // namespace
+
+AppliedCurve applyCurve(const QStringList& curveLines, const QString& objectText) {
+    ScriptedServices fakes;
+    fakes.separator = QLatin1Char('.');
+    Session session(fakes.services());
+    session.document().shell.languageIndex = 1;
+    fakes.clipboardText = objectText;
+    session.controls().userClick(QStringLiteral("ImgChargeObjetPte_Haut"));
+    if (!session.document().host.objectAccepted || session.document().workflow.currentStep != Step::Format)
+        return {{},
+                fakes.log.isEmpty() ? QStringLiteral("not a PTE object")
+                                    : fakes.log.join(QStringLiteral("; "))};
+
+    const CheckedCurveFile checked = checkCurveFile(curveLines, 0);
+    if (!checked.error) fitWindow(session, checked.content.curve);
+    const QString error = session.curveFile().loadLines(curveLines);
+    if (!error.isEmpty()) {
+        QString oneLine = error;
+        oneLine.replace(QLatin1Char('\n'), QStringLiteral(": "));
+        return {{}, oneLine};
+    }
+    return {fakes.clipboardText.value_or(QString()), {}};
+}
+
+} // namespace trajecta

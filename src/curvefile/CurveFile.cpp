@@ -1,0 +1,295 @@
+#include "curvefile/CurveFile.h"
+
+#include "core/CurveView.h"
+#include "core/Messages.h"
+#include "core/Workflow.h"
+#include "curvefile/CurveFileCheck.h"
+#include "curvefile/CurveFileText.h"
+#include "parameters/RangeChooser.h"
+#include "platform/Numbers.h"
+#include "timing/KeypointTimes.h"
+#include "timing/TimePresets.h"
+
+#include <QFileInfo>
+
+namespace trajecta {
+
+namespace {
+
+const QString mainWindow = QStringLiteral("KeyPointsBezier");
+const QString busyLabel = QStringLiteral("LblTravauxEnCours");
+const QString cursor = QStringLiteral("TbMontrePoint");
+const QString fileFilter = QStringLiteral("tjc (*tjc)");
+const QString defaultSuffix = QStringLiteral("tjc");
+
+const TextPair fileError{QStringLiteral("Erreur dans le fichier, j'abandonne"),
+                         QStringLiteral("Error in the file, I give up")};
+const TextPair fileExists{QStringLiteral("Le fichier existe, voulez-vous le remplacer ?"),
+                          QStringLiteral("The file exists, do you want to replace it ?")};
+const TextPair lineDetail{QStringLiteral("ligne %1 : %2"), QStringLiteral("line %1: %2")};
+const TextPair lineMissing{QStringLiteral("ligne %1 : une ligne manque"),
+                           QStringLiteral("line %1: a line is missing")};
+const TextPair notReplayed{QStringLiteral("le fichier ne se rejoue pas sur cette courbe"),
+                           QStringLiteral("the file does not replay on this curve")};
+const TextPair notWritten{QStringLiteral("Le fichier %1 n'a pas été écrit : %2"),
+                          QStringLiteral("The file %1 was not written: %2")};
+const TextPair notRead{QStringLiteral("Le fichier %1 n'a pas pu être lu : %2"),
+                       QStringLiteral("The file %1 could not be read: %2")};
+
+// A keypoint time beyond this (over a day) no longer means anything to the
+// host; replayed records that reach it are refused.
+constexpr long long maxKeypointTime = 86400000;
+constexpr long long maxTotalTime = 2147483647;
+
+// A position a mouse could give on the largest screen.
+bool onScreen(int v) {
+    return v >= -32767 && v <= 32767;
+}
+
+int rescaled(int value, int now, int then) {
+    return roundEven(Extended(value) * now / then);
+}
+
+bool timesSound(const std::vector<KeypointTime>& times) {
+    long long total = 0;
+    for (const KeypointTime& t : times) {
+        if (t.inUse < 0 || t.inUse > maxKeypointTime || t.committed < 0 || t.committed > maxKeypointTime)
+            return false;
+        total += t.committed;
+    }
+    return total <= maxTotalTime;
+}
+
+} // namespace
+
+CurveFile::CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times,
+                     TimePresets& presets, RangeChooser& chooser)
+    : ctx_(ctx), workflow_(workflow), view_(view), times_(times), presets_(presets), chooser_(chooser) {}
+
+void CurveFile::registerHandlers() {
+    Controls& c = ctx_.controls;
+    c.onClick(QStringLiteral("LblEnregistrerCourbe"), [this] { saveCurveFile(); });
+    c.onClick(QStringLiteral("LblChargerFichier"), [this] { loadCurveFile(); });
+    c.onMouseDown(QStringLiteral("LblEnregistrerCourbe"), [&c] {
+        c.setLowered(QStringLiteral("PnlEnregistrerCourbe"), true);
+        c.setFontHeight(QStringLiteral("LblEnregistrerCourbe"), -17);
+    });
+    c.onMouseUp(QStringLiteral("LblEnregistrerCourbe"), [&c] {
+        c.setLowered(QStringLiteral("PnlEnregistrerCourbe"), false);
+        c.setFontHeight(QStringLiteral("LblEnregistrerCourbe"), -18);
+    });
+    c.onMouseDown(QStringLiteral("LblChargerFichier"), [&c] {
+        c.setLowered(QStringLiteral("PnlChargerFichier"), true);
+        c.setFontHeight(QStringLiteral("LblChargerFichier"), -20);
+    });
+    c.onMouseUp(QStringLiteral("LblChargerFichier"), [&c] {
+        c.setLowered(QStringLiteral("PnlChargerFichier"), false);
+        c.setFontHeight(QStringLiteral("LblChargerFichier"), -21);
+    });
+}
+
+void CurveFile::setCaption(const QString& path) {
+    ctx_.controls.setCaption(mainWindow, QFileInfo(path).fileName());
+}
+
+void CurveFile::saveCurveFile() {
+    NamedLists& lists = ctx_.doc.lists;
+    lists.LbxFichier = lists.LbxCollecter + lists.LbxColTemps + lists.LbxColParametres;
+    std::optional<QString> path = ctx_.services.files.saveFile(fileFilter);
+    if (!path || path->isEmpty()) return;
+    if (QFileInfo(*path).suffix().isEmpty()) *path += QLatin1Char('.') + defaultSuffix;
+    const int lang = ctx_.language();
+    if (QFileInfo::exists(*path) && ctx_.services.messages.yesNo(fileExists.in(lang)) != MessageAnswer::Yes) {
+        setCaption(*path);
+        return;
+    }
+    const QString why = writeFileAtomically(*path, encodeCurveFile(lists.LbxFichier));
+    if (!why.isEmpty()) {
+        // The caption keeps naming the file last written or loaded.
+        ctx_.services.messages.warning(notWritten.in(lang).arg(*path, why));
+        return;
+    }
+    setCaption(*path);
+}
+
+void CurveFile::loadCurveFile() {
+    const std::optional<QString> path = ctx_.services.files.openFile(fileFilter);
+    if (!path || path->isEmpty()) return;
+    QString why;
+    const std::optional<QByteArray> bytes = readWholeFile(*path, &why);
+    if (!bytes) {
+        ctx_.services.messages.warning(notRead.in(ctx_.language()).arg(*path, why));
+        return;
+    }
+    if (loadLines(decodeCurveFile(*bytes)).isEmpty()) setCaption(*path);
+}
+
+QString CurveFile::fail(const QString& detail) {
+    const QString text = fileError.in(ctx_.language()) + QLatin1Char('\n') + detail;
+    ctx_.controls.hide(busyLabel);
+    ctx_.services.messages.warning(text);
+    return text;
+}
+
+QString CurveFile::loadLines(const QStringList& lines) {
+    CurveDocument& doc = ctx_.doc;
+    const int lang = ctx_.language();
+    const CheckedCurveFile checked = checkCurveFile(lines, doc.curve.partCount);
+    if (checked.error) {
+        const qsizetype line = checked.error->line;
+        return fail(line < lines.size() ? lineDetail.in(lang).arg(QString::number(line + 1), lines[line])
+                                        : lineMissing.in(lang).arg(line + 1));
+    }
+    ctx_.controls.show(busyLabel);
+    ctx_.canvas.flush();
+    const CurveDocument before = doc;
+    const std::vector<ControlState> shown = ctx_.controls.states();
+    if (!replay(checked.content, lines)) {
+        ctx_.canvas.flush();
+        doc = before;
+        ctx_.controls.restoreStates(shown);
+        return fail(notReplayed.in(lang));
+    }
+    doc.lists.LbxFichier = lines;
+    doc.workflow.replayingFile = false;
+    ctx_.controls.hide(busyLabel);
+    return {};
+}
+
+bool CurveFile::replay(const CurveFileContent& content, const QStringList& lines) {
+    ctx_.doc.workflow.replayingFile = true;
+    return replayCurve(content) && replayTimes(content) && replayParameters(content, lines);
+}
+
+// The geometry, rescaled to the work area of the recorded format, then the
+// curve stopped and finished as the buttons do.
+bool CurveFile::replayCurve(const CurveFileContent& content) {
+    CurveDocument& doc = ctx_.doc;
+    Controls& c = ctx_.controls;
+    const RecordedCurve& recorded = content.curve;
+    c.setItemIndex(QStringLiteral("RdgChoixEcran"),
+                   formatItem(c.get(QStringLiteral("RdgChoixEcran")).items, recorded.formatName,
+                              recorded.width, recorded.height));
+    workflow_.createCurve();
+    WorkflowState& w = doc.workflow;
+    if (w.currentStep != Step::Marking) return false;
+
+    CurveGeometry& curve = doc.curve;
+    const int count = int(recorded.points.size());
+    for (int i = 0; i < count; ++i) {
+        const QPoint& p = recorded.points[size_t(i)];
+        const QPoint q(rescaled(p.x(), w.workWidth, recorded.width),
+                       rescaled(p.y(), w.workHeight, recorded.height));
+        if (!onScreen(q.x()) || !onScreen(q.y())) return false;
+        curve.controlPoints[size_t(i)] = q;
+        curve.pointStates[size_t(i)] = recorded.states[size_t(i)];
+    }
+    curve.controlPointCount = count;
+    curve.partCount = (count - 1) / 3;
+    for (const auto& [k, m] : recorded.parts)
+        curve.partSampleCounts[size_t(k)] = m;
+    curve.partSelected.fill(false);
+    curve.allPartsSelected = false;
+    FrameState& frame = doc.frame;
+    frame.framePresent = recorded.framePresent;
+    if (recorded.framePresent) {
+        const FrameRect& f = recorded.frame;
+        frame.frameRect = {rescaled(f.left, w.workWidth, recorded.width),
+                           rescaled(f.top, w.workHeight, recorded.height),
+                           rescaled(f.right, w.workWidth, recorded.width),
+                           rescaled(f.bottom, w.workHeight, recorded.height)};
+    }
+    std::fill(w.stepDone.begin(), w.stepDone.end(), false);
+    w.stepDone[0] = w.stepDone[1] = true;
+    w.objectTextBuilt = w.timesDirty = w.geometryEdited = false;
+    // The Extras choices belonged to the project being replaced.
+    doc.extras = ExtrasState{};
+    w.curveExists = true;
+    c.setChecked(QStringLiteral("ChBxFermerCourbe"), recorded.closed);
+    view_.sampleCurve();
+    view_.redrawCurve();
+    workflow_.stopMarking();
+    workflow_.finishCurve();
+    return w.currentStep == Step::Times && curve.sampleCount == content.sampleCount;
+}
+
+bool CurveFile::replayTimes(const CurveFileContent& content) {
+    CurveDocument& doc = ctx_.doc;
+    for (const TimeRecord& r : content.times) {
+        const bool replayed = r.kind == TimeRecord::Kind::Unknown ||
+                              (r.kind == TimeRecord::Kind::Range ? replayRange(r) : replayPreset(r));
+        if (!replayed || doc.range.rangeStart >= 0 || doc.timeEdit.timeMode != 0 ||
+            !timesSound(doc.timing.keypointTimes))
+            return false;
+    }
+    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), times_.totalText());
+    chooser_.finish();
+    return doc.workflow.currentStep == Step::Parameters;
+}
+
+// A personal range: the cursor on each end with "Début" and "Fin", the two
+// times typed, the speed-up box set, then "Enregistrer".
+bool CurveFile::replayRange(const TimeRecord& r) {
+    CurveDocument& doc = ctx_.doc;
+    Controls& c = ctx_.controls;
+    c.setPosition(cursor, r.first);
+    chooser_.chooseStart();
+    c.setText(QStringLiteral("EdtTempsDeb"), QString::number(r.startTime));
+    c.setPosition(cursor, r.last);
+    chooser_.chooseEnd();
+    c.setText(QStringLiteral("EdtTempsFin"), QString::number(r.endTime));
+    c.setChecked(QStringLiteral("ChBxSpeedUp"), r.speedUp);
+    if (doc.range.rangeStart != r.first || doc.range.rangeEnd != r.last || !doc.timeEdit.rangeReady)
+        return false;
+    chooser_.save();
+    return true;
+}
+
+// A preset: the option list opened, the preset chosen with the values of the
+// record, then "Enregistrer".
+bool CurveFile::replayPreset(const TimeRecord& r) {
+    presets_.openOptions();
+    switch (r.kind) {
+    case TimeRecord::Kind::ConstantTime:
+        presets_.chooseConstantTime();
+        presets_.setConstantGap(r.gap);
+        break;
+    case TimeRecord::Kind::ConstantSpeed: {
+        // The coefficient made for the recorded path length, carried over to
+        // the length of the path as it is now.
+        const int now = ctx_.doc.presets.distanceSum;
+        presets_.supplySpeedCoefficient(now > 0 ? roundEven(Extended(r.coefficient) * r.distanceSum / now)
+                                                : r.coefficient);
+        presets_.chooseConstantSpeed();
+        break;
+    }
+    case TimeRecord::Kind::Proportional:
+        presets_.replayProportional(r.factor, r.offset, r.maximum);
+        break;
+    case TimeRecord::Kind::SlowDownStart:
+    case TimeRecord::Kind::SlowDownEnd:
+        presets_.chooseSlowDown();
+        ctx_.controls.setPosition(cursor, r.extent);
+        if (!presets_.applySlowDown(r.kind == TimeRecord::Kind::SlowDownEnd, r.extent, r.strength)) {
+            presets_.cancel();
+            return false;
+        }
+        break;
+    default:
+        return false;
+    }
+    presets_.record();
+    return true;
+}
+
+bool CurveFile::replayParameters(const CurveFileContent& content, const QStringList& lines) {
+    CurveDocument& doc = ctx_.doc;
+    const int before = doc.parameters.parameterRecordCount;
+    if (!chooser_.replayParameterLog(lines)) return false;
+    // A record the panel refused would be lost without a word.
+    if (doc.parameters.parameterRecordCount - before != int(content.parameters.records.size())) return false;
+    chooser_.finish();
+    return doc.workflow.currentStep == Step::Finished;
+}
+
+} // namespace trajecta

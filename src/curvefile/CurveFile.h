@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/Context.h"
+
+#include <QStringList>
+
+namespace trajecta {
+
+class CurveView;
+class KeypointTimes;
+class RangeChooser;
+class TimePresets;
+class Workflow;
+struct CurveFileContent;
+struct TimeRecord;
+
+// The curve file: a project saved as its three records (curve, times,
+// parameters) and loaded again by replaying them through the operations the
+// user's clicks run, ending in step 6 with the object on the clipboard.
+//
+// A load never leaves a half-loaded project: the whole file is checked before
+// anything changes, and a replay that still fails puts the session back as it
+// was before the load.
+class CurveFile {
+  public:
+    CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times, TimePresets& presets,
+              RangeChooser& chooser);
+
+    // The two buttons and their press looks.
+    void registerHandlers();
+
+    // LblEnregistrerCourbe (step 6): the save dialog, the replace question,
+    // an atomic write and the window caption.
+    void saveCurveFile();
+    // LblChargerFichier (step 1): the open dialog, then loadLines.
+    void loadCurveFile();
+    // The lines of a curve file loaded as the open dialog's file would be. On
+    // failure the message box names the line, the session is as it was and
+    // the message text is returned; an empty text on success.
+    QString loadLines(const QStringList& lines);
+
+  private:
+    bool replay(const CurveFileContent& content, const QStringList& lines);
+    bool replayCurve(const CurveFileContent& content);
+    bool replayTimes(const CurveFileContent& content);
+    bool replayRange(const TimeRecord& record);
+    bool replayPreset(const TimeRecord& record);
+    bool replayParameters(const CurveFileContent& content, const QStringList& lines);
+    QString fail(const QString& detail);
+    void setCaption(const QString& path);
+
+    Context& ctx_;
+    Workflow& workflow_;
+    CurveView& view_;
+    KeypointTimes& times_;
+    TimePresets& presets_;
+    RangeChooser& chooser_;
+};
+
+} // namespace trajecta

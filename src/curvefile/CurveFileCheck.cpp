@@ -1,0 +1,208 @@
+#include "curvefile/CurveFileCheck.h"
+
+#include "platform/Numbers.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace trajecta {
+
+namespace {
+
+// Positions and sizes beyond any screen; the mouse never gives more either.
+constexpr int maxCoordinate = 32767;
+
+const QString timeHeader = QStringLiteral("=== Etape 4 le temps ===");
+
+bool coordinate(int v) {
+    return v >= -maxCoordinate && v <= maxCoordinate;
+}
+
+bool knownState(int s) {
+    const int code = s >= alignedCode ? s - alignedCode : s;
+    return code >= InnerAnchor && code <= LastPoint && s < 2 * alignedCode;
+}
+
+// The first line of the curve record that breaks a limit, or -1.
+qsizetype curveLimitBroken(const RecordedCurve& curve, int partCount, qsizetype sizeLine) {
+    if (curve.width < 1 || curve.width > maxCoordinate || curve.height < 1 || curve.height > maxCoordinate)
+        return sizeLine;
+    const int points = int(curve.points.size());
+    if (partCount < 1 || points != 3 * partCount + 1) return curve.partsLine;
+    for (int i = 0; i < points; ++i) {
+        const QPoint& p = curve.points[size_t(i)];
+        if (!coordinate(p.x()) || !coordinate(p.y()) || !knownState(curve.states[size_t(i)]))
+            return curve.partsLine + 1 + i;
+    }
+    const FrameRect& f = curve.frame;
+    if (curve.framePresent &&
+        !(coordinate(f.left) && coordinate(f.top) && coordinate(f.right) && coordinate(f.bottom)))
+        return curve.partsLine + 1 + points;
+    return -1;
+}
+
+// The records between the time header and the next line that begins with "=".
+// Returns the index of the first line that fails, or -1.
+qsizetype readTimeRecords(const QStringList& lines, qsizetype from, int sampleCount,
+                          std::vector<TimeRecord>& records) {
+    const qsizetype size = lines.size();
+    const int lastRow = sampleCount - 1;
+    for (qsizetype i = from; i < size && !lines[i].startsWith(QLatin1Char('=')); ++i) {
+        const QString& line = lines[i];
+        if (line.isEmpty()) continue;
+        TimeRecord r;
+        r.line = i;
+        const QChar kind = line.at(0).toLower();
+        if (kind == QLatin1Char('d')) {
+            const qsizetype plus = line.indexOf(QLatin1Char('+'));
+            const QChar digit = plus >= 0 && plus + 1 < line.size() ? line.at(plus + 1) : QChar();
+            if (!digit.isDigit()) return i;
+            const int choice = digit.digitValue();
+            if (choice > 2) {
+                r.kind = TimeRecord::Kind::Unknown;
+                records.push_back(r);
+                ++i;
+                continue;
+            }
+            const std::optional<int> a = integerBetween(line, QLatin1Char('('), QLatin1Char(','));
+            const std::optional<int> b = integerBetween(line, QLatin1Char(','), QLatin1Char(')'));
+            if (!a || !b || *a < 1 || *b <= *a || *b > lastRow) return i;
+            r.first = *a;
+            r.last = *b;
+            if (++i == size) return i;
+            const QString& next = lines[i];
+            if (choice == 0) {
+                r.kind = TimeRecord::Kind::Range;
+                const std::optional<int> ta = integerBetween(next, QLatin1Char('('), QLatin1Char('/'));
+                const std::optional<int> tb = integerBetween(next, QLatin1Char('/'), QLatin1Char(')'));
+                if (!ta || !tb || *ta < 1 || *ta > maxRangeTime || *tb < 1 || *tb > maxRangeTime) return i;
+                r.startTime = *ta;
+                r.endTime = *tb;
+                const qsizetype minus = next.indexOf(QLatin1Char('-'));
+                r.speedUp =
+                    !(minus >= 0 && minus + 1 < next.size() && next.at(minus + 1) == QLatin1Char('0'));
+            } else if (choice == 1) {
+                r.kind = TimeRecord::Kind::ConstantTime;
+                const std::optional<int> d = integerBetween(next, QLatin1Char('('), QLatin1Char(')'));
+                if (!d || *d < 0 || *d > maxRecordedGap) return i;
+                r.gap = *d;
+            } else {
+                r.kind = TimeRecord::Kind::ConstantSpeed;
+                const std::optional<int> k = integerBetween(next, QLatin1Char('{'), QLatin1Char('}'));
+                const std::optional<int> d = integerBetween(next, QLatin1Char('('), QLatin1Char(')'));
+                if (!k || !d || *k < 0 || *k > maxRecordedGap || *d < 0) return i;
+                r.coefficient = *k;
+                r.distanceSum = *d;
+            }
+        } else if (kind == QLatin1Char('p')) {
+            r.kind = TimeRecord::Kind::Proportional;
+            const std::optional<double> f1 = numberBetween(line, QLatin1Char('('), QLatin1Char(')'));
+            const std::optional<double> f2 = numberBetween(line, QLatin1Char('['), QLatin1Char(']'));
+            const std::optional<double> f3 = numberBetween(line, QLatin1Char('{'), QLatin1Char('}'));
+            if (!f1 || !f2 || !f3 || *f1 < 0) return i;
+            r.factor = *f1;
+            r.offset = *f2;
+            r.maximum = *f3;
+        } else if (kind == QLatin1Char('r')) {
+            const std::optional<int> e = integerBetween(line, QLatin1Char('('), QLatin1Char(','));
+            const std::optional<int> g = integerBetween(line, QLatin1Char(','), QLatin1Char(')'));
+            if (!e || !g || *e < 1 || *e > lastRow || *g < 1 || *g > maxSlowDownStrength) return i;
+            const qsizetype minus = line.indexOf(QLatin1Char('-'));
+            const bool atEnd =
+                minus >= 0 && minus + 1 < line.size() && line.at(minus + 1) == QLatin1Char('f');
+            r.kind = atEnd ? TimeRecord::Kind::SlowDownEnd : TimeRecord::Kind::SlowDownStart;
+            r.extent = *e;
+            r.strength = *g;
+        } else {
+            continue;
+        }
+        records.push_back(r);
+    }
+    return -1;
+}
+
+bool opacity(const QString& text) {
+    const int v = text.toInt();
+    return v >= 0 && v <= 100;
+}
+
+// The first parameter line that cannot be replayed, or -1. A record must
+// change at least one parameter, as every record made in the parameter step does.
+qsizetype parameterLineBroken(const ParameterLog& log) {
+    if (!log.readable) return log.failedLine;
+    for (const LoggedRecord& record : log.records) {
+        bool changes = false;
+        for (const LoggedLine& line : record.lines) {
+            if (line.number < 1 || line.number > parameterCount) continue;
+            const std::optional<LoggedValues> values = readLoggedValues(line, QLatin1Char('.'));
+            if (!values) return line.line;
+            if (line.number == 1 && !(opacity(values->start) && opacity(values->end))) return line.line;
+            changes = true;
+        }
+        if (!changes) return record.line;
+    }
+    return -1;
+}
+
+} // namespace
+
+int formatItem(const QStringList& items, const QString& name, int width, int height) {
+    const int exact = int(items.indexOf(name));
+    if (exact >= 0) return exact;
+    const double wanted = double(width) / height;
+    int best = 0;
+    double bestGap = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < items.size(); ++i) {
+        const QStringList sides = items[i].split(QLatin1Char('/'));
+        const std::optional<int> w = sides.size() == 2 ? parseInteger(sides[0]) : std::nullopt;
+        const std::optional<int> h = sides.size() == 2 ? parseInteger(sides[1]) : std::nullopt;
+        if (!w || !h || *h == 0) continue;
+        const double gap = std::abs(double(*w) / *h - wanted);
+        if (gap < bestGap) {
+            bestGap = gap;
+            best = i;
+        }
+    }
+    return best;
+}
+
+CheckedCurveFile checkCurveFile(const QStringList& lines, int previousPartCount) {
+    CheckedCurveFile checked;
+    const auto fail = [&](qsizetype line) {
+        checked.error = CurveFileError{std::min(line, lines.size())};
+        return checked;
+    };
+    CurveFileContent& content = checked.content;
+    qsizetype failed = 0;
+    std::optional<RecordedCurve> curve = readCurveRecord(lines, previousPartCount, &failed);
+    if (!curve) return fail(failed);
+    content.curve = std::move(*curve);
+    content.sizeLine = lines.indexOf(QStringLiteral("-----")) + 3;
+    const int parts = content.curve.partCount.value_or(previousPartCount);
+    const qsizetype broken = curveLimitBroken(content.curve, parts, content.sizeLine);
+    if (broken >= 0) return fail(broken);
+    std::array<int, maxParts> samples{};
+    for (const auto& [k, m] : content.curve.parts)
+        samples[size_t(k)] = m;
+    content.sampleCount = 1;
+    for (int p = 0; p < parts; ++p) {
+        // A part that no part line gave samples to cannot be sampled.
+        if (samples[size_t(p)] < 1)
+            return fail(content.curve.partsLine + 1 + qsizetype(content.curve.points.size()) + 1 + p);
+        content.sampleCount += samples[size_t(p)];
+    }
+
+    const qsizetype header = lines.indexOf(timeHeader, content.curve.partsLine);
+    if (header < 0) return fail(lines.size());
+    const qsizetype timeFailed = readTimeRecords(lines, header + 2, content.sampleCount, content.times);
+    if (timeFailed >= 0) return fail(timeFailed);
+
+    content.parameters = readParameterLog(lines, content.sampleCount);
+    const qsizetype parameterFailed = parameterLineBroken(content.parameters);
+    if (parameterFailed >= 0) return fail(parameterFailed);
+    return checked;
+}
+
+} // namespace trajecta
