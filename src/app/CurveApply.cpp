@@ -5,6 +5,8 @@
 #include "core/LayoutSizes.h"
 #include "curvefile/CurveFileCheck.h"
 
+#include <QRegularExpression>
+
 namespace trajecta {
 
 namespace {
@@ -36,10 +38,16 @@ AppliedCurve applyCurve(const QStringList& curveLines, const QString& objectText
     session.document().shell.languageIndex = 1;
     fakes.clipboardText = objectText;
     session.controls().userClick(QStringLiteral("ImgChargeObjetPte_Haut"));
-    if (!session.document().host.objectAccepted || session.document().workflow.currentStep != Step::Format)
+    if (!session.document().host.objectAccepted || session.document().workflow.currentStep != Step::Format) {
+        // The messages the window would have shown, without the script driver's answer marks.
+        static const QRegularExpression shown(QStringLiteral("^message: (.*) \\[[^\\]]*\\] -> \\w+$"));
+        QStringList messages;
+        for (const QString& line : fakes.log)
+            messages << QString(line).replace(shown, QStringLiteral("\\1"));
         return {{},
-                fakes.log.isEmpty() ? QStringLiteral("not a PTE object")
-                                    : fakes.log.join(QStringLiteral("; "))};
+                messages.isEmpty() ? QStringLiteral("not a PTE object")
+                                   : messages.join(QStringLiteral("; "))};
+    }
 
     const CheckedCurveFile checked = checkCurveFile(curveLines, 0);
     if (!checked.error) fitWindow(session, checked.content.curve);
