@@ -28,11 +28,11 @@ void declareCursorGroup(Controls& c) {
     c.declare("PnFinPara", K::Panel, "PnlLePoint");
     c.declare("ImgVarFinHaut", K::Image, "PnFinPara");
     c.declare("ImgVarFinBas", K::Image, "PnFinPara").visible = false;
-    c.declare("LblVarFin", K::Label, "PnFinPara", "Fin");
+    c.declare("LblVarFin", K::Label, "PnFinPara", "Fin").enabled = false;
     c.declare("PnAnnulePara", K::Panel, "PnlLePoint");
     c.declare("ImgVarAnnuleHaut", K::Image, "PnAnnulePara");
     c.declare("ImgVarAnnuleBas", K::Image, "PnAnnulePara").visible = false;
-    c.declare("LblVarAnnule", K::Label, "PnAnnulePara", "Annuler");
+    c.declare("LblVarAnnule", K::Label, "PnAnnulePara", "Annuler").enabled = false;
     c.declare("PnOKPara", K::Panel, "PnlLePoint");
     c.declare("ImgVarOKHaut", K::Image, "PnOKPara");
     c.declare("ImgVarOKBas", K::Image, "PnOKPara").visible = false;
@@ -40,7 +40,7 @@ void declareCursorGroup(Controls& c) {
     c.declare("PnAnnulerTout", K::Panel, "PnlLePoint");
     c.declare("ImgAnnuleToutHaut", K::Image, "PnAnnulerTout");
     c.declare("ImgAnnuleToutBas", K::Image, "PnAnnulerTout").visible = false;
-    c.declare("LblParaAnnuleTout", K::Label, "PnAnnulerTout", "Annuler tout");
+    c.declare("LblParaAnnuleTout", K::Label, "PnAnnulerTout", "Annuler tout").enabled = false;
     c.declare("ImgParaFiniHaut", K::Image, "PnlLePoint");
     c.declare("ImgParaFiniBas", K::Image, "PnlLePoint").visible = false;
     c.declare("LblParaFini", K::Label, "PnlLePoint", "Terminé");
