@@ -4,12 +4,16 @@ namespace trajecta {
 
 namespace inventory {
 
-ControlState& radio(Controls& c, const QString& name, const QString& parent, const QString& caption,
-                    const QStringList& items, int index) {
-    ControlState& s = c.declare(name, ControlKind::RadioGroup, parent, caption);
+ControlState& radio(Controls& c, const QString& name, const QString& parent, const QStringList& items,
+                    int index) {
+    ControlState& s = c.declare(name, ControlKind::RadioGroup, parent);
     s.items = items;
     s.itemIndex = index;
     return s;
+}
+
+ControlState& radio(Controls& c, const QString& name, const QString& parent, int itemCount, int index) {
+    return radio(c, name, parent, QStringList(itemCount, QString()), index);
 }
 
 ControlState& slider(Controls& c, const QString& name, const QString& parent, int min, int max,

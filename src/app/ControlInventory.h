@@ -16,8 +16,10 @@ inline const QString extrasDialogName = QStringLiteral("TFExtras");
 constexpr int extrasBarWidth = 300;
 constexpr int extrasBarHeight = 12;
 
-// Declares every control of the windows with its kind, its parent, its
-// French caption and, for radio groups and sliders, its items and range.
+// Declares every control of the windows with its kind, its parent, the texts
+// that no caption table writes (numbers, design values) and, for radio groups
+// and sliders, their items and range. The captions come from the tables of
+// shell/CaptionTables, written in the language in force at start.
 // Each window and dialog is the root of its controls.
 void declareControls(Controls& controls);
 
@@ -29,9 +31,11 @@ void declareDialogs(Controls& c); // help, about and photo processing
 void declareSecondWindow(Controls& c);
 void declareExtrasDialog(Controls& c);
 
-// A radio group in its design state: no handler runs at declaration.
-ControlState& radio(Controls& c, const QString& name, const QString& parent, const QString& caption,
-                    const QStringList& items, int index);
+// A radio group in its design state: no handler runs at declaration. Items
+// that a caption table writes are declared by their count.
+ControlState& radio(Controls& c, const QString& name, const QString& parent, const QStringList& items,
+                    int index);
+ControlState& radio(Controls& c, const QString& name, const QString& parent, int itemCount, int index);
 ControlState& slider(Controls& c, const QString& name, const QString& parent, int min, int max, int position);
 
 } // namespace inventory

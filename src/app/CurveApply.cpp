@@ -34,8 +34,8 @@ void fitWindow(Session& session, const RecordedCurve& curve) {
 AppliedCurve applyCurve(const QStringList& curveLines, const QString& objectText) {
     ScriptedServices fakes;
     fakes.separator = QLatin1Char('.');
+    fakes.setValue(QStringLiteral("parametres"), QStringLiteral("Langue"), QStringLiteral("1"));
     Session session(fakes.services());
-    session.document().shell.languageIndex = 1;
     fakes.clipboardText = objectText;
     session.controls().userClick(QStringLiteral("ImgChargeObjetPte_Haut"));
     if (!session.document().host.objectAccepted || session.document().workflow.currentStep != Step::Format) {

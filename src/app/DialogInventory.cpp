@@ -11,35 +11,35 @@ using K = ControlKind;
 
 void declareDialogs(Controls& c) {
     // Help: one picture a step and language, the one of the current step shown.
-    c.declare(helpWindowName, K::Dialog, {}, "Aide").visible = false;
+    c.declare(helpWindowName, K::Dialog).visible = false;
     for (const char* name :
          {"ImgAideT1Fr", "ImgAideT1Eng", "ImgT2fr", "ImgT2eng", "ImgT3fr", "ImgT3eng", "ImgT3frbis",
           "ImgT3engbis", "ImgT4fr", "ImgT4eng", "ImgT5Fr", "ImgT5Eng", "ImgT6Fr", "ImgT6Eng"})
         c.declare(name, K::Image, helpWindowName).visible = false;
 
-    c.declare(aboutWindowName, K::Dialog, {}, "A propos").visible = false;
+    c.declare(aboutWindowName, K::Dialog).visible = false;
     c.declare("ImgAproposFr", K::Image, aboutWindowName);
     c.declare("ImgAproposEng", K::Image, aboutWindowName).visible = false;
 
     // Photo processing: the colour choices show only for a monochrome photo.
     const QString& photo = photoDialogName;
-    c.declare(photo, K::Dialog, {}, "Traitement d'une photo").visible = false;
+    c.declare(photo, K::Dialog).visible = false;
     c.declare("ImgTraiter", K::Image, photo);
-    c.declare("ChbxMonochrome", K::CheckBox, photo, "Monochrome");
+    c.declare("ChbxMonochrome", K::CheckBox, photo);
     c.declare("ImgArcEnCiel", K::Image, photo).visible = false;
-    c.declare("LblCliquerCouleur", K::Label, photo, "Cliquez sur une couleur").visible = false;
+    c.declare("LblCliquerCouleur", K::Label, photo).visible = false;
     c.declare("PnlChoixCouleur", K::Panel, photo).visible = false;
     ControlState& sliver = c.declare("PnlSliver", K::Panel, photo);
     sliver.visible = false;
     sliver.colour = 0xC0C0C0; // silver: a grey photo
-    c.declare("ChbxAttenuation", K::CheckBox, photo, "Atténuation").checked = true;
-    c.declare("ChbxTrait", K::CheckBox, photo, "Traits");
-    c.declare("BtnOKTraitePhoto", K::Label, photo, "OK");
+    c.declare("ChbxAttenuation", K::CheckBox, photo).checked = true;
+    c.declare("ChbxTrait", K::CheckBox, photo);
+    c.declare("BtnOKTraitePhoto", K::Label, photo);
 }
 
 void declareSecondWindow(Controls& c) {
     const QString& w = secondWindowName;
-    c.declare(w, K::Window, {}, "Paramètres").visible = false;
+    c.declare(w, K::Window).visible = false;
     c.declare("LblNombrePoints", K::Label, w, "");
 
     // The hosts of the eight groups that can move here from the main window.
@@ -58,26 +58,23 @@ void declareSecondWindow(Controls& c) {
     c.declare("PnlLbxSauve", K::Panel, w).visible = false;
     for (const QString& list : NamedLists::names())
         c.declare(list, K::List, "PnlLbxSauve").visible = false;
-    radio(c, "RdgVoir", w, "  Voir :  ", NamedLists::names(), -1);
+    radio(c, "RdgVoir", w, NamedLists::names(), -1);
     c.hide("RdgVoir");
 }
 
 void declareExtrasDialog(Controls& c) {
     const QString& w = extrasDialogName;
-    c.declare(w, K::Dialog, {}, "Extras").visible = false;
-    c.declare("GbxActionsCourbeIntacte", K::GroupBox, w, "  Des actions qui ne changent pas la courbe  ");
-    c.declare("ChbxInverserCourbe", K::CheckBox, "GbxActionsCourbeIntacte",
-              "Inverser le sens de parcours de la courbe");
-    radio(c, "Rdg_inverse180_OuPas", "GbxActionsCourbeIntacte", "  rotation supplémentaire  ",
-          {"retourner l'objet (180°)", "pas de retournement"}, 0)
-        .visible = false;
+    c.declare(w, K::Dialog).visible = false;
+    c.declare("GbxActionsCourbeIntacte", K::GroupBox, w);
+    c.declare("ChbxInverserCourbe", K::CheckBox, "GbxActionsCourbeIntacte");
+    radio(c, "Rdg_inverse180_OuPas", "GbxActionsCourbeIntacte", 2, 0).visible = false;
 
-    c.declare("ChBxSupKP", K::CheckBox, w, "Supprimer des points-clés");
+    c.declare("ChBxSupKP", K::CheckBox, w);
     c.declare("PnlSupVoir", K::Panel, w).visible = false;
-    c.declare("LbliSupDeb", K::Label, "PnlSupVoir", "Début");
+    c.declare("LbliSupDeb", K::Label, "PnlSupVoir");
     slider(c, "TbrSupDeb", "PnlSupVoir", 0, 10, 0);
     c.declare("LblSupDeb", K::Label, "PnlSupVoir", "0");
-    c.declare("LbiSupFin", K::Label, "PnlSupVoir", "Fin");
+    c.declare("LbiSupFin", K::Label, "PnlSupVoir");
     slider(c, "TbrSupFin", "PnlSupVoir", 0, 10, 0);
     c.declare("LblSupFin", K::Label, "PnlSupVoir", "0");
     // A lime bar whose red marks show the share deleted at each end.
@@ -90,16 +87,15 @@ void declareExtrasDialog(Controls& c) {
         shape.height = extrasBarHeight;
         shape.colour = colours::red;
     }
-    c.declare("LbliResteKP", K::Label, "PnlSupVoir", "Il en reste");
+    c.declare("LbliResteKP", K::Label, "PnlSupVoir");
     c.declare("LblResteKP", K::Label, "PnlSupVoir", "");
-    c.declare("LbliTemps1erPoint", K::Label, "PnlSupVoir", "premier point à : ");
+    c.declare("LbliTemps1erPoint", K::Label, "PnlSupVoir");
     c.declare("LblTemps1erPoint", K::Label, "PnlSupVoir", "");
-    c.declare("LbliTempsDerPoint", K::Label, "PnlSupVoir", "dernier point à : ");
+    c.declare("LbliTempsDerPoint", K::Label, "PnlSupVoir");
     c.declare("LblTempsDerPoint", K::Label, "PnlSupVoir", "");
-    c.declare("ChBxRecalerTemps", K::CheckBox, "PnlSupVoir", "Recaler le temps du premier point-clé")
-        .visible = false;
-    c.declare("LblExtrasAppliquer", K::Label, w, "Appliquer et sortir");
-    c.declare("BtnExtrasAnnuler", K::Label, w, "Annuler");
+    c.declare("ChBxRecalerTemps", K::CheckBox, "PnlSupVoir").visible = false;
+    c.declare("LblExtrasAppliquer", K::Label, w);
+    c.declare("BtnExtrasAnnuler", K::Label, w);
 }
 
 } // namespace trajecta::inventory

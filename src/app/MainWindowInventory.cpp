@@ -9,57 +9,57 @@ using K = ControlKind;
 // The keypoint cursor, the range buttons and the record count of steps 4 and 5.
 void declareCursorGroup(Controls& c) {
     c.declare("PnlLePoint", K::Panel, "PnlPourDockLePoint");
-    c.declare("LblDeplaceCurseur", K::Label, "PnlLePoint", "déplacez le curseur pour choisir le point");
+    c.declare("LblDeplaceCurseur", K::Label, "PnlLePoint");
     slider(c, "TbMontrePoint", "PnlLePoint", 1, 20, 1);
     c.declare("LblPointSelect", K::Label, "PnlLePoint", "");
-    c.declare("LbliTempsCePoint", K::Label, "PnlLePoint", "ce point, temps absolu / relatif : ");
+    c.declare("LbliTempsCePoint", K::Label, "PnlLePoint");
     c.declare("LblTempsPointActuel", K::Label, "PnlLePoint", "2 min 56 s  /  37 s");
     c.declare("PnlGroupeFleches", K::Panel, "PnlLePoint");
     c.declare("ImgFG_haut", K::Image, "PnlGroupeFleches");
     c.declare("ImgCentreHaut", K::Image, "PnlGroupeFleches");
     c.declare("ImgFD_haut", K::Image, "PnlGroupeFleches");
-    c.declare("ChBxTangenteAuPoint", K::CheckBox, "PnlLePoint", "tangente, angle");
+    c.declare("ChBxTangenteAuPoint", K::CheckBox, "PnlLePoint");
     c.declare("LblChoixDep", K::Label, "PnlLePoint", "").visible = false;
     c.declare("LblChoixFin", K::Label, "PnlLePoint", "").visible = false;
     // Each button is a label over a raised picture (…Haut) and a pressed one (…Bas).
     c.declare("ImgVarDepHaut", K::Image, "PnlLePoint");
     c.declare("ImgVarDepBas", K::Image, "PnlLePoint").visible = false;
-    c.declare("LblVarDep", K::Label, "PnlLePoint", "Début");
+    c.declare("LblVarDep", K::Label, "PnlLePoint");
     c.declare("PnFinPara", K::Panel, "PnlLePoint");
     c.declare("ImgVarFinHaut", K::Image, "PnFinPara");
     c.declare("ImgVarFinBas", K::Image, "PnFinPara").visible = false;
-    c.declare("LblVarFin", K::Label, "PnFinPara", "Fin").enabled = false;
+    c.declare("LblVarFin", K::Label, "PnFinPara").enabled = false;
     c.declare("PnAnnulePara", K::Panel, "PnlLePoint");
     c.declare("ImgVarAnnuleHaut", K::Image, "PnAnnulePara");
     c.declare("ImgVarAnnuleBas", K::Image, "PnAnnulePara").visible = false;
-    c.declare("LblVarAnnule", K::Label, "PnAnnulePara", "Annuler").enabled = false;
+    c.declare("LblVarAnnule", K::Label, "PnAnnulePara").enabled = false;
     c.declare("PnOKPara", K::Panel, "PnlLePoint");
     c.declare("ImgVarOKHaut", K::Image, "PnOKPara");
     c.declare("ImgVarOKBas", K::Image, "PnOKPara").visible = false;
-    c.declare("LblVarSave", K::Label, "PnOKPara", "Enregistrer");
+    c.declare("LblVarSave", K::Label, "PnOKPara");
     c.declare("PnAnnulerTout", K::Panel, "PnlLePoint");
     c.declare("ImgAnnuleToutHaut", K::Image, "PnAnnulerTout");
     c.declare("ImgAnnuleToutBas", K::Image, "PnAnnulerTout").visible = false;
-    c.declare("LblParaAnnuleTout", K::Label, "PnAnnulerTout", "Annuler tout").enabled = false;
+    c.declare("LblParaAnnuleTout", K::Label, "PnAnnulerTout").enabled = false;
     c.declare("ImgParaFiniHaut", K::Image, "PnlLePoint");
     c.declare("ImgParaFiniBas", K::Image, "PnlLePoint").visible = false;
-    c.declare("LblParaFini", K::Label, "PnlLePoint", "Terminé");
-    c.declare("LbliQpara", K::Label, "PnlLePoint", "nombre d'enregistrements :");
+    c.declare("LblParaFini", K::Label, "PnlLePoint");
+    c.declare("LbliQpara", K::Label, "PnlLePoint");
     c.declare("LblQpara", K::Label, "PnlLePoint", "0").visible = false; // shown from the time step on
-    c.declare("LbliValide", K::Label, "PnlLePoint", "Validation après appui sur \"enregistrer\"");
+    c.declare("LbliValide", K::Label, "PnlLePoint");
 }
 
 // The nine parameters of step 5: a check box, a start edit and an end edit each.
 void declareParameterGroup(Controls& c) {
-    c.declare("GbxParaSurQuoi", K::GroupBox, "PnlPourDockGbxPara", "  changements sur  ");
-    c.declare("ChbxOpacite", K::CheckBox, "GbxParaSurQuoi", "Opacité");
-    c.declare("ChBxZoomX", K::CheckBox, "GbxParaSurQuoi", "Zoom X");
-    c.declare("ChBxZoomY", K::CheckBox, "GbxParaSurQuoi", "Zoom Y");
-    c.declare("ChBxEgal", K::CheckBox, "GbxParaSurQuoi", "égaux").checked = true;
-    c.declare("ChBxRotation", K::CheckBox, "GbxParaSurQuoi", "Rotation");
-    c.declare("ChBxCentreX", K::CheckBox, "GbxParaSurQuoi", "Centre X");
-    c.declare("ChBxCentreY", K::CheckBox, "GbxParaSurQuoi", "Centre Y");
-    c.declare("ChBxCentreEgal", K::CheckBox, "GbxParaSurQuoi", "Egaux").checked = true;
+    c.declare("GbxParaSurQuoi", K::GroupBox, "PnlPourDockGbxPara");
+    c.declare("ChbxOpacite", K::CheckBox, "GbxParaSurQuoi");
+    c.declare("ChBxZoomX", K::CheckBox, "GbxParaSurQuoi");
+    c.declare("ChBxZoomY", K::CheckBox, "GbxParaSurQuoi");
+    c.declare("ChBxEgal", K::CheckBox, "GbxParaSurQuoi").checked = true;
+    c.declare("ChBxRotation", K::CheckBox, "GbxParaSurQuoi");
+    c.declare("ChBxCentreX", K::CheckBox, "GbxParaSurQuoi");
+    c.declare("ChBxCentreY", K::CheckBox, "GbxParaSurQuoi");
+    c.declare("ChBxCentreEgal", K::CheckBox, "GbxParaSurQuoi").checked = true;
     struct Edits {
         const char *start, *end, *initial;
     };
@@ -67,67 +67,61 @@ void declareParameterGroup(Controls& c) {
                            {"EdtZoomYdeb", "EdtZoomYfin", "100"},   {"EdtRotDeb", "EdtRotFin", "0"},
                            {"EdtCentreXDeb", "EdtCentreXFin", "0"}, {"EdtCentreYDeb", "EdtCentreYFin", "0"}};
     c.declare("PnParaDeb", K::Panel, "GbxParaSurQuoi").visible = false; // shown with a range end chosen
-    c.declare("LbliListeDeb", K::Label, "PnParaDeb", "début");
+    c.declare("LbliListeDeb", K::Label, "PnParaDeb");
     for (const Edits& e : edits)
         c.declare(e.start, K::Edit, "PnParaDeb", e.initial);
     c.declare("PnParaFin", K::Panel, "GbxParaSurQuoi").visible = false; // shown with a range end chosen
-    c.declare("LbliListeFin", K::Label, "PnParaFin", "fin");
+    c.declare("LbliListeFin", K::Label, "PnParaFin");
     for (const Edits& e : edits)
         c.declare(e.end, K::Edit, "PnParaFin", e.initial);
     c.declare("Pn3D", K::Panel, "GbxParaSurQuoi");
-    c.declare("ChBx3D", K::CheckBox, "Pn3D", "3D");
+    c.declare("ChBx3D", K::CheckBox, "Pn3D");
     c.declare("PnCoche3D", K::Panel, "Pn3D").visible = false;
-    c.declare("ChBx3DX", K::CheckBox, "PnCoche3D", "X");
-    c.declare("ChBx3DY", K::CheckBox, "PnCoche3D", "Y");
-    c.declare("ChBx3DZ", K::CheckBox, "PnCoche3D", "Z");
+    c.declare("ChBx3DX", K::CheckBox, "PnCoche3D");
+    c.declare("ChBx3DY", K::CheckBox, "PnCoche3D");
+    c.declare("ChBx3DZ", K::CheckBox, "PnCoche3D");
     c.declare("Pn3Ddeb", K::Panel, "Pn3D").visible = false;
-    c.declare("Lbl3DiDebut", K::Label, "Pn3Ddeb", "début");
+    c.declare("Lbl3DiDebut", K::Label, "Pn3Ddeb");
     for (const char* name : {"Edt3DXdeb", "Edt3DYdeb", "Edt3DZdeb"})
         c.declare(name, K::Edit, "Pn3Ddeb", "0");
     c.declare("Pn3Dfin", K::Panel, "Pn3D").visible = false;
-    c.declare("Lbl3DiFin", K::Label, "Pn3Dfin", "fin");
+    c.declare("Lbl3DiFin", K::Label, "Pn3Dfin");
     for (const char* name : {"Edt3DXfin", "Edt3DYfin", "Edt3DZfin"})
         c.declare(name, K::Edit, "Pn3Dfin", "0");
-    c.declare("ChBxAngleRotation", K::CheckBox, "GbxParaSurQuoi", "Ajouter l'angle (tangente) à rotation");
-    radio(c, "RdgDecalage", "GbxParaSurQuoi", "  0 =  ", {"angle tangente", "objet à l'origine"}, 0).visible =
-        false;
+    c.declare("ChBxAngleRotation", K::CheckBox, "GbxParaSurQuoi");
+    radio(c, "RdgDecalage", "GbxParaSurQuoi", 2, 0).visible = false;
     c.declare("LblRetour", K::Label, "GbxParaSurQuoi", "");
 }
 
 // The time group of step 4 with its presets.
 void declareTimeGroup(Controls& c, const QString& window) {
-    c.declare("GbxTemps", K::GroupBox, window, "  Gérer le temps (en ms)  ");
-    c.declare("LblTemps1stKp", K::Label, "GbxTemps",
-              "le premier point-clé (temps depuis le début de la vue)  ");
+    c.declare("GbxTemps", K::GroupBox, window);
+    c.declare("LblTemps1stKp", K::Label, "GbxTemps");
     c.declare("EdtTemps1st", K::Edit, "GbxTemps");
-    c.declare("LbliDureeMiniVue", K::Label, "GbxTemps", "Durée minimum pour la vue : ");
+    c.declare("LbliDureeMiniVue", K::Label, "GbxTemps");
     c.declare("LblTempsTotalVue", K::Label, "GbxTemps", "");
     c.declare("ShpTemoin", K::Shape, "GbxTemps").colour = 0x008000; // green: no record yet
-    c.declare("ChBxSpeedUp", K::CheckBox, "GbxTemps", "progression géométrique");
-    c.declare("LblChoixTemps", K::Label, "GbxTemps",
-              "D'autres options pour le réglage des temps : cliquer ici");
+    c.declare("ChBxSpeedUp", K::CheckBox, "GbxTemps");
+    c.declare("LblChoixTemps", K::Label, "GbxTemps");
 
     c.declare("PnlTempsDebFin", K::Panel, "GbxTemps").visible = false;
-    c.declare("LbliAutresKP", K::Label, "PnlTempsDebFin", "temps depuis le point-clé précédent :");
-    c.declare("LbliDebTemps", K::Label, "PnlTempsDebFin", "Début");
+    c.declare("LbliAutresKP", K::Label, "PnlTempsDebFin");
+    c.declare("LbliDebTemps", K::Label, "PnlTempsDebFin");
     c.declare("EdtTempsDeb", K::Edit, "PnlTempsDebFin");
-    c.declare("LbliFinTemps", K::Label, "PnlTempsDebFin", "Fin");
+    c.declare("LbliFinTemps", K::Label, "PnlTempsDebFin");
     c.declare("EdtTempsFin", K::Edit, "PnlTempsDebFin");
-    c.declare("LbliEnAbsolu", K::Label, "PnlTempsDebFin", "au départ de la vue :");
+    c.declare("LbliEnAbsolu", K::Label, "PnlTempsDebFin");
     c.declare("LbliDebAbsolu", K::Label, "PnlTempsDebFin", "- - -");
     c.declare("LbliFinAbsolu", K::Label, "PnlTempsDebFin", "- - -");
 
     c.declare("PnlOptionsTemps", K::Panel, "GbxTemps").visible = false;
-    c.declare("LblVitConstante", K::Label, "PnlOptionsTemps",
-              "Vitesse constante (tous les points, sauf le 1, sont concernés)");
+    c.declare("LblVitConstante", K::Label, "PnlOptionsTemps");
     c.declare("PnlTempsConstant", K::Panel, "PnlOptionsTemps");
-    c.declare("LblTempsConstant", K::Label, "PnlTempsConstant",
-              "Temps constant entre les points (sauf le 1)");
-    c.declare("LblAllerAAuRalenti", K::Label, "PnlOptionsTemps", "Mettre un ralenti au début et/ou à la fin");
-    c.declare("LblChoixProportionnel", K::Label, "PnlOptionsTemps",
-              "Augmenter ou diminuer la durée de l'animation");
+    c.declare("LblTempsConstant", K::Label, "PnlTempsConstant");
+    c.declare("LblAllerAAuRalenti", K::Label, "PnlOptionsTemps");
+    c.declare("LblChoixProportionnel", K::Label, "PnlOptionsTemps");
     c.declare("PnlTempsPerso", K::Panel, "PnlOptionsTemps");
-    c.declare("LblTempsPerso", K::Label, "PnlTempsPerso", "Retour à la gestion personnelle du temps");
+    c.declare("LblTempsPerso", K::Label, "PnlTempsPerso");
     // The mark beside each option, in the colour ShpTemoin takes after its record.
     c.declare("ShpVitConstante", K::Shape, "PnlOptionsTemps").colour = 0x00FF00;       // lime
     c.declare("ShpTempsConstant", K::Shape, "PnlTempsConstant").colour = 0x008000;     // green
@@ -136,38 +130,36 @@ void declareTimeGroup(Controls& c, const QString& window) {
     c.declare("ShpTempsPerso", K::Shape, "PnlTempsPerso").colour = 0xFF0000;           // blue
 
     c.declare("PnlVitConst", K::Panel, "PnlOptionsTemps").visible = false;
-    c.declare("LblindicReglage", K::Label, "PnlVitConst",
-              "Réglage du temps global pour durée constante entre les points");
-    c.declare("LbliVitGros", K::Label, "PnlVitConst", "Réglage grossier");
+    c.declare("LblindicReglage", K::Label, "PnlVitConst");
+    c.declare("LbliVitGros", K::Label, "PnlVitConst");
     slider(c, "TbrVitGros", "PnlVitConst", 0, 10, 0);
-    c.declare("LbliVitFin", K::Label, "PnlVitConst", "Réglage fin");
+    c.declare("LbliVitFin", K::Label, "PnlVitConst");
     slider(c, "TbrVitFin", "PnlVitConst", 1, 20, 11);
-    c.declare("LbliEnregistrer", K::Label, "PnlVitConst", "Et n'oubliez pas d'enregistrer");
+    c.declare("LbliEnregistrer", K::Label, "PnlVitConst");
 
     c.declare("PnlFaireRalenti", K::Panel, "PnlOptionsTemps").visible = false;
-    c.declare("LbliTitreRalenti", K::Label, "PnlFaireRalenti",
-              "Choisir un ralenti, l'appliquer et terminer par enregistrer");
-    radio(c, "RdgChoixRalenti", "PnlFaireRalenti", " Agir sur ", {"rien", "le début", "la fin"}, 0);
-    radio(c, "RdgbxRalForce", "PnlFaireRalenti", " Intensité du ralenti ", {"léger", "moyen", "fort"}, 1);
+    c.declare("LbliTitreRalenti", K::Label, "PnlFaireRalenti");
+    radio(c, "RdgChoixRalenti", "PnlFaireRalenti", 3, 0);
+    radio(c, "RdgbxRalForce", "PnlFaireRalenti", 3, 1);
     c.declare("PnlEtendueRalenti", K::Panel, "PnlFaireRalenti").visible = false;
     c.declare("LbliRalDebOuFin", K::Label, "PnlEtendueRalenti", "");
     c.declare("LbliChoixDebutOuFin", K::Label, "PnlEtendueRalenti", "");
     slider(c, "TbEtendueRalenti", "PnlEtendueRalenti", 0, 10, 0);
     c.declare("PnlAppliquer", K::Panel, "PnlFaireRalenti").visible = false;
-    c.declare("LblAppliquer", K::Label, "PnlAppliquer", "Appliquer");
+    c.declare("LblAppliquer", K::Label, "PnlAppliquer");
 }
 
 // The values stored at the keypoint under the cursor.
 void declarePointInfo(Controls& c, const QString& window) {
-    c.declare("GbxInfoParaPoint", K::GroupBox, window, " point actuel ");
+    c.declare("GbxInfoParaPoint", K::GroupBox, window);
     c.declare("LblAngletangente", K::Label, "GbxInfoParaPoint", "");
-    c.declare("LbliValeursEnreg", K::Label, "GbxInfoParaPoint", "valeurs déjà enregistrées");
+    c.declare("LbliValeursEnreg", K::Label, "GbxInfoParaPoint");
     for (const char* name : {"LblVOpacity", "LblVZoomX", "LblVZoomY", "LblVRotation", "LblVCentreX",
                              "LblVCentreY", "LblV3DX", "LblV3DY", "LblV3DZ"})
         c.declare(name, K::Label, "GbxInfoParaPoint", "");
-    c.declare("LbliAngleRelatif", K::Label, "GbxInfoParaPoint", "angle relatif à la tangente :");
+    c.declare("LbliAngleRelatif", K::Label, "GbxInfoParaPoint");
     c.declare("LblAngleRelTang", K::Label, "GbxInfoParaPoint", "");
-    c.declare("LbliPosPoint", K::Label, "GbxInfoParaPoint", "position du point :");
+    c.declare("LbliPosPoint", K::Label, "GbxInfoParaPoint");
     c.declare("LblXY", K::Label, "GbxInfoParaPoint", "");
     c.declare("ShpPointActuel", K::Shape, "GbxInfoParaPoint");
 }
@@ -185,31 +177,30 @@ void declareButtonPictures(Controls& c, const QString& window) {
 }
 
 void declareMenus(Controls& c, const QString& window) {
-    c.declare("Fichier", K::MenuItem, window, "Fichier");
-    c.declare("ChargerExemple", K::MenuItem, "Fichier", "Charger l'objet exemple");
-    c.declare("Commencer", K::MenuItem, "Fichier", "Quitter");
-    c.declare("Langage", K::MenuItem, window, "Langue");
-    c.declare("French", K::MenuItem, "Langage", "Français").checked = true;
-    c.declare("English", K::MenuItem, "Langage", "Anglais");
-    c.declare("Options", K::MenuItem, window, "Options");
-    c.declare("Parametres", K::MenuItem, "Options", "Ouvrir une seconde fenêtre");
-    c.declare("VoirF2", K::MenuItem, "Options", "Voir la seconde fenêtre (Ctrl W)");
-    c.declare("F2MilieuEcran1", K::MenuItem, "Options", "Seconde fenêtre au milieu de l'écran");
-    c.declare("Apropos", K::MenuItem, window, "A propos");
+    c.declare("Fichier", K::MenuItem, window);
+    c.declare("ChargerExemple", K::MenuItem, "Fichier");
+    c.declare("Commencer", K::MenuItem, "Fichier");
+    c.declare("Langage", K::MenuItem, window);
+    c.declare("French", K::MenuItem, "Langage").checked = true;
+    c.declare("English", K::MenuItem, "Langage");
+    c.declare("Options", K::MenuItem, window);
+    c.declare("Parametres", K::MenuItem, "Options");
+    c.declare("VoirF2", K::MenuItem, "Options");
+    c.declare("F2MilieuEcran1", K::MenuItem, "Options");
+    c.declare("Apropos", K::MenuItem, window);
 }
 
 } // namespace
 
 void declareMainWindow(Controls& c) {
     const QString& w = mainWindowName;
-    c.declare(w, K::Window, {}, " Trajecta");
+    c.declare(w, K::Window);
 
     // The work area and the message line.
     c.declare("ImgDessin", K::Image, w);
     c.declare("PnMessages", K::Panel, w);
-    c.declare("LbInfos", K::Label, "PnMessages",
-              "Cliquez dans la zone de travail pour marquer de 3 à 12 points");
-    c.declare("LblTravauxEnCours", K::Label, w, "Travaux en cours...").visible = false;
+    c.declare("LbInfos", K::Label, "PnMessages");
+    c.declare("LblTravauxEnCours", K::Label, w).visible = false;
 
     // Step 0: load a host object.
     c.declare("PnlChargeObjetPte", K::Panel, w);
@@ -217,20 +208,20 @@ void declareMainWindow(Controls& c) {
     c.declare("ImgChargeObjetPte_Haut", K::Image, "PnlChargeObjetPte");
 
     // Step 1: screen format, creation, curve file loading.
-    radio(c, "RdgChoixEcran", w, "  format d'écran  ", {"16/9", "16/10", "15/10", "4/3", "5/4"}, 0);
+    radio(c, "RdgChoixEcran", w, {"16/9", "16/10", "15/10", "4/3", "5/4"}, 0);
     c.declare("PnCreation", K::Panel, w);
-    c.declare("LbCreation", K::Label, "PnCreation", "Créer une nouvelle courbe");
+    c.declare("LbCreation", K::Label, "PnCreation");
     c.declare("PnlChargerFichier", K::Panel, w);
-    c.declare("LblChargerFichier", K::Label, "PnlChargerFichier", "Charger une courbe");
+    c.declare("LblChargerFichier", K::Label, "PnlChargerFichier");
     c.declare("PnlEnregistrerCourbe", K::Panel, w);
-    c.declare("LblEnregistrerCourbe", K::Label, "PnlEnregistrerCourbe", "Enregistrer la courbe");
+    c.declare("LblEnregistrerCourbe", K::Label, "PnlEnregistrerCourbe");
 
     // The step buttons.
     c.declare("PnlDockOrgEtapes", K::Panel, w);
     c.declare("PnRefaire", K::Panel, "PnlDockOrgEtapes");
-    c.declare("LblRefaireTout", K::Label, "PnRefaire", "Tout recommencer");
-    c.declare("LblEtapeAvant", K::Label, "PnRefaire", "Etape précédente");
-    c.declare("LblEtapeApres", K::Label, "PnRefaire", "Etape suivante");
+    c.declare("LblRefaireTout", K::Label, "PnRefaire");
+    c.declare("LblEtapeAvant", K::Label, "PnRefaire");
+    c.declare("LblEtapeApres", K::Label, "PnRefaire");
 
     // Mouse coordinates.
     c.declare("PnlCoordSouris", K::Panel, w);
@@ -240,68 +231,62 @@ void declareMainWindow(Controls& c) {
     // Background and curve display.
     c.declare("PnlDockFondOrg", K::Panel, w);
     c.declare("PnlFondEtCourbe", K::Panel, "PnlDockFondOrg");
-    radio(c, "RdgFond", "PnlFondEtCourbe", "  le fond  ", {"quadrillage", "uni", "photo", "traitée"}, 0);
+    radio(c, "RdgFond", "PnlFondEtCourbe", 4, 0);
     c.declare("PnlFond", K::Panel, "PnlFondEtCourbe");
-    c.declare("LblChoisirPhoto", K::Label, "PnlFond", "Choisir une photo");
-    c.declare("LblTraiter", K::Label, "PnlFond", "Traitement de la photo");
-    radio(c, "RdgModeAff", "PnlFondEtCourbe", "  Affichage de la courbe  ",
-          {"points", "ligne", "ligne 2", "gros points"}, 1);
-    c.declare("ChBxFermerCourbe", K::CheckBox, "PnlFondEtCourbe", "Fermer la courbe");
+    c.declare("LblChoisirPhoto", K::Label, "PnlFond");
+    c.declare("LblTraiter", K::Label, "PnlFond");
+    radio(c, "RdgModeAff", "PnlFondEtCourbe", 4, 1);
+    c.declare("ChBxFermerCourbe", K::CheckBox, "PnlFondEtCourbe");
 
     c.declare("PnlDockAffichageOrg", K::Panel, w);
-    c.declare("GbxAffichage", K::GroupBox, "PnlDockAffichageOrg", "");
+    c.declare("GbxAffichage", K::GroupBox, "PnlDockAffichageOrg"); // without a title
     c.declare("PnlVoir", K::Panel, "GbxAffichage");
-    c.declare("ChbxAffichePc", K::CheckBox, "PnlVoir", "Voir points et tangentes").checked = true;
-    radio(c, "RdgTangentes", "GbxAffichage", "  Tangentes  ",
-          {"toutes les tangentes", "aucune", "seulement celles utilisées"}, 2);
-    radio(c, "RdgActionsTangentes", "GbxAffichage", "  alignements des tangentes  ",
-          {"ne rien changer", "aucun alignement", "aligner toutes les tangentes", "rompre là où je clique",
-           "aligner là où je clique"},
-          0);
+    c.declare("ChbxAffichePc", K::CheckBox, "PnlVoir").checked = true;
+    radio(c, "RdgTangentes", "GbxAffichage", 3, 2);
+    radio(c, "RdgActionsTangentes", "GbxAffichage", 5, 0);
     c.declare("PnlRetourPC", K::Panel, "GbxAffichage");
-    c.declare("LblRetourPoints", K::Label, "PnlRetourPC",
-              "Retour des points de contrôle\rdans la surface visible");
+    c.declare("LblRetourPoints", K::Label, "PnlRetourPC");
 
     // Points on the curve.
     c.declare("PnlDockPointsSurCourbeOrg", K::Panel, w);
     c.declare("PnlPointsSurCourbe", K::Panel, "PnlDockPointsSurCourbeOrg");
     slider(c, "TbrQPoints", "PnlPointsSurCourbe", 10, 60, 20);
     c.declare("LBlQpCourbe", K::Label, "PnlPointsSurCourbe", "20");
-    c.declare("LblPtsEnTout", K::Label, "PnlPointsSurCourbe", "sur toute la courbe :");
+    c.declare("LblPtsEnTout", K::Label, "PnlPointsSurCourbe");
     c.declare("LblTotalPts", K::Label, "PnlPointsSurCourbe", "0");
-    c.declare("LbliPointsDoubles", K::Label, "PnlPointsSurCourbe", "points en double : ");
+    c.declare("LbliPointsDoubles", K::Label, "PnlPointsSurCourbe");
     c.declare("LblPointsDoubles", K::Label, "PnlPointsSurCourbe", "0");
-    c.declare("PnlPartiesBz", K::Panel, "PnlPointsSurCourbe").hint = "Cochez les parties concernées";
-    c.declare("LbliChoisirParties", K::Label, "PnlPartiesBz", "Parties");
+    c.declare("PnlPartiesBz", K::Panel, "PnlPointsSurCourbe");
+    c.declare("LbliChoisirParties", K::Label, "PnlPartiesBz");
     for (int k = 1; k <= 16; ++k)
         c.declare(QStringLiteral("ChBx%1").arg(k), K::CheckBox, "PnlPartiesBz", QString::number(k));
     c.declare("PnlTout", K::Panel, "PnlPointsSurCourbe");
-    c.declare("LblTout", K::Label, "PnlTout", "Tout");
+    c.declare("LblTout", K::Label, "PnlTout");
     c.declare("PnlRien", K::Panel, "PnlPointsSurCourbe");
-    c.declare("LblRien", K::Label, "PnlRien", "Rien");
+    c.declare("LblRien", K::Label, "PnlRien");
 
     // Curve completion: marking, finishing, redoing, the frame.
     c.declare("PnlDockOKtoutOrg", K::Panel, w);
     c.declare("PnlOKtout", K::Panel, "PnlDockOKtoutOrg");
     c.declare("PnlStopMarquage", K::Panel, "PnlOKtout");
-    c.declare("LblStopMarquage", K::Label, "PnlStopMarquage", "Arrêter le marquage");
+    c.declare("LblStopMarquage", K::Label, "PnlStopMarquage");
     c.declare("PnlCadre", K::Panel, "PnlOKtout");
-    c.declare("LblCadre", K::Label, "PnlCadre", "Mettre un cadre");
+    c.declare("LblCadre", K::Label, "PnlCadre");
     c.declare("PnlEffacerCadre", K::Panel, "PnlOKtout");
-    c.declare("LblEffacerCadre", K::Label, "PnlEffacerCadre", "Effacer le cadre");
-    radio(c, "RdgCadreOuPoints", "PnlOKtout", "  Travailler sur :  ", {"le cadre", "les points"}, 1);
+    c.declare("LblEffacerCadre", K::Label, "PnlEffacerCadre");
+    radio(c, "RdgCadreOuPoints", "PnlOKtout", 2, 1);
     c.declare("PnlOKcourbe", K::Panel, "PnlOKtout");
-    c.declare("LblOKcourbe", K::Label, "PnlOKcourbe", "OK, courbe terminée");
+    c.declare("LblOKcourbe", K::Label, "PnlOKcourbe");
     c.declare("PnlRefairePoints", K::Panel, "PnlOKtout");
-    c.declare("LblRefairePoints", K::Label, "PnlRefairePoints", "Refaire la courbe");
+    c.declare("LblRefairePoints", K::Label, "PnlRefairePoints");
 
     // Help and extras.
     c.declare("PnlDockAideOrg", K::Panel, w);
     c.declare("PnlAide", K::Panel, "PnlDockAideOrg");
-    c.declare("LblAide", K::Label, "PnlAide", "Aide");
+    c.declare("LblAide", K::Label, "PnlAide");
     c.declare("PnlDockOrgExtras", K::Panel, w).visible = false; // shown once a keypoint list exists
     c.declare("PnlExtras", K::Panel, "PnlDockOrgExtras");
-    c.declare("LblExtras", K::Label, "PnlExtras", "Extras");
+    c.declare("LblExtras", K::Label, "PnlExtras");
     c.declare("ShpTemoinExtra", K::Shape, w).visible = false; // the reversed path is in force
 
     // Time and parameter steps.

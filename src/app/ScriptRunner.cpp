@@ -248,8 +248,10 @@ ScriptRunner::ScriptRunner(ScriptOptions options) : state_(std::make_unique<Stat
     f.report = [this](const QString& line) {
         if (state_->out) state_->out(line);
     };
+    // English starts exactly as a stored English setting would.
+    if (state_->options.language == 1)
+        f.setValue(QStringLiteral("parametres"), QStringLiteral("Langue"), QStringLiteral("1"));
     state_->session = std::make_unique<Session>(f.services());
-    state_->session->document().shell.languageIndex = state_->options.language;
 }
 
 ScriptRunner::~ScriptRunner() = default;

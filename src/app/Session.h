@@ -13,6 +13,7 @@
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
+#include "shell/Language.h"
 #include "timing/KeypointTimes.h"
 #include "timing/TimePresets.h"
 
@@ -43,6 +44,7 @@ class Session {
     Extras& extras() { return extras_; }
     Background& background() { return background_; }
     CurveFile& curveFile() { return curveFile_; }
+    Language& language() { return language_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -76,6 +78,7 @@ class Session {
     Background background_;
     // The curve file replays through every step, so it comes after them all.
     CurveFile curveFile_;
+    Language language_;
 };
 
 } // namespace trajecta

@@ -55,6 +55,12 @@ const TextPair workAreaTooSmall{
     QStringLiteral("The window is too small for a work area: enlarge it and try again")};
 const TextPair badSpeedField{QStringLiteral("Valeur incorrecte dans la ligne PanSpeed : "),
                              QStringLiteral("Incorrect value in the PanSpeed line: ")};
+const TextPair cancelAllParameters{QStringLiteral("Tous les paramètres seront remis par défaut"),
+                                   QStringLiteral("Every parameter will be set back to its default")};
+const TextPair loadLabel{QStringLiteral("Charger une courbe"), QStringLiteral("Load a curve")};
+const TextPair windowTitle{QStringLiteral(" Trajecta"), QStringLiteral("  Trajecta")};
+const TextPair minimumDuration{QStringLiteral("Durée minimum pour la vue : "),
+                               QStringLiteral("Minimum time for the slide : ")};
 const QString incorrectPointCount = QStringLiteral("Incorrect number of points (nx3)+1");
 } // namespace Messages
 

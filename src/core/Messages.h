@@ -26,6 +26,11 @@ extern const TextPair notAnObject;
 extern const TextPair firstTimeDoubtful;
 extern const TextPair workAreaTooSmall;
 extern const TextPair badSpeedField; // followed by the quoted text
+extern const TextPair cancelAllParameters;
+// Labels and captions that the language switch rewrites with the state.
+extern const TextPair loadLabel;       // LblChargerFichier
+extern const TextPair windowTitle;     // the main window's caption
+extern const TextPair minimumDuration; // LbliDureeMiniVue, before the total time
 // Shown in English in both languages.
 extern const QString incorrectPointCount;
 } // namespace Messages

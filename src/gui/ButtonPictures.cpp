@@ -1,40 +1,19 @@
 #include "gui/ButtonPictures.h"
 
+#include "shell/CaptionTables.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <array>
 
 namespace trajecta {
-
-namespace {
-
-struct ButtonText {
-    const char* raised;
-    const char* pressed;
-    const char* french;
-    const char* english;
-};
-
-constexpr std::array<ButtonText, 4> buttonTexts{{
-    {"ImgChargeObjetPte_Haut", "ImgChargeObjetPte_Bas", "Charger un objet PTE", "Load a PTE object"},
-    {"ImgTransfertSeul_Haut", "ImgTransfertSeul_Bas", "Transfert seul", "Transfer only"},
-    {"ImgNvlObjet_haut", "ImgNvlObjet_bas", "Nouvel objet", "New object"},
-    {"ImgTransfertTotalHaut", "ImgTransfertTotalBas", "Transfert total et retour",
-     "Total transfer and return"},
-}};
-
-} // namespace
 
 bool ButtonPictures::pressed(const QString& imageName) {
     return imageName.endsWith(QLatin1String("bas"), Qt::CaseInsensitive);
 }
 
 QString ButtonPictures::caption(const QString& imageName, int languageIndex) {
-    for (const ButtonText& b : buttonTexts)
-        if (imageName == QLatin1String(b.raised) || imageName == QLatin1String(b.pressed))
-            return QString::fromUtf8(languageIndex == 1 ? b.english : b.french);
-    return {};
+    return buttonPictureCaption(imageName, languageIndex);
 }
 
 QPixmap ButtonPictures::forImage(const QString& imageName, int languageIndex) {

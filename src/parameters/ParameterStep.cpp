@@ -1,6 +1,7 @@
 #include "parameters/ParameterStep.h"
 
 #include "core/CurveView.h"
+#include "core/Messages.h"
 #include "host/HostExchange.h"
 #include "host/ObjectText.h"
 #include "platform/Numbers.h"
@@ -68,7 +69,7 @@ void ParameterStep::clearBoxes() {
 }
 
 void ParameterStep::cancelAllParameters() {
-    if (ctx_.services.messages.okCancel(QStringLiteral("Tous les paramètres seront remis par défaut")) !=
+    if (ctx_.services.messages.okCancel(Messages::cancelAllParameters.in(ctx_.language())) !=
         MessageAnswer::Ok)
         return;
     keypoints_.rebuildKeyPointList();
@@ -150,8 +151,6 @@ void ParameterStep::loadKeypointValues(int k, int target) {
                                                             "LblV3DX",      "LblV3DY",     "LblV3DZ"};
     c.hide(QStringLiteral("ShpPointActuel"));
     c.show(QStringLiteral("LbliValeursEnreg"));
-    c.setCaption(QStringLiteral("GbxInfoParaPoint"),
-                 ctx_.language() == 0 ? QStringLiteral(" point actuel ") : QStringLiteral(" current point "));
     for (int i = 0; i < parameterCount; ++i)
         c.setCaption(QString::fromLatin1(valueLabels[i]), values[static_cast<size_t>(i)]);
     const AngleState& angles = doc.parameters.angles;

@@ -43,6 +43,9 @@ const std::array<TextPair, 2> slowDownChoices{{
     {QStringLiteral("choisissez où il doit se terminer"), QStringLiteral("choose where it should end")},
     {QStringLiteral("choisissez où il commence"), QStringLiteral("choose where to begin to do")},
 }};
+const TextPair applyLabel{QStringLiteral("Appliquer"), QStringLiteral("Apply")};
+const TextPair strengthTitle{QStringLiteral(" Intensité du ralenti "),
+                             QStringLiteral(" intensity of slow down ")};
 constexpr std::array<int, 3> intensities{3, 6, 9};
 } // namespace
 
@@ -344,6 +347,21 @@ void TimePresets::cancel() {
         closeOptions();
     }
     refreshLabels();
+}
+
+void TimePresets::showTexts() {
+    Controls& c = ctx_.controls;
+    const int language = ctx_.language();
+    showTitle();
+    const int item = c.itemIndex(side);
+    // The side texts belong to a chosen side; "rien" leaves them as they are.
+    if (item == 1 || item == 2) {
+        c.setCaption(QStringLiteral("LbliRalDebOuFin"), slowDownSides[item == 2 ? 1 : 0].in(language));
+        c.setCaption(QStringLiteral("LbliChoixDebutOuFin"), slowDownChoices[item == 2 ? 1 : 0].in(language));
+    }
+    c.setCaption(applyButton, applyLabel.in(language));
+    c.setCaption(QStringLiteral("LbliTitreRalenti"), slowDownTitle.in(language));
+    c.setCaption(QStringLiteral("RdgbxRalForce"), strengthTitle.in(language));
 }
 
 void TimePresets::showTitle() {

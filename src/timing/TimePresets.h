@@ -64,6 +64,10 @@ class TimePresets {
 
     // LblindicReglage in the current language, from the stored title index.
     void showTitle();
+    // Every text of the presets in the current language: the title, the
+    // slow-down title, the side texts of a chosen side, "Appliquer" and the
+    // caption of the strength choice.
+    void showTexts();
 
   private:
     void choosePanel(int mode, int titleIndex);
