@@ -40,4 +40,8 @@ TEST(ClipboardJourney, ExtrasReverseTurnDeleteAndRetime) {
     expectJourney("extras_journey");
 }
 
+TEST(LanguageJourney, FrenchAndEnglishInStepsOneThreeFourAndFive) {
+    expectJourney("language_journey");
+}
+
 } // namespace

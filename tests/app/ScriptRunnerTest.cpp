@@ -49,3 +49,20 @@ TEST(ScriptRunner, TheCheckRunsAfterEveryCommand) {
     runScript("print PnlChargeObjetPte\n# a comment\n\nclick LbCreation", options);
     EXPECT_EQ(seen, (QStringList{"print PnlChargeObjetPte", "click LbCreation"}));
 }
+
+// "--lang en" starts the session as a stored English setting does: English
+// captions and check marks, English messages.
+TEST(ScriptRunner, EnglishFromTheCommandLineIsTheStoredEnglishStart) {
+    QProcess cli;
+    cli.start(TRAJECTA_CLI, {"script", "-", "--lang", "en"});
+    ASSERT_TRUE(cli.waitForStarted());
+    cli.write("print French\nprint English\nprint LbCreation\nclick ImgChargeObjetPte_Haut\n");
+    cli.closeWriteChannel();
+    ASSERT_TRUE(cli.waitForFinished());
+    EXPECT_EQ(cli.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()),
+              "French visible=1 showing=1 enabled=1 text=\"French\" checked=0\n"
+              "English visible=1 showing=1 enabled=1 text=\"English\" checked=1\n"
+              "LbCreation visible=1 showing=0 enabled=1 text=\"Create a new curve\"\n"
+              "message: This is not a PTE object [OK] -> OK\n");
+}
