@@ -303,8 +303,9 @@ void Workflow::stopMarking() {
     setStepMessage(ctx_, StepMessage::ShapeCurve);
 
     if (w.stepDone[2] && !w.timesValid) {
-        c.setCaption("LblNombrePoints",
-                     QStringLiteral("Avant : %1  et : %2").arg(w.savedSampleCount).arg(curve.sampleCount));
+        c.setCaption(
+            "LblNombrePoints",
+            Messages::countBeforeAndNow.in(ctx_.language()).arg(w.savedSampleCount).arg(curve.sampleCount));
         if (!doc.timing.keypointTimes.empty()) steps_->resizeTimes(curve.sampleCount);
         w.timesValid = true;
         view_.redrawCurve();

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -260,6 +261,15 @@ TEST_F(WindowLayoutTest, ButtonPicturesFollowTheLanguageAfterAnInput) {
     EXPECT_EQ(picture(), ButtonPictures::forImage("ImgChargeObjetPte_Haut", 0).toImage());
     window.findChild<QAction*>("English")->trigger();
     EXPECT_EQ(picture(), ButtonPictures::forImage("ImgChargeObjetPte_Haut", 1).toImage());
+    // The widgets follow the captions: the window title, the menus, the labels.
+    EXPECT_EQ(window.windowTitle(), "  Trajecta");
+    EXPECT_EQ(window.findChild<QMenu*>("Langage")->title(), "Language");
+    EXPECT_TRUE(window.findChild<QAction*>("English")->isChecked());
+    EXPECT_FALSE(window.findChild<QAction*>("French")->isChecked());
+    EXPECT_EQ(static_cast<QLabel*>(widget("LbCreation"))->text(), "Create a new curve");
+    window.findChild<QAction*>("French")->trigger();
+    EXPECT_EQ(window.findChild<QMenu*>("Langage")->title(), "Langue");
+    EXPECT_EQ(picture(), ButtonPictures::forImage("ImgChargeObjetPte_Haut", 0).toImage());
 }
 
 TEST(QtServices, SettingsLiveInTrajectaIniBesideTheExecutable) {
