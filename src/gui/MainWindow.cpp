@@ -5,6 +5,7 @@
 #include "gui/ButtonPictures.h"
 #include "gui/FadeButton.h"
 #include "gui/Guarded.h"
+#include "gui/HelpPictures.h"
 #include "gui/PhotoDialogView.h"
 #include "gui/WorkArea.h"
 
@@ -168,6 +169,10 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     placement_ = session_.controls().addObserver([this](const ControlState& state) {
         if (freeControls.contains(state.name)) relayout();
         if (state.name == cursorHost) syncCursorHolder();
+        if (state.kind == ControlKind::Image && state.visible && HelpPictures::provides(state.name))
+            if (auto* image = qobject_cast<QLabel*>(binder_->widget(state.name));
+                image && image->pixmap().isNull())
+                image->setPixmap(QPixmap::fromImage(HelpPictures::picture(state.name)));
     });
 }
 
@@ -186,6 +191,10 @@ BinderLook KeyPointsBezier::look() {
         return name == QLatin1String("PnlChoixCouleur") || name == QLatin1String("PnlSliver");
     };
     look.picture = [this](const QString& name) {
+        // A help or about page is drawn when its image is first shown, not at start.
+        if (HelpPictures::provides(name))
+            return session_.controls().get(name).visible ? QPixmap::fromImage(HelpPictures::picture(name))
+                                                         : QPixmap();
         return ButtonPictures::forImage(name, session_.document().shell.languageIndex);
     };
     look.make = [](const ControlState& state, QWidget* parent) -> QWidget* {
