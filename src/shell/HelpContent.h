@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Messages.h"
 #include "app/HelpScenes.h"
+#include "core/Messages.h"
 
 #include <QStringList>
 #include <vector>
