@@ -16,6 +16,7 @@ void declareDialogs(Controls& c) {
          {"ImgAideT1Fr", "ImgAideT1Eng", "ImgT2fr", "ImgT2eng", "ImgT3fr", "ImgT3eng", "ImgT3frbis",
           "ImgT3engbis", "ImgT4fr", "ImgT4eng", "ImgT5Fr", "ImgT5Eng", "ImgT6Fr", "ImgT6Eng"})
         c.declare(name, K::Image, helpWindowName).visible = false;
+    c.declare("BtnOKAide", K::Label, helpWindowName, "OK");
 
     c.declare(aboutWindowName, K::Dialog, {}, "A propos").visible = false;
     c.declare("ImgAproposFr", K::Image, aboutWindowName);
@@ -39,7 +40,11 @@ void declareDialogs(Controls& c) {
 
 void declareSecondWindow(Controls& c) {
     const QString& w = secondWindowName;
-    c.declare(w, K::Window, {}, "Paramètres").visible = false;
+    // Its design size; the window keeps the size it really has here.
+    ControlState& window = c.declare(w, K::Window, {}, "Paramètres");
+    window.visible = false;
+    window.width = 760;
+    window.height = 560;
     c.declare("LblNombrePoints", K::Label, w, "");
 
     // The hosts of the eight groups that can move here from the main window.

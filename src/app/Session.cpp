@@ -18,7 +18,7 @@ Session::Session(Services services)
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
       steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
-      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_) {
+      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_), shell_(ctx_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);
@@ -30,9 +30,11 @@ Session::Session(Services services)
     chooser_.registerHandlers();
     extras_.registerHandlers();
     curveFile_.registerHandlers();
+    shell_.registerHandlers();
     controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
     workflow_.returnToStart();
     background_.start();
+    shell_.start();
 }
 
 void Session::setClientSize(int width, int height) {

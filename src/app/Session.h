@@ -13,6 +13,7 @@
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
+#include "shell/Shell.h"
 #include "timing/KeypointTimes.h"
 #include "timing/TimePresets.h"
 
@@ -43,6 +44,7 @@ class Session {
     Extras& extras() { return extras_; }
     Background& background() { return background_; }
     CurveFile& curveFile() { return curveFile_; }
+    Shell& shell() { return shell_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -76,6 +78,8 @@ class Session {
     Background background_;
     // The curve file replays through every step, so it comes after them all.
     CurveFile curveFile_;
+    // The shell reads the settings last, once every subsystem is in place.
+    Shell shell_;
 };
 
 } // namespace trajecta

@@ -187,8 +187,9 @@ QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
     }
     case K::List: {
         auto* list = new QListWidget(parent);
-        connect(list, &QListWidget::itemClicked, this,
-                input([this, name](QListWidgetItem*) { controls_.userClick(name); }));
+        connect(list, &QListWidget::itemClicked, this, input([this, name, list](QListWidgetItem* item) {
+                    controls_.userSetItemIndex(name, list->row(item));
+                }));
         return list;
     }
     case K::MenuItem:
@@ -593,8 +594,10 @@ bool Binder::keyPress(QObject* watched, QEvent* event) {
     const bool taken = edit && controls_.handlesKeys(focus->objectName()) &&
                        (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
                         key->matches(QKeySequence::Paste));
+    // The window the press came from hears it before the focused edit.
+    const QString window = static_cast<QWidget*>(watched)->window()->objectName();
     guarded([&] {
-        if (!keyTarget_.isEmpty() && controls_.has(keyTarget_)) controls_.userKey(keyTarget_, keys);
+        if (controls_.has(window) && controls_.handlesKeys(window)) controls_.userKey(window, keys);
         if (edit) controls_.userKey(focus->objectName(), keys);
     });
     if (afterInput) guarded(afterInput);

@@ -6,6 +6,7 @@
 #include "gui/FadeButton.h"
 #include "gui/Guarded.h"
 #include "gui/PhotoDialogView.h"
+#include "gui/ShellView.h"
 #include "gui/WorkArea.h"
 
 #include <QBoxLayout>
@@ -80,6 +81,7 @@ const QSet<QString> buttonControls{"PnCreation",
                                    "LblParaAnnuleTout",
                                    "LblAppliquer",
                                    "LblExtrasAppliquer",
+                                   "BtnOKAide",
                                    "BtnOKTraitePhoto"};
 
 Arrangement arrangementOf(const QString& name) {
@@ -156,10 +158,8 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
         session_.controls(), this, menuBar(), look(),
         std::map<QString, QWidget*>{{QStringLiteral("ImgDessin"), work_}, {mainWindowName, client_}});
     binder_->afterInput = [this] { afterInput(); };
-    // The window takes key presses before its controls; the Ctrl+W shortcut of
-    // the second window is the menu item's.
-    binder_->setKeyTarget(QStringLiteral("VoirF2"));
     placeControls();
+    shellView_ = std::make_unique<ShellView>(session_, *binder_, *this);
     binder_->syncAll();
     photoDialog_ = std::make_unique<PhotoDialogView>(*binder_, session_.document());
     setMinimumSize(minimumClientSize() + QSize(0, menuBar()->sizeHint().height()));
@@ -173,6 +173,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
 
 KeyPointsBezier::~KeyPointsBezier() {
     placement_.reset();
+    shellView_.reset();
     photoDialog_.reset();
     binder_.reset();
 }
@@ -342,6 +343,7 @@ void KeyPointsBezier::afterInput() {
         binder_->refreshPictures();
     }
     photoDialog_->refresh(newPictures);
+    shellView_->afterInput();
 }
 
 bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {
@@ -365,6 +367,15 @@ void KeyPointsBezier::showEvent(QShowEvent* event) {
         session_.host().formActivate();
         relayout();
     });
+}
+
+void KeyPointsBezier::closeEvent(QCloseEvent* event) {
+    shellView_->mainWindowClosing();
+    QMainWindow::closeEvent(event);
+}
+
+void KeyPointsBezier::showAtStoredPlace() {
+    shellView_->showMainWindow();
 }
 
 void KeyPointsBezier::resizeToDefault() {

@@ -6,6 +6,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     trajecta::KeyPointsBezier window;
     window.resizeToDefault();
-    window.show();
+    window.showAtStoredPlace();
     return app.exec();
 }
