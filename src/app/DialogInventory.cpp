@@ -40,24 +40,25 @@ void declareDialogs(Controls& c) {
 
 void declareSecondWindow(Controls& c) {
     const QString& w = secondWindowName;
-    // Its design size; the window keeps the size it really has here.
+    // Its size with the groups of the parameter step; the window keeps the
+    // size it really has here.
     ControlState& window = c.declare(w, K::Window, {}, "Paramètres");
     window.visible = false;
-    window.width = 760;
-    window.height = 560;
-    c.declare("LblNombrePoints", K::Label, w, "");
-
-    // The hosts of the eight groups that can move here from the main window.
+    window.width = 820;
+    window.height = 460;
+    // The hosts of the eight groups that can move here from the main window:
+    // those of the main window's column, then those of its bottom band.
     c.declare("PnlDockDestEtapes", K::Panel, w);
     c.declare("PnlDockOKtoutDest", K::Panel, w);
     c.declare("PnlDockPointsSurCourbeDest", K::Panel, w);
+    c.declare("PnlDockAideDest", K::Panel, w);
+    c.declare("PnlDockDestExtras", K::Panel, w);
     c.declare("PnlDockFondDest", K::Panel, w);
     c.declare("PnlDockAffichageDest", K::Panel, w);
     c.declare("PnlDockParasDest", K::Panel, w);
     c.declare("PnlDockTemps", K::Panel, "PnlDockParasDest");
     c.declare("PnlDockLePoint", K::Panel, "PnlDockParasDest");
-    c.declare("PnlDockAideDest", K::Panel, w);
-    c.declare("PnlDockDestExtras", K::Panel, w);
+    c.declare("LblNombrePoints", K::Label, w, "");
 
     // An inspection view of the named lists, which the program never turns on.
     c.declare("PnlLbxSauve", K::Panel, w).visible = false;

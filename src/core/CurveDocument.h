@@ -209,10 +209,10 @@ struct ShellState {
     // The second window was shown and has not been closed, hidden or left since.
     bool secondWindowShown = false;
     int secondWindowLeft = 0, secondWindowTop = 0; // where it shows next
-    WindowPlace mainWindow;       // where the main window is; kept by the window
-    bool mainWindowStored = false; // mainWindow was read from the settings file
-    bool closed = false;           // the main window has closed and the settings are written
-    int clientWidth = 1366;   // client size of the main window
+    WindowPlace mainWindow;                        // where the main window is; kept by the window
+    bool mainWindowStored = false;                 // mainWindow was read from the settings file
+    bool closed = false;                           // the main window has closed and the settings are written
+    int clientWidth = 1366;                        // client size of the main window
     int clientHeight = 768;
 };
 

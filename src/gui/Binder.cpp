@@ -216,7 +216,8 @@ void Binder::buildMenu(const ControlState& state, Bound& bound) {
         top = controls_.get(top).parent;
     QMenu* menu = onBar ? nullptr : bound_[top].menu.data();
     if (!onBar && !menu) return;
-    bound.action = onBar ? menuBar_->addAction(shownText(state.text)) : menu->addAction(shownText(state.text));
+    bound.action =
+        onBar ? menuBar_->addAction(shownText(state.text)) : menu->addAction(shownText(state.text));
     bound.action->setObjectName(state.name);
     const QString name = state.name;
     connect(bound.action, &QAction::triggered, this, [this, name] {

@@ -26,7 +26,8 @@ std::optional<QString> chosen(const QString& path) {
 
 QtServices::QtServices()
     : settings_(std::make_unique<SettingsFile>(
-          exeFolder(), QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/'))) {}
+          exeFolder(),
+          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/'))) {}
 
 QtServices::~QtServices() = default;
 
@@ -114,7 +115,8 @@ QString QtServices::exeFolder() const {
 
 QList<QRect> QtServices::screens() const {
     QList<QRect> monitors;
-    if (const QScreen* primary = QGuiApplication::primaryScreen()) monitors.append(primary->availableGeometry());
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        monitors.append(primary->availableGeometry());
     for (const QScreen* screen : QGuiApplication::screens())
         if (screen != QGuiApplication::primaryScreen()) monitors.append(screen->availableGeometry());
     return monitors;

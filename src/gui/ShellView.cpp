@@ -6,6 +6,7 @@
 #include "shell/ScreenPlace.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -15,6 +16,8 @@ ShellView::ShellView(Session& session, Binder& binder, QMainWindow& mainWindow)
     : session_(session), main_(mainWindow), second_(binder.widget(secondWindowName)) {
     secondShown_ = session_.document().shell.secondWindowShown;
     if (second_) {
+        // As large as the groups it holds in the present step, no larger.
+        if (QLayout* layout = second_->layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
         placeSecondWindow(session_.controls().get(secondWindowName));
         second_->installEventFilter(this);
     }
@@ -30,7 +33,6 @@ ShellView::ShellView(Session& session, Binder& binder, QMainWindow& mainWindow)
 void ShellView::placeSecondWindow(const ControlState& state) {
     if (!second_ || state.width <= 0 || state.height <= 0) return;
     if (second_->pos() != QPoint(state.left, state.top)) second_->move(state.left, state.top);
-    if (second_->size() != QSize(state.width, state.height)) second_->resize(state.width, state.height);
 }
 
 void ShellView::showMainWindow() {
@@ -82,8 +84,8 @@ bool ShellView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == second_ && second_->isVisible()) {
         if (type == QEvent::Move || type == QEvent::Resize)
             guarded([this] {
-                session_.controls().setGeometry(secondWindowName, second_->x(), second_->y(), second_->width(),
-                                                second_->height());
+                session_.controls().setGeometry(secondWindowName, second_->x(), second_->y(),
+                                                second_->width(), second_->height());
             });
         if (type == QEvent::WindowDeactivate) {
             guarded([this] { session_.shell().secondWindowDeactivated(); });

@@ -31,7 +31,8 @@ SettingsFile::SettingsFile(const QString& exeFolder, const QString& configFolder
     // A file beside the executable that cannot be written is still read,
     // until the first save puts one in the configuration folder.
     QString source = path_;
-    if (!QFileInfo(source).isFile() && QFileInfo(exeFolder + fileName).isFile()) source = exeFolder + fileName;
+    if (!QFileInfo(source).isFile() && QFileInfo(exeFolder + fileName).isFile())
+        source = exeFolder + fileName;
     QFile file(source);
     if (!QFileInfo(source).isFile() || !file.open(QIODevice::ReadOnly)) return;
     found_ = true;

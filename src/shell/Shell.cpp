@@ -60,8 +60,8 @@ const std::vector<GroupMove>& groupMoves() {
 // frame being placed, 4, 5 and 6.
 const std::vector<std::pair<const char*, const char*>>& helpPictures() {
     static const std::vector<std::pair<const char*, const char*>> pictures{
-        {"ImgAideT1Fr", "ImgAideT1Eng"}, {"ImgT2fr", "ImgT2eng"},   {"ImgT3fr", "ImgT3eng"},
-        {"ImgT3frbis", "ImgT3engbis"},   {"ImgT4fr", "ImgT4eng"},   {"ImgT5Fr", "ImgT5Eng"},
+        {"ImgAideT1Fr", "ImgAideT1Eng"}, {"ImgT2fr", "ImgT2eng"}, {"ImgT3fr", "ImgT3eng"},
+        {"ImgT3frbis", "ImgT3engbis"},   {"ImgT4fr", "ImgT4eng"}, {"ImgT5Fr", "ImgT5Eng"},
         {"ImgT6Fr", "ImgT6Eng"}};
     return pictures;
 }
@@ -148,7 +148,8 @@ void Shell::readSettings() {
     WindowPlace& main = shell.mainWindow;
     main.state = stored(s, "EtatF1", "Wst", 0);
     constexpr int missing = std::numeric_limits<int>::min();
-    const int left = stored(s, "EtatF1", "PosF1Left", missing), top = stored(s, "EtatF1", "PosF1Top", missing);
+    const int left = stored(s, "EtatF1", "PosF1Left", missing),
+              top = stored(s, "EtatF1", "PosF1Top", missing);
     const int width = stored(s, "EtatF1", "PosF1Width", 0), height = stored(s, "EtatF1", "PosF1Height", 0);
     shell.mainWindowStored = left != missing && top != missing && width > 0 && height > 0;
     if (shell.mainWindowStored) {
@@ -179,7 +180,10 @@ void Shell::writeSettings() {
     put("parametres", "Langue", shell.languageIndex);
     // A key of the file, not a control: written in two pieces so that it is
     // never taken for the name of one.
-    put("parametres", "Pnl" "VarSurF1", shell.groupsOnMain ? 1 : 0);
+    put("parametres",
+        "Pnl"
+        "VarSurF1",
+        shell.groupsOnMain ? 1 : 0);
     put("positionF2", "PosLeft", shell.secondWindowLeft);
     put("positionF2", "PosTop", shell.secondWindowTop);
     put("F1seule", "TravauxSurF1", shell.singleWindowLayout ? 1 : 0);

@@ -27,9 +27,9 @@ class Shell {
     // The main window closes: every key of the settings file is written (once).
     void closeMainWindow();
 
-    void CommencerClick();     // quit
-    void ParametresClick();    // the eight groups move to the other window
-    void VoirF2Click();        // the second window shown or hidden
+    void CommencerClick();      // quit
+    void ParametresClick();     // the eight groups move to the other window
+    void VoirF2Click();         // the second window shown or hidden
     void F2MilieuEcran1Click(); // the second window back to its own place
     void AproposClick();
     void LblAideClick();

@@ -112,3 +112,43 @@ TEST_F(ShellWindowsTest, QuittingWritesTheMainWindowsPlaceAndTheNextStartRestore
 
 } // namespace
 } // namespace trajecta
+
+namespace trajecta {
+namespace {
+
+TEST_F(ShellWindowsTest, AStoredTwoWindowLayoutOpensWithTheGroupsOnTheSecondWindow) {
+    fakes.setValue("F1seule", "TravauxSurF1", "0");
+    open();
+    QWidget* second = widget(secondWindowName);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(widget("PnlOKtout")->window(), second);
+    EXPECT_TRUE(widget<QAction>("Parametres")->isChecked());
+    EXPECT_TRUE(widget("PnlChargeObjetPte")->isVisible());
+    EXPECT_TRUE(widget("ImgChargeObjetPte_Haut")->isVisible());
+    EXPECT_EQ(widget("PnlChargeObjetPte")->window(), window.get());
+    EXPECT_TRUE(window->centralWidget()->isVisible());
+
+    // At the time step the groups are on the second window, which is as
+    // large as they need, and the time group that stays on the main window
+    // stands over the work area, whole.
+    Session& session = window->session();
+    controls().userClick("ChargerExemple");
+    session.workflow().createCurve();
+    for (int i = 0; i < 7; ++i)
+        for (MouseAction a : {MouseAction::Down, MouseAction::Up, MouseAction::Click})
+            controls().userMouse("ImgDessin", MouseEvent{a, 30 + 20 * i, i % 2 == 0 ? 40 : 90, true});
+    session.workflow().stopMarking();
+    session.workflow().finishCurve();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(widget("LblParaFini")->isVisible());
+    EXPECT_EQ(second->size(), second->sizeHint());
+    QWidget* time = widget("EdtTemps1st");
+    ASSERT_TRUE(time->isVisible());
+    QWidget* client = window->centralWidget();
+    const QPoint middle = time->mapTo(client, time->rect().center());
+    EXPECT_TRUE(widget("ImgDessin")->geometry().contains(middle));
+    EXPECT_EQ(client->childAt(middle), time) << "the time field is not covered";
+}
+
+} // namespace
+} // namespace trajecta

@@ -1,6 +1,6 @@
+#include "shell/SettingsFile.h"
 #include "shell/IniText.h"
 #include "shell/ScreenPlace.h"
-#include "shell/SettingsFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -23,7 +23,10 @@ const std::vector<Group> groups{
     {MovableGroup::Background, {"PnlFondEtCourbe"}, "PnlDockFondOrg", "PnlDockFondDest"},
     {MovableGroup::Completion, {"PnlOKtout"}, "PnlDockOKtoutOrg", "PnlDockOKtoutDest"},
     {MovableGroup::Display, {"GbxAffichage"}, "PnlDockAffichageOrg", "PnlDockAffichageDest"},
-    {MovableGroup::PointsOnCurve, {"PnlPointsSurCourbe"}, "PnlDockPointsSurCourbeOrg", "PnlDockPointsSurCourbeDest"},
+    {MovableGroup::PointsOnCurve,
+     {"PnlPointsSurCourbe"},
+     "PnlDockPointsSurCourbeOrg",
+     "PnlDockPointsSurCourbeDest"},
     {MovableGroup::Help, {"PnlAide"}, "PnlDockAideOrg", "PnlDockAideDest"},
     {MovableGroup::Extras, {"PnlExtras"}, "PnlDockOrgExtras", "PnlDockDestExtras"},
 };
@@ -183,7 +186,8 @@ TEST_F(ShellTest, SettingsAreReadAtStartAndEveryKeyIsWrittenOnceAtClose) {
     EXPECT_TRUE(c().get("Parametres").checked);
     EXPECT_TRUE(c().visible(secondWindowName));
     const ControlState& window = c().get(secondWindowName);
-    EXPECT_TRUE(QRect(0, 0, 1920, 1080).contains(QRect(window.left, window.top, window.width, window.height)));
+    EXPECT_TRUE(
+        QRect(0, 0, 1920, 1080).contains(QRect(window.left, window.top, window.width, window.height)));
     EXPECT_EQ(shell().mainWindow.state, 2);
     EXPECT_FALSE(shell().mainWindowStored) << "a position that is not a number is no position";
 
@@ -192,11 +196,11 @@ TEST_F(ShellTest, SettingsAreReadAtStartAndEveryKeyIsWrittenOnceAtClose) {
     click("Commencer");
     EXPECT_FALSE(c().visible(mainWindowName));
     EXPECT_EQ(fakes.settingsSaved, 1);
-    const std::map<QString, QString> written{
-        {"parametres/Langue", "1"},     {"parametres/PnlVarSurF1", "0"}, {"positionF2/PosLeft", "300"},
-        {"positionF2/PosTop", "400"},   {"F1seule/TravauxSurF1", "0"},   {"EtatF1/Wst", "0"},
-        {"EtatF1/PosF1Left", "30"},     {"EtatF1/PosF1Top", "40"},       {"EtatF1/PosF1Width", "1200"},
-        {"EtatF1/PosF1Height", "700"}};
+    const std::map<QString, QString> written{{"parametres/Langue", "1"},    {"parametres/PnlVarSurF1", "0"},
+                                             {"positionF2/PosLeft", "300"}, {"positionF2/PosTop", "400"},
+                                             {"F1seule/TravauxSurF1", "0"}, {"EtatF1/Wst", "0"},
+                                             {"EtatF1/PosF1Left", "30"},    {"EtatF1/PosF1Top", "40"},
+                                             {"EtatF1/PosF1Width", "1200"}, {"EtatF1/PosF1Height", "700"}};
     EXPECT_EQ(fakes.settingsValues.size(), qsizetype(written.size()));
     for (const auto& [key, value] : written)
         EXPECT_EQ(fakes.settingsValues.value(key), value) << key.toStdString();
