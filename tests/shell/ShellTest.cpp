@@ -155,17 +155,19 @@ TEST_F(ShellTest, TheSecondWindowKeepsItsPlaceAndNeverOpensOffTheScreen) {
     EXPECT_EQ(QPoint(window.left, window.top), QPoint(1920 / 2 - window.width / 2, 1080 / 6));
     c().setGeometry(secondWindowName, 100, 200, window.width, window.height); // the user moves it
     click("VoirF2");
-    fakes.monitors = {QRect(0, 0, 1280, 720)};
-    c().setGeometry(secondWindowName, 1200, 650, window.width, window.height); // meanwhile, hidden
+    // A smaller monitor now: 200 pixels wider and 150 taller than the window.
+    const int width = window.width, height = window.height;
+    fakes.monitors = {QRect(0, 0, width + 200, height + 150)};
+    c().setGeometry(secondWindowName, 1200, 650, width, height); // meanwhile, hidden
     click("VoirF2");
-    EXPECT_EQ(QPoint(window.left, window.top), QPoint(100, 720 - window.height))
-        << "its place when it was hidden, moved onto the smaller screen";
-    c().setGeometry(secondWindowName, 1000, 600, window.width, window.height);
+    EXPECT_EQ(QPoint(window.left, window.top), QPoint(100, 150))
+        << "its place when it was hidden, moved onto the smaller monitor";
+    c().setGeometry(secondWindowName, width + 150, height + 100, width, height);
     click("VoirF2");
     click("VoirF2");
-    EXPECT_EQ(QPoint(window.left, window.top), QPoint(1280 - window.width, 720 - window.height));
+    EXPECT_EQ(QPoint(window.left, window.top), QPoint(200, 150));
     click("F2MilieuEcran1");
-    EXPECT_EQ(QPoint(window.left, window.top), QPoint(640 - window.width / 2, 120));
+    EXPECT_EQ(QPoint(window.left, window.top), QPoint((width + 200) / 2 - width / 2, (height + 150) / 6));
     EXPECT_FALSE(shell().secondWindowShown);
 }
 
