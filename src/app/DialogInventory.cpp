@@ -16,6 +16,7 @@ void declareDialogs(Controls& c) {
          {"ImgAideT1Fr", "ImgAideT1Eng", "ImgT2fr", "ImgT2eng", "ImgT3fr", "ImgT3eng", "ImgT3frbis",
           "ImgT3engbis", "ImgT4fr", "ImgT4eng", "ImgT5Fr", "ImgT5Eng", "ImgT6Fr", "ImgT6Eng"})
         c.declare(name, K::Image, helpWindowName).visible = false;
+    c.declare("BtnOKAide", K::Label, helpWindowName);
 
     c.declare(aboutWindowName, K::Dialog).visible = false;
     c.declare("ImgAproposFr", K::Image, aboutWindowName);
@@ -39,20 +40,25 @@ void declareDialogs(Controls& c) {
 
 void declareSecondWindow(Controls& c) {
     const QString& w = secondWindowName;
-    c.declare(w, K::Window).visible = false;
-    c.declare("LblNombrePoints", K::Label, w, "");
-
-    // The hosts of the eight groups that can move here from the main window.
+    // Its size with the groups of the parameter step; the window keeps the
+    // size it really has here.
+    ControlState& window = c.declare(w, K::Window);
+    window.visible = false;
+    window.width = 820;
+    window.height = 460;
+    // The hosts of the eight groups that can move here from the main window:
+    // those of the main window's column, then those of its bottom band.
     c.declare("PnlDockDestEtapes", K::Panel, w);
     c.declare("PnlDockOKtoutDest", K::Panel, w);
     c.declare("PnlDockPointsSurCourbeDest", K::Panel, w);
+    c.declare("PnlDockAideDest", K::Panel, w);
+    c.declare("PnlDockDestExtras", K::Panel, w);
     c.declare("PnlDockFondDest", K::Panel, w);
     c.declare("PnlDockAffichageDest", K::Panel, w);
     c.declare("PnlDockParasDest", K::Panel, w);
     c.declare("PnlDockTemps", K::Panel, "PnlDockParasDest");
     c.declare("PnlDockLePoint", K::Panel, "PnlDockParasDest");
-    c.declare("PnlDockAideDest", K::Panel, w);
-    c.declare("PnlDockDestExtras", K::Panel, w);
+    c.declare("LblNombrePoints", K::Label, w, "");
 
     // An inspection view of the named lists, which the program never turns on.
     c.declare("PnlLbxSauve", K::Panel, w).visible = false;

@@ -39,6 +39,9 @@ class ScriptedServices final : public ClipboardService,
     QChar separator = QLatin1Char('.');
     QString folder = QStringLiteral("./");
     QMap<QString, QString> settingsValues;
+    int settingsSaved = 0; // how many times the settings were written
+    // One monitor of 1920 x 1080 pixels.
+    QList<QRect> monitors{QRect(0, 0, 1920, 1080)};
 
     std::optional<QString> text() override { return clipboardText; }
     void setText(const QString& text) override { clipboardText = text; }
@@ -56,10 +59,15 @@ class ScriptedServices final : public ClipboardService,
     bool exists() const override { return !settingsValues.isEmpty(); }
     QString value(const QString& section, const QString& key, const QString& fallback) const override;
     void setValue(const QString& section, const QString& key, const QString& value) override;
+    bool save() override {
+        ++settingsSaved;
+        return true;
+    }
 
     QString todayShort() const override { return today.toString(QStringLiteral("dd/MM/yyyy")); }
     QChar decimalSeparator() const override { return separator; }
     QString exeFolder() const override { return folder; }
+    QList<QRect> screens() const override { return monitors; }
 
   private:
     QString nextAnswer();

@@ -18,7 +18,8 @@ Session::Session(Services services)
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
       steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
-      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_), language_(ctx_, presets_) {
+      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_), language_(ctx_, presets_),
+      shell_(ctx_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);
@@ -31,11 +32,12 @@ Session::Session(Services services)
     extras_.registerHandlers();
     curveFile_.registerHandlers();
     language_.registerHandlers();
+    shell_.registerHandlers();
     controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
     workflow_.returnToStart();
     background_.start();
-    // The language's own read of the stored language, until the settings are read in one place.
-    doc_.shell.languageIndex = storedLanguage(services_.settings);
+    // The settings give the start language; its texts are written once everything is in place.
+    shell_.start();
     language_.apply();
 }
 

@@ -14,6 +14,7 @@
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
 #include "shell/Language.h"
+#include "shell/Shell.h"
 #include "timing/KeypointTimes.h"
 #include "timing/TimePresets.h"
 
@@ -45,6 +46,7 @@ class Session {
     Background& background() { return background_; }
     CurveFile& curveFile() { return curveFile_; }
     Language& language() { return language_; }
+    Shell& shell() { return shell_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -79,6 +81,8 @@ class Session {
     // The curve file replays through every step, so it comes after them all.
     CurveFile curveFile_;
     Language language_;
+    // The shell reads the settings last, once every subsystem is in place.
+    Shell shell_;
 };
 
 } // namespace trajecta

@@ -194,12 +194,25 @@ struct Pictures {
     QImage processed; // "traitée"
 };
 
+// The main window's place: its state (0 normal, 1 minimised, 2 maximised),
+// the position of its frame and the size of its client area in desktop pixels.
+struct WindowPlace {
+    int state = 0;
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
 // The application shell's part of the state: language and window layout.
 struct ShellState {
     int languageIndex = 0; // 0 French, 1 English
     bool singleWindowLayout = true;
     bool groupsOnMain = true; // the eight movable groups sit on the main window
-    int clientWidth = 1366;   // client size of the main window
+    // The second window was shown and has not been closed, hidden or left since.
+    bool secondWindowShown = false;
+    int secondWindowLeft = 0, secondWindowTop = 0; // where it shows next
+    WindowPlace mainWindow;                        // where the main window is; kept by the window
+    bool mainWindowStored = false;                 // mainWindow was read from the settings file
+    bool closed = false;                           // the main window has closed and the settings are written
+    int clientWidth = 1366;                        // client size of the main window
     int clientHeight = 768;
 };
 

@@ -187,8 +187,9 @@ QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
     }
     case K::List: {
         auto* list = new QListWidget(parent);
-        connect(list, &QListWidget::itemClicked, this,
-                input([this, name](QListWidgetItem*) { controls_.userClick(name); }));
+        connect(list, &QListWidget::itemClicked, this, input([this, name, list](QListWidgetItem* item) {
+                    controls_.userSetItemIndex(name, list->row(item));
+                }));
         return list;
     }
     case K::MenuItem:
@@ -198,8 +199,10 @@ QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
 }
 
 void Binder::buildMenu(const ControlState& state, Bound& bound) {
-    // A menu item placed on a window is a menu of its menu bar.
-    if (state.parent.isEmpty() || controls_.get(state.parent).kind != K::MenuItem) {
+    // A menu item placed on a window is a menu of its menu bar, or, when it
+    // holds no items, a command of the menu bar itself.
+    const bool onBar = state.parent.isEmpty() || controls_.get(state.parent).kind != K::MenuItem;
+    if (onBar && !controls_.children(state.name).isEmpty()) {
         bound.menu = menuBar_->addMenu(shownText(state.text));
         bound.menu->setObjectName(state.name);
         return;
@@ -211,9 +214,10 @@ void Binder::buildMenu(const ControlState& state, Bound& bound) {
     QString top = state.parent;
     while (inMenu(top))
         top = controls_.get(top).parent;
-    QMenu* menu = bound_[top].menu;
-    if (!menu) return;
-    bound.action = menu->addAction(shownText(state.text));
+    QMenu* menu = onBar ? nullptr : bound_[top].menu.data();
+    if (!onBar && !menu) return;
+    bound.action =
+        onBar ? menuBar_->addAction(shownText(state.text)) : menu->addAction(shownText(state.text));
     bound.action->setObjectName(state.name);
     const QString name = state.name;
     connect(bound.action, &QAction::triggered, this, [this, name] {
@@ -593,8 +597,10 @@ bool Binder::keyPress(QObject* watched, QEvent* event) {
     const bool taken = edit && controls_.handlesKeys(focus->objectName()) &&
                        (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
                         key->matches(QKeySequence::Paste));
+    // The window the press came from hears it before the focused edit.
+    const QString window = static_cast<QWidget*>(watched)->window()->objectName();
     guarded([&] {
-        if (!keyTarget_.isEmpty() && controls_.has(keyTarget_)) controls_.userKey(keyTarget_, keys);
+        if (controls_.has(window) && controls_.handlesKeys(window)) controls_.userKey(window, keys);
         if (edit) controls_.userKey(focus->objectName(), keys);
     });
     if (afterInput) guarded(afterInput);

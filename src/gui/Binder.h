@@ -65,6 +65,10 @@ struct BinderLook {
 // in the image (userMouse), before userMouseUp. The release goes to the control that took the press even when
 // the press hid it.
 //
+// A key press goes, as a "Ctrl+W"-style text (userKey), to the control of the
+// window it was pressed in when that control handles keys, and then to the
+// focused edit.
+//
 // Each window of the model is a top-level widget, each dialog an
 // application-modal QDialog; closing one by the window manager hides it in
 // the model. A control given a new parent in the model moves to the new
@@ -86,9 +90,6 @@ class Binder : public QObject {
     void syncAll();
     // Asks the look again for the pictures of every image (the language changed).
     void refreshPictures();
-    // Key presses of the windows go to this control (with userKey), as
-    // "Ctrl+W"-style texts; a focused edit receives them after it.
-    void setKeyTarget(const QString& name) { keyTarget_ = name; }
 
     // Runs after every input handed to the model.
     std::function<void()> afterInput;
@@ -135,7 +136,6 @@ class Binder : public QObject {
     std::map<QString, Bound> bound_;
     std::map<QObject*, QString> clickable_;
     QString pressed_;
-    QString keyTarget_;
     Subscription subscription_; // last: the model stops calling before the rest goes
 };
 

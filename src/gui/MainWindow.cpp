@@ -7,6 +7,7 @@
 #include "gui/Guarded.h"
 #include "gui/HelpPictures.h"
 #include "gui/PhotoDialogView.h"
+#include "gui/ShellView.h"
 #include "gui/WorkArea.h"
 
 #include <QBoxLayout>
@@ -81,12 +82,16 @@ const QSet<QString> buttonControls{"PnCreation",
                                    "LblParaAnnuleTout",
                                    "LblAppliquer",
                                    "LblExtrasAppliquer",
+                                   "BtnOKAide",
                                    "BtnOKTraitePhoto"};
 
 Arrangement arrangementOf(const QString& name) {
     if (name == QLatin1String("PnlFondEtCourbe") || name == QLatin1String("GbxAffichage"))
         return {Arrangement::Columns, 2};
     if (name == QLatin1String("PnlPartiesBz")) return {Arrangement::Grid, 4};
+    // The second window: the groups of the main window's column, those of its
+    // band, and the parameter and cursor groups.
+    if (name == secondWindowName) return {Arrangement::Columns, 3, {5, 2, 4}};
     // The deletion bar of the Extras dialog: its marks sit where the model puts them.
     if (name == QLatin1String("PnlVoisSup")) return {Arrangement::Placed, 1};
     if (name == QLatin1String("PnlGroupeFleches")) return {Arrangement::Horizontal, 1};
@@ -137,6 +142,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     rightLayout_->setContentsMargins(4, 4, 4, 4);
     rightLayout_->setSpacing(4);
     rightColumn_ = scrollingRegion(client_, column);
+    column->installEventFilter(this);
     rightColumn_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* band = new QWidget;
     band->setObjectName(QStringLiteral("bottomBand"));
@@ -157,10 +163,8 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
         session_.controls(), this, menuBar(), look(),
         std::map<QString, QWidget*>{{QStringLiteral("ImgDessin"), work_}, {mainWindowName, client_}});
     binder_->afterInput = [this] { afterInput(); };
-    // The window takes key presses before its controls; the Ctrl+W shortcut of
-    // the second window is the menu item's.
-    binder_->setKeyTarget(QStringLiteral("VoirF2"));
     placeControls();
+    shellView_ = std::make_unique<ShellView>(session_, *binder_, *this);
     binder_->syncAll();
     photoDialog_ = std::make_unique<PhotoDialogView>(*binder_, session_.document());
     setMinimumSize(minimumClientSize() + QSize(0, menuBar()->sizeHint().height()));
@@ -177,7 +181,9 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
 }
 
 KeyPointsBezier::~KeyPointsBezier() {
+    rightColumn_->widget()->removeEventFilter(this);
     placement_.reset();
+    shellView_.reset();
     photoDialog_.reset();
     binder_.reset();
 }
@@ -320,7 +326,14 @@ void KeyPointsBezier::relayout() {
 
     // Beside the work area while it shows; never past the window's edge.
     const int columnLeft = image.visible ? std::min(workSize.width(), leftWidth) : leftWidth;
-    rightColumn_->setGeometry(columnLeft, 0, rightColumnWidth, height);
+    int columnHeight = height;
+    if (!session_.document().shell.singleWindowLayout && image.visible) {
+        // With two windows the work area takes the window's width: what the
+        // column still holds stands over its right edge, no taller than it is.
+        columnHeight = std::min(height, rightColumn_->widget()->sizeHint().height());
+        rightColumn_->raise();
+    }
+    rightColumn_->setGeometry(columnLeft, 0, rightColumnWidth, columnHeight);
     bottomBand_->setGeometry(0, bandTop, columnLeft, std::max(0, height - bandTop));
 
     const ControlState& load = controls.get(QStringLiteral("PnlChargeObjetPte"));
@@ -351,9 +364,14 @@ void KeyPointsBezier::afterInput() {
         binder_->refreshPictures();
     }
     photoDialog_->refresh(newPictures);
+    shellView_->afterInput();
 }
 
 bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {
+    // With two windows the column is as tall as what it shows.
+    if (rightColumn_ && watched == rightColumn_->widget() && event->type() == QEvent::LayoutRequest &&
+        binder_ && !session_.document().shell.singleWindowLayout)
+        guarded([this] { relayout(); });
     if (watched == client_ && event->type() == QEvent::Resize) {
         guarded([this] {
             session_.setClientSize(client_->width(), client_->height());
@@ -374,6 +392,15 @@ void KeyPointsBezier::showEvent(QShowEvent* event) {
         session_.host().formActivate();
         relayout();
     });
+}
+
+void KeyPointsBezier::closeEvent(QCloseEvent* event) {
+    shellView_->mainWindowClosing();
+    QMainWindow::closeEvent(event);
+}
+
+void KeyPointsBezier::showAtStoredPlace() {
+    shellView_->showMainWindow();
 }
 
 void KeyPointsBezier::resizeToDefault() {

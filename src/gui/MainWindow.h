@@ -14,6 +14,7 @@ class QScrollArea;
 namespace trajecta {
 
 class PhotoDialogView;
+class ShellView;
 class WorkArea;
 
 // The main window: the work area at the top-left corner, the message line
@@ -37,10 +38,13 @@ class KeyPointsBezier : public QMainWindow {
     Binder& binder() { return *binder_; }
     // Gives the client area 1366 x 768 pixels when the screen has room for it.
     void resizeToDefault();
+    // Shows the window, at the place the settings file gave when it fits a monitor.
+    void showAtStoredPlace();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     BinderLook look();
@@ -62,6 +66,7 @@ class KeyPointsBezier : public QMainWindow {
     QWidget* cursorHolder_ = nullptr; // in the column, holds the cursor group's host panel
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<PhotoDialogView> photoDialog_;
+    std::unique_ptr<ShellView> shellView_;
     int pictureLanguage_ = 0;
     bool activated_ = false;
     Subscription placement_; // last: stops before the widgets go

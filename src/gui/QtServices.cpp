@@ -1,15 +1,16 @@
 #include "gui/QtServices.h"
 
 #include "gui/ShownText.h"
+#include "shell/SettingsFile.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QSettings>
+#include <QScreen>
+#include <QStandardPaths>
 
 namespace trajecta {
 
@@ -23,7 +24,11 @@ std::optional<QString> chosen(const QString& path) {
 
 } // namespace
 
-QtServices::QtServices() = default;
+QtServices::QtServices()
+    : settings_(std::make_unique<SettingsFile>(
+          exeFolder(),
+          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/'))) {}
+
 QtServices::~QtServices() = default;
 
 std::optional<QString> QtServices::text() {
@@ -76,25 +81,23 @@ std::optional<QString> QtServices::openPicture(const QString& filter) {
 }
 
 QString QtServices::settingsPath() const {
-    return exeFolder() + QStringLiteral("Trajecta.ini");
-}
-
-QSettings& QtServices::settings() const {
-    if (!settings_) settings_ = std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat);
-    return *settings_;
+    return settings_->path();
 }
 
 bool QtServices::exists() const {
-    return QFileInfo::exists(settingsPath());
+    return settings_->exists();
 }
 
 QString QtServices::value(const QString& section, const QString& key, const QString& fallback) const {
-    return settings().value(section + QLatin1Char('/') + key, fallback).toString();
+    return settings_->value(section, key, fallback);
 }
 
 void QtServices::setValue(const QString& section, const QString& key, const QString& value) {
-    settings().setValue(section + QLatin1Char('/') + key, value);
-    settings().sync();
+    settings_->setValue(section, key, value);
+}
+
+bool QtServices::save() {
+    return settings_->save();
 }
 
 QString QtServices::todayShort() const {
@@ -108,6 +111,15 @@ QChar QtServices::decimalSeparator() const {
 
 QString QtServices::exeFolder() const {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+QList<QRect> QtServices::screens() const {
+    QList<QRect> monitors;
+    if (const QScreen* primary = QGuiApplication::primaryScreen())
+        monitors.append(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen()) monitors.append(screen->availableGeometry());
+    return monitors;
 }
 
 } // namespace trajecta

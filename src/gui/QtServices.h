@@ -6,13 +6,15 @@
 #include <QWidget>
 #include <memory>
 
-class QSettings;
-
 namespace trajecta {
+
+class SettingsFile;
 
 // The services of the interactive program, over the Qt platform: the system
 // clipboard, modal message boxes and file dialogs over the main window, the
-// INI settings file beside the executable and the user's locale.
+// settings file Trajecta.ini (beside the executable, or in the user's
+// configuration folder when it cannot be written there), the user's locale and
+// the monitors.
 class QtServices final : public ClipboardService,
                          public MessageService,
                          public FileDialogService,
@@ -45,17 +47,18 @@ class QtServices final : public ClipboardService,
     bool exists() const override;
     QString value(const QString& section, const QString& key, const QString& fallback) const override;
     void setValue(const QString& section, const QString& key, const QString& value) override;
+    bool save() override;
+    // The settings file read at start and written by save().
+    QString settingsPath() const;
 
     QString todayShort() const override;
     QChar decimalSeparator() const override;
     QString exeFolder() const override;
+    QList<QRect> screens() const override;
 
   private:
-    QString settingsPath() const;
-    QSettings& settings() const;
-
     QPointer<QWidget> parent_;
-    mutable std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<SettingsFile> settings_;
 };
 
 } // namespace trajecta

@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("trajecta"));
     trajecta::KeyPointsBezier window;
     window.resizeToDefault();
-    window.show();
+    window.showAtStoredPlace();
     return app.exec();
 }

@@ -93,6 +93,7 @@ void RangeChooser::cursorMoved() {
     c.setCaption(QStringLiteral("LblPointSelect"), QString::number(r.shownKeypoint + 1));
     times_.showKeypointTime(r.shownKeypoint);
     if (!timeStep()) panel_.loadValues(r.shownKeypoint, 2);
+    c.setItemIndex(QStringLiteral("LbxListeKP"), -1);
     const QChar sep = ctx_.services.system.decimalSeparator();
     c.setCaption(QStringLiteral("LblNombrePoints"),
                  QStringLiteral("AngleDecalInitial=") +

@@ -275,13 +275,15 @@ void Controls::setItems(const QString& name, const QStringList& items) {
 }
 
 void Controls::setItemIndex(const QString& name, int index) {
-    Control& c = find(name, ControlKind::RadioGroup);
-    if (index < -1 || index >= c.state.items.size())
+    Control& c = find(name);
+    const bool list = c.state.kind == ControlKind::List;
+    if (!list) find(name, ControlKind::RadioGroup);
+    if (index < -1 || (!list && index >= c.state.items.size()))
         throw std::logic_error("item index out of range for " + name.toStdString());
     if (c.state.itemIndex == index) return;
     c.state.itemIndex = index;
     changed(c);
-    run(c.click);
+    if (!list) run(c.click);
 }
 
 void Controls::setMin(const QString& name, int min) {
@@ -434,7 +436,14 @@ bool Controls::userSetChecked(const QString& name, bool checked) {
 
 bool Controls::userSetItemIndex(const QString& name, int index) {
     if (!userCanReach(name)) return false;
-    const Control& c = find(name, ControlKind::RadioGroup);
+    const Control& c = find(name);
+    if (c.state.kind == ControlKind::List) {
+        if (index < 0) return false;
+        setItemIndex(name, index);
+        run(c.click);
+        return true;
+    }
+    find(name, ControlKind::RadioGroup);
     if (index < 0 || index >= c.state.items.size()) return false;
     setItemIndex(name, index);
     return true;

@@ -150,7 +150,9 @@ class Controls {
     void setCaret(const QString& name, int caret);
     void setChecked(const QString& name, bool checked); // click handler on change
     void setItems(const QString& name, const QStringList& items);
-    void setItemIndex(const QString& name, int index); // click handler on change
+    // Radio groups: click handler on change. Lists (whose lines the document
+    // holds) take any line index, or -1 for none, and run no handler.
+    void setItemIndex(const QString& name, int index);
     void setMin(const QString& name, int min);
     void setMax(const QString& name, int max);
     void setPosition(const QString& name, int position); // change handler on change
@@ -189,6 +191,7 @@ class Controls {
     bool userMouseUp(const QString& name);
     bool userType(const QString& name, const QString& text);
     bool userSetChecked(const QString& name, bool checked);
+    // A list runs its click handler on every click of a line.
     bool userSetItemIndex(const QString& name, int index);
     bool userSetPosition(const QString& name, int position);
     bool userMouse(const QString& name, const MouseEvent& event);

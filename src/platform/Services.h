@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -41,12 +43,17 @@ class FileDialogService {
     virtual std::optional<QString> openPicture(const QString& filter) = 0;
 };
 
+// The settings file, in sections and keys. It is read when the program
+// starts; values set are kept until save() writes them all.
 class SettingsService {
   public:
     virtual ~SettingsService() = default;
+    // A settings file was there to read at start.
     virtual bool exists() const = 0;
     virtual QString value(const QString& section, const QString& key, const QString& fallback) const = 0;
     virtual void setValue(const QString& section, const QString& key, const QString& value) = 0;
+    // Writes the values set, whole; false when the file could not be written.
+    virtual bool save() = 0;
 };
 
 class SystemService {
@@ -58,6 +65,8 @@ class SystemService {
     virtual QChar decimalSeparator() const = 0;
     // Folder of the executable, with a trailing separator.
     virtual QString exeFolder() const = 0;
+    // The monitors' rectangles in desktop pixels, the first monitor first.
+    virtual QList<QRect> screens() const = 0;
 };
 
 // The set of services handed to a session; the owner keeps them alive.

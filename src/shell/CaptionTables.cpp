@@ -209,7 +209,7 @@ CaptionTable secondWindowTable() {
 }
 
 CaptionTable helpTable() {
-    return {QStringLiteral("TFAide"), {same("TFAide", "Aide")}};
+    return {QStringLiteral("TFAide"), {same("TFAide", "Aide"), same("BtnOKAide", "OK")}};
 }
 
 CaptionTable aboutTable() {

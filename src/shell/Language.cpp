@@ -52,11 +52,4 @@ void Language::choose(int language) {
     apply();
 }
 
-int storedLanguage(const SettingsService& settings) {
-    return settings.value(QStringLiteral("parametres"), QStringLiteral("Langue"), QStringLiteral("0")) ==
-                   QLatin1String("1")
-               ? 1
-               : 0;
-}
-
 } // namespace trajecta

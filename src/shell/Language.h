@@ -37,8 +37,4 @@ class Language {
     TimePresets& presets_;
 };
 
-// The language kept in the settings (section "parametres", key "Langue"):
-// English for "1", French for anything else, also when there are no settings.
-int storedLanguage(const SettingsService& settings);
-
 } // namespace trajecta

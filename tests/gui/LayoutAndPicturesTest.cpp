@@ -272,24 +272,27 @@ TEST_F(WindowLayoutTest, ButtonPicturesFollowTheLanguageAfterAnInput) {
     EXPECT_EQ(picture(), ButtonPictures::forImage("ImgChargeObjetPte_Haut", 0).toImage());
 }
 
-TEST(QtServices, SettingsLiveInTrajectaIniBesideTheExecutable) {
-    QtServices services;
-    ASSERT_TRUE(services.exeFolder().endsWith('/'));
-    const QString path = services.exeFolder() + "Trajecta.ini";
+TEST(QtServices, SettingsLiveInTrajectaIniBesideAWritableExecutable) {
+    const QString path = QtServices().exeFolder() + "Trajecta.ini";
     QFile::remove(path);
+    QtServices services;
+    EXPECT_EQ(services.settingsPath(), path);
     EXPECT_FALSE(services.exists());
     EXPECT_EQ(services.value("parametres", "Langue", "0"), "0");
     services.setValue("parametres", "Langue", "1");
     services.setValue("F1seule", "TravauxSurF1", "0");
-    EXPECT_TRUE(services.exists());
+    EXPECT_FALSE(QFile::exists(path)) << "nothing is written before the window closes";
+    ASSERT_TRUE(services.save());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(text.contains("[parametres]")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Langue=1")) << text.toStdString();
-    EXPECT_EQ(QtServices().value("F1seule", "TravauxSurF1", "1"), "0") << "a new run reads what was written";
+    EXPECT_EQ(file.readAll(), "[parametres]\nLangue=1\n\n[F1seule]\nTravauxSurF1=0\n");
+    QtServices next;
+    EXPECT_TRUE(next.exists());
+    EXPECT_EQ(next.value("F1seule", "TravauxSurF1", "1"), "0") << "a new run reads what was written";
     QFile::remove(path);
     EXPECT_FALSE(services.todayShort().isEmpty());
+    ASSERT_FALSE(services.screens().isEmpty());
+    EXPECT_FALSE(services.screens().front().isEmpty());
 }
 
 } // namespace

@@ -200,9 +200,9 @@ TEST_F(MainWindowTest, TheWorkAreaDeliversPixelPositionsAndAClickAfterEachPressR
     EXPECT_EQ(QPoint(seen[2].x, seen[2].y), QPoint(12, 21));
 }
 
-TEST_F(MainWindowTest, KeyPressesOfTheWindowReachTheSecondWindowMenuItemOnce) {
+TEST_F(MainWindowTest, KeyPressesReachTheModelOnceAsTheWindowTheyWerePressedIn) {
     QStringList keys;
-    controls.onKey("VoirF2", [&](const QString& k) { keys << k; });
+    controls.onKey(mainWindowName, [&](const QString& k) { keys << k; });
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
     QKeyEvent press(QEvent::KeyPress, Qt::Key_W, Qt::ControlModifier, QStringLiteral("w"));
     QCoreApplication::sendEvent(target, &press);

@@ -1,0 +1,98 @@
+#include "gui/ShellView.h"
+
+#include "app/ControlInventory.h"
+#include "gui/Binder.h"
+#include "gui/Guarded.h"
+#include "shell/ScreenPlace.h"
+
+#include <QEvent>
+#include <QLayout>
+#include <QMainWindow>
+#include <QTimer>
+
+namespace trajecta {
+
+ShellView::ShellView(Session& session, Binder& binder, QMainWindow& mainWindow)
+    : session_(session), main_(mainWindow), second_(binder.widget(secondWindowName)) {
+    secondShown_ = session_.document().shell.secondWindowShown;
+    if (second_) {
+        // As large as the groups it holds in the present step, no larger.
+        if (QLayout* layout = second_->layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
+        placeSecondWindow(session_.controls().get(secondWindowName));
+        second_->installEventFilter(this);
+    }
+    main_.installEventFilter(this);
+    watch_ = session_.controls().addObserver([this](const ControlState& state) {
+        if (state.name == secondWindowName) placeSecondWindow(state);
+        // "Quitter": the window closes once the command has run.
+        if (state.name == mainWindowName && !state.visible)
+            QTimer::singleShot(0, &main_, [this] { main_.close(); });
+    });
+}
+
+void ShellView::placeSecondWindow(const ControlState& state) {
+    if (!second_ || state.width <= 0 || state.height <= 0) return;
+    if (second_->pos() != QPoint(state.left, state.top)) second_->move(state.left, state.top);
+}
+
+void ShellView::showMainWindow() {
+    const ShellState& shell = session_.document().shell;
+    const WindowPlace& place = shell.mainWindow;
+    const QRect stored(place.left, place.top, place.width, place.height);
+    if (shell.mainWindowStored && fitsOnScreens(stored, session_.services().system.screens())) {
+        main_.move(stored.topLeft());
+        main_.resize(stored.size());
+    }
+    // A window closed minimised opens in its normal state.
+    if (shell.mainWindowStored && place.state == 2)
+        main_.showMaximized();
+    else
+        main_.show();
+}
+
+void ShellView::keepMainWindowPlace() {
+    WindowPlace& place = session_.document().shell.mainWindow;
+    place.state = main_.isMinimized() ? 1 : main_.isMaximized() ? 2 : 0;
+    // A maximised or minimised window is kept at the place it returns to.
+    const QRect normal = place.state == 0 ? QRect(main_.pos(), main_.size()) : main_.normalGeometry();
+    place.left = normal.left();
+    place.top = normal.top();
+    place.width = normal.width();
+    place.height = normal.height();
+}
+
+void ShellView::mainWindowClosing() {
+    keepMainWindowPlace();
+    guarded([this] { session_.shell().closeMainWindow(); });
+}
+
+void ShellView::afterInput() {
+    const bool shown = session_.document().shell.secondWindowShown;
+    if (second_ && shown && !secondShown_ && second_->isVisible()) {
+        if (second_->isMinimized()) second_->showNormal();
+        second_->raise();
+        second_->activateWindow();
+    }
+    secondShown_ = shown;
+}
+
+bool ShellView::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == &main_ && main_.isVisible() &&
+        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowStateChange))
+        keepMainWindowPlace();
+    if (watched == second_ && second_->isVisible()) {
+        if (type == QEvent::Move || type == QEvent::Resize)
+            guarded([this] {
+                session_.controls().setGeometry(secondWindowName, second_->x(), second_->y(),
+                                                second_->width(), second_->height());
+            });
+        if (type == QEvent::WindowDeactivate) {
+            guarded([this] { session_.shell().secondWindowDeactivated(); });
+            secondShown_ = false;
+        }
+    }
+    return false;
+}
+
+} // namespace trajecta

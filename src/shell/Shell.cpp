@@ -1,0 +1,367 @@
+#include "shell/Shell.h"
+
+#include "core/Messages.h"
+#include "host/KeypointBlock.h"
+#include "shell/ScreenPlace.h"
+
+#include <cstring>
+#include <limits>
+#include <vector>
+
+namespace trajecta {
+
+namespace {
+
+const QString secondWindow = QStringLiteral("TFparametres");
+const QString mainWindow = QStringLiteral("KeyPointsBezier");
+const QString helpWindow = QStringLiteral("TFAide");
+const QString aboutWindow = QStringLiteral("TFApropos");
+const QString keypointList = QStringLiteral("LbxListeKP");
+
+const TextPair settingsNotSaved{QStringLiteral("Les réglages n'ont pas pu être enregistrés."),
+                                QStringLiteral("The settings could not be saved.")};
+
+// A control of a group, with its parent on each window.
+struct Docked {
+    const char* control;
+    const char* onMain;
+    const char* onSecond;
+};
+
+// A movable group: its host on each window and the controls that move.
+struct GroupMove {
+    const char* mainHost;
+    const char* secondHost;
+    std::vector<Docked> controls;
+};
+
+const std::vector<GroupMove>& groupMoves() {
+    static const std::vector<GroupMove> moves{
+        {"PnlDockParasOrg",
+         "PnlDockParasDest",
+         {{"GbxParaSurQuoi", "PnlPourDockGbxPara", "PnlDockTemps"},
+          {"PnlLePoint", "PnlPourDockLePoint", "PnlDockLePoint"}}},
+        {"PnlDockOrgEtapes", "PnlDockDestEtapes", {{"PnRefaire", "PnlDockOrgEtapes", "PnlDockDestEtapes"}}},
+        {"PnlDockFondOrg", "PnlDockFondDest", {{"PnlFondEtCourbe", "PnlDockFondOrg", "PnlDockFondDest"}}},
+        {"PnlDockOKtoutOrg", "PnlDockOKtoutDest", {{"PnlOKtout", "PnlDockOKtoutOrg", "PnlDockOKtoutDest"}}},
+        {"PnlDockAffichageOrg",
+         "PnlDockAffichageDest",
+         {{"GbxAffichage", "PnlDockAffichageOrg", "PnlDockAffichageDest"}}},
+        {"PnlDockPointsSurCourbeOrg",
+         "PnlDockPointsSurCourbeDest",
+         {{"PnlPointsSurCourbe", "PnlDockPointsSurCourbeOrg", "PnlDockPointsSurCourbeDest"}}},
+        {"PnlDockAideOrg", "PnlDockAideDest", {{"PnlAide", "PnlDockAideOrg", "PnlDockAideDest"}}},
+        {"PnlDockOrgExtras", "PnlDockDestExtras", {{"PnlExtras", "PnlDockOrgExtras", "PnlDockDestExtras"}}},
+    };
+    return moves;
+}
+
+// The help pictures, French and English, of steps 1, 2, 3, 3 with the
+// frame being placed, 4, 5 and 6.
+const std::vector<std::pair<const char*, const char*>>& helpPictures() {
+    static const std::vector<std::pair<const char*, const char*>> pictures{
+        {"ImgAideT1Fr", "ImgAideT1Eng"}, {"ImgT2fr", "ImgT2eng"}, {"ImgT3fr", "ImgT3eng"},
+        {"ImgT3frbis", "ImgT3engbis"},   {"ImgT4fr", "ImgT4eng"}, {"ImgT5Fr", "ImgT5Eng"},
+        {"ImgT6Fr", "ImgT6Eng"}};
+    return pictures;
+}
+
+// A stored integer; a value that is not a whole decimal number reads as the default.
+int stored(const SettingsService& settings, const char* section, const char* key, int fallback) {
+    bool ok = false;
+    const int v = settings.value(QLatin1String(section), QLatin1String(key), {}).trimmed().toInt(&ok, 10);
+    return ok ? v : fallback;
+}
+
+bool stepWithParameters(Step step) {
+    return step == Step::Times || step == Step::Parameters;
+}
+
+} // namespace
+
+Shell::Shell(Context& ctx) : ctx_(ctx) {}
+
+void Shell::registerHandlers() {
+    Controls& c = ctx_.controls;
+    c.onClick(QStringLiteral("Commencer"), [this] { CommencerClick(); });
+    c.onClick(QStringLiteral("Parametres"), [this] { ParametresClick(); });
+    c.onClick(QStringLiteral("VoirF2"), [this] { VoirF2Click(); });
+    c.onClick(QStringLiteral("F2MilieuEcran1"), [this] { F2MilieuEcran1Click(); });
+    c.onClick(QStringLiteral("Apropos"), [this] { AproposClick(); });
+    for (const char* picture : {"ImgAproposFr", "ImgAproposEng"})
+        c.onClick(QLatin1String(picture), [&c] { c.hide(aboutWindow); });
+    c.onClick(QStringLiteral("BtnOKAide"), [&c] { c.hide(helpWindow); });
+
+    const QString button = QStringLiteral("LblAide");
+    const QString panel = QStringLiteral("PnlAide");
+    c.onMouseDown(button, [&c, button, panel] {
+        c.setLowered(panel, true);
+        c.setFontHeight(button, -20);
+    });
+    c.onMouseUp(button, [&c, button, panel] {
+        c.setLowered(panel, false);
+        c.setFontHeight(button, -21);
+    });
+    c.onClick(button, [this] { LblAideClick(); });
+
+    // The second window hands its key presses to the main window's handler.
+    for (const QString& window : {mainWindow, secondWindow})
+        c.onKey(window, [this](const QString& keys) { keyDown(keys); });
+    c.onClick(QStringLiteral("RdgVoir"), [this] { RdgVoirClick(); });
+    c.onClick(keypointList, [this] { LbxListeKPClick(); });
+
+    secondVisible_ = c.visible(secondWindow);
+    watch_ = c.addObserver([this](const ControlState& state) {
+        if (state.name != secondWindow || state.visible == secondVisible_) return;
+        secondVisible_ = state.visible;
+        secondWindowVisibility(secondVisible_);
+    });
+}
+
+void Shell::start() {
+    ShellState& shell = ctx_.doc.shell;
+    shell.languageIndex = 0;
+    const ControlState& window = ctx_.controls.get(secondWindow);
+    const QPoint place = defaultPlace(ctx_.services.system.screens(), window.width);
+    shell.secondWindowLeft = place.x();
+    shell.secondWindowTop = place.y();
+    if (ctx_.services.settings.exists()) readSettings();
+    if (!shell.singleWindowLayout) {
+        shell.singleWindowLayout = true;
+        ParametresClick();
+    }
+}
+
+void Shell::readSettings() {
+    const SettingsService& s = ctx_.services.settings;
+    ShellState& shell = ctx_.doc.shell;
+    shell.secondWindowLeft = stored(s, "positionF2", "PosLeft", shell.secondWindowLeft);
+    shell.secondWindowTop = stored(s, "positionF2", "PosTop", shell.secondWindowTop);
+    shell.languageIndex = stored(s, "parametres", "Langue", 0) == 1 ? 1 : 0;
+    shell.singleWindowLayout = stored(s, "F1seule", "TravauxSurF1", 1) != 0;
+    ctx_.controls.setEnabled(QStringLiteral("VoirF2"), !shell.singleWindowLayout);
+
+    // The main window's place, restored by the window when it fits a monitor.
+    WindowPlace& main = shell.mainWindow;
+    main.state = stored(s, "EtatF1", "Wst", 0);
+    constexpr int missing = std::numeric_limits<int>::min();
+    const int left = stored(s, "EtatF1", "PosF1Left", missing),
+              top = stored(s, "EtatF1", "PosF1Top", missing);
+    const int width = stored(s, "EtatF1", "PosF1Width", 0), height = stored(s, "EtatF1", "PosF1Height", 0);
+    shell.mainWindowStored = left != missing && top != missing && width > 0 && height > 0;
+    if (shell.mainWindowStored) {
+        main.left = left;
+        main.top = top;
+        main.width = width;
+        main.height = height;
+    }
+}
+
+void Shell::closeMainWindow() {
+    ShellState& shell = ctx_.doc.shell;
+    if (shell.closed) return;
+    shell.closed = true;
+    writeSettings();
+    ctx_.controls.hide(mainWindow);
+}
+
+void Shell::writeSettings() {
+    ShellState& shell = ctx_.doc.shell;
+    // The place of a second window still open; a window never shown in this
+    // run keeps the place read at start.
+    if (ctx_.controls.visible(secondWindow)) keepSecondWindowPlace();
+    SettingsService& s = ctx_.services.settings;
+    auto put = [&s](const char* section, const char* key, int value) {
+        s.setValue(QLatin1String(section), QLatin1String(key), QString::number(value));
+    };
+    put("parametres", "Langue", shell.languageIndex);
+    // A key of the file, not a control: written in two pieces so that it is
+    // never taken for the name of one.
+    put("parametres",
+        "Pnl"
+        "VarSurF1",
+        shell.groupsOnMain ? 1 : 0);
+    put("positionF2", "PosLeft", shell.secondWindowLeft);
+    put("positionF2", "PosTop", shell.secondWindowTop);
+    put("F1seule", "TravauxSurF1", shell.singleWindowLayout ? 1 : 0);
+    const WindowPlace& main = shell.mainWindow;
+    put("EtatF1", "Wst", main.state);
+    put("EtatF1", "PosF1Left", main.left);
+    put("EtatF1", "PosF1Top", main.top);
+    put("EtatF1", "PosF1Width", main.width);
+    put("EtatF1", "PosF1Height", main.height);
+    if (!s.save()) ctx_.services.messages.warning(settingsNotSaved.in(ctx_.language()));
+}
+
+void Shell::CommencerClick() {
+    closeMainWindow();
+}
+
+void Shell::ParametresClick() {
+    ShellState& shell = ctx_.doc.shell;
+    if (shell.groupsOnMain) {
+        moveGroups(true);
+        showSecondWindow();
+        shell.secondWindowShown = true;
+        shell.singleWindowLayout = false;
+    } else {
+        moveGroups(false);
+        shell.secondWindowShown = false;
+        hideSecondWindow();
+        shell.singleWindowLayout = true;
+    }
+    layoutMenu();
+}
+
+// Each group goes with the visibility its host had on the window it leaves.
+void Shell::moveGroups(bool toSecondWindow) {
+    Controls& c = ctx_.controls;
+    for (const GroupMove& group : groupMoves()) {
+        const QString from = QLatin1String(toSecondWindow ? group.mainHost : group.secondHost);
+        const QString to = QLatin1String(toSecondWindow ? group.secondHost : group.mainHost);
+        const bool shown = c.visible(from);
+        for (const Docked& d : group.controls)
+            c.reparent(QLatin1String(d.control), QLatin1String(toSecondWindow ? d.onSecond : d.onMain));
+        if (toSecondWindow) {
+            c.setVisible(to, shown);
+            c.hide(from);
+        } else if (to == QLatin1String("PnlDockParasOrg")) {
+            c.setVisible(to, stepWithParameters(ctx_.doc.workflow.currentStep));
+        } else {
+            c.setVisible(to, shown);
+        }
+    }
+    if (toSecondWindow) c.show(QStringLiteral("PnRefaire"));
+    ctx_.doc.shell.groupsOnMain = !toSecondWindow;
+}
+
+void Shell::layoutMenu() {
+    const bool two = !ctx_.doc.shell.singleWindowLayout;
+    ctx_.controls.setEnabled(QStringLiteral("VoirF2"), two);
+    ctx_.controls.setChecked(QStringLiteral("Parametres"), two);
+}
+
+void Shell::VoirF2Click() {
+    if (ctx_.doc.shell.secondWindowShown)
+        hideSecondWindow();
+    else
+        showSecondWindow();
+}
+
+void Shell::F2MilieuEcran1Click() {
+    ShellState& shell = ctx_.doc.shell;
+    const ControlState& window = ctx_.controls.get(secondWindow);
+    const QPoint place = defaultPlace(ctx_.services.system.screens(), window.width);
+    shell.secondWindowLeft = place.x();
+    shell.secondWindowTop = place.y();
+    ctx_.controls.setGeometry(secondWindow, place.x(), place.y(), window.width, window.height);
+    shell.secondWindowShown = false;
+}
+
+void Shell::keyDown(const QString& keys) {
+    const ShellState& shell = ctx_.doc.shell;
+    if (keys != QLatin1String("Ctrl+W") || shell.singleWindowLayout) return;
+    if (shell.secondWindowShown)
+        hideSecondWindow();
+    else
+        showSecondWindow();
+}
+
+// Showing a window already on screen brings it to the front, which counts as
+// showing it: the next Ctrl+W closes it.
+void Shell::showSecondWindow() {
+    if (ctx_.controls.visible(secondWindow))
+        ctx_.doc.shell.secondWindowShown = true;
+    else
+        ctx_.controls.show(secondWindow);
+}
+
+void Shell::hideSecondWindow() {
+    ctx_.controls.hide(secondWindow);
+}
+
+// The window shows at its stored place, moved onto a monitor when that place
+// is off every monitor there is now; on closing or hiding it keeps its place.
+void Shell::secondWindowVisibility(bool visible) {
+    ShellState& shell = ctx_.doc.shell;
+    Controls& c = ctx_.controls;
+    if (!visible) {
+        keepSecondWindowPlace();
+        shell.secondWindowShown = false;
+        return;
+    }
+    const ControlState& window = c.get(secondWindow);
+    const QList<QRect> screens = ctx_.services.system.screens();
+    const QRect wanted(shell.secondWindowLeft, shell.secondWindowTop, window.width, window.height);
+    const QPoint place = placeOnScreens(wanted, screens, defaultPlace(screens, window.width));
+    shell.secondWindowLeft = place.x();
+    shell.secondWindowTop = place.y();
+    c.setGeometry(secondWindow, place.x(), place.y(), window.width, window.height);
+    shell.secondWindowShown = true;
+    c.setVisible(QStringLiteral("PnlDockParasDest"), stepWithParameters(ctx_.doc.workflow.currentStep));
+}
+
+void Shell::keepSecondWindowPlace() {
+    const ControlState& window = ctx_.controls.get(secondWindow);
+    ctx_.doc.shell.secondWindowLeft = window.left;
+    ctx_.doc.shell.secondWindowTop = window.top;
+}
+
+void Shell::secondWindowDeactivated() {
+    keepSecondWindowPlace();
+    ctx_.doc.shell.secondWindowShown = false;
+}
+
+void Shell::AproposClick() {
+    Controls& c = ctx_.controls;
+    const bool english = ctx_.language() == 1;
+    c.setVisible(QStringLiteral("ImgAproposEng"), english);
+    c.setVisible(QStringLiteral("ImgAproposFr"), !english);
+    c.show(aboutWindow);
+}
+
+void Shell::LblAideClick() {
+    Controls& c = ctx_.controls;
+    for (const auto& [fr, en] : helpPictures()) {
+        c.hide(QLatin1String(fr));
+        c.hide(QLatin1String(en));
+    }
+    const WorkflowState& w = ctx_.doc.workflow;
+    const int step = static_cast<int>(w.currentStep);
+    if (step >= 1) {
+        // Rows 0..6: steps 1, 2, 3, 3 with the frame being placed, 4, 5, 6.
+        int row = step <= 3 ? step - 1 : step;
+        if (w.currentStep == Step::Shaping && w.messageIndex == StepMessage::PlaceFrame) row = 3;
+        const auto& [fr, en] = helpPictures()[static_cast<size_t>(row)];
+        c.show(QLatin1String(ctx_.language() == 1 ? en : fr));
+    }
+    c.show(helpWindow);
+}
+
+void Shell::RdgVoirClick() {
+    Controls& c = ctx_.controls;
+    const QStringList& lists = NamedLists::names();
+    const int chosen = c.itemIndex(QStringLiteral("RdgVoir"));
+    for (int i = 0; i < lists.size(); ++i)
+        c.setVisible(lists[i], i == chosen);
+}
+
+// The keypoint of the block holding the clicked line goes under the cursor of
+// the keypoint steps, as if the user had moved it there.
+void Shell::LbxListeKPClick() {
+    const int line = ctx_.controls.get(keypointList).itemIndex;
+    const QStringList& list = ctx_.doc.lists.LbxListeKP;
+    if (line < 0 || line >= list.size() || !stepWithParameters(ctx_.doc.workflow.currentStep)) return;
+    const QString& first = list[line - line % keypointBlockLines];
+    const qsizetype at = first.indexOf(QLatin1String("object KeyPoint"));
+    if (at < 0) return;
+    const qsizetype from = at + qsizetype(std::strlen("object KeyPoint"));
+    bool ok = false;
+    const int number = first.mid(from, first.indexOf(QLatin1Char(':'), from) - from).toInt(&ok);
+    if (!ok) return;
+    ctx_.controls.setPosition(QStringLiteral("TbMontrePoint"), number - 1);
+    // Moving the cursor clears the list's selection; the clicked line stays selected.
+    ctx_.controls.setItemIndex(keypointList, line);
+}
+
+} // namespace trajecta

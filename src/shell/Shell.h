@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/Context.h"
+
+namespace trajecta {
+
+// The application shell: the settings file read at start and written when the
+// main window closes, the second window TFparametres with the eight groups of
+// controls that can move onto it, the menu commands around the work (quit,
+// layout, second window, about), the help window, and the inspection view of
+// the named lists on the second window.
+//
+// The second window is shown and hidden through the control model; whatever
+// shows or hides it (a command, Ctrl+W, the window manager closing it), the
+// shell hears of it and keeps secondWindowShown and its stored position.
+class Shell {
+  public:
+    explicit Shell(Context& ctx);
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    void registerHandlers();
+    // Reads the settings (language, layout, the windows' places), sets the
+    // check marks of the menu and brings back the two-window layout when the
+    // last run ended with it.
+    void start();
+    // The main window closes: every key of the settings file is written (once).
+    void closeMainWindow();
+
+    void CommencerClick();      // quit
+    void ParametresClick();     // the eight groups move to the other window
+    void VoirF2Click();         // the second window shown or hidden
+    void F2MilieuEcran1Click(); // the second window back to its own place
+    void AproposClick();
+    void LblAideClick();
+    // A key pressed in either window, as "Ctrl+W".
+    void keyDown(const QString& keys);
+    // The second window lost the focus: its place is kept, and the next
+    // Ctrl+W shows it again.
+    void secondWindowDeactivated();
+    void RdgVoirClick();
+    void LbxListeKPClick();
+
+  private:
+    void readSettings();
+    void writeSettings();
+    void showSecondWindow();
+    void hideSecondWindow();
+    void secondWindowVisibility(bool visible);
+    void keepSecondWindowPlace();
+    void moveGroups(bool toSecondWindow);
+    void layoutMenu();
+
+    Context& ctx_;
+    Subscription watch_;
+    bool secondVisible_ = false;
+};
+
+} // namespace trajecta
