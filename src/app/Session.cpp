@@ -18,7 +18,7 @@ Session::Session(Services services)
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
       steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
-      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_) {
+      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_), preview_(ctx_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);
@@ -30,9 +30,16 @@ Session::Session(Services services)
     chooser_.registerHandlers();
     extras_.registerHandlers();
     curveFile_.registerHandlers();
+    preview_.registerHandlers();
     controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
     workflow_.returnToStart();
     background_.start();
+    preview_.refresh();
+    controls_.setInputListener(&preview_);
+}
+
+Session::~Session() {
+    controls_.setInputListener(nullptr);
 }
 
 void Session::setClientSize(int width, int height) {
@@ -41,6 +48,7 @@ void Session::setClientSize(int width, int height) {
 }
 
 const QImage& Session::workPicture() {
+    if (preview_.showing()) return preview_.picture();
     return canvas_.image();
 }
 

@@ -13,6 +13,7 @@
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
+#include "preview/Preview.h"
 #include "timing/KeypointTimes.h"
 #include "timing/TimePresets.h"
 
@@ -24,6 +25,7 @@ namespace trajecta {
 class Session {
   public:
     explicit Session(Services services);
+    ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -43,10 +45,12 @@ class Session {
     Extras& extras() { return extras_; }
     Background& background() { return background_; }
     CurveFile& curveFile() { return curveFile_; }
+    Preview& preview() { return preview_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
-    // The work area picture, with any drawing in progress finished.
+    // The work area picture, with any drawing in progress finished; while the
+    // preview shows, the work area with the object's marker over it.
     const QImage& workPicture();
 
   private:
@@ -76,6 +80,8 @@ class Session {
     Background background_;
     // The curve file replays through every step, so it comes after them all.
     CurveFile curveFile_;
+    // The preview hears of every user input, so it comes last of all.
+    Preview preview_;
 };
 
 } // namespace trajecta
