@@ -54,21 +54,26 @@ void BM_PreviewBackgroundCopy(benchmark::State& state) {
 BENCHMARK(BM_PreviewBackgroundCopy)->Unit(benchmark::kMicrosecond);
 
 // One tick: the values at a time, the object on the work area and its
-// picture over a copy of the work area. The argument is the zoom in percent.
+// picture over the work area, where only the last marker's place is copied
+// again. The first argument is the zoom in percent; with the second set, every
+// picture copies the whole work area, as the first one of a preview does.
 void BM_PreviewFrame(benchmark::State& state) {
     const QImage work = gridLike();
     std::vector<PathKeypoint> path = largestPath();
     for (PathKeypoint& p : path)
         p.values.scaleX = p.values.scaleY = static_cast<double>(state.range(0));
     const ReferenceFrame frame{0, 0, workWidth, workHeight};
+    const bool whole = state.range(1) != 0;
     QImage picture;
+    QRect stale = work.rect();
     qint64 t = 0;
     for (auto _ : state) {
         t = (t + 16) % 41000;
-        drawPreviewFrame(work, objectState(valuesAt(path, t), frame), picture);
+        if (whole) stale = work.rect();
+        drawPreviewFrame(work, objectState(valuesAt(path, t), frame), picture, stale);
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
-BENCHMARK(BM_PreviewFrame)->Arg(100)->Arg(500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PreviewFrame)->Args({100, 0})->Args({500, 0})->Args({100, 1})->Unit(benchmark::kMicrosecond);
 
 } // namespace

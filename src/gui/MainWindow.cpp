@@ -28,13 +28,14 @@ namespace {
 // Where the window puts the controls that have no parent panel. Those not
 // named here go to the bottom band, in declaration order.
 const QStringList& rightColumnControls() {
-    static const QStringList names{
-        "PnlLecture",           "PnlDockOrgEtapes",     "GbxTemps",
-        "GbxInfoParaPoint",     "RdgChoixEcran",        "PnCreation",
-        "PnlChargerFichier",    "PnlDockOKtoutOrg",     "PnlDockPointsSurCourbeOrg",
-        "PnlEnregistrerCourbe", "PnlTransfertEtRetour", "PnlTransfertSeul",
-        "Pnl_nouvel_objet",     "PnlCoordSouris",       "PnlDockAideOrg",
-        "PnlDockOrgExtras"};
+    static const QStringList names{"PnlDockOrgEtapes",     "GbxTemps",
+                                   "GbxInfoParaPoint",     "RdgChoixEcran",
+                                   "PnCreation",           "PnlChargerFichier",
+                                   "PnlDockOKtoutOrg",     "PnlDockPointsSurCourbeOrg",
+                                   "PnlEnregistrerCourbe", "PnlTransfertEtRetour",
+                                   "PnlTransfertSeul",     "Pnl_nouvel_objet",
+                                   "PnlCoordSouris",       "PnlDockAideOrg",
+                                   "PnlDockOrgExtras"};
     return names;
 }
 

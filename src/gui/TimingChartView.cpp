@@ -13,7 +13,7 @@ const QColor barColour(70, 110, 190);
 const QColor rangeColour(255, 225, 150);
 const QColor speedColour(200, 40, 40);
 const QColor shownColour(0, 150, 0);
-constexpr int chartHeight = 48;
+constexpr int chartHeight = 64;
 } // namespace
 
 TimingChartView::TimingChartView(const CurveDocument& doc, QWidget* parent) : QLabel(parent), doc_(doc) {

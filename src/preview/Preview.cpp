@@ -54,13 +54,15 @@ void Preview::start() {
     path_ = readPath(keypointsInForce(doc, ctx_.services.system.decimalSeparator()));
     frame_ = referenceFrame(doc);
     name_ = objectName(doc.lists.LbxAcquiClipboard);
+    // The work area may have changed since the last preview: copied whole.
+    stale_ = ctx_.canvas.image().rect();
     showing_ = true;
     draw();
 }
 
 void Preview::draw() {
     state_ = objectState(valuesAt(path_, ctx_.controls.position(slider)), frame_);
-    drawPreviewFrame(ctx_.canvas.image(), state_, picture_);
+    drawPreviewFrame(ctx_.canvas.image(), state_, picture_, stale_);
 }
 
 void Preview::stop() {

@@ -4,6 +4,7 @@
 #include "preview/Motion.h"
 
 #include <QImage>
+#include <QRect>
 #include <optional>
 #include <vector>
 
@@ -61,6 +62,7 @@ class Preview : public UserInputListener {
     std::vector<PathKeypoint> path_;
     ReferenceFrame frame_;
     QImage picture_;
+    QRect stale_; // the part of picture_ that differs from the work area
     ObjectState state_;
     QString name_;
     bool showing_ = false;

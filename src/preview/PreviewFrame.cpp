@@ -16,17 +16,24 @@ constexpr int edgeRgb[] = {96, 0, 96};
 constexpr double faceAlpha = 0.55;
 constexpr double edgeTrace = 0.25;
 
-void copyPixels(const QImage& from, QImage& to) {
-    if (to.size() != from.size() || to.format() != from.format()) to = QImage(from.size(), from.format());
-    const qsizetype row = std::min(from.bytesPerLine(), to.bytesPerLine());
-    for (int y = 0; y < from.height(); ++y)
-        std::memcpy(to.scanLine(y), from.constScanLine(y), static_cast<size_t>(row));
+void copyPixels(const QImage& from, QImage& to, QRect part) {
+    if (to.size() != from.size() || to.format() != from.format()) {
+        to = QImage(from.size(), from.format());
+        part = from.rect();
+    }
+    part &= from.rect();
+    if (part.isEmpty()) return;
+    const int depth = from.depth() / 8;
+    const size_t bytes = static_cast<size_t>(part.width()) * static_cast<size_t>(depth);
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        std::memcpy(to.scanLine(y) + part.left() * depth, from.constScanLine(y) + part.left() * depth, bytes);
 }
 
 } // namespace
 
-void drawPreviewFrame(const QImage& work, const ObjectState& state, QImage& frame) {
-    copyPixels(work, frame);
+void drawPreviewFrame(const QImage& work, const ObjectState& state, QImage& frame, QRect& stale) {
+    copyPixels(work, frame, stale);
+    stale = QRect();
     if (frame.isNull()) return;
     const double opacity = state.opacity / 100.0;
     QPainter p(&frame);
@@ -44,6 +51,9 @@ void drawPreviewFrame(const QImage& work, const ObjectState& state, QImage& fram
     const QPointF pivot(state.pivotX, state.pivotY);
     p.drawLine(pivot - QPointF(4, 0), pivot + QPointF(4, 0));
     p.drawLine(pivot - QPointF(0, 4), pivot + QPointF(0, 4));
+    // What was drawn, with room for the pen's width and the rounding of edges.
+    const QRectF drawn = corners.boundingRect() | QRectF(pivot - QPointF(4, 4), pivot + QPointF(4, 4));
+    stale = drawn.toAlignedRect().adjusted(-3, -3, 3, 3) & frame.rect();
 }
 
 } // namespace trajecta

@@ -2,6 +2,7 @@
 #include "core/CurveDocument.h"
 #include "core/KeypointPosition.h"
 #include "host/ObjectText.h"
+#include "preview/PreviewFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -129,6 +130,33 @@ TEST(ObjectAtTime, NameOfTheLoadedObject) {
               "petit Poucet");
     EXPECT_EQ(objectName({"PicturesToExe-Objects", "object a:b:Image"}), "a:b");
     EXPECT_EQ(objectName({"PicturesToExe-Objects"}), "");
+}
+
+// Each picture copies again only where the last marker was: after any run of
+// pictures it is exactly the one drawn afresh over the work area, and the
+// work area itself is unchanged.
+TEST(PreviewPicture, EachPictureIsTheWorkAreaWithOnlyTheMarkerOverIt) {
+    QImage work(320, 200, QImage::Format_RGB32);
+    for (int y = 0; y < work.height(); ++y)
+        for (int x = 0; x < work.width(); ++x)
+            work.setPixel(x, y, qRgb(x % 256, y, (x * y) % 256));
+    const QImage original = work.copy();
+    const ReferenceFrame frame{20, 10, 280, 160};
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> position(-130, 130), angle(-360, 360), zoom(10, 400), unit(0, 100);
+    QImage picture;
+    QRect stale = work.rect();
+    for (int i = 0; i < 200; ++i) {
+        const KeypointValues v{position(random), position(random), unit(random),      angle(random),
+                               zoom(random),     zoom(random),     unit(random) - 50, unit(random) - 50};
+        const ObjectState s = objectState(v, frame);
+        drawPreviewFrame(work, s, picture, stale);
+        QImage fresh;
+        QRect whole = work.rect();
+        drawPreviewFrame(work, s, fresh, whole);
+        ASSERT_EQ(picture, fresh) << i;
+    }
+    EXPECT_EQ(work, original);
 }
 
 } // namespace
