@@ -141,14 +141,5 @@ TEST_F(PreviewTest, PlaysTheCommittedTimesOfThePathInForce) {
     EXPECT_FALSE(c.showing("LblLecture")) << "no preview while the curve is being shaped";
 }
 
-TEST_F(PreviewTest, SpeaksTheLanguageInUse) {
-    doc().shell.languageIndex = 1;
-    slide("TbLecture", 100);
-    EXPECT_EQ(text("LblLecture"), "Play");
-    EXPECT_EQ(controls().get("TbLecture").hint, "Show the object at this time of the slide");
-    click("LblLecture");
-    EXPECT_EQ(text("LblLecture"), "Pause");
-}
-
 } // namespace
 } // namespace trajecta
