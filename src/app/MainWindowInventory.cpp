@@ -101,6 +101,8 @@ void declareTimeGroup(Controls& c, const QString& window) {
     c.declare("LbliDureeMiniVue", K::Label, "GbxTemps");
     c.declare("LblTempsTotalVue", K::Label, "GbxTemps", "");
     c.declare("ShpTemoin", K::Shape, "GbxTemps").colour = 0x008000; // green: no record yet
+    // The keypoint gaps and the speed along the path, drawn by the window.
+    c.declare("ImgChronogramme", K::Image, "GbxTemps");
     c.declare("ChBxSpeedUp", K::CheckBox, "GbxTemps");
     c.declare("LblChoixTemps", K::Label, "GbxTemps");
 
@@ -300,6 +302,12 @@ void declareMainWindow(Controls& c) {
     c.declare("LblTempsMiniVueFinal", K::Label, w, "").visible = false;
     c.declare("Lbl1erKP", K::Label, w, "").visible = false;
     c.declare("Label10", K::Label, w, "").visible = false;
+
+    // The preview of the motion, from the time step on.
+    c.declare("PnlLecture", K::Panel, w).visible = false;
+    c.declare("LblLecture", K::Label, "PnlLecture", "Lecture");
+    slider(c, "TbLecture", "PnlLecture", 0, 0, 0);
+    c.declare("LblTempsLecture", K::Label, "PnlLecture", "0 ms");
 
     // Step 6: the transfers.
     c.declare("PnlTransfertEtRetour", K::Panel, w);

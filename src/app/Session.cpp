@@ -18,8 +18,8 @@ Session::Session(Services services)
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
       steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
-      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_), language_(ctx_, presets_),
-      shell_(ctx_) {
+      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_), language_(ctx_, presets_), shell_(ctx_),
+      preview_(ctx_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);
@@ -33,12 +33,19 @@ Session::Session(Services services)
     curveFile_.registerHandlers();
     language_.registerHandlers();
     shell_.registerHandlers();
+    preview_.registerHandlers();
     controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
     workflow_.returnToStart();
     background_.start();
     // The settings give the start language; its texts are written once everything is in place.
     shell_.start();
     language_.apply();
+    preview_.refresh();
+    controls_.setInputListener(&preview_);
+}
+
+Session::~Session() {
+    controls_.setInputListener(nullptr);
 }
 
 void Session::setClientSize(int width, int height) {
@@ -47,6 +54,7 @@ void Session::setClientSize(int width, int height) {
 }
 
 const QImage& Session::workPicture() {
+    if (preview_.showing()) return preview_.picture();
     return canvas_.image();
 }
 

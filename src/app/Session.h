@@ -13,6 +13,7 @@
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
+#include "preview/Preview.h"
 #include "shell/Language.h"
 #include "shell/Shell.h"
 #include "timing/KeypointTimes.h"
@@ -26,6 +27,7 @@ namespace trajecta {
 class Session {
   public:
     explicit Session(Services services);
+    ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -47,10 +49,12 @@ class Session {
     CurveFile& curveFile() { return curveFile_; }
     Language& language() { return language_; }
     Shell& shell() { return shell_; }
+    Preview& preview() { return preview_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
-    // The work area picture, with any drawing in progress finished.
+    // The work area picture, with any drawing in progress finished; while the
+    // preview shows, the work area with the object's marker over it.
     const QImage& workPicture();
 
   private:
@@ -83,6 +87,8 @@ class Session {
     Language language_;
     // The shell reads the settings last, once every subsystem is in place.
     Shell shell_;
+    // The preview hears of every user input, so it comes last of all.
+    Preview preview_;
 };
 
 } // namespace trajecta

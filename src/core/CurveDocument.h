@@ -160,6 +160,9 @@ struct HostObjectState {
     KeyPointDefaults keyPointDefaults;
     bool zoomEqual = false;
     bool centreEqual = false;
+    // The keypoint list the clipboard last received: 0 LbxListeKP, 1
+    // LbxKPinverse, 2 LbxListeKPpartielle; -1 before the first transfer.
+    int writtenMode = -1;
 };
 
 // What the Extras dialog keeps between two openings.

@@ -8,6 +8,7 @@
 #include "gui/HelpPictures.h"
 #include "gui/PhotoDialogView.h"
 #include "gui/ShellView.h"
+#include "gui/TimingChartView.h"
 #include "gui/WorkArea.h"
 
 #include <QBoxLayout>
@@ -19,6 +20,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
+#include <QShortcut>
+#include <QTimer>
 
 namespace trajecta {
 
@@ -53,10 +56,16 @@ const QStringList columnPictures{"ImgTransfertTotalBas",  "ImgTransfertTotalHaut
                                  "ImgTransfertSeul_Haut", "ImgNvlObjet_bas",       "ImgNvlObjet_haut"};
 
 // Placed by the window itself, over the regions, from the model's geometry.
-const QSet<QString> freeControls{"ImgDessin", "PnMessages", "PnlChargeObjetPte", "LblTravauxEnCours"};
+const QSet<QString> freeControls{"ImgDessin", "PnMessages", "PnlChargeObjetPte", "LblTravauxEnCours",
+                                 "PnlLecture"};
+
+// The preview's controls stand at the right end of the message line, under
+// the work area where the object plays.
+constexpr int previewWidth = 420;
 
 // Labels and panels that act as push buttons.
-const QSet<QString> buttonControls{"PnCreation",
+const QSet<QString> buttonControls{"LblLecture",
+                                   "PnCreation",
                                    "PnlChargerFichier",
                                    "PnlEnregistrerCourbe",
                                    "PnlStopMarquage",
@@ -99,6 +108,7 @@ Arrangement arrangementOf(const QString& name) {
     // The keypoint cursor stands in the column: one caption or a few buttons a row.
     if (name == QLatin1String("PnlLePoint")) return {Arrangement::Rows, 1, {1, 2, 1, 1, 2, 2, 4, 2, 4, 2, 1}};
     if (name == QLatin1String("PnlTempsDebFin")) return {Arrangement::Rows, 1, {1, 4, 3}};
+    if (name == QLatin1String("PnlLecture")) return {Arrangement::Rows, 1, {3}};
     // The values stored at the point, three a row as the check boxes of the parameters stand.
     if (name == QLatin1String("GbxInfoParaPoint")) return {Arrangement::Rows, 1, {1, 1, 3, 3, 3}};
     // The parameter group of the band: two rows of check boxes over a row of
@@ -170,6 +180,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     setMinimumSize(minimumClientSize() + QSize(0, menuBar()->sizeHint().height()));
 
     syncCursorHolder();
+    setUpPreview();
     placement_ = session_.controls().addObserver([this](const ControlState& state) {
         if (freeControls.contains(state.name)) relayout();
         if (state.name == cursorHost) syncCursorHolder();
@@ -203,8 +214,10 @@ BinderLook KeyPointsBezier::look() {
                                                          : QPixmap();
         return ButtonPictures::forImage(name, session_.document().shell.languageIndex);
     };
-    look.make = [](const ControlState& state, QWidget* parent) -> QWidget* {
+    look.make = [this](const ControlState& state, QWidget* parent) -> QWidget* {
         if (state.name == QLatin1String("BtnExtrasAnnuler")) return new FadeButton(parent);
+        if (state.name == QLatin1String("ImgChronogramme"))
+            return new TimingChartView(session_.document(), parent);
         return nullptr;
     };
     return look;
@@ -262,6 +275,12 @@ void KeyPointsBezier::placeControls() {
         if (QWidget* w = binder_->widget(QString::fromLatin1(name)))
             w->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; }")
                                  .arg(QLatin1String(name), QLatin1String(name[0] == 'P' ? "lime" : "red")));
+    // The preview's row fits the message line.
+    if (QWidget* w = binder_->widget(QStringLiteral("PnlLecture")); w && w->layout())
+        w->layout()->setContentsMargins(2, 0, 2, 0);
+    // The time the preview shows keeps its room, so the slider beside it never jumps.
+    if (QWidget* w = binder_->widget(QStringLiteral("LblTempsLecture")))
+        w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("00 min 00 s 000 ms ")));
     if (QWidget* w = binder_->widget(QStringLiteral("LblTravauxEnCours"))) {
         w->setAutoFillBackground(true);
         w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
@@ -323,6 +342,13 @@ void KeyPointsBezier::relayout() {
         messageBox = QRect(messages.left, messages.top, messages.width, messages.height);
     if (QWidget* w = binder_->widget(messages.name)) w->setGeometry(messageBox);
     const int bandTop = std::max(workBottom, messages.visible ? messageBox.bottom() + 1 : workBottom);
+    if (QWidget* w = binder_->widget(QStringLiteral("PnlLecture"))) {
+        const int previewBoxWidth =
+            std::max(w->minimumSizeHint().width(), std::min(previewWidth, messageBox.width() / 2));
+        w->setGeometry(messageBox.right() + 1 - previewBoxWidth, messageBox.top(), previewBoxWidth,
+                       messageBox.height());
+        w->raise();
+    }
 
     // Beside the work area while it shows; never past the window's edge.
     const int columnLeft = image.visible ? std::min(workSize.width(), leftWidth) : leftWidth;
@@ -355,8 +381,43 @@ void KeyPointsBezier::relayout() {
     }
 }
 
+// The preview plays on a timer at the display's rate, against a clock of its
+// own so that the motion keeps real time whatever the timer's jitter; the
+// space bar is the shortcut of "Lecture" while a user could press it.
+void KeyPointsBezier::setUpPreview() {
+    playTimer_ = new QTimer(this);
+    playTimer_->setTimerType(Qt::PreciseTimer);
+    const qreal rate = screen() ? screen()->refreshRate() : 60;
+    playTimer_->setInterval(std::max(5, static_cast<int>(1000 / std::max<qreal>(rate, 1))));
+    connect(playTimer_, &QTimer::timeout, this, [this] {
+        guarded([this] { session_.preview().tick(playClock_.elapsed()); });
+        work_->update();
+        if (!session_.preview().playing()) playTimer_->stop();
+    });
+    playShortcut_ = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    playShortcut_->setEnabled(false);
+    connect(playShortcut_, &QShortcut::activated, this, [this] {
+        guarded([this] { session_.controls().userClick(QStringLiteral("LblLecture")); });
+        afterInput();
+    });
+}
+
+void KeyPointsBezier::followPreview() {
+    Preview& preview = session_.preview();
+    if (preview.playing() && !playTimer_->isActive()) {
+        playClock_.start();
+        preview.tick(playClock_.elapsed());
+        playTimer_->start();
+    } else if (!preview.playing()) {
+        playTimer_->stop();
+    }
+    playShortcut_->setEnabled(session_.controls().userCanReach(QStringLiteral("LblLecture")));
+    if (QWidget* chart = binder_->widget(QStringLiteral("ImgChronogramme"))) chart->update();
+}
+
 void KeyPointsBezier::afterInput() {
     work_->update();
+    guarded([this] { followPreview(); });
     const int language = session_.document().shell.languageIndex;
     const bool newPictures = language != pictureLanguage_;
     if (newPictures) {

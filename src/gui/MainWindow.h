@@ -4,12 +4,15 @@
 #include "gui/Binder.h"
 #include "gui/QtServices.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 #include <optional>
 
 class QBoxLayout;
 class QScrollArea;
+class QShortcut;
+class QTimer;
 
 namespace trajecta {
 
@@ -54,6 +57,8 @@ class KeyPointsBezier : public QMainWindow {
     QSize minimumClientSize() const;
     void relayout();
     void afterInput();
+    void setUpPreview();
+    void followPreview();
 
     std::unique_ptr<QtServices> qtServices_;
     Session session_;
@@ -67,6 +72,9 @@ class KeyPointsBezier : public QMainWindow {
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<PhotoDialogView> photoDialog_;
     std::unique_ptr<ShellView> shellView_;
+    QTimer* playTimer_ = nullptr;
+    QElapsedTimer playClock_;
+    QShortcut* playShortcut_ = nullptr;
     int pictureLanguage_ = 0;
     bool activated_ = false;
     Subscription placement_; // last: stops before the widgets go

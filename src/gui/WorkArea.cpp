@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace trajecta {
 
@@ -18,6 +19,24 @@ void WorkArea::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), palette().window());
     p.drawImage(QPoint(0, 0), session_.workPicture());
+    paintObjectName(p);
+}
+
+// The preview's marker carries the object's name, turned and faded with it.
+void WorkArea::paintObjectName(QPainter& p) {
+    const Preview& preview = session_.preview();
+    if (!preview.showing() || preview.name().isEmpty()) return;
+    const ObjectState& s = preview.state();
+    if (s.width < 4 || s.height < 4) return;
+    const QRectF box(-s.width / 2, -s.height / 2, s.width, s.height);
+    QFont font = p.font();
+    font.setPixelSize(std::clamp(static_cast<int>(s.height / 3), 6, 48));
+    p.setFont(font);
+    p.setTransform(markerTransform(s));
+    p.setOpacity(std::max(s.opacity / 100.0, 0.25));
+    p.setClipRect(box);
+    p.setPen(Qt::black);
+    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, preview.name());
 }
 
 void WorkArea::deliver(MouseAction action, const QPoint& pos, bool leftButton) {

@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 
+#include <QPainter>
 #include <QWidget>
 #include <functional>
 
@@ -9,7 +10,8 @@ namespace trajecta {
 
 class Session;
 
-// The work area ImgDessin: shows the session's work picture at 1:1 and hands
+// The work area ImgDessin: shows the session's work picture at 1:1 (with the
+// object's name in the preview's marker while the preview shows) and hands
 // every mouse event to the control model with work-area pixel positions. A
 // left press followed by its release gives Down, Up and then Click.
 class WorkArea : public QWidget {
@@ -27,6 +29,7 @@ class WorkArea : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void paintObjectName(QPainter& p);
     void deliver(MouseAction action, const QPoint& pos, bool leftButton);
 
     Session& session_;

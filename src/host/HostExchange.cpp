@@ -165,6 +165,7 @@ bool HostExchange::writeObjectText(const QStringList& source, int mode) {
         return false;
     }
     doc.lists.LbxAcquiClipboard = std::move(*merged);
+    doc.host.writtenMode = mode;
     putObjectText();
     showTransferPanels();
     setStepMessage(ctx_, StepMessage::ObjectOnClipboard);
@@ -264,6 +265,7 @@ void HostExchange::ImgTransfertTotalHautClick() {
                              QStringLiteral("%1 / %2").arg(target->firstKeypointTime).arg(target->offset));
     doc.lists.LbxAcquiClipboard = std::move(*merged);
     doc.host.objectAccepted = true;
+    doc.host.writtenMode = 0;
     putObjectText();
     showTransferPanels();
     setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);

@@ -1,6 +1,7 @@
 #include "platform/Controls.h"
 
 #include <algorithm>
+#include <exception>
 #include <stdexcept>
 
 namespace trajecta {
@@ -380,12 +381,38 @@ void Controls::setKeyFilter(const QString& name, std::function<bool(QChar)> acce
     find(name, ControlKind::Edit).keyFilter = std::move(accepts);
 }
 
+// Reports one accepted user input to the listener around its handling. An
+// input given while another is being handled belongs to the outer one.
+class Controls::InputScope {
+  public:
+    InputScope(Controls& controls, const QString& name, UserInput input)
+        : controls_(controls), name_(name), input_(input), outer_(controls.inputDepth_++ == 0) {
+        if (outer_ && controls_.inputListener_) controls_.inputListener_->beforeUserInput(name_, input_);
+    }
+    ~InputScope() {
+        --controls_.inputDepth_;
+        // Not while an exception unwinds: it reports a programming error, and
+        // the listener must not add a second one.
+        if (outer_ && controls_.inputListener_ && std::uncaught_exceptions() == 0)
+            controls_.inputListener_->afterUserInput(name_, input_);
+    }
+    InputScope(const InputScope&) = delete;
+    InputScope& operator=(const InputScope&) = delete;
+
+  private:
+    Controls& controls_;
+    QString name_;
+    UserInput input_;
+    bool outer_;
+};
+
 bool Controls::userCanReach(const QString& name) const {
     return showing(name) && find(name).state.enabled && blockedBy(name).isEmpty();
 }
 
 bool Controls::userClick(const QString& name) {
     if (!userCanReach(name)) return false;
+    InputScope scope(*this, name, UserInput::Click);
     Control& c = find(name);
     switch (c.state.kind) {
     case ControlKind::CheckBox:
@@ -403,6 +430,7 @@ bool Controls::userClick(const QString& name) {
 
 bool Controls::userMouseDown(const QString& name) {
     if (!userCanReach(name)) return false;
+    InputScope scope(*this, name, UserInput::MouseDown);
     run(find(name).mouseDown);
     return true;
 }
@@ -412,12 +440,14 @@ bool Controls::userMouseUp(const QString& name) {
     // hid it (an image button hides its raised picture while pressed).
     Control& c = find(name);
     if (!c.state.enabled || !blockedBy(name).isEmpty()) return false;
+    InputScope scope(*this, name, UserInput::MouseUp);
     run(c.mouseUp);
     return true;
 }
 
 bool Controls::userType(const QString& name, const QString& text) {
     if (!userCanReach(name)) return false;
+    InputScope scope(*this, name, UserInput::Type);
     Control& c = find(name, ControlKind::Edit);
     QString accepted;
     for (QChar ch : text)
@@ -429,6 +459,7 @@ bool Controls::userType(const QString& name, const QString& text) {
 
 bool Controls::userSetChecked(const QString& name, bool checked) {
     if (!userCanReach(name)) return false;
+    InputScope scope(*this, name, UserInput::Check);
     find(name, ControlKind::CheckBox);
     setChecked(name, checked);
     return true;
@@ -445,24 +476,29 @@ bool Controls::userSetItemIndex(const QString& name, int index) {
     }
     find(name, ControlKind::RadioGroup);
     if (index < 0 || index >= c.state.items.size()) return false;
+    InputScope scope(*this, name, UserInput::Item);
     setItemIndex(name, index);
     return true;
 }
 
 bool Controls::userSetPosition(const QString& name, int position) {
     if (!userCanReach(name)) return false;
+    InputScope scope(*this, name, UserInput::Position);
     setPosition(name, position);
     return true;
 }
 
 bool Controls::userMouse(const QString& name, const MouseEvent& event) {
     if (!userCanReach(name)) return false;
+    const bool hover = event.action == MouseAction::Move && !event.leftButton;
+    InputScope scope(*this, name, hover ? UserInput::Hover : UserInput::Mouse);
     if (MouseHandler h = find(name).mouse) h(event);
     return true;
 }
 
 bool Controls::userKey(const QString& name, const QString& keys) {
     if (!userCanReach(name)) return false;
+    InputScope scope(*this, name, UserInput::Key);
     if (KeyHandler h = find(name).key) h(keys);
     return true;
 }

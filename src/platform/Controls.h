@@ -69,6 +69,20 @@ struct ControlState {
 
 class Controls;
 
+// What a user input was, as the model's user entry points take it. A Hover is
+// a mouse move with no button held.
+enum class UserInput { Click, MouseDown, MouseUp, Type, Check, Item, Position, Hover, Mouse, Key };
+
+// Hears of every user input the model accepts: before its handler runs and
+// after it, and all it caused, has ended. Inputs that a handler gives in turn
+// are part of the one being reported and are not reported themselves.
+class UserInputListener {
+  public:
+    virtual ~UserInputListener() = default;
+    virtual void beforeUserInput(const QString& name, UserInput input) = 0;
+    virtual void afterUserInput(const QString& name, UserInput input) = 0;
+};
+
 // Keeps an observer of a Controls registered for its own lifetime. Safe to
 // destroy after the Controls it came from.
 class [[nodiscard]] Subscription {
@@ -197,6 +211,10 @@ class Controls {
     bool userMouse(const QString& name, const MouseEvent& event);
     bool userKey(const QString& name, const QString& keys);
 
+    // The one listener to user input, or nullptr. It must outlive the model
+    // or be removed first.
+    void setInputListener(UserInputListener* listener) { inputListener_ = listener; }
+
     // Every control's state, in declaration order, and putting such states
     // back: an operation that fails halfway restores what the user saw. No
     // handler runs; observers hear of every control that changes.
@@ -214,11 +232,14 @@ class Controls {
     void changed(const Control& control);
     void dialogVisibility(const Control& control);
     static void run(const Handler& handler);
+    class InputScope;
 
     std::map<QString, std::unique_ptr<Control>> controls_;
     QStringList order_;
     std::shared_ptr<Subscription::Registry> observers_;
     QStringList openDialogs_; // visible modal dialogs, the last shown last
+    UserInputListener* inputListener_ = nullptr;
+    int inputDepth_ = 0; // user inputs under way, nested ones included
 };
 
 } // namespace trajecta

@@ -188,6 +188,14 @@ CaptionTable mainTable() {
             item("RdgDecalage", 0, "angle tangente", "tangent angle"),
             item("RdgDecalage", 1, "objet à l'origine", "object at the origin"),
             hint("PnlPartiesBz", "Cochez les parties concernées", "Tick the parts concerned"),
+            hint("LblLecture", "Voir l'objet parcourir la trajectoire en temps réel (barre d'espace)",
+                 "Watch the object run along the path in real time (space bar)"),
+            hint("TbLecture", "Montrer l'objet à ce moment de la vue",
+                 "Show the object at this time of the slide"),
+            hint("ImgChronogramme",
+                 "Barres : temps depuis le point-clé précédent ; ligne : vitesse le long de la trajectoire "
+                 "(pixels par seconde)",
+                 "Bars: time since the previous keypoint; line: speed along the path (pixels per second)"),
         }};
 }
 

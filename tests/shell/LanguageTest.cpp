@@ -34,6 +34,8 @@ bool showsText(ControlKind kind) {
 // minimum duration and the main window's caption).
 const QSet<QString> stateTexts{
     "LbInfos",
+    "LblLecture",
+    "LblTempsLecture",
     "LblTempsPointActuel",
     "LblPointSelect",
     "LblChoixDep",
