@@ -118,10 +118,9 @@ std::vector<HelpPage> buildPages() {
          "ImgT4eng",
          S::Times,
          t("Étape 4 : le temps des points-clés", "Step 4: the keypoint times"),
-         t("Chaque point pris sur la courbe devient un point-clé de l'objet. Les temps se règlent en "
-           "millisecondes dans « Gérer le temps (en ms) ».",
-           "Every point taken on the curve becomes a keypoint of the object. Times are set in milliseconds "
-           "in “Manage time (ms)”."),
+         t("Chaque point pris sur la courbe devient un point-clé ; son temps se règle dans « Gérer le temps "
+           "(en ms) ».",
+           "Every point taken on the curve becomes a keypoint; its time is set in “Manage time (ms)”."),
          {t("Dans « le premier point-clé (temps depuis le début de la vue) », tapez quand l'objet part.",
             "In “The first key point (time since the beginning of the slide)”, type when the object "
             "starts."),
@@ -134,10 +133,11 @@ std::vector<HelpPage> buildPages() {
             "les deux sont répartis, en « progression géométrique » si la case est cochée.",
             "Type the time since the previous keypoint at the start and at the end of the range; the times "
             "between are spread, in “geometrical progression” if the box is ticked."),
-          t("« Enregistrer » garde la plage, « Annuler » l'abandonne.",
-            "“Save” keeps the range, “Cancel” drops it."),
-          t("Cliquez sur « Terminé » pour passer aux paramètres.", "Click “Completed” to go on to the "
-                                                                   "parameters.")},
+          t("« Enregistrer » garde la plage, « Annuler » l'abandonne ; « Terminé » passe aux paramètres.",
+            "“Save” keeps the range, “Cancel” drops it; “Completed” goes on to the parameters."),
+          t("« Lecture » montre l'objet en mouvement ; le graphique donne les temps (barres) et la vitesse "
+            "(ligne).",
+            "“Play” shows the object moving; the chart gives the times (bars) and the speed (line).")},
          t("« D'autres options pour le réglage des temps : cliquer ici » donne la vitesse constante, le "
            "temps "
            "constant, un ralenti et le changement proportionnel.",
