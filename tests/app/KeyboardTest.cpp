@@ -159,3 +159,34 @@ TEST(Shortcuts, AreKeysTheWindowSendsAndEveryButtonHasATip) {
 
 } // namespace
 } // namespace trajecta
+
+namespace trajecta {
+namespace {
+
+// The script driver reaches the shortcuts through its key command, with the
+// keys written as the window names them or as a person does.
+TEST(Shortcuts, TheScriptDriverPressesThemAsTheClicksWould) {
+    const QString start = QStringLiteral(
+        "clipboard set host_object_in.txt\nclick ImgChargeObjetPte_Haut\nclick LbCreation\n"
+        "mouse click 100 300\nmouse click 200 150\nmouse click 300 150\nmouse click 400 300\n");
+    const QString tail = QStringLiteral("print LbInfos\nprint TbMontrePoint\n");
+    const ScriptResult clicks = runScript(start +
+                                          "click LblStopMarquage\nclick LblOKcourbe\n"
+                                          "set TbMontrePoint 2\nclick LblEtapeAvant\n" +
+                                          tail);
+    const ScriptResult keys = runScript(start +
+                                        "key KeyPointsBezier Escape\nkey KeyPointsBezier Ctrl+Enter\n"
+                                        "key KeyPointsBezier Right\nkey KeyPointsBezier Page Up\n" +
+                                        tail);
+    EXPECT_EQ(keys.exitCode, 0);
+    EXPECT_EQ(keys.output.join(QLatin1Char('\n')).toStdString(),
+              clicks.output.join(QLatin1Char('\n')).toStdString());
+    EXPECT_TRUE(keys.output.value(0).contains("LbInfos"));
+
+    const ScriptResult unknown = runScript("key KeyPointsBezier PageLeft");
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_EQ(unknown.output.value(0), "error: line 1: unknown keys: PageLeft");
+}
+
+} // namespace
+} // namespace trajecta
