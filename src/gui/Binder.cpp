@@ -694,7 +694,9 @@ bool Binder::keyPress(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    const QString keys = QKeySequence(key->keyCombination()).toString(QKeySequence::PortableText);
+    // The keypad's Enter is Enter wherever it was pressed.
+    const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+    const QString keys = QKeySequence(combination).toString(QKeySequence::PortableText);
     const bool edit =
         focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit;
     // An edit whose clipboard keys the model handles must not also copy or
@@ -705,7 +707,9 @@ bool Binder::keyPress(QObject* watched, QEvent* event) {
     // The window the press came from hears it before the focused edit; a
     // shortcut takes it from both, unless the focused widget uses the key.
     const QString window = static_cast<QWidget*>(watched)->window()->objectName();
-    const bool modelWindow = controls_.has(window);
+    // Not an open menu, whose keys are its own.
+    const bool modelWindow = controls_.has(window) && (controls_.get(window).kind == K::Window ||
+                                                       controls_.get(window).kind == K::Dialog);
     const bool shortcut = modelWindow && !controls_.shortcutTarget(window, keys).isEmpty();
     const bool focusKey = focus && focusUses(focus, key);
     const bool toShortcut = shortcut && !focusKey;
