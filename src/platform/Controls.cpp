@@ -522,7 +522,10 @@ bool Controls::userMouse(const QString& name, const MouseEvent& event) {
 
 bool Controls::userKey(const QString& name, const QString& keys) {
     if (!userCanReach(name)) return false;
-    if (const QString target = shortcutTarget(name, keys); !target.isEmpty()) {
+    const ControlKind kind = find(name).state.kind;
+    // A key pressed in a control (an edit) is the control's own.
+    const bool atWindow = kind == ControlKind::Window || kind == ControlKind::Dialog;
+    if (const QString target = atWindow ? shortcutTarget(name, keys) : QString(); !target.isEmpty()) {
         const ControlState& s = find(target).state;
         if (s.kind != ControlKind::Slider) return userClick(target);
         const int step = s.shortcuts.indexOf(keys) == 0 ? -1 : 1;

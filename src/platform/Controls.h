@@ -224,10 +224,10 @@ class Controls {
     bool userSetItemIndex(const QString& name, int index);
     bool userSetPosition(const QString& name, int position);
     bool userMouse(const QString& name, const MouseEvent& event);
-    // A key pressed at `name` (a window, or the edit with the focus). A
-    // shortcut takes it first, and it is reported as the input the shortcut
-    // gives (a click, or a new position); otherwise the key handler of `name`
-    // hears it.
+    // A key pressed at `name` (a window, or the edit with the focus). At a
+    // window a shortcut takes it first, and it is reported as the input the
+    // shortcut gives (a click, or a new position); otherwise the key handler
+    // of `name` hears it.
     bool userKey(const QString& name, const QString& keys);
 
     // The one listener to user input, or nullptr. It must outlive the model

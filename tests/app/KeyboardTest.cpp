@@ -86,6 +86,9 @@ TEST_F(KeysAndClicks, EveryShortcutDoesWhatItsClickDoesAndNothingWhereItCannot) 
     press("LblStopMarquage", "Esc");
     refused("Right");
     press("LblOKcourbe", "Ctrl+Enter");
+    // A key typed in an edit is the edit's, not the cursor's.
+    ASSERT_TRUE(keys.c().userKey("EdtTemps1st", "Right"));
+    expectSame();
     // Steps 4 and 5: the arrows walk the keypoints as the cursor does, and stop at the ends.
     const int first = keypoint();
     for (int delta : {1, 1, -1, -1, -1, -1}) {
