@@ -701,9 +701,11 @@ bool Binder::keyPress(QObject* watched, QEvent* event) {
         focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit;
     // An edit whose clipboard keys the model handles must not also copy or
     // paste by itself, or a paste would land twice.
-    const bool taken = edit && controls_.handlesKeys(focus->objectName()) &&
-                       (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
-                        key->matches(QKeySequence::Paste));
+    // Nor undo or redo by itself: the window's undo gives back every text.
+    const bool taken = edit && ((controls_.handlesKeys(focus->objectName()) &&
+                                 (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
+                                  key->matches(QKeySequence::Paste))) ||
+                                key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo));
     // The window the press came from hears it before the focused edit; a
     // shortcut takes it from both, unless the focused widget uses the key.
     const QString window = static_cast<QWidget*>(watched)->window()->objectName();

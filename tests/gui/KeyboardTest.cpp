@@ -121,6 +121,18 @@ TEST_F(KeyboardWindow, ShortcutsShowInMenusAndTipsAndReachTheModelOnce) {
     const int keypoint = controls.position("TbMontrePoint");
     key(Qt::Key_Right);
     EXPECT_EQ(controls.position("TbMontrePoint"), keypoint + 1) << "one step a key";
+
+    // In an edit the arrows are the caret's, and undo is never the edit's own.
+    widget("EdtTemps1st")->setFocus();
+    const QString typed = controls.text("EdtTemps1st");
+    QKeyEvent digit(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+    QCoreApplication::sendEvent(focus(), &digit);
+    const QString edited = controls.text("EdtTemps1st");
+    ASSERT_NE(edited, typed);
+    key(Qt::Key_Left);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(controls.text("EdtTemps1st"), edited);
+    EXPECT_EQ(controls.position("TbMontrePoint"), keypoint + 1);
 }
 
 } // namespace
