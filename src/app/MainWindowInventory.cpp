@@ -182,6 +182,10 @@ void declareMenus(Controls& c, const QString& window) {
     c.declare("Fichier", K::MenuItem, window);
     c.declare("ChargerExemple", K::MenuItem, "Fichier");
     c.declare("Commencer", K::MenuItem, "Fichier");
+    c.declare("Edition", K::MenuItem, window);
+    // Nothing to undo or redo yet.
+    c.declare("AnnulerAction", K::MenuItem, "Edition").enabled = false;
+    c.declare("RetablirAction", K::MenuItem, "Edition").enabled = false;
     c.declare("Langage", K::MenuItem, window);
     c.declare("French", K::MenuItem, "Langage").checked = true;
     c.declare("English", K::MenuItem, "Langage");
@@ -190,6 +194,27 @@ void declareMenus(Controls& c, const QString& window) {
     c.declare("VoirF2", K::MenuItem, "Options");
     c.declare("F2MilieuEcran1", K::MenuItem, "Options");
     c.declare("Apropos", K::MenuItem, window);
+}
+
+// The keys that press a button or a menu item, wherever its group stands; a
+// shortcut does nothing while its control is hidden or disabled.
+void declareShortcuts(Controls& c) {
+    const std::pair<const char*, QStringList> keys[] = {
+        {"Commencer", {"Ctrl+Q"}},
+        {"AnnulerAction", {"Ctrl+Z"}},
+        {"RetablirAction", {"Ctrl+Y", "Ctrl+Shift+Z"}},
+        {"LblAide", {"F1"}},
+        {"LblChargerFichier", {"Ctrl+O"}},
+        {"LblEnregistrerCourbe", {"Ctrl+S"}},
+        {"LblStopMarquage", {"Esc"}},
+        {"LblOKcourbe", {"Ctrl+Return", "Ctrl+Enter"}},
+        {"LblEtapeAvant", {"PgUp"}},
+        {"LblEtapeApres", {"PgDown"}},
+        {"TbMontrePoint", {"Left", "Right"}},
+        {"LblLecture", {"Space"}},
+    };
+    for (const auto& [control, shortcuts] : keys)
+        c.setShortcuts(QLatin1String(control), shortcuts);
 }
 
 } // namespace
@@ -322,6 +347,7 @@ void declareMainWindow(Controls& c) {
     declareButtonPictures(c, w);
 
     declareMenus(c, w);
+    declareShortcuts(c);
 }
 
 } // namespace trajecta::inventory

@@ -208,9 +208,21 @@ struct ScriptRunner::State {
             needs(3);
             requireControl(w[1]);
             // The same text the window sends for a key press, e.g. "Ctrl+W".
-            const QKeySequence keys = QKeySequence::fromString(w[2], QKeySequence::PortableText);
+            // An unknown name reads as a key without a name: it must not pass as a key.
+            auto named = [](const QString& text) {
+                return QKeySequence::fromString(text, QKeySequence::PortableText)
+                    .toString(QKeySequence::PortableText);
+            };
+            QString keys = named(w[2]);
+            if (keys.isEmpty()) {
+                // Also as a person writes them: "Page Down", "PageUp".
+                QString written = w.mid(2).join(QLatin1Char(' '));
+                written.replace(QLatin1String("PageUp"), QLatin1String("PgUp"))
+                    .replace(QLatin1String("PageDown"), QLatin1String("PgDown"));
+                keys = named(written);
+            }
             if (keys.isEmpty()) throw ScriptError("unknown keys: " + w[2].toStdString());
-            if (!c.userKey(w[1], keys.toString(QKeySequence::PortableText))) refuse(cmd, w[1]);
+            if (!c.userKey(w[1], keys)) refuse(cmd, w[1]);
         } else if (cmd == QLatin1String("answer")) {
             needs(2);
             fakes.answers.push_back(line.trimmed().mid(cmd.size()).trimmed());

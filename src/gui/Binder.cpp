@@ -4,6 +4,8 @@
 #include "gui/ShownText.h"
 #include "platform/Canvas.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -19,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -53,6 +56,31 @@ Qt::CursorShape qtCursor(CursorShape shape) {
     }
     return Qt::ArrowCursor;
 }
+
+// The keys of a control as the menus and tool tips show them.
+QString shownKeys(const QStringList& keys) {
+    QStringList shown;
+    for (const QString& k : keys)
+        shown << QKeySequence::fromString(k, QKeySequence::PortableText).toString(QKeySequence::NativeText);
+    return shown.join(QStringLiteral(", "));
+}
+
+// Drawn over the button that has the keyboard focus, which a label or a
+// picture would not show by itself.
+class FocusRing : public QWidget {
+  public:
+    explicit FocusRing(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+};
 
 } // namespace
 
@@ -120,7 +148,10 @@ void Binder::build(const ControlState& state) {
             }
         }
     }
-    if (takesPresses(state.kind)) clickable_[b.widget.data()] = state.name;
+    if (takesPresses(state.kind)) {
+        clickable_[b.widget.data()] = state.name;
+        if (controls_.handlesClicks(state.name)) b.widget->setFocusPolicy(Qt::StrongFocus);
+    }
 }
 
 QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
@@ -363,6 +394,39 @@ void Binder::syncAll() {
     for (const QString& name : controls_.names())
         sync(controls_.get(name));
     refreshPictures();
+    applyTabOrder();
+}
+
+void Binder::applyTabOrder() {
+    const QStringList order = look_.tabOrder ? look_.tabOrder() : QStringList();
+    auto rank = [&](const QString& name) {
+        for (QString n = name; !n.isEmpty(); n = controls_.get(n).parent)
+            if (const qsizetype i = order.indexOf(n); i >= 0) return i;
+        return order.size();
+    };
+    // The focusable widgets of each window, in declaration order.
+    std::map<QString, std::vector<std::pair<qsizetype, QWidget*>>> chains;
+    for (const QString& name : controls_.names()) {
+        auto it = bound_.find(name);
+        if (it == bound_.end() || !it->second.widget || it->second.kind == K::Window ||
+            it->second.kind == K::Dialog)
+            continue;
+        QList<QWidget*> widgets;
+        if (it->second.radios)
+            for (QAbstractButton* radio : it->second.radios->buttons())
+                widgets << radio;
+        else if (it->second.widget->focusPolicy() & Qt::TabFocus)
+            widgets << it->second.widget;
+        auto& chain = chains[controls_.windowOf(name)];
+        for (QWidget* w : widgets)
+            chain.emplace_back(rank(name), w);
+    }
+    for (auto& [window, chain] : chains) {
+        std::stable_sort(chain.begin(), chain.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (size_t i = 1; i < chain.size(); ++i)
+            QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+    }
 }
 
 void Binder::refreshPictures() {
@@ -393,7 +457,9 @@ void Binder::sync(const ControlState& state) {
 
 void Binder::syncLook(const ControlState& state, Bound& b) {
     QWidget* w = b.widget;
-    w->setToolTip(state.hint);
+    w->setToolTip(state.shortcuts.isEmpty() || state.hint.isEmpty()
+                      ? state.hint
+                      : state.hint + QStringLiteral(" (") + shownKeys(state.shortcuts) + QLatin1Char(')'));
     w->setCursor(state.cursor == CursorShape::Arrow && looksLikeButton(state) ? Qt::PointingHandCursor
                                                                               : qtCursor(state.cursor));
     QFont font = b.font;
@@ -461,7 +527,10 @@ void Binder::syncKind(const ControlState& state, Bound& b) {
         if (b.menu) b.menu->setTitle(shownText(state.text));
         if (b.action) {
             const QSignalBlocker blocker(b.action);
-            b.action->setText(shownText(state.text));
+            // The shortcut stands in the menu's column of keys; the model presses the item.
+            b.action->setText(state.shortcuts.isEmpty() ? shownText(state.text)
+                                                        : shownText(state.text) + QLatin1Char('\t') +
+                                                              shownKeys(state.shortcuts.mid(0, 1)));
             b.action->setCheckable(b.action->isCheckable() || state.checked);
             b.action->setChecked(state.checked);
             b.action->setEnabled(state.enabled);
@@ -541,6 +610,7 @@ void Binder::moveTo(const ControlState& state, Bound& b) {
     b.parent = state.parent;
     // A widget given a new parent is hidden until shown again.
     w->setVisible(state.visible);
+    applyTabOrder();
 }
 
 void Binder::windowClosed(const QString& name) {
@@ -567,15 +637,20 @@ bool Binder::mousePress(const QString& name) {
 }
 
 void Binder::mouseRelease(const QPoint& globalPos) {
-    const QString name = pressed_;
+    release(pressed_, false, globalPos);
+}
+
+// Ends the press on `name`: from the keyboard it always clicks; from the
+// mouse when released over the control, whose picture hears where.
+void Binder::release(QString name, bool fromKey, const QPoint& globalPos) {
     pressed_.clear();
     guarded([&] {
         syncBevel(name);
         if (const QString parent = controls_.get(name).parent; !parent.isEmpty()) syncBevel(parent);
         QWidget* w = widget(name);
         const QPoint local = w ? w->mapFromGlobal(globalPos) : QPoint();
-        const bool over = w && w->rect().contains(local);
-        if (w && controls_.get(name).kind == K::Image)
+        const bool over = fromKey || (w && w->rect().contains(local));
+        if (!fromKey && w && controls_.get(name).kind == K::Image)
             controls_.userMouse(name, MouseEvent{MouseAction::Up, local.x(), local.y(), true});
         controls_.userMouseUp(name);
         if (over) controls_.userClick(name);
@@ -584,27 +659,93 @@ void Binder::mouseRelease(const QPoint& globalPos) {
     if (afterInput) guarded(afterInput);
 }
 
+bool Binder::focusUses(QWidget* focus, QKeyEvent* key) const {
+    if (auto* edit = qobject_cast<QLineEdit*>(focus)) {
+        // Undo and redo are the window's: the model keeps every text.
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) return false;
+        QKeyEvent probe(QEvent::ShortcutOverride, key->key(), key->modifiers(), key->text());
+        probe.ignore();
+        QCoreApplication::sendEvent(edit, &probe);
+        return probe.isAccepted();
+    }
+    const int k = key->key();
+    const bool arrow = k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down;
+    if (qobject_cast<QAbstractSlider*>(focus) || qobject_cast<QAbstractItemView*>(focus)) return arrow;
+    if (qobject_cast<QRadioButton*>(focus)) return arrow || k == Qt::Key_Space;
+    if (qobject_cast<QAbstractButton*>(focus)) return k == Qt::Key_Space;
+    return false;
+}
+
 bool Binder::keyPress(QObject* watched, QEvent* event) {
     QWidget* focus = QApplication::focusWidget();
     // Each press once: at the focused control, or at the window when none has the focus.
     if (focus ? watched != focus : !static_cast<QWidget*>(watched)->isWindow()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    const QString keys = QKeySequence(key->keyCombination()).toString(QKeySequence::PortableText);
+    const bool pressKey =
+        key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (focus && pressKey && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        auto it = clickable_.find(focus);
+        if (it != clickable_.end() && controls_.handlesClicks(it->second)) {
+            if (!key->isAutoRepeat() && pressed_.isEmpty()) {
+                pressKey_ = key->key();
+                pressedFocus_ = focus;
+                mousePress(it->second);
+            }
+            return true;
+        }
+    }
+    // The keypad's Enter is Enter wherever it was pressed.
+    const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+    const QString keys = QKeySequence(combination).toString(QKeySequence::PortableText);
     const bool edit =
         focus && controls_.has(focus->objectName()) && controls_.get(focus->objectName()).kind == K::Edit;
     // An edit whose clipboard keys the model handles must not also copy or
     // paste by itself, or a paste would land twice.
-    const bool taken = edit && controls_.handlesKeys(focus->objectName()) &&
-                       (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
-                        key->matches(QKeySequence::Paste));
-    // The window the press came from hears it before the focused edit.
+    // Nor undo or redo by itself: the window's undo gives back every text.
+    const bool taken = edit && ((controls_.handlesKeys(focus->objectName()) &&
+                                 (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
+                                  key->matches(QKeySequence::Paste))) ||
+                                key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo));
+    // The window the press came from hears it before the focused edit; a
+    // shortcut takes it from both, unless the focused widget uses the key.
     const QString window = static_cast<QWidget*>(watched)->window()->objectName();
+    // Not an open menu, whose keys are its own.
+    const bool modelWindow = controls_.has(window) && (controls_.get(window).kind == K::Window ||
+                                                       controls_.get(window).kind == K::Dialog);
+    const bool shortcut = modelWindow && !controls_.shortcutTarget(window, keys).isEmpty();
+    const bool focusKey = focus && focusUses(focus, key);
+    const bool toShortcut = shortcut && !focusKey;
     guarded([&] {
-        if (controls_.has(window) && controls_.handlesKeys(window)) controls_.userKey(window, keys);
-        if (edit) controls_.userKey(focus->objectName(), keys);
+        if (modelWindow && (toShortcut || (!shortcut && controls_.handlesKeys(window))))
+            controls_.userKey(window, keys);
+        if (edit && !toShortcut) controls_.userKey(focus->objectName(), keys);
     });
     if (afterInput) guarded(afterInput);
-    return taken;
+    return taken || toShortcut;
+}
+
+bool Binder::keyRelease(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (pressKey_ == 0 || key->key() != pressKey_ || key->isAutoRepeat()) return false;
+    pressKey_ = 0;
+    release(pressed_, true, {});
+    // A button that hid its raised picture while pressed lost the focus with it.
+    if (pressedFocus_ && pressedFocus_->isVisible() && QApplication::focusWidget() != pressedFocus_)
+        pressedFocus_->setFocus(Qt::OtherFocusReason);
+    pressedFocus_.clear();
+    return true;
+}
+
+void Binder::showFocus(QWidget* focused) {
+    if (!focused) {
+        if (focusRing_) focusRing_->hide();
+        return;
+    }
+    if (!focusRing_) focusRing_ = new FocusRing(focused);
+    focusRing_->setParent(focused);
+    focusRing_->setGeometry(focused->rect());
+    focusRing_->show();
+    focusRing_->raise();
 }
 
 bool Binder::eventFilter(QObject* watched, QEvent* event) {
@@ -612,7 +753,7 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
         // Taken where it first arrives: at the window, since Qt drops the
         // release of a press whose widget was hidden meanwhile.
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (pressed_.isEmpty() || mouse->button() != Qt::LeftButton) return false;
+        if (pressed_.isEmpty() || pressKey_ != 0 || mouse->button() != Qt::LeftButton) return false;
         if (!watched->isWidgetType() && !watched->isWindowType()) return false;
         mouseRelease(mouse->globalPosition().toPoint());
         return watched->isWidgetType();
@@ -636,6 +777,20 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress:
         return keyPress(watched, event);
+    case QEvent::KeyRelease:
+        return keyRelease(event);
+    case QEvent::FocusIn: {
+        auto* w = static_cast<QWidget*>(watched);
+        showFocus(clickable_.count(watched) && (w->focusPolicy() & Qt::TabFocus) ? w : nullptr);
+        return false;
+    }
+    case QEvent::FocusOut:
+        if (focusRing_ && focusRing_->parentWidget() == watched) focusRing_->hide();
+        return false;
+    case QEvent::Resize:
+        if (focusRing_ && focusRing_->parentWidget() == watched)
+            focusRing_->setGeometry(static_cast<QWidget*>(watched)->rect());
+        return false;
     default:
         return false;
     }

@@ -13,6 +13,7 @@
 
 class QAction;
 class QButtonGroup;
+class QKeyEvent;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -46,6 +47,10 @@ struct BinderLook {
     // Panels whose face is the model's colour (colour swatches).
     std::function<bool(const QString& name)> isSwatch;
     std::function<QPixmap(const QString& name)> picture; // of an image
+    // The order Tab visits the controls of a window: each name stands for the
+    // control and everything it holds, in declaration order; what no name
+    // covers follows, in declaration order.
+    std::function<QStringList()> tabOrder;
     // A widget of the look's own for a control, or nullptr for the binder's
     // usual one. It must be of the class the binder gives that kind (a QLabel
     // for a label, a QFrame for a panel or shape).
@@ -66,8 +71,13 @@ struct BinderLook {
 // the press hid it.
 //
 // A key press goes, as a "Ctrl+W"-style text (userKey), to the control of the
-// window it was pressed in when that control handles keys, and then to the
-// focused edit.
+// window it was pressed in (where the model's shortcuts take it first), and
+// then to the focused edit. Keys the focused widget uses itself (typing and
+// the caret keys of an edit, the arrows of a slider, a list or a radio
+// group, the space bar of a check box) stay with it when a shortcut wants
+// them. A label, panel or image that acts as a button takes the focus (a
+// ring shows it), and Space or Enter press it as the mouse does: down on the
+// press, up and click on the release.
 //
 // Each window of the model is a top-level widget, each dialog an
 // application-modal QDialog; closing one by the window manager hides it in
@@ -128,6 +138,11 @@ class Binder : public QObject {
     bool mousePress(const QString& name);
     void mouseRelease(const QPoint& globalPos);
     bool keyPress(QObject* watched, QEvent* event);
+    bool keyRelease(QEvent* event);
+    bool focusUses(QWidget* focus, QKeyEvent* key) const;
+    void release(QString name, bool fromKey, const QPoint& globalPos);
+    void applyTabOrder();
+    void showFocus(QWidget* focused);
 
     Controls& controls_;
     QWidget* owner_;
@@ -136,6 +151,9 @@ class Binder : public QObject {
     std::map<QString, Bound> bound_;
     std::map<QObject*, QString> clickable_;
     QString pressed_;
+    int pressKey_ = 0;               // the key holding a press given from the keyboard
+    QPointer<QWidget> pressedFocus_; // the button that had the focus when the key pressed it
+    QPointer<QWidget> focusRing_;
     Subscription subscription_; // last: the model stops calling before the rest goes
 };
 

@@ -20,7 +20,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
-#include <QShortcut>
 #include <QTimer>
 
 namespace trajecta {
@@ -93,6 +92,14 @@ const QSet<QString> buttonControls{"LblLecture",
                                    "LblExtrasAppliquer",
                                    "BtnOKAide",
                                    "BtnOKTraitePhoto"};
+
+// Tab visits the step buttons, then the buttons and fields of the steps
+// (only those of the current step show), then the options.
+const QStringList tabOrder{"PnRefaire",        "PnlChargeObjetPte",    "RdgChoixEcran",
+                           "PnCreation",       "PnlChargerFichier",    "PnlOKtout",
+                           "PnlLePoint",       "GbxParaSurQuoi",       "GbxTemps",
+                           "PnlLecture",       "PnlEnregistrerCourbe", "PnlTransfertEtRetour",
+                           "PnlTransfertSeul", "Pnl_nouvel_objet"};
 
 Arrangement arrangementOf(const QString& name) {
     if (name == QLatin1String("PnlFondEtCourbe") || name == QLatin1String("GbxAffichage"))
@@ -202,6 +209,7 @@ KeyPointsBezier::~KeyPointsBezier() {
 BinderLook KeyPointsBezier::look() {
     BinderLook look;
     look.arrangement = arrangementOf;
+    look.tabOrder = [] { return tabOrder; };
     look.isButton = [](const QString& name) { return buttonControls.contains(name); };
     look.isWell = [](const QString& name) { return name == QLatin1String("PnMessages"); };
     look.isSwatch = [](const QString& name) {
@@ -382,8 +390,7 @@ void KeyPointsBezier::relayout() {
 }
 
 // The preview plays on a timer at the display's rate, against a clock of its
-// own so that the motion keeps real time whatever the timer's jitter; the
-// space bar is the shortcut of "Lecture" while a user could press it.
+// own so that the motion keeps real time whatever the timer's jitter.
 void KeyPointsBezier::setUpPreview() {
     playTimer_ = new QTimer(this);
     playTimer_->setTimerType(Qt::PreciseTimer);
@@ -393,12 +400,6 @@ void KeyPointsBezier::setUpPreview() {
         guarded([this] { session_.preview().tick(playClock_.elapsed()); });
         work_->update();
         if (!session_.preview().playing()) playTimer_->stop();
-    });
-    playShortcut_ = new QShortcut(QKeySequence(Qt::Key_Space), this);
-    playShortcut_->setEnabled(false);
-    connect(playShortcut_, &QShortcut::activated, this, [this] {
-        guarded([this] { session_.controls().userClick(QStringLiteral("LblLecture")); });
-        afterInput();
     });
 }
 
@@ -411,7 +412,6 @@ void KeyPointsBezier::followPreview() {
     } else if (!preview.playing()) {
         playTimer_->stop();
     }
-    playShortcut_->setEnabled(session_.controls().userCanReach(QStringLiteral("LblLecture")));
     if (QWidget* chart = binder_->widget(QStringLiteral("ImgChronogramme"))) chart->update();
 }
 

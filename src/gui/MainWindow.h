@@ -11,7 +11,6 @@
 
 class QBoxLayout;
 class QScrollArea;
-class QShortcut;
 class QTimer;
 
 namespace trajecta {
@@ -74,7 +73,6 @@ class KeyPointsBezier : public QMainWindow {
     std::unique_ptr<ShellView> shellView_;
     QTimer* playTimer_ = nullptr;
     QElapsedTimer playClock_;
-    QShortcut* playShortcut_ = nullptr;
     int pictureLanguage_ = 0;
     bool activated_ = false;
     Subscription placement_; // last: stops before the widgets go

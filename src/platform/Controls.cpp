@@ -355,6 +355,13 @@ void Controls::setGeometry(const QString& name, int left, int top, int width, in
     changed(c);
 }
 
+void Controls::setShortcuts(const QString& name, const QStringList& keys) {
+    Control& c = find(name);
+    if (c.state.shortcuts == keys) return;
+    c.state.shortcuts = keys;
+    changed(c);
+}
+
 void Controls::onClick(const QString& name, Handler handler) {
     find(name).click = std::move(handler);
 }
@@ -377,6 +384,23 @@ void Controls::onKey(const QString& name, KeyHandler handler) {
 bool Controls::handlesKeys(const QString& name) const {
     return static_cast<bool>(find(name).key);
 }
+bool Controls::handlesClicks(const QString& name) const {
+    return static_cast<bool>(find(name).click);
+}
+
+QString Controls::shortcutTarget(const QString& name, const QString& keys) const {
+    if (keys.isEmpty()) return {};
+    const QString window = windowOf(name);
+    const bool shared = sharedShortcutWindows_.contains(window);
+    for (const QString& other : order_) {
+        const ControlState& s = find(other).state;
+        if (!s.shortcuts.contains(keys) || !userCanReach(other)) continue;
+        const QString otherWindow = windowOf(other);
+        if (otherWindow == window || (shared && sharedShortcutWindows_.contains(otherWindow))) return other;
+    }
+    return {};
+}
+
 void Controls::setKeyFilter(const QString& name, std::function<bool(QChar)> accepts) {
     find(name, ControlKind::Edit).keyFilter = std::move(accepts);
 }
@@ -498,6 +522,15 @@ bool Controls::userMouse(const QString& name, const MouseEvent& event) {
 
 bool Controls::userKey(const QString& name, const QString& keys) {
     if (!userCanReach(name)) return false;
+    const ControlKind kind = find(name).state.kind;
+    // A key pressed in a control (an edit) is the control's own.
+    const bool atWindow = kind == ControlKind::Window || kind == ControlKind::Dialog;
+    if (const QString target = atWindow ? shortcutTarget(name, keys) : QString(); !target.isEmpty()) {
+        const ControlState& s = find(target).state;
+        if (s.kind != ControlKind::Slider) return userClick(target);
+        const int step = s.shortcuts.indexOf(keys) == 0 ? -1 : 1;
+        return userSetPosition(target, s.position + step);
+    }
     InputScope scope(*this, name, UserInput::Key);
     if (KeyHandler h = find(name).key) h(keys);
     return true;

@@ -63,6 +63,10 @@ struct ControlState {
     int fontHeight = 0;                           // 0: the default font
     bool lowered = false;                         // bevel of a panel pressed like a button
     int left = 0, top = 0, width = 0, height = 0; // geometry, where the core places a control
+    // Keys that press the control, as "Ctrl+O" or "PgDown": a click for a
+    // button or a menu item; for a slider the first key lowers its position
+    // by one and the second raises it.
+    QStringList shortcuts;
 
     bool operator==(const ControlState&) const = default;
 };
@@ -175,6 +179,7 @@ class Controls {
     void setFontHeight(const QString& name, int height);
     void setLowered(const QString& name, bool lowered);
     void setGeometry(const QString& name, int left, int top, int width, int height);
+    void setShortcuts(const QString& name, const QStringList& keys);
 
     // Convenience readers.
     bool visible(const QString& name) const { return get(name).visible; }
@@ -193,6 +198,16 @@ class Controls {
     void onKey(const QString& name, KeyHandler handler);
     // A key handler is registered: the control decides what its keys do.
     bool handlesKeys(const QString& name) const;
+    // A click handler is registered: the control acts as a button.
+    bool handlesClicks(const QString& name) const;
+    // Windows whose key presses reach the shortcuts of each other's controls
+    // (a window that hosts groups of another). Any other window reaches only
+    // its own.
+    void shareShortcuts(const QStringList& windows) { sharedShortcutWindows_ = windows; }
+    // The control that `keys` pressed at `name` would press: one the user can
+    // reach, in the window of `name` or one sharing shortcuts with it, the
+    // first declared; an empty text when none.
+    QString shortcutTarget(const QString& name, const QString& keys) const;
     // Characters an edit accepts when typed; others are dropped.
     void setKeyFilter(const QString& name, std::function<bool(QChar)> accepts);
 
@@ -209,6 +224,10 @@ class Controls {
     bool userSetItemIndex(const QString& name, int index);
     bool userSetPosition(const QString& name, int position);
     bool userMouse(const QString& name, const MouseEvent& event);
+    // A key pressed at `name` (a window, or the edit with the focus). At a
+    // window a shortcut takes it first, and it is reported as the input the
+    // shortcut gives (a click, or a new position); otherwise the key handler
+    // of `name` hears it.
     bool userKey(const QString& name, const QString& keys);
 
     // The one listener to user input, or nullptr. It must outlive the model
@@ -239,6 +258,7 @@ class Controls {
     std::shared_ptr<Subscription::Registry> observers_;
     QStringList openDialogs_; // visible modal dialogs, the last shown last
     UserInputListener* inputListener_ = nullptr;
+    QStringList sharedShortcutWindows_;
     int inputDepth_ = 0; // user inputs under way, nested ones included
 };
 

@@ -47,6 +47,10 @@ CaptionTable extrasTable() {
                 item("Rdg_inverse180_OuPas", 0, "retourner l'objet (180°)", "return the object (180 °)"),
                 item("Rdg_inverse180_OuPas", 1, "pas de retournement", "no reversal"),
                 caption("LblExtrasAppliquer", "Appliquer et sortir", "Apply and exit"),
+                // What the buttons do.
+                hint("LblExtrasAppliquer", "Appliquer les actions cochées au parcours et fermer",
+                     "Apply the ticked actions to the path and close"),
+                hint("BtnExtrasAnnuler", "Fermer sans rien changer", "Close without changing anything"),
             }};
 }
 
@@ -188,27 +192,98 @@ CaptionTable mainTable() {
             item("RdgDecalage", 0, "angle tangente", "tangent angle"),
             item("RdgDecalage", 1, "objet à l'origine", "object at the origin"),
             hint("PnlPartiesBz", "Cochez les parties concernées", "Tick the parts concerned"),
-            hint("LblLecture", "Voir l'objet parcourir la trajectoire en temps réel (barre d'espace)",
-                 "Watch the object run along the path in real time (space bar)"),
+            hint("LblLecture", "Voir l'objet parcourir la trajectoire en temps réel",
+                 "Watch the object run along the path in real time"),
             hint("TbLecture", "Montrer l'objet à ce moment de la vue",
                  "Show the object at this time of the slide"),
             hint("ImgChronogramme",
                  "Barres : temps depuis le point-clé précédent ; ligne : vitesse le long de la trajectoire "
                  "(pixels par seconde)",
                  "Bars: time since the previous keypoint; line: speed along the path (pixels per second)"),
+            // The keyboard: the edit menu's items and what every button does.
+            caption("Edition", "Edition", "Edit"),
+            caption("AnnulerAction", "Annuler", "Undo"),
+            caption("RetablirAction", "Rétablir", "Redo"),
+            hint("ImgChargeObjetPte_Haut", "Lire l'objet copié dans PicturesToExe",
+                 "Read the object copied in PicturesToExe"),
+            hint("LbCreation", "Commencer à marquer les points de contrôle d'une nouvelle courbe",
+                 "Start marking the control points of a new curve"),
+            hint("LblChargerFichier", "Reprendre une courbe enregistrée dans un fichier",
+                 "Resume a curve saved in a file"),
+            hint("LblEnregistrerCourbe", "Enregistrer la courbe dans un fichier", "Save the curve to a file"),
+            hint("LblRefaireTout", "Abandonner la courbe et l'objet et tout reprendre au début",
+                 "Drop the curve and the object and start again from the beginning"),
+            hint("LblEtapeAvant", "Revenir à l'étape précédente", "Go back to the previous step"),
+            hint("LblEtapeApres", "Passer à l'étape suivante", "Go on to the next step"),
+            hint("LblStopMarquage", "Finir de marquer les points de contrôle",
+                 "Finish marking the control points"),
+            hint("LblOKcourbe", "Garder cette courbe et passer au réglage des temps",
+                 "Keep this curve and go on to setting the times"),
+            hint("LblRefairePoints", "Effacer les points et marquer la courbe à nouveau",
+                 "Clear the points and mark the curve again"),
+            hint("LblCadre", "Tracer un cadre autour de la courbe", "Draw a frame around the curve"),
+            hint("LblEffacerCadre", "Effacer le cadre", "Clear the frame"),
+            hint("LblRetourPoints",
+                 "Ramener dans la surface visible les points de contrôle qui en sont sortis",
+                 "Bring the control points that left the visible area back into it"),
+            hint("LblTout", "Cocher toutes les parties", "Tick every part"),
+            hint("LblRien", "Décocher toutes les parties", "Untick every part"),
+            hint("LblAide", "Ouvrir l'aide", "Open the help"),
+            hint("LblExtras", "D'autres actions sur les points-clés terminés",
+                 "More actions on the finished keypoints"),
+            hint("LblChoisirPhoto", "Choisir la photo du fond", "Choose the background photo"),
+            hint("LblTraiter", "Régler le traitement de la photo du fond",
+                 "Adjust the processing of the background photo"),
+            hint("TbMontrePoint", "Choisir le point-clé", "Choose the keypoint"),
+            hint("ImgFG_haut", "Aller au premier point-clé", "Go to the first keypoint"),
+            hint("ImgCentreHaut", "Aller au point-clé du milieu", "Go to the middle keypoint"),
+            hint("ImgFD_haut", "Aller au dernier point-clé", "Go to the last keypoint"),
+            hint("LblVarDep", "Le point-clé choisi commence la plage",
+                 "The chosen keypoint starts the range"),
+            hint("LblVarFin", "Le point-clé choisi termine la plage", "The chosen keypoint ends the range"),
+            hint("LblVarAnnule", "Abandonner la plage choisie", "Drop the chosen range"),
+            hint("LblVarSave", "Enregistrer les valeurs sur la plage choisie",
+                 "Record the values on the chosen range"),
+            hint("LblParaAnnuleTout", "Effacer tous les enregistrements de cette étape",
+                 "Clear every record of this step"),
+            hint("LblParaFini", "Terminer cette étape", "Finish this step"),
+            hint("LblChoixTemps", "Montrer les autres façons de régler les temps",
+                 "Show the other ways to set the times"),
+            hint("LblVitConstante", "Même vitesse sur toute la trajectoire",
+                 "The same speed along the whole path"),
+            hint("LblTempsConstant", "Même temps entre deux points-clés",
+                 "The same time between two keypoints"),
+            hint("LblAllerAAuRalenti", "Ralentir l'objet au début ou à la fin",
+                 "Slow the object down at the start or the end"),
+            hint("LblChoixProportionnel", "Allonger ou raccourcir tous les temps dans la même proportion",
+                 "Lengthen or shorten every time in the same proportion"),
+            hint("LblTempsPerso", "Régler soi-même le temps de chaque point-clé",
+                 "Set the time of each keypoint yourself"),
+            hint("LblAppliquer", "Appliquer ce ralenti", "Apply this slow-down"),
+            hint("ImgTransfertSeul_Haut", "Copier l'objet avec sa trajectoire pour PicturesToExe",
+                 "Copy the object with its path for PicturesToExe"),
+            hint("ImgTransfertTotalHaut",
+                 "Mettre la trajectoire dans l'objet copié dans PicturesToExe et le recopier",
+                 "Put the path into the object copied in PicturesToExe and copy it back"),
+            hint("ImgNvlObjet_haut", "Donner la même trajectoire à un autre objet copié dans PicturesToExe",
+                 "Give the same path to another object copied in PicturesToExe"),
         }};
 }
 
 CaptionTable photoTable() {
-    return {QStringLiteral("TFtraitePhoto"),
-            {
-                caption("TFtraitePhoto", "Traitement d'une photo", "Photo processing"),
-                caption("ChbxAttenuation", "Atténuation", "Softening"),
-                caption("ChbxTrait", "Traits", "Lines"),
-                caption("LblCliquerCouleur", "Cliquez sur une couleur", "Click on a color"),
-                same("ChbxMonochrome", "Monochrome"),
-                same("BtnOKTraitePhoto", "OK"),
-            }};
+    return {
+        QStringLiteral("TFtraitePhoto"),
+        {
+            caption("TFtraitePhoto", "Traitement d'une photo", "Photo processing"),
+            caption("ChbxAttenuation", "Atténuation", "Softening"),
+            caption("ChbxTrait", "Traits", "Lines"),
+            caption("LblCliquerCouleur", "Cliquez sur une couleur", "Click on a color"),
+            same("ChbxMonochrome", "Monochrome"),
+            same("BtnOKTraitePhoto", "OK"),
+            hint("BtnOKTraitePhoto", "Garder ce traitement et fermer", "Keep this processing and close"),
+            hint("PnlChoixCouleur", "Teinter la photo de cette couleur", "Tint the photo with this colour"),
+            hint("PnlSliver", "Teinter la photo de cette couleur", "Tint the photo with this colour"),
+        }};
 }
 
 CaptionTable secondWindowTable() {
@@ -217,11 +292,15 @@ CaptionTable secondWindowTable() {
 }
 
 CaptionTable helpTable() {
-    return {QStringLiteral("TFAide"), {same("TFAide", "Aide"), same("BtnOKAide", "OK")}};
+    return {QStringLiteral("TFAide"),
+            {same("TFAide", "Aide"), same("BtnOKAide", "OK"),
+             hint("BtnOKAide", "Fermer l'aide", "Close the help")}};
 }
 
 CaptionTable aboutTable() {
-    return {QStringLiteral("TFApropos"), {caption("TFApropos", "A propos", "About")}};
+    return {QStringLiteral("TFApropos"),
+            {caption("TFApropos", "A propos", "About"), hint("ImgAproposFr", "Fermer", "Close"),
+             hint("ImgAproposEng", "Fermer", "Close")}};
 }
 
 struct ButtonText {

@@ -104,9 +104,11 @@ void Shell::registerHandlers() {
     });
     c.onClick(button, [this] { LblAideClick(); });
 
-    // The second window hands its key presses to the main window's handler.
+    // The second window hands its key presses to the main window's handler,
+    // and the two windows press each other's shortcuts: the groups move between them.
     for (const QString& window : {mainWindow, secondWindow})
         c.onKey(window, [this](const QString& keys) { keyDown(keys); });
+    c.shareShortcuts({mainWindow, secondWindow});
     c.onClick(QStringLiteral("RdgVoir"), [this] { RdgVoirClick(); });
     c.onClick(keypointList, [this] { LbxListeKPClick(); });
 

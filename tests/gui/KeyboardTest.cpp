@@ -1,0 +1,139 @@
+#include "app/ControlInventory.h"
+#include "gui/MainWindow.h"
+#include "support/FakeServices.h"
+#include "support/ScriptHarness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace trajecta {
+namespace {
+
+// The window driven from the keyboard alone, after a host object was loaded.
+class KeyboardWindow : public ::testing::Test {
+  protected:
+    FakeServices fakes;
+    KeyPointsBezier window{fakes.services()};
+    Controls& controls = window.session().controls();
+
+    void SetUp() override {
+        fakes.clipboardText = testData("host_object_in.txt");
+        window.resize(1366, 800);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QApplication::processEvents();
+    }
+
+    QWidget* focus() { return QApplication::focusWidget(); }
+    QString focused() { return focus() ? focus()->objectName() : QString(); }
+    QWidget* widget(const char* name) { return window.findChild<QWidget*>(QLatin1String(name)); }
+
+    // A key pressed and released where the keyboard's input goes now.
+    void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        pressOnly(code, modifiers);
+        releaseOnly(code, modifiers);
+    }
+    void pressOnly(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, code, modifiers);
+        QCoreApplication::sendEvent(focus() ? focus() : &window, &press);
+    }
+    void releaseOnly(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent release(QEvent::KeyRelease, code, modifiers);
+        QCoreApplication::sendEvent(focus() ? focus() : &window, &release);
+    }
+    // Tab until `name` has the focus, at least once; the names passed on the way, in order.
+    QStringList tabTo(const QString& name) {
+        QStringList passed;
+        for (int i = 0; i < 300 && (i == 0 || focused() != name); ++i) {
+            key(Qt::Key_Tab);
+            passed << focused();
+        }
+        EXPECT_EQ(focused(), name);
+        return passed;
+    }
+    Step step() { return window.session().document().workflow.currentStep; }
+    // A new curve of seven control points, still being marked.
+    void markCurve() {
+        ASSERT_TRUE(controls.userClick("ImgChargeObjetPte_Haut"));
+        ASSERT_TRUE(controls.userClick("LbCreation"));
+        for (int i = 0; i < 7; ++i)
+            for (MouseAction a : {MouseAction::Down, MouseAction::Up, MouseAction::Click})
+                controls.userMouse("ImgDessin", MouseEvent{a, 100 + 100 * i, i % 2 ? 150 : 400, true});
+    }
+};
+
+TEST_F(KeyboardWindow, SpaceAndEnterPressTheFocusedButtonAsTheMouseDoes) {
+    // The load button is a picture over its pressed twin: the press shows the twin.
+    ASSERT_EQ(step(), Step::Start);
+    tabTo("ImgChargeObjetPte_Haut");
+    ASSERT_NE(focus()->findChild<QWidget*>(), nullptr) << "the focus shows on the picture";
+    pressOnly(Qt::Key_Space);
+    EXPECT_TRUE(widget("ImgChargeObjetPte_Haut")->isHidden()) << "pressed, as under the mouse";
+    EXPECT_EQ(step(), Step::Start) << "the click comes with the release";
+    releaseOnly(Qt::Key_Space);
+    EXPECT_EQ(step(), Step::Format);
+
+    // A label button: its panel is sunken while Enter holds it.
+    tabTo("LbCreation");
+    auto* panel = qobject_cast<QFrame*>(widget("PnCreation"));
+    ASSERT_NE(panel, nullptr);
+    pressOnly(Qt::Key_Return);
+    EXPECT_EQ(panel->frameShadow(), QFrame::Sunken);
+    releaseOnly(Qt::Key_Return);
+    EXPECT_EQ(panel->frameShadow(), QFrame::Raised);
+    EXPECT_EQ(step(), Step::Marking);
+}
+
+TEST_F(KeyboardWindow, TabVisitsTheStepButtonsThenTheStepThenTheOptions) {
+    markCurve();
+    ASSERT_TRUE(controls.userClick("LblStopMarquage"));
+    QApplication::processEvents();
+    tabTo("LblAide");
+    const QStringList passed = tabTo("LblAide");
+
+    auto at = [&](const char* name) {
+        const qsizetype i = passed.indexOf(QLatin1String(name));
+        EXPECT_GE(i, 0) << name << " is not reached with Tab";
+        return i;
+    };
+    // One round, starting after the last option.
+    EXPECT_LT(at("LblEtapeAvant"), at("LblEtapeApres"));
+    EXPECT_LT(at("LblEtapeApres"), at("LblOKcourbe"));
+    EXPECT_LT(at("LblOKcourbe"), at("LblRefairePoints"));
+    EXPECT_LT(at("LblRefairePoints"), at("ChBxFermerCourbe"));
+    EXPECT_LT(at("ChBxFermerCourbe"), at("LblRetourPoints"));
+    EXPECT_EQ(passed.indexOf("LblStopMarquage"), -1) << "a hidden button is skipped";
+    EXPECT_EQ(passed.indexOf("LbCreation"), -1);
+}
+
+TEST_F(KeyboardWindow, ShortcutsShowInMenusAndTipsAndReachTheModelOnce) {
+    EXPECT_TRUE(window.findChild<QAction*>(QStringLiteral("Commencer"))->text().endsWith("\tCtrl+Q"));
+    EXPECT_TRUE(widget("LblEtapeApres")->toolTip().endsWith(QStringLiteral("(PgDown)")));
+    markCurve();
+    key(Qt::Key_Escape);
+    EXPECT_EQ(step(), Step::Shaping);
+    key(Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_EQ(step(), Step::Times);
+    const int keypoint = controls.position("TbMontrePoint");
+    key(Qt::Key_Right);
+    EXPECT_EQ(controls.position("TbMontrePoint"), keypoint + 1) << "one step a key";
+
+    // In an edit the arrows are the caret's, and undo is never the edit's own.
+    widget("EdtTemps1st")->setFocus();
+    const QString typed = controls.text("EdtTemps1st");
+    QKeyEvent digit(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+    QCoreApplication::sendEvent(focus(), &digit);
+    const QString edited = controls.text("EdtTemps1st");
+    ASSERT_NE(edited, typed);
+    key(Qt::Key_Left);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(controls.text("EdtTemps1st"), edited);
+    EXPECT_EQ(controls.position("TbMontrePoint"), keypoint + 1);
+}
+
+} // namespace
+} // namespace trajecta
