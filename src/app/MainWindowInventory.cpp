@@ -182,6 +182,9 @@ void declareMenus(Controls& c, const QString& window) {
     c.declare("Fichier", K::MenuItem, window);
     c.declare("ChargerExemple", K::MenuItem, "Fichier");
     c.declare("Commencer", K::MenuItem, "Fichier");
+    c.declare("Edition", K::MenuItem, window);
+    c.declare("AnnulerAction", K::MenuItem, "Edition").enabled = false;
+    c.declare("RetablirAction", K::MenuItem, "Edition").enabled = false;
     c.declare("Langage", K::MenuItem, window);
     c.declare("French", K::MenuItem, "Langage").checked = true;
     c.declare("English", K::MenuItem, "Langage");

@@ -70,6 +70,10 @@ CaptionTable mainTable() {
             caption("LbCreation", "Créer une nouvelle courbe", "Create a new curve"),
             caption("Fichier", "Fichier", "File"),
             caption("Commencer", "Quitter", "Exit"),
+            // Undo and redo; the history writes what each will undo or redo.
+            caption("Edition", "Edition", "Edit"),
+            caption("AnnulerAction", "Annuler", "Undo"),
+            caption("RetablirAction", "Rétablir", "Redo"),
             caption("Langage", "Langue", "Language"),
             caption("French", "Français", "French"),
             caption("English", "Anglais", "English"),
