@@ -142,7 +142,8 @@ void UndoHistory::beforeUserInput(const QString&, UserInput) {}
 void UndoHistory::afterUserInput(const QString& name, UserInput input) {
     const Controls& c = ctx_.controls;
     if (input == UserInput::MouseDown && c.get(name).kind == ControlKind::Slider) sliderHeld_ = name;
-    const bool held = (name == workArea && workAreaHeld_) || (name == sliderHeld_ && input != UserInput::MouseUp);
+    const bool held =
+        (name == workArea && workAreaHeld_) || (name == sliderHeld_ && input != UserInput::MouseUp);
     // Any other input ends a hold whose release never came.
     if (name != sliderHeld_ || input == UserInput::MouseUp) sliderHeld_.clear();
     if (name != workArea) workAreaHeld_ = false;
@@ -184,7 +185,9 @@ UndoHistory::Step UndoHistory::describe(const QString& name, UserInput, const Sn
             return step;
         }
         const int count = std::min(usedPoints(a), usedPoints(b));
-        const auto moved = [&](int i) { return i >= 0 && i < count && a.controlPoints[i] != b.controlPoints[i]; };
+        const auto moved = [&](int i) {
+            return i >= 0 && i < count && a.controlPoints[i] != b.controlPoints[i];
+        };
         int first = 0;
         while (first < count && !moved(first))
             ++first;

@@ -27,8 +27,8 @@ class Shell {
     // The main window closes: every key of the settings file is written (once).
     void closeMainWindow();
 
-    void CommencerClick();      // quit
-    void ParametresClick();     // the eight groups move to the other window
+    void CommencerClick();  // quit
+    void ParametresClick(); // the eight groups move to the other window
     // The eight groups go to the main window (true) or the second one, as
     // ParametresClick moves them, without showing or hiding any window.
     void placeGroups(bool onMain);
