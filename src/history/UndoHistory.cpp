@@ -74,7 +74,8 @@ void UndoHistory::reset() {
     redo_.clear();
     workAreaHeld_ = false;
     sliderHeld_.clear();
-    current_ = take();
+    pending_ = false;
+    before_ = {};
     showMenu();
 }
 
@@ -95,6 +96,7 @@ bool UndoHistory::undo() {
     Step step = popTop(undo_);
     Snapshot target = std::move(step.state);
     step.state = take();
+    dropPending();
     pushTop(redo_, std::move(step));
     restore(std::move(target));
     return true;
@@ -105,9 +107,16 @@ bool UndoHistory::redo() {
     Step step = popTop(redo_);
     Snapshot target = std::move(step.state);
     step.state = take();
+    dropPending();
     pushTop(undo_, std::move(step));
     restore(std::move(target));
     return true;
+}
+
+// The input that undoes or redoes is no step of its own.
+void UndoHistory::dropPending() {
+    pending_ = false;
+    before_ = {};
 }
 
 void UndoHistory::restore(Snapshot state) {
@@ -128,7 +137,6 @@ void UndoHistory::restore(Snapshot state) {
     ctx_.controls.restoreStates(state.controls);
     shell_.placeGroups(shell.groupsOnMain);
     if (otherLanguage) language_.apply();
-    current_ = take();
     showMenu();
 }
 
@@ -137,45 +145,55 @@ void UndoHistory::workAreaMouse(const MouseEvent& event) {
     if (event.action == MouseAction::Up) workAreaHeld_ = false;
 }
 
-void UndoHistory::beforeUserInput(const QString&, UserInput) {}
+bool UndoHistory::continues(const QString& name) const {
+    return !ctx_.controls.openDialog().isEmpty() || (name == workArea && workAreaHeld_) ||
+           (!sliderHeld_.isEmpty() && name == sliderHeld_);
+}
+
+void UndoHistory::beforeUserInput(const QString& name, UserInput input) {
+    if (input == UserInput::Hover) return;
+    if (pending_) {
+        if (continues(name)) return;
+        // An operation whose release never came ends here.
+        commit(pendingName_);
+        workAreaHeld_ = false;
+        sliderHeld_.clear();
+    }
+    before_ = take();
+    pending_ = true;
+}
 
 void UndoHistory::afterUserInput(const QString& name, UserInput input) {
-    const Controls& c = ctx_.controls;
-    if (input == UserInput::MouseDown && c.get(name).kind == ControlKind::Slider) sliderHeld_ = name;
-    const bool held =
-        (name == workArea && workAreaHeld_) || (name == sliderHeld_ && input != UserInput::MouseUp);
-    // Any other input ends a hold whose release never came.
-    if (name != sliderHeld_ || input == UserInput::MouseUp) sliderHeld_.clear();
-    if (name != workArea) workAreaHeld_ = false;
-    if (held || !c.openDialog().isEmpty()) return;
-    if (input == UserInput::Hover) {
-        current_ = take();
-        return;
-    }
-    commit(name, input);
+    if (input == UserInput::MouseDown && ctx_.controls.get(name).kind == ControlKind::Slider)
+        sliderHeld_ = name;
+    if (input == UserInput::MouseUp && name == sliderHeld_) sliderHeld_.clear();
+    if (input == UserInput::Hover) return;
+    pendingName_ = name;
+    if (pending_ && !continues(name)) commit(name);
     showMenu();
 }
 
-void UndoHistory::commit(const QString& name, UserInput input) {
-    Snapshot now = take();
-    if (sameProject(now.doc, current_.doc)) {
-        current_ = std::move(now);
-        return;
+void UndoHistory::commit(const QString& name) {
+    pending_ = false;
+    ctx_.canvas.flush();
+    if (!sameProject(ctx_.doc, before_.doc)) {
+        Step step = describe(name);
+        step.state = std::move(before_);
+        pushTop(undo_, std::move(step));
+        while (undo_.size() > capacity_)
+            undo_.pop_front();
+        redo_.clear();
     }
-    Step step = describe(name, input, now);
-    step.state = std::move(current_);
-    pushTop(undo_, std::move(step));
-    while (undo_.size() > capacity_)
-        undo_.pop_front();
-    redo_.clear();
-    current_ = std::move(now);
+    // Holding no picture of the live document, so that its next drawing
+    // needs no copy.
+    before_ = {};
 }
 
-UndoHistory::Step UndoHistory::describe(const QString& name, UserInput, const Snapshot& after) const {
+UndoHistory::Step UndoHistory::describe(const QString& name) const {
     Step step;
     step.control = name;
-    const CurveDocument& before = current_.doc;
-    const CurveDocument& now = after.doc;
+    const CurveDocument& before = before_.doc;
+    const CurveDocument& now = ctx_.doc;
     if (name == workArea) {
         const CurveGeometry& a = before.curve;
         const CurveGeometry& b = now.curve;

@@ -14,14 +14,15 @@ class Shell;
 // Undo and redo of the user's operations, through the "Edition" menu
 // (AnnulerAction, RetablirAction).
 //
-// It hears of every user input as one of the controls' input listeners. After
-// an input that changed the project (the document but the shell's part: the
-// language, the window layout and places), the state before it becomes one
-// undo step and the redo history is cleared; an input that changed nothing
-// of the project takes no step. A drag on the work area is one step from the
-// press to the release, a slider one step from its press to its release, and
-// everything done while a modal dialog is open one step with the input that
-// closes it.
+// It hears of every user input as one of the controls' input listeners. The
+// state is taken before an operation's first input; when the operation has
+// changed the project (the document but the shell's part: the language, the
+// window layout and places), that state becomes one undo step and the redo
+// history is cleared. An operation that changed nothing of the project takes
+// no step, and mouse moves without a button cost nothing. A drag on the work
+// area is one operation from the press to the release, a slider one from its
+// press to its release, and everything done while a modal dialog is open one
+// with the input that closes it.
 //
 // A step holds the document (whose lists and pictures share their data with
 // the neighbouring steps until one of them changes), every control's state
@@ -73,8 +74,13 @@ class UndoHistory : public UserInputListener {
 
     Snapshot take();
     void restore(Snapshot state);
-    void commit(const QString& name, UserInput input);
-    Step describe(const QString& name, UserInput input, const Snapshot& after) const;
+    // The input carries on the operation under way: a drag of the work area
+    // or of a slider, or anything inside an open modal dialog.
+    bool continues(const QString& name) const;
+    // The operation under way ends: a step when it changed the project.
+    void commit(const QString& name);
+    void dropPending();
+    Step describe(const QString& name) const;
     // The top of a history keeps its picture whole; the one under it is
     // packed against it.
     static void pushTop(History& history, Step step);
@@ -87,7 +93,10 @@ class UndoHistory : public UserInputListener {
     Shell& shell_;
     History undo_;
     History redo_;
-    Snapshot current_; // the state after the last step, or where the history started
+    // The state before the operation under way, taken before its first input.
+    Snapshot before_;
+    bool pending_ = false;
+    QString pendingName_; // the last input of the operation under way
     std::size_t capacity_ = 100;
     bool workAreaHeld_ = false;
     QString sliderHeld_;
