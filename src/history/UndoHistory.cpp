@@ -276,7 +276,12 @@ QString UndoHistory::menuText(const Step* step, bool undoing) const {
     case Action::Plain:
         break;
     }
-    QString caption = ctx_.controls.has(step->control) ? ctx_.controls.text(step->control) : QString();
+    // A picture button has no caption: its tool tip says what it does.
+    QString caption;
+    if (ctx_.controls.has(step->control)) {
+        const ControlState& control = ctx_.controls.get(step->control);
+        caption = control.text.isEmpty() ? control.hint : control.text;
+    }
     caption = caption.remove(QLatin1Char('&')).simplified();
     return caption.isEmpty() ? text(plainTexts) : text(controlTexts).arg(caption);
 }
