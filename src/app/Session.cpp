@@ -19,7 +19,7 @@ Session::Session(Services services)
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
       steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
       curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_), language_(ctx_, presets_), shell_(ctx_),
-      preview_(ctx_) {
+      preview_(ctx_), history_(ctx_, language_, shell_), listeners_(preview_, history_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);
@@ -34,14 +34,29 @@ Session::Session(Services services)
     language_.registerHandlers();
     shell_.registerHandlers();
     preview_.registerHandlers();
-    controls_.onMouse("ImgDessin", [this](const MouseEvent& e) { workflow_.workAreaMouse(e); });
+    history_.registerHandlers();
+    controls_.onMouse("ImgDessin", [this](const MouseEvent& e) {
+        history_.workAreaMouse(e);
+        workflow_.workAreaMouse(e);
+    });
     workflow_.returnToStart();
     background_.start();
     // The settings give the start language; its texts are written once everything is in place.
     shell_.start();
     language_.apply();
     preview_.refresh();
-    controls_.setInputListener(&preview_);
+    history_.reset();
+    controls_.setInputListener(&listeners_);
+}
+
+void Session::Listeners::beforeUserInput(const QString& name, UserInput input) {
+    first_.beforeUserInput(name, input);
+    second_.beforeUserInput(name, input);
+}
+
+void Session::Listeners::afterUserInput(const QString& name, UserInput input) {
+    first_.afterUserInput(name, input);
+    second_.afterUserInput(name, input);
 }
 
 Session::~Session() {

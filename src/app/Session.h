@@ -8,6 +8,7 @@
 #include "core/Workflow.h"
 #include "curvefile/CurveFile.h"
 #include "extras/Extras.h"
+#include "history/UndoHistory.h"
 #include "host/HostExchange.h"
 #include "parameters/KeypointStepsDriver.h"
 #include "parameters/ParameterPanel.h"
@@ -50,6 +51,7 @@ class Session {
     Language& language() { return language_; }
     Shell& shell() { return shell_; }
     Preview& preview() { return preview_; }
+    UndoHistory& history() { return history_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -87,8 +89,22 @@ class Session {
     Language language_;
     // The shell reads the settings last, once every subsystem is in place.
     Shell shell_;
-    // The preview hears of every user input, so it comes last of all.
+    // The preview and the history hear of every user input, so they come
+    // last of all: the preview first, so that a step holds its controls
+    // brought up to date.
     Preview preview_;
+    UndoHistory history_;
+    class Listeners : public UserInputListener {
+      public:
+        Listeners(UserInputListener& first, UserInputListener& second) : first_(first), second_(second) {}
+        void beforeUserInput(const QString& name, UserInput input) override;
+        void afterUserInput(const QString& name, UserInput input) override;
+
+      private:
+        UserInputListener& first_;
+        UserInputListener& second_;
+    };
+    Listeners listeners_;
 };
 
 } // namespace trajecta

@@ -12,6 +12,8 @@ struct PhotoOptions {
     bool monochrome = false;
     bool attenuation = true;
     bool lines = false;
+
+    bool operator==(const PhotoOptions&) const = default;
 };
 
 // The background under the curve and the photo behind it. The work-area-sized
@@ -33,6 +35,8 @@ struct BackgroundState {
     QImage processing; // intermediate picture of the combined options
     QImage preview;    // ImgTraiter: the processed photo at the dialog's size
     QImage rainbow;    // ImgArcEnCiel: the hues a monochrome photo can take
+
+    bool operator==(const BackgroundState&) const = default;
 };
 
 } // namespace trajecta

@@ -38,10 +38,14 @@ struct SamplePoint {
     int x = 0;
     int y = 0;
     int time = 0;
+
+    bool operator==(const SamplePoint&) const = default;
 };
 
 struct FrameRect {
     int left = 0, top = 0, right = 0, bottom = 0;
+
+    bool operator==(const FrameRect&) const = default;
 };
 
 // The curve geometry and its sampling.
@@ -63,6 +67,8 @@ struct CurveGeometry {
     std::array<QPoint, maxControlPoints> backupPoints{};
     std::array<int, maxControlPoints> backupStates{};
     int backupCount = 0;
+
+    bool operator==(const CurveGeometry&) const = default;
 };
 
 // Control points in use, limited to the table's capacity so that a corrupted
@@ -80,6 +86,8 @@ struct DisplaySettings {
     bool showMarks = true;
     int tangentDisplay = 2; // 0 all, 1 none, 2 only the one in use
     bool highlightSelected = true;
+
+    bool operator==(const DisplaySettings&) const = default;
 };
 
 // The workflow state machine.
@@ -102,6 +110,8 @@ struct WorkflowState {
     int workHeight = 0;
     float aspectRatio = 1.7777778f;
     int workFormatIndex = -1; // screen format of the current work area
+
+    bool operator==(const WorkflowState&) const = default;
 };
 
 // Mouse editing of the control points.
@@ -117,6 +127,8 @@ struct EditorState {
     bool alignOnClick = false;
     QPoint workOrigin;
     QPoint workReference; // width and height used by the coordinate display
+
+    bool operator==(const EditorState&) const = default;
 };
 
 // The frame that stands for the slide.
@@ -128,16 +140,22 @@ struct FrameState {
     bool frameDragging = false;
     int frameZone = 0; // 0 none, 1..4 corners, 5 inside
     QPoint frameLast;
+
+    bool operator==(const FrameState&) const = default;
 };
 
 // One keypoint's time: the value in use and the committed copy, in ms.
 struct KeypointTime {
     int inUse = 0;
     int committed = 0;
+
+    bool operator==(const KeypointTime&) const = default;
 };
 
 struct TimingState {
     std::vector<KeypointTime> keypointTimes;
+
+    bool operator==(const TimingState&) const = default;
 };
 
 // What the parameter step shows at the current keypoint; the curve view reads
@@ -146,6 +164,8 @@ struct TimingState {
 // keypoint that no parameter record changes.
 struct KeyPointDefaults {
     QString opacity, angle, scaleX, scaleY, centreX, centreY, angleX, angleY, zPos;
+
+    bool operator==(const KeyPointDefaults&) const = default;
 };
 
 // The host object read from the clipboard and what was derived from it.
@@ -163,6 +183,8 @@ struct HostObjectState {
     // The keypoint list the clipboard last received: 0 LbxListeKP, 1
     // LbxKPinverse, 2 LbxListeKPpartielle; -1 before the first transfer.
     int writtenMode = -1;
+
+    bool operator==(const HostObjectState&) const = default;
 };
 
 // What the Extras dialog keeps between two openings.
@@ -174,6 +196,8 @@ struct ExtrasState {
     int keptCount = 0;           // keypoints left: sampleCount unless deleting
     int retimeOffset = 0;        // ms taken off every kept keypoint when re-timing
     bool backupTaken = false;    // the control points were copied to the backup
+
+    bool operator==(const ExtrasState&) const = default;
 };
 
 // The named string lists: working data and the records that are saved.
@@ -185,6 +209,8 @@ struct NamedLists {
     static const QStringList& names();
     // The list of that name, or nullptr for an unknown name.
     QStringList* find(const QString& name);
+
+    bool operator==(const NamedLists&) const = default;
 };
 
 // The pictures: the work area and the backgrounds drawn under the curve. All
@@ -195,6 +221,8 @@ struct Pictures {
     QImage plain;     // "uni"
     QImage photo;     // "photo"
     QImage processed; // "traitée"
+
+    bool operator==(const Pictures&) const = default;
 };
 
 // The main window's place: its state (0 normal, 1 minimised, 2 maximised),
@@ -202,6 +230,8 @@ struct Pictures {
 struct WindowPlace {
     int state = 0;
     int left = 0, top = 0, width = 0, height = 0;
+
+    bool operator==(const WindowPlace&) const = default;
 };
 
 // The application shell's part of the state: language and window layout.
@@ -217,6 +247,8 @@ struct ShellState {
     bool closed = false;                           // the main window has closed and the settings are written
     int clientWidth = 1366;                        // client size of the main window
     int clientHeight = 768;
+
+    bool operator==(const ShellState&) const = default;
 };
 
 // The whole curve project, held for the life of the main window.
@@ -237,6 +269,8 @@ struct CurveDocument {
     NamedLists lists;
     Pictures pictures;
     BackgroundState background;
+
+    bool operator==(const CurveDocument&) const = default;
 };
 
 } // namespace trajecta

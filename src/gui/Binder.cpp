@@ -208,6 +208,11 @@ QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
         auto* slider = new QSlider(Qt::Horizontal, parent);
         connect(slider, &QSlider::valueChanged, this,
                 input([this, name](int position) { controls_.userSetPosition(name, position); }));
+        // The press and the release frame a drag of the handle, which the
+        // model takes as one change.
+        connect(slider, &QSlider::sliderPressed, this,
+                input([this, name] { controls_.userMouseDown(name); }));
+        connect(slider, &QSlider::sliderReleased, this, input([this, name] { controls_.userMouseUp(name); }));
         return slider;
     }
     case K::Edit: {

@@ -28,6 +28,8 @@ struct TParametres {
     QString zoomXStart, zoomXEnd, zoomYStart, zoomYEnd, rotationStart, rotationEnd;
     QString centreXStart, centreXEnd, centreYStart, centreYEnd;
     QString threeDXStart, threeDXEnd, threeDYStart, threeDYEnd, threeDZStart, threeDZEnd;
+
+    bool operator==(const TParametres&) const = default;
 };
 
 // Angles in degrees.
@@ -38,6 +40,8 @@ struct AngleState {
     long double currentTangentAngle = 0; // direction at the keypoint last examined
     long double initialAngleOffset = 0;  // the host's first angle minus tangentAngles[0]
     long double rotationShift = 0;       // initialAngleOffset with "objet à l'origine", else 0
+
+    bool operator==(const AngleState&) const = default;
 };
 
 // The parameter step's part of the document.
@@ -48,6 +52,8 @@ struct ParameterState {
     bool tangentShown = false;                        // ChBxTangenteAuPoint
     QString lastOpacityStart = QStringLiteral("100"); // last accepted texts of EdtOpaDeb, EdtOpaFin
     QString lastOpacityEnd = QStringLiteral("100");
+
+    bool operator==(const ParameterState&) const = default;
 };
 
 } // namespace trajecta

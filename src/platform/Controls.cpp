@@ -97,6 +97,7 @@ ControlState& Controls::declare(const QString& name, ControlKind kind, const QSt
     control->state.parent = parent;
     control->state.text = text;
     ControlState& state = control->state;
+    inOrder_.push_back(control.get());
     controls_.emplace(name, std::move(control));
     order_.append(name);
     return state;
@@ -181,15 +182,20 @@ void Controls::reparent(const QString& name, const QString& newParent) {
 
 std::vector<ControlState> Controls::states() const {
     std::vector<ControlState> all;
-    all.reserve(size_t(order_.size()));
-    for (const QString& name : order_)
-        all.push_back(find(name).state);
+    all.reserve(inOrder_.size());
+    for (const Control* control : inOrder_)
+        all.push_back(control->state);
     return all;
 }
 
 void Controls::restoreStates(const std::vector<ControlState>& states) {
-    for (const ControlState& state : states) {
-        Control& c = find(state.name, state.kind);
+    // States taken by states() come in declaration order: no look-up by name.
+    const bool inOrder = states.size() == inOrder_.size();
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        const ControlState& state = states[i];
+        Control& c = inOrder && inOrder_[i]->state.name == state.name && inOrder_[i]->state.kind == state.kind
+                         ? *inOrder_[i]
+                         : find(state.name, state.kind);
         if (c.state == state) continue;
         c.state = state;
         dialogVisibility(c);

@@ -255,6 +255,7 @@ class Controls {
 
     std::map<QString, std::unique_ptr<Control>> controls_;
     QStringList order_;
+    std::vector<Control*> inOrder_; // the controls of order_, for walking them all without look-ups
     std::shared_ptr<Subscription::Registry> observers_;
     QStringList openDialogs_; // visible modal dialogs, the last shown last
     UserInputListener* inputListener_ = nullptr;

@@ -74,6 +74,10 @@ CaptionTable mainTable() {
             caption("LbCreation", "Créer une nouvelle courbe", "Create a new curve"),
             caption("Fichier", "Fichier", "File"),
             caption("Commencer", "Quitter", "Exit"),
+            // Undo and redo; the history writes what each will undo or redo.
+            caption("Edition", "Edition", "Edit"),
+            caption("AnnulerAction", "Annuler", "Undo"),
+            caption("RetablirAction", "Rétablir", "Redo"),
             caption("Langage", "Langue", "Language"),
             caption("French", "Français", "French"),
             caption("English", "Anglais", "English"),
@@ -200,10 +204,7 @@ CaptionTable mainTable() {
                  "Barres : temps depuis le point-clé précédent ; ligne : vitesse le long de la trajectoire "
                  "(pixels par seconde)",
                  "Bars: time since the previous keypoint; line: speed along the path (pixels per second)"),
-            // The keyboard: the edit menu's items and what every button does.
-            caption("Edition", "Edition", "Edit"),
-            caption("AnnulerAction", "Annuler", "Undo"),
-            caption("RetablirAction", "Rétablir", "Redo"),
+            // The keyboard: what every button does.
             hint("ImgChargeObjetPte_Haut", "Lire l'objet copié dans PicturesToExe",
                  "Read the object copied in PicturesToExe"),
             hint("LbCreation", "Commencer à marquer les points de contrôle d'une nouvelle courbe",

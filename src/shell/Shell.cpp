@@ -215,6 +215,10 @@ void Shell::ParametresClick() {
     layoutMenu();
 }
 
+void Shell::placeGroups(bool onMain) {
+    if (ctx_.doc.shell.groupsOnMain != onMain) moveGroups(!onMain);
+}
+
 // Each group goes with the visibility its host had on the window it leaves.
 void Shell::moveGroups(bool toSecondWindow) {
     Controls& c = ctx_.controls;

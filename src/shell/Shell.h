@@ -27,8 +27,11 @@ class Shell {
     // The main window closes: every key of the settings file is written (once).
     void closeMainWindow();
 
-    void CommencerClick();      // quit
-    void ParametresClick();     // the eight groups move to the other window
+    void CommencerClick();  // quit
+    void ParametresClick(); // the eight groups move to the other window
+    // The eight groups go to the main window (true) or the second one, as
+    // ParametresClick moves them, without showing or hiding any window.
+    void placeGroups(bool onMain);
     void VoirF2Click();         // the second window shown or hidden
     void F2MilieuEcran1Click(); // the second window back to its own place
     void AproposClick();

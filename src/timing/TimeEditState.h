@@ -13,6 +13,8 @@ struct KeypointRange {
     int shownKeypoint = -1;
     int previousPoint = -1;
     bool cursorLive = true; // cursor moves are followed
+
+    bool operator==(const KeypointRange&) const = default;
 };
 
 // Editing state of the time step.
@@ -26,6 +28,8 @@ struct TimeEditState {
     bool timeStepActive = false;
     int timeMode = 0;        // -1 options shown, 0 personal, 1..4 the presets
     int timeRecordCount = 0; // shown in LblQpara
+
+    bool operator==(const TimeEditState&) const = default;
 };
 
 } // namespace trajecta

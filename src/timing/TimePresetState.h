@@ -25,6 +25,8 @@ struct TimePresetState {
     int slowDownRecordMark = 0; // LbxColTemps lines before the slow-down option opened
     bool slowDownApplied = false;
     int titleIndex = 0; // title of PnlVitConst: 0 constant time, 1 constant speed, 2 proportional
+
+    bool operator==(const TimePresetState&) const = default;
 };
 
 } // namespace trajecta

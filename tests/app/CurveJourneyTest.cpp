@@ -44,4 +44,8 @@ TEST(LanguageJourney, FrenchAndEnglishInStepsOneThreeFourAndFive) {
     expectJourney("language_journey");
 }
 
+TEST(CurveJourney, UndoAndRedoThroughTheEditionMenu) {
+    expectJourney("undo_journey");
+}
+
 } // namespace

@@ -103,7 +103,9 @@ TEST_F(KeysAndClicks, EveryShortcutDoesWhatItsClickDoesAndNothingWhereItCannot) 
     press("LblOKcourbe", "Ctrl+Return");
     press("LblLecture", "Space");
     press("LblLecture", "Space");
-    refused("Ctrl+Z");
+    press("AnnulerAction", "Ctrl+Z");
+    press("RetablirAction", "Ctrl+Shift+Z");
+    refused("Ctrl+Y"); // nothing left to redo
     refused("Ctrl+S");
 }
 

@@ -28,10 +28,6 @@ class FrameTest : public CurveSession {
     void placeStandardFrame() { drag({100, 100}, {777, 280}); }
 };
 
-bool operator==(const FrameRect& a, const FrameRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 TEST_F(FrameTest, TheHeightDecidesAndTheWidthFollowsTheFormat) {
     EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::PlaceFrame).fr);
     EXPECT_FALSE(controls().showing("LblCadre"));

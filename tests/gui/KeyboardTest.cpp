@@ -122,7 +122,7 @@ TEST_F(KeyboardWindow, ShortcutsShowInMenusAndTipsAndReachTheModelOnce) {
     key(Qt::Key_Right);
     EXPECT_EQ(controls.position("TbMontrePoint"), keypoint + 1) << "one step a key";
 
-    // In an edit the arrows are the caret's, and undo is never the edit's own.
+    // In an edit the arrows are the caret's, and undo is the window's, never the edit's own.
     widget("EdtTemps1st")->setFocus();
     const QString typed = controls.text("EdtTemps1st");
     QKeyEvent digit(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
@@ -131,7 +131,7 @@ TEST_F(KeyboardWindow, ShortcutsShowInMenusAndTipsAndReachTheModelOnce) {
     ASSERT_NE(edited, typed);
     key(Qt::Key_Left);
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(controls.text("EdtTemps1st"), edited);
+    EXPECT_EQ(controls.text("EdtTemps1st"), typed) << "the typing is undone as one step";
     EXPECT_EQ(controls.position("TbMontrePoint"), keypoint + 1);
 }
 

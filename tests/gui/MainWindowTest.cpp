@@ -219,6 +219,29 @@ TEST_F(MainWindowTest, TheClientSizeReachesTheSession) {
     EXPECT_EQ(window.session().document().shell.clientHeight, client->height());
 }
 
+// The handle's press and release reach the model around the moves, so that a
+// drag of a slider is one operation.
+TEST_F(MainWindowTest, ASliderDragIsFramedByItsPressAndRelease) {
+    const QString name = QStringLiteral("TbrQPoints");
+    for (QString n = name; !n.isEmpty(); n = controls.get(n).parent) {
+        controls.show(n);
+        controls.setEnabled(n, true);
+    }
+    controls.setMax(name, 60);
+    record(name);
+    controls.onChange(name, [&] { events << name + " change"; });
+    auto* slider = widget<QSlider>(name);
+    slider->setSliderDown(true);
+    slider->setSliderPosition(20);
+    slider->setSliderPosition(30);
+    slider->setSliderDown(false);
+    ASSERT_GE(events.size(), 3);
+    EXPECT_EQ(events.first(), name + " down");
+    EXPECT_EQ(events[1], name + " change");
+    EXPECT_EQ(events.last(), name + " up");
+    EXPECT_EQ(controls.position(name), 30);
+}
+
 } // namespace
 } // namespace trajecta
 
