@@ -1,5 +1,6 @@
 #include "extras/Extras.h"
 
+#include "core/PressLook.h"
 #include "extras/ExtrasChoice.h"
 #include "host/HostExchange.h"
 #include "timing/TimeTable.h"
@@ -28,17 +29,8 @@ Extras::Extras(Context& ctx, HostExchange& host) : ctx_(ctx), host_(host) {}
 
 void Extras::registerHandlers() {
     Controls& c = ctx_.controls;
-    const QString button = QStringLiteral("LblExtras");
-    const QString panel = QStringLiteral("PnlExtras");
-    c.onMouseDown(button, [&c, button, panel] {
-        c.setLowered(panel, true);
-        c.setFontHeight(button, -20);
-    });
-    c.onMouseUp(button, [&c, button, panel] {
-        c.setLowered(panel, false);
-        c.setFontHeight(button, -21);
-    });
-    c.onClick(button, [this] { LblExtrasClick(); });
+    registerPressLook(c, QStringLiteral("LblExtras"), QStringLiteral("PnlExtras"));
+    c.onClick(QStringLiteral("LblExtras"), [this] { LblExtrasClick(); });
     c.onChange(startSlider, [this] { TbrSupDebChange(); });
     c.onChange(endSlider, [this] { TbrSupFinChange(); });
     c.onClick(deleteBox, [this] { ChBxSupKPClick(); });

@@ -1,6 +1,7 @@
 #include "shell/Shell.h"
 
 #include "core/Messages.h"
+#include "core/PressLook.h"
 #include "host/KeypointBlock.h"
 #include "shell/ScreenPlace.h"
 
@@ -92,17 +93,8 @@ void Shell::registerHandlers() {
         c.onClick(QLatin1String(picture), [&c] { c.hide(aboutWindow); });
     c.onClick(QStringLiteral("BtnOKAide"), [&c] { c.hide(helpWindow); });
 
-    const QString button = QStringLiteral("LblAide");
-    const QString panel = QStringLiteral("PnlAide");
-    c.onMouseDown(button, [&c, button, panel] {
-        c.setLowered(panel, true);
-        c.setFontHeight(button, -20);
-    });
-    c.onMouseUp(button, [&c, button, panel] {
-        c.setLowered(panel, false);
-        c.setFontHeight(button, -21);
-    });
-    c.onClick(button, [this] { LblAideClick(); });
+    registerPressLook(c, QStringLiteral("LblAide"), QStringLiteral("PnlAide"));
+    c.onClick(QStringLiteral("LblAide"), [this] { LblAideClick(); });
 
     // The second window hands its key presses to the main window's handler,
     // and the two windows press each other's shortcuts: the groups move between them.

@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "support/FakeServices.h"
+#include "support/ScriptHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,17 @@ class CurveSession : public ::testing::Test {
         mouse(MouseAction::Up, to.x(), to.y());
     }
     void create() { click("LbCreation"); }
+    // The sample host object read and a straight part from (100, 300) to
+    // (700, 300) finished into 21 keypoints: the time step.
+    void finishStraightCurve() {
+        ASSERT_EQ(session.host().readObjectLines(testDataLines("host_object_in.txt"), true),
+                  ObjectRead::Status::Accepted);
+        create();
+        mark({{100, 300}, {300, 300}, {500, 300}, {700, 300}});
+        click("LblStopMarquage");
+        click("LblOKcourbe");
+        ASSERT_EQ(doc().curve.sampleCount, 21);
+    }
     void mark(std::initializer_list<QPoint> points) {
         for (const QPoint& p : points)
             clickAt(p.x(), p.y());

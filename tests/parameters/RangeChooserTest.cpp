@@ -15,13 +15,7 @@ class RangeChooserTest : public CurveSession {
   protected:
     void SetUp() override {
         CurveSession::SetUp();
-        ASSERT_EQ(session.host().readObjectLines(testDataLines("host_object_in.txt"), true),
-                  ObjectRead::Status::Accepted);
-        create();
-        mark({{100, 300}, {300, 300}, {500, 300}, {700, 300}});
-        click("LblStopMarquage");
-        click("LblOKcourbe");
-        ASSERT_EQ(doc().curve.sampleCount, 21);
+        ASSERT_NO_FATAL_FAILURE(finishStraightCurve());
         CurveView& view = session.curveView();
         view.markKeypoint(r().shownKeypoint, -1);
         clean = session.workPicture().copy();
