@@ -79,7 +79,8 @@ void ShellView::afterInput() {
 bool ShellView::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == &main_ && main_.isVisible() &&
-        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowStateChange))
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
+         type == QEvent::WindowStateChange))
         keepMainWindowPlace();
     if (watched == second_ && second_->isVisible()) {
         if (type == QEvent::Move || type == QEvent::Resize)
