@@ -1,5 +1,6 @@
 #include "curvefile/CurveFile.h"
 
+#include "core/Bezier.h"
 #include "core/CurveView.h"
 #include "core/Messages.h"
 #include "core/Workflow.h"
@@ -8,6 +9,7 @@
 #include "parameters/RangeChooser.h"
 #include "platform/Numbers.h"
 #include "timing/KeypointTimes.h"
+#include "timing/PresetMath.h"
 #include "timing/TimePresets.h"
 
 #include <QFileInfo>
@@ -210,11 +212,22 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     view_.redrawCurve();
     workflow_.stopMarking();
     workflow_.finishCurve();
+    // The presets measure the path as it was recorded, not as rescaled to this
+    // work area, so that the times never depend on the screen.
+    recordedCurve_ = curve;
+    for (int i = 0; i < count; ++i)
+        recordedCurve_.controlPoints[size_t(i)] = recorded.points[size_t(i)];
+    sampleParts(recordedCurve_);
     return w.currentStep == Step::Times && curve.sampleCount == content.sampleCount;
 }
 
 bool CurveFile::replayTimes(const CurveFileContent& content) {
     CurveDocument& doc = ctx_.doc;
+    // The first keypoint time as the user set it: typed, then "Enregistrer".
+    if (content.firstTime) {
+        ctx_.controls.setText(QStringLiteral("EdtTemps1st"), QString::number(*content.firstTime));
+        chooser_.save();
+    }
     for (const TimeRecord& r : content.times) {
         const bool replayed = r.kind == TimeRecord::Kind::Unknown ||
                               (r.kind == TimeRecord::Kind::Range ? replayRange(r) : replayPreset(r));
@@ -249,20 +262,16 @@ bool CurveFile::replayRange(const TimeRecord& r) {
 // record, then "Enregistrer".
 bool CurveFile::replayPreset(const TimeRecord& r) {
     presets_.openOptions();
+    measureDistances(recordedCurve_, ctx_.doc.presets);
     switch (r.kind) {
     case TimeRecord::Kind::ConstantTime:
         presets_.chooseConstantTime();
         presets_.setConstantGap(r.gap);
         break;
-    case TimeRecord::Kind::ConstantSpeed: {
-        // The coefficient made for the recorded path length, carried over to
-        // the length of the path as it is now.
-        const int now = ctx_.doc.presets.distanceSum;
-        presets_.supplySpeedCoefficient(now > 0 ? roundEven(Extended(r.coefficient) * r.distanceSum / now)
-                                                : r.coefficient);
+    case TimeRecord::Kind::ConstantSpeed:
+        presets_.supplySpeedCoefficient(r.coefficient);
         presets_.chooseConstantSpeed();
         break;
-    }
     case TimeRecord::Kind::Proportional:
         presets_.replayProportional(r.factor, r.offset, r.maximum);
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Context.h"
+#include "core/CurveDocument.h"
 
 #include <QStringList>
 
@@ -55,6 +56,8 @@ class CurveFile {
     KeypointTimes& times_;
     TimePresets& presets_;
     RangeChooser& chooser_;
+    // The curve of the file being replayed at the size it was recorded at.
+    CurveGeometry recordedCurve_;
 };
 
 } // namespace trajecta

@@ -1,6 +1,7 @@
 #include "curvefile/CurveFileCheck.h"
 
 #include "platform/Numbers.h"
+#include "timing/TimeTable.h"
 
 #include <algorithm>
 #include <array>
@@ -196,6 +197,11 @@ CheckedCurveFile checkCurveFile(const QStringList& lines, int previousPartCount)
 
     const qsizetype header = lines.indexOf(timeHeader, content.curve.partsLine);
     if (header < 0) return fail(lines.size());
+    const QString firstLine = lines.value(header + 1);
+    const std::optional<int> first = integerBetween(firstLine, QLatin1Char('('), QLatin1Char(')'));
+    if (firstLine.startsWith(QLatin1String("temps 1er point:")) && first && *first >= 0 &&
+        *first <= firstTimeLimit)
+        content.firstTime = first;
     const qsizetype timeFailed = readTimeRecords(lines, header + 2, content.sampleCount, content.times);
     if (timeFailed >= 0) return fail(timeFailed);
 

@@ -43,6 +43,9 @@ struct CurveFileContent {
     RecordedCurve curve;
     int sampleCount = 0;
     qsizetype sizeLine = 0;
+    // The first keypoint time the project was saved with, when its line reads
+    // as a time the field accepts.
+    std::optional<int> firstTime;
     std::vector<TimeRecord> times;
     ParameterLog parameters;
 };
