@@ -21,6 +21,10 @@ bool RangeChooser::replayParameterLog(const QStringList& lines) {
         p.opacityOn = p.zoomXOn = p.zoomYOn = p.zoomTied = p.centreTied = p.rotationOn = false;
         p.centreXOn = p.centreYOn = p.threeDOn = p.threeDXOn = p.threeDYOn = p.threeDZOn = false;
         step_.clearBoxes();
+        // A record ties a pair only through its X line: one that changes Y
+        // alone was made with "Egaux" cleared.
+        ctx_.controls.setChecked(QStringLiteral("ChBxEgal"), false);
+        ctx_.controls.setChecked(QStringLiteral("ChBxCentreEgal"), false);
         ctx_.controls.setPosition(QStringLiteral("TbMontrePoint"), record.start);
         chooseStart();
         ctx_.controls.setPosition(QStringLiteral("TbMontrePoint"), record.end);
