@@ -36,6 +36,10 @@ AppliedCurve applyCurve(const QStringList& curveLines, const QString& objectText
     fakes.separator = QLatin1Char('.');
     fakes.setValue(QStringLiteral("parametres"), QStringLiteral("Langue"), QStringLiteral("1"));
     Session session(fakes.services());
+    // The window is fitted before the object is read: the work area keeps the
+    // size it was given when the object was read, for the same format.
+    const CheckedCurveFile checked = checkCurveFile(curveLines, 0);
+    if (!checked.error) fitWindow(session, checked.content.curve);
     fakes.clipboardText = objectText;
     session.controls().userClick(QStringLiteral("ImgChargeObjetPte_Haut"));
     if (!session.document().host.objectAccepted || session.document().workflow.currentStep != Step::Format) {
@@ -49,8 +53,6 @@ AppliedCurve applyCurve(const QStringList& curveLines, const QString& objectText
                                    : messages.join(QStringLiteral("; "))};
     }
 
-    const CheckedCurveFile checked = checkCurveFile(curveLines, 0);
-    if (!checked.error) fitWindow(session, checked.content.curve);
     const QString error = session.curveFile().loadLines(curveLines);
     if (!error.isEmpty()) {
         QString oneLine = error;
