@@ -1,0 +1,58 @@
+#pragma once
+
+#include "support/UserSession.h"
+
+#include <functional>
+#include <random>
+
+namespace trajecta {
+
+// Seeded whole projects made as a user makes them: a curve of one to four
+// parts with its sample counts, closing, a dragged handle and a frame, then
+// every kind of record the program writes. In step 4: first keypoint times
+// (recorded alone or left pending), ranges re-recorded over earlier ones with
+// either end text left as loaded, both fills, and the four presets; in step 5:
+// all nine parameters, zoom Y and centre Y alone with "Egaux" cleared, ties,
+// 3D, and rotation with the tangent and either zero.
+class ProjectGenerator {
+  public:
+    ProjectGenerator(unsigned seed, UserSession& user);
+
+    // The window of the session to build the project in.
+    static QSize windowFor(unsigned seed);
+    // The host object of the project: the sample one, or for some seeds one
+    // whose zoom and centre are equal in X and Y.
+    static QString objectFor(unsigned seed);
+
+    // Builds the project from the loaded object; `recorded` runs after every
+    // record, in step 4 or 5, and may leave and come back to that step.
+    void build(const std::function<void()>& recorded);
+
+  private:
+    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
+    bool chance(int percent) { return pick(1, 100) <= percent; }
+
+    void drawCurve();
+    void firstTime();
+    void timeRange();
+    void preset();
+    void chooseRange(int first, int last);
+    void parameterRecord();
+    void tickPair(int xIndex, const QString& tie);
+    void tick(int index);
+    QString number(bool negative, bool positive, int hi);
+    void slide(const QString& name);
+
+    UserSession& u_;
+    std::mt19937 random_;
+};
+
+// The faults of a project in step 6: where its labels, fields, records,
+// keypoint list and object disagree; where saving and loading it again in a
+// fresh window of the same size gives another keypoint list or object, or in
+// windows of other sizes other times; and where applying the saved file to the
+// object without a window gives another object. `objectIn` is the loaded
+// object's text, `path` a file the project may be saved to.
+QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path);
+
+} // namespace trajecta
