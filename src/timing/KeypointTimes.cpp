@@ -220,9 +220,9 @@ void KeypointTimes::endChosen() {
     c.setText(endField, text);
     t.rangeEndText = text;
     t.rangeStartSet = t.rangeEndSet = t.rangeReady = true;
-    c.setCaption(QStringLiteral("LbliDebAbsolu"),
-                 formatDuration(absoluteWorking(times, doc.range.rangeStart)));
-    c.setCaption(QStringLiteral("LbliFinAbsolu"), formatDuration(absoluteWorking(times, row)));
+    // Filled here, not only when the end field's text changed: the times shown
+    // are then those the record line gives and a replay of it rebuilds.
+    refreshTimeRange();
 }
 
 void KeypointTimes::recordTimes() {
