@@ -130,8 +130,9 @@ void KeypointTimes::onFirstTimeChanged() {
         t.firstTimePending = true;
         break;
     case FieldVerdict::Refuse:
-        refuse(firstField, doc.host.firstTimeText);
-        t.firstTimePending = false;
+        // Nothing changes: the field shows the last accepted text again, still
+        // pending or not as it was, and the buttons stay as they were.
+        showFirstTime();
         break;
     case FieldVerdict::Empty:
         break;
@@ -323,6 +324,14 @@ void KeypointTimes::setSaveState(bool saving) {
 void KeypointTimes::refuse(const QString& field, const QString& lastText) {
     ctx_.controls.setText(field, lastText);
     ctx_.controls.setCaret(field, static_cast<int>(lastText.size()));
+}
+
+// The last accepted first time, shown without running the field's change
+// rule, with the caret at the end.
+void KeypointTimes::showFirstTime() {
+    const QString& text = ctx_.doc.host.firstTimeText;
+    ctx_.controls.setCaption(firstField, text);
+    ctx_.controls.setCaret(firstField, static_cast<int>(text.size()));
 }
 
 void KeypointTimes::showTotal() {

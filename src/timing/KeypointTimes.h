@@ -65,6 +65,7 @@ class KeypointTimes {
     void copyToSamples();
     void setSaveState(bool saving);
     void refuse(const QString& field, const QString& lastText);
+    void showFirstTime();
     void showTotal();
 
     Context& ctx_;
