@@ -246,14 +246,7 @@ void KeypointTimes::recordTimes() {
         }
         ++t.timeRecordCount;
         c.setCaption(QStringLiteral("LblQpara"), QString::number(t.timeRecordCount));
-        if (t.firstTimePending) {
-            for (qsizetype i = record.size() - 1; i >= 0; --i) {
-                if (!isFirstTimeRecordLine(record.at(i))) continue;
-                record[i] = firstTimeRecordLine(doc.host.firstTimeText);
-                break;
-            }
-            t.firstTimePending = false;
-        }
+        recordFirstTime();
         record << rangeRecordLine(start, end, t.timeMode)
                << timesRecordLine(t.rangeStartText, t.rangeEndText, c.checked(QStringLiteral("ChBxSpeedUp")));
         c.setColour(QStringLiteral("ShpTemoin"), colours::blue);
@@ -261,15 +254,8 @@ void KeypointTimes::recordTimes() {
         // The next range can start where this one ended.
         if (end < count - 1) c.setPosition(cursor, end);
     } else if (t.firstTimePending) {
-        if (count > 0) times[0].committed = times[0].inUse;
-        const QString line = firstTimeRecordLine(doc.host.firstTimeText);
-        if (record.size() > 1)
-            record[1] = line;
-        else
-            record << line;
-        t.firstTimePending = false;
+        recordFirstTime();
         setSaveState(false);
-        doc.workflow.timesDirty = true;
     }
     refreshTimeListing(doc.lists.LbxTempsKP, times);
     handOver();
@@ -282,8 +268,42 @@ void KeypointTimes::cancelTimes() {
     t.rangeReady = t.rangeEndSet = false;
     for (KeypointTime& row : doc.timing.keypointTimes)
         row.inUse = row.committed;
+    dropFirstTime();
     ctx_.controls.hide(QStringLiteral("PnlTempsDebFin"));
     showTotal();
+}
+
+void KeypointTimes::recordFirstTime() {
+    CurveDocument& doc = ctx_.doc;
+    if (!doc.timeEdit.firstTimePending) return;
+    std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    if (!times.empty()) {
+        times[0].committed = times[0].inUse;
+        doc.host.firstKeypointTime = times[0].committed;
+    }
+    // Line 1 of the record is always the first time's line.
+    QStringList& record = doc.lists.LbxColTemps;
+    const QString line = firstTimeRecordLine(doc.host.firstTimeText);
+    if (record.size() > 1)
+        record[1] = line;
+    else
+        record << line;
+    doc.timeEdit.firstTimePending = false;
+    doc.workflow.timesDirty = true;
+    // An emptied field shows again the time now in force.
+    showFirstTime();
+}
+
+void KeypointTimes::dropFirstTime() {
+    CurveDocument& doc = ctx_.doc;
+    std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    if (!doc.timeEdit.firstTimePending || times.empty()) return;
+    doc.timeEdit.firstTimePending = false;
+    times[0].inUse = times[0].committed;
+    doc.host.firstTimeText = QString::number(times[0].committed);
+    showFirstTime();
+    showTotal();
+    if (doc.range.shownKeypoint >= 0) showKeypointTime(doc.range.shownKeypoint);
 }
 
 void KeypointTimes::leaveTimeStep() {

@@ -179,5 +179,40 @@ list LbxColTemps)")
     EXPECT_TRUE(pending.contains("temps 1er point: (2500)"));
 }
 
+// A typed first time not yet recorded is committed with its record line by a
+// preset's record and by "Terminé" or "Etape suivante", and given up by every
+// cancel and by going back: the field, the record line, the total and the
+// object on the clipboard always tell the same first time.
+TEST(FirstTimeJourney, APendingFirstTimeIsRecordedOrDroppedWhole) {
+    const QList<std::pair<QString, QString>> paths{
+        {"click LblVarDep\nclick LblVarAnnule", "500"},
+        {"click LblChoixTemps\nclick LblTempsConstant\nclick LblVarSave", "5000"},
+        {"click LblChoixTemps\nclick LblVitConstante\nclick LblVarAnnule", "500"},
+        {"click LblChoixTemps\nclick LblTempsPerso", "500"},
+        {"click LblChoixTemps\nclick LblParaFini", "5000"},
+        {"click LblChoixTemps\nclick LblEtapeApres", "5000"},
+        {"click LblEtapeAvant\nclick LblOKcourbe", "500"},
+    };
+    for (const auto& [path, first] : paths) {
+        SCOPED_TRACE(path.toStdString());
+        const QStringList out = runScript(timeStep + "type EdtTemps1st 5000\n" + path + R"(
+print EdtTemps1st
+print LblTempsTotalVue
+list LbxColTemps
+click LblParaFini
+click LblParaFini
+clipboard print)")
+                                    .output;
+        EXPECT_EQ(shown(out, "EdtTemps1st"), first.toStdString());
+        EXPECT_TRUE(out.contains("temps 1er point: (" + first + ")"));
+        QStringList times;
+        for (const QString& line : out)
+            if (line.startsWith("    Time=")) times << line.mid(9);
+        ASSERT_EQ(times.size(), 11);
+        EXPECT_EQ(times.first().toStdString(), first.toStdString());
+        EXPECT_EQ(shown(out, "LblTempsTotalVue"), formatDuration(times.last().toLongLong()).toStdString());
+    }
+}
+
 } // namespace
 } // namespace trajecta
