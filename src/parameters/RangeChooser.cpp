@@ -272,6 +272,9 @@ void RangeChooser::enterParameterStep() {
     KeypointRange& r = doc.range;
     Controls& c = ctx_.controls;
     view_.removeTangentSegments();
+    // Leaving forward records a first time still pending; the range or
+    // preset in progress is dropped.
+    times_.recordFirstTime();
     if (doc.timeEdit.timeMode != 0) presets_.cancel();
     const bool pending = r.rangeStart >= 0 || r.rangeEnd >= 0;
     removeMarks();
@@ -334,6 +337,8 @@ void RangeChooser::leaveTimeStep() {
     if (ctx_.doc.timeEdit.timeMode != 0) presets_.cancel();
     const KeypointRange& r = ctx_.doc.range;
     if (r.rangeStart >= 0 || r.rangeEnd >= 0) times_.cancelTimes();
+    // Going back drops a pending first time as it drops a pending range.
+    times_.dropFirstTime();
     forgetRange();
 }
 

@@ -52,8 +52,9 @@ class RangeChooser : public RangeCancel {
     // Back from step 5 to step 4: a pending range and every mark go; the
     // curve core then enters the time step and runs cursorMoved().
     void leaveParameterStep();
-    // Back from step 4 to step 3: a pending time range is cancelled and the
-    // chooser forgets its marks, which the redrawn curve no longer carries.
+    // Back from step 4 to step 3: a pending time range and a pending first
+    // time are dropped and the chooser forgets its marks, which the redrawn
+    // curve no longer carries.
     void leaveTimeStep();
     // Back from step 6 to step 5: the step-5 controls with no range.
     void restoreParameterStep();

@@ -130,8 +130,9 @@ void KeypointTimes::onFirstTimeChanged() {
         t.firstTimePending = true;
         break;
     case FieldVerdict::Refuse:
-        refuse(firstField, doc.host.firstTimeText);
-        t.firstTimePending = false;
+        // Nothing changes: the field shows the last accepted text again, still
+        // pending or not as it was, and the buttons stay as they were.
+        showFirstTime();
         break;
     case FieldVerdict::Empty:
         break;
@@ -220,9 +221,9 @@ void KeypointTimes::endChosen() {
     c.setText(endField, text);
     t.rangeEndText = text;
     t.rangeStartSet = t.rangeEndSet = t.rangeReady = true;
-    c.setCaption(QStringLiteral("LbliDebAbsolu"),
-                 formatDuration(absoluteWorking(times, doc.range.rangeStart)));
-    c.setCaption(QStringLiteral("LbliFinAbsolu"), formatDuration(absoluteWorking(times, row)));
+    // Filled here, not only when the end field's text changed: the times shown
+    // are then those the record line gives and a replay of it rebuilds.
+    refreshTimeRange();
 }
 
 void KeypointTimes::recordTimes() {
@@ -245,14 +246,7 @@ void KeypointTimes::recordTimes() {
         }
         ++t.timeRecordCount;
         c.setCaption(QStringLiteral("LblQpara"), QString::number(t.timeRecordCount));
-        if (t.firstTimePending) {
-            for (qsizetype i = record.size() - 1; i >= 0; --i) {
-                if (!isFirstTimeRecordLine(record.at(i))) continue;
-                record[i] = firstTimeRecordLine(doc.host.firstTimeText);
-                break;
-            }
-            t.firstTimePending = false;
-        }
+        recordFirstTime();
         record << rangeRecordLine(start, end, t.timeMode)
                << timesRecordLine(t.rangeStartText, t.rangeEndText, c.checked(QStringLiteral("ChBxSpeedUp")));
         c.setColour(QStringLiteral("ShpTemoin"), colours::blue);
@@ -260,15 +254,8 @@ void KeypointTimes::recordTimes() {
         // The next range can start where this one ended.
         if (end < count - 1) c.setPosition(cursor, end);
     } else if (t.firstTimePending) {
-        if (count > 0) times[0].committed = times[0].inUse;
-        const QString line = firstTimeRecordLine(doc.host.firstTimeText);
-        if (record.size() > 1)
-            record[1] = line;
-        else
-            record << line;
-        t.firstTimePending = false;
+        recordFirstTime();
         setSaveState(false);
-        doc.workflow.timesDirty = true;
     }
     refreshTimeListing(doc.lists.LbxTempsKP, times);
     handOver();
@@ -281,8 +268,42 @@ void KeypointTimes::cancelTimes() {
     t.rangeReady = t.rangeEndSet = false;
     for (KeypointTime& row : doc.timing.keypointTimes)
         row.inUse = row.committed;
+    dropFirstTime();
     ctx_.controls.hide(QStringLiteral("PnlTempsDebFin"));
     showTotal();
+}
+
+void KeypointTimes::recordFirstTime() {
+    CurveDocument& doc = ctx_.doc;
+    if (!doc.timeEdit.firstTimePending) return;
+    std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    if (!times.empty()) {
+        times[0].committed = times[0].inUse;
+        doc.host.firstKeypointTime = times[0].committed;
+    }
+    // Line 1 of the record is always the first time's line.
+    QStringList& record = doc.lists.LbxColTemps;
+    const QString line = firstTimeRecordLine(doc.host.firstTimeText);
+    if (record.size() > 1)
+        record[1] = line;
+    else
+        record << line;
+    doc.timeEdit.firstTimePending = false;
+    doc.workflow.timesDirty = true;
+    // An emptied field shows again the time now in force.
+    showFirstTime();
+}
+
+void KeypointTimes::dropFirstTime() {
+    CurveDocument& doc = ctx_.doc;
+    std::vector<KeypointTime>& times = doc.timing.keypointTimes;
+    if (!doc.timeEdit.firstTimePending || times.empty()) return;
+    doc.timeEdit.firstTimePending = false;
+    times[0].inUse = times[0].committed;
+    doc.host.firstTimeText = QString::number(times[0].committed);
+    showFirstTime();
+    showTotal();
+    if (doc.range.shownKeypoint >= 0) showKeypointTime(doc.range.shownKeypoint);
 }
 
 void KeypointTimes::leaveTimeStep() {
@@ -323,6 +344,14 @@ void KeypointTimes::setSaveState(bool saving) {
 void KeypointTimes::refuse(const QString& field, const QString& lastText) {
     ctx_.controls.setText(field, lastText);
     ctx_.controls.setCaret(field, static_cast<int>(lastText.size()));
+}
+
+// The last accepted first time, shown without running the field's change
+// rule, with the caret at the end.
+void KeypointTimes::showFirstTime() {
+    const QString& text = ctx_.doc.host.firstTimeText;
+    ctx_.controls.setCaption(firstField, text);
+    ctx_.controls.setCaret(firstField, static_cast<int>(text.size()));
 }
 
 void KeypointTimes::showTotal() {

@@ -52,6 +52,14 @@ class KeypointTimes {
     // "Enregistrer" and "Annuler" in personal mode.
     void recordTimes();
     void cancelTimes();
+    // A first time typed and not yet recorded is settled before anything else
+    // records times or leaves the step, so that the field, line 1 of the
+    // record, the total and the object's first Time always agree. Recording
+    // (any "Enregistrer", "Terminé") commits it with its record line;
+    // cancelling (any "Annuler", going back a step) shows the committed time
+    // again. Both do nothing when no first time is pending.
+    void recordFirstTime();
+    void dropFirstTime();
     // "Terminé" of step 4: the committed times go to the sample points.
     void leaveTimeStep();
 
@@ -65,6 +73,7 @@ class KeypointTimes {
     void copyToSamples();
     void setSaveState(bool saving);
     void refuse(const QString& field, const QString& lastText);
+    void showFirstTime();
     void showTotal();
 
     Context& ctx_;

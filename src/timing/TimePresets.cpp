@@ -296,6 +296,7 @@ void TimePresets::record() {
     std::vector<KeypointTime>& times = doc.timing.keypointTimes;
     for (KeypointTime& row : times)
         row.committed = row.inUse;
+    times_.recordFirstTime();
     if (mode == 1 || mode == 2) {
         t.timeRecordCount = 1;
         if (lines.size() > 2) lines.erase(lines.begin() + 2, lines.end());
@@ -346,6 +347,7 @@ void TimePresets::cancel() {
     } else {
         closeOptions();
     }
+    times_.dropFirstTime();
     refreshLabels();
 }
 

@@ -107,10 +107,6 @@ QString timesRecordLine(const QString& p, const QString& q, bool geometric) {
            (geometric ? QStringLiteral("-1") : QStringLiteral("0"));
 }
 
-bool isFirstTimeRecordLine(const QString& line) {
-    return line.startsWith(QStringLiteral("temps 1er point:"));
-}
-
 QStringList timeListing(const std::vector<KeypointTime>& times) {
     QStringList lines;
     refreshTimeListing(lines, times);

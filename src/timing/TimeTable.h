@@ -63,7 +63,6 @@ bool rangeKeyAccepted(QChar c);
 QString firstTimeRecordLine(const QString& firstTimeText); // "temps 1er point: (n)"
 QString rangeRecordLine(int a, int b, int mode);           // "début/fin : (a,b) choix temps +m"
 QString timesRecordLine(const QString& p, const QString& q, bool geometric); // "temps : (p/q)  vitesse : -0"
-bool isFirstTimeRecordLine(const QString& line);
 
 // The time listing LbxTempsKP: "point i : committed[i]" for every row.
 QStringList timeListing(const std::vector<KeypointTime>& times);

@@ -53,4 +53,43 @@ TEST_F(CurveFileJourney, SavedProjectLoadsBackWhole) {
     EXPECT_EQ(loaded.mid(loaded.size() - records), saved.mid(saved.size() - records));
 }
 
+// A range whose end keeps the time it had, only its start typed: the record
+// replays into the times the window showed, also when the project is loaded
+// again in the same window, where the end field already shows that time.
+TEST_F(CurveFileJourney, ARangeReplaysAsItWasShown) {
+    const QStringList output = run(QStringLiteral(R"(clipboard set host_object_in.txt
+click ImgChargeObjetPte_Haut
+click LbCreation
+mouse click 100 200
+mouse click 250 100
+mouse click 400 100
+mouse click 700 300
+click LblStopMarquage
+set ChBx1 1
+set TbrQPoints 10
+click LblOKcourbe
+set TbMontrePoint 1
+click LblVarDep
+set TbMontrePoint 5
+click LblVarFin
+type EdtTempsDeb 1000
+click LblVarSave
+click LblParaFini
+click LblParaFini
+clipboard print
+answer range.tjc
+click LblEnregistrerCourbe
+click LblRefaireTout
+click ImgChargeObjetPte_Haut
+answer range.tjc
+click LblChargerFichier
+clipboard print)"));
+    QStringList times;
+    for (const QString& line : output)
+        if (line.startsWith("    Time=")) times << line.mid(9);
+    ASSERT_EQ(times.size(), 22);
+    EXPECT_EQ(times.mid(0, 6).join(' ').toStdString(), "500 1500 2375 3125 3750 4250");
+    EXPECT_EQ(times.mid(11).join(' ').toStdString(), times.mid(0, 11).join(' ').toStdString());
+}
+
 } // namespace

@@ -125,5 +125,94 @@ TEST_F(KeypointTimesTest, ResizingRepeatsTheLastRow) {
     EXPECT_EQ(doc().timing.keypointTimes.size(), 3u);
 }
 
+// Eleven keypoints with a first time of 500 ms, in the time step.
+const QString timeStep = QStringLiteral(R"(clipboard set host_object_in.txt
+click ImgChargeObjetPte_Haut
+click LbCreation
+mouse click 100 200
+mouse click 250 100
+mouse click 400 100
+mouse click 700 300
+click LblStopMarquage
+set ChBx1 1
+set TbrQPoints 10
+click LblOKcourbe
+)");
+
+// The text a printed control shows, from the first line that prints it.
+std::string shown(const QStringList& output, const QString& name) {
+    for (const QString& line : output) {
+        if (!line.startsWith(name + QLatin1Char(' '))) continue;
+        const qsizetype at = line.indexOf(QStringLiteral(" text=\""));
+        return at < 0 ? std::string() : line.mid(at + 7).chopped(1).toStdString();
+    }
+    return {};
+}
+
+bool enabled(const QStringList& output, const QString& name) {
+    for (const QString& line : output)
+        if (line.startsWith(name + QLatin1Char(' '))) return line.contains(QStringLiteral(" enabled=1 "));
+    return false;
+}
+
+// A refused first time on an unchanged field leaves the buttons of an
+// unchanged field; one refused over a pending time leaves that time pending.
+TEST(FirstTimeJourney, ARefusedFirstTimeChangesNothing) {
+    const QStringList unchanged = runScript(timeStep + R"(type EdtTemps1st 300001
+print EdtTemps1st
+print LblVarSave
+print LblParaFini
+print LblEtapeApres)")
+                                      .output;
+    EXPECT_EQ(shown(unchanged, "EdtTemps1st"), "500");
+    EXPECT_FALSE(enabled(unchanged, "LblVarSave"));
+    EXPECT_TRUE(enabled(unchanged, "LblParaFini"));
+    EXPECT_TRUE(enabled(unchanged, "LblEtapeApres"));
+
+    const QStringList pending = runScript(timeStep + R"(type EdtTemps1st 2500
+type EdtTemps1st 300001
+print LblParaFini
+click LblVarSave
+list LbxColTemps)")
+                                    .output;
+    EXPECT_FALSE(enabled(pending, "LblParaFini"));
+    EXPECT_TRUE(pending.contains("temps 1er point: (2500)"));
+}
+
+// A typed first time not yet recorded is committed with its record line by a
+// preset's record and by "Terminé" or "Etape suivante", and given up by every
+// cancel and by going back: the field, the record line, the total and the
+// object on the clipboard always tell the same first time.
+TEST(FirstTimeJourney, APendingFirstTimeIsRecordedOrDroppedWhole) {
+    const QList<std::pair<QString, QString>> paths{
+        {"click LblVarDep\nclick LblVarAnnule", "500"},
+        {"click LblChoixTemps\nclick LblTempsConstant\nclick LblVarSave", "5000"},
+        {"click LblChoixTemps\nclick LblVitConstante\nclick LblVarAnnule", "500"},
+        {"click LblChoixTemps\nclick LblTempsPerso", "500"},
+        {"click LblChoixTemps\nclick LblParaFini", "5000"},
+        {"click LblChoixTemps\nclick LblEtapeApres", "5000"},
+        {"click LblEtapeAvant\nclick LblOKcourbe", "500"},
+    };
+    for (const auto& [path, first] : paths) {
+        SCOPED_TRACE(path.toStdString());
+        const QStringList out = runScript(timeStep + "type EdtTemps1st 5000\n" + path + R"(
+print EdtTemps1st
+print LblTempsTotalVue
+list LbxColTemps
+click LblParaFini
+click LblParaFini
+clipboard print)")
+                                    .output;
+        EXPECT_EQ(shown(out, "EdtTemps1st"), first.toStdString());
+        EXPECT_TRUE(out.contains("temps 1er point: (" + first + ")"));
+        QStringList times;
+        for (const QString& line : out)
+            if (line.startsWith("    Time=")) times << line.mid(9);
+        ASSERT_EQ(times.size(), 11);
+        EXPECT_EQ(times.first().toStdString(), first.toStdString());
+        EXPECT_EQ(shown(out, "LblTempsTotalVue"), formatDuration(times.last().toLongLong()).toStdString());
+    }
+}
+
 } // namespace
 } // namespace trajecta
