@@ -29,8 +29,9 @@ class CurveFile {
     // The two buttons and their press looks.
     void registerHandlers();
 
-    // LblEnregistrerCourbe (step 6): the save dialog, the replace question,
-    // an atomic write and the window caption.
+    // LblEnregistrerCourbe (step 6): the lines checked as a load checks them,
+    // then the save dialog, the replace question, an atomic write and the
+    // window caption. Lines that would not load are refused with the line.
     void saveCurveFile();
     // LblChargerFichier (step 1): the open dialog, then loadLines.
     void loadCurveFile();
@@ -47,6 +48,8 @@ class CurveFile {
     bool replayPreset(const TimeRecord& record);
     bool replayParameters(const CurveFileContent& content, const QStringList& lines);
     QString fail(const QString& detail);
+    // "ligne n : <the line>", or the line missing past the end.
+    QString lineText(const QStringList& lines, qsizetype line) const;
     void setCaption(const QString& path);
 
     Context& ctx_;

@@ -188,5 +188,26 @@ TEST_F(CurveFileLoad, SavingAsksBeforeReplacingAndReportsFailures) {
     EXPECT_EQ(controls().text("KeyPointsBezier"), "copy.tjc");
 }
 
+// Only step 6 offers the save; a save whose file would not load back is
+// refused before anything is asked or written.
+TEST_F(CurveFileLoad, OnlyAFileThatLoadsBackIsSaved) {
+    load(write(fileFor("/1440x960\\", points, "cadre : ---"), "first.tjc"));
+    ASSERT_EQ(doc().workflow.currentStep, Step::Finished);
+    click("LblEtapeAvant");
+    EXPECT_FALSE(controls().showing("PnlEnregistrerCourbe")) << "step 5";
+    click("LblEtapeAvant");
+    click("LblEtapeAvant");
+    ASSERT_EQ(doc().workflow.currentStep, Step::Shaping);
+    fakes.log.clear();
+    fakes.answers.push_back(folder.filePath("early.tjc"));
+    session.curveFile().saveCurveFile();
+    fakes.answers.clear();
+    EXPECT_EQ(fakes.log.join('\n').toStdString(),
+              "message: La courbe n'est pas enregistrée : le fichier ne se chargerait pas\\n"
+              "ligne 18 : une ligne manque [OK] -> OK");
+    EXPECT_FALSE(QFile::exists(folder.filePath("early.tjc")));
+    EXPECT_EQ(controls().text("KeyPointsBezier"), "first.tjc");
+}
+
 } // namespace
 } // namespace trajecta
