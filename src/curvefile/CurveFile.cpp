@@ -5,6 +5,7 @@
 #include "core/Workflow.h"
 #include "curvefile/CurveFileCheck.h"
 #include "curvefile/CurveFileText.h"
+#include "extras/Extras.h"
 #include "parameters/RangeChooser.h"
 #include "platform/Numbers.h"
 #include "timing/KeypointTimes.h"
@@ -66,8 +67,9 @@ bool timesSound(const std::vector<KeypointTime>& times) {
 } // namespace
 
 CurveFile::CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times,
-                     TimePresets& presets, RangeChooser& chooser)
-    : ctx_(ctx), workflow_(workflow), view_(view), times_(times), presets_(presets), chooser_(chooser) {}
+                     TimePresets& presets, RangeChooser& chooser, Extras& extras)
+    : ctx_(ctx), workflow_(workflow), view_(view), times_(times), presets_(presets), chooser_(chooser),
+      extras_(extras) {}
 
 void CurveFile::registerHandlers() {
     Controls& c = ctx_.controls;
@@ -215,7 +217,7 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     w.stepDone[0] = w.stepDone[1] = true;
     w.objectTextBuilt = w.timesDirty = w.geometryEdited = false;
     // The Extras choices belonged to the project being replaced.
-    doc.extras = ExtrasState{};
+    extras_.reset();
     w.curveExists = true;
     c.setChecked(QStringLiteral("ChBxFermerCourbe"), recorded.closed);
     view_.sampleCurve();

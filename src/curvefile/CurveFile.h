@@ -7,6 +7,7 @@
 namespace trajecta {
 
 class CurveView;
+class Extras;
 class KeypointTimes;
 class RangeChooser;
 class TimePresets;
@@ -24,7 +25,7 @@ struct TimeRecord;
 class CurveFile {
   public:
     CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times, TimePresets& presets,
-              RangeChooser& chooser);
+              RangeChooser& chooser, Extras& extras);
 
     // The two buttons and their press looks.
     void registerHandlers();
@@ -58,6 +59,7 @@ class CurveFile {
     KeypointTimes& times_;
     TimePresets& presets_;
     RangeChooser& chooser_;
+    Extras& extras_;
 };
 
 } // namespace trajecta
