@@ -18,8 +18,8 @@ Session::Session(Services services)
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
       steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
-      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_), language_(ctx_, presets_), shell_(ctx_),
-      preview_(ctx_), history_(ctx_, language_, shell_), listeners_(preview_, history_) {
+      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_, extras_), language_(ctx_, presets_),
+      shell_(ctx_), preview_(ctx_), history_(ctx_, language_, shell_), listeners_(preview_, history_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);

@@ -42,6 +42,9 @@ struct SamplePoint {
     bool operator==(const SamplePoint&) const = default;
 };
 
+// The smallest frame, in pixels each way: a smaller one is not placed.
+constexpr int minFrameSide = 10;
+
 struct FrameRect {
     int left = 0, top = 0, right = 0, bottom = 0;
 

@@ -16,7 +16,6 @@ namespace {
 
 constexpr std::uint32_t frameColour = colours::lime;
 constexpr int nearDistance = 8; // a corner is hit strictly closer than this
-constexpr int minFrameSide = 10;
 
 bool near(int a, int b) {
     return std::abs(a - b) < nearDistance;

@@ -455,6 +455,9 @@ void Workflow::previousStep() {
         hideGroup(ctx_, MovableGroup::Display);
         break;
     case Step::Finished:
+        // Saving belongs to step 6, where the three records are whole: the
+        // steps back take them apart (step 3 drops the curve block).
+        c.hide("PnlEnregistrerCourbe");
         w.currentStep = Step::Parameters;
         setStepMessage(ctx_, StepMessage::SetParameters);
         steps_->restoreParameterStep();

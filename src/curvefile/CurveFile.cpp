@@ -6,6 +6,7 @@
 #include "core/Workflow.h"
 #include "curvefile/CurveFileCheck.h"
 #include "curvefile/CurveFileText.h"
+#include "extras/Extras.h"
 #include "parameters/RangeChooser.h"
 #include "platform/Numbers.h"
 #include "timing/KeypointTimes.h"
@@ -35,6 +36,9 @@ const TextPair notReplayed{QStringLiteral("le fichier ne se rejoue pas sur cette
                            QStringLiteral("the file does not replay on this curve")};
 const TextPair notWritten{QStringLiteral("Le fichier %1 n'a pas été écrit : %2"),
                           QStringLiteral("The file %1 was not written: %2")};
+const TextPair wouldNotLoad{
+    QStringLiteral("La courbe n'est pas enregistrée : le fichier ne se chargerait pas"),
+    QStringLiteral("The curve is not saved: the file would not load")};
 const TextPair notRead{QStringLiteral("Le fichier %1 n'a pas pu être lu : %2"),
                        QStringLiteral("The file %1 could not be read: %2")};
 
@@ -65,8 +69,9 @@ bool timesSound(const std::vector<KeypointTime>& times) {
 } // namespace
 
 CurveFile::CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times,
-                     TimePresets& presets, RangeChooser& chooser)
-    : ctx_(ctx), workflow_(workflow), view_(view), times_(times), presets_(presets), chooser_(chooser) {}
+                     TimePresets& presets, RangeChooser& chooser, Extras& extras)
+    : ctx_(ctx), workflow_(workflow), view_(view), times_(times), presets_(presets), chooser_(chooser),
+      extras_(extras) {}
 
 void CurveFile::registerHandlers() {
     Controls& c = ctx_.controls;
@@ -94,13 +99,26 @@ void CurveFile::setCaption(const QString& path) {
     ctx_.controls.setCaption(mainWindow, QFileInfo(path).fileName());
 }
 
+QString CurveFile::lineText(const QStringList& lines, qsizetype line) const {
+    const int lang = ctx_.language();
+    return line < lines.size() ? lineDetail.in(lang).arg(QString::number(line + 1), lines[line])
+                               : lineMissing.in(lang).arg(line + 1);
+}
+
 void CurveFile::saveCurveFile() {
     NamedLists& lists = ctx_.doc.lists;
     lists.LbxFichier = lists.LbxCollecter + lists.LbxColTemps + lists.LbxColParametres;
+    const int lang = ctx_.language();
+    // A file the loader would refuse is never written.
+    const CheckedCurveFile checked = checkCurveFile(lists.LbxFichier, ctx_.doc.curve.partCount);
+    if (checked.error) {
+        ctx_.services.messages.warning(wouldNotLoad.in(lang) + QLatin1Char('\n') +
+                                       lineText(lists.LbxFichier, checked.error->line));
+        return;
+    }
     std::optional<QString> path = ctx_.services.files.saveFile(fileFilter);
     if (!path || path->isEmpty()) return;
     if (QFileInfo(*path).suffix().isEmpty()) *path += QLatin1Char('.') + defaultSuffix;
-    const int lang = ctx_.language();
     if (QFileInfo::exists(*path) && ctx_.services.messages.yesNo(fileExists.in(lang)) != MessageAnswer::Yes) {
         setCaption(*path);
         return;
@@ -137,11 +155,7 @@ QString CurveFile::loadLines(const QStringList& lines) {
     CurveDocument& doc = ctx_.doc;
     const int lang = ctx_.language();
     const CheckedCurveFile checked = checkCurveFile(lines, doc.curve.partCount);
-    if (checked.error) {
-        const qsizetype line = checked.error->line;
-        return fail(line < lines.size() ? lineDetail.in(lang).arg(QString::number(line + 1), lines[line])
-                                        : lineMissing.in(lang).arg(line + 1));
-    }
+    if (checked.error) return fail(lineText(lines, checked.error->line));
     ctx_.controls.show(busyLabel);
     ctx_.canvas.flush();
     const CurveDocument before = doc;
@@ -205,7 +219,7 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     w.stepDone[0] = w.stepDone[1] = true;
     w.objectTextBuilt = w.timesDirty = w.geometryEdited = false;
     // The Extras choices belonged to the project being replaced.
-    doc.extras = ExtrasState{};
+    extras_.reset();
     w.curveExists = true;
     c.setChecked(QStringLiteral("ChBxFermerCourbe"), recorded.closed);
     view_.sampleCurve();

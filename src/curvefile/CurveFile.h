@@ -8,6 +8,7 @@
 namespace trajecta {
 
 class CurveView;
+class Extras;
 class KeypointTimes;
 class RangeChooser;
 class TimePresets;
@@ -25,13 +26,14 @@ struct TimeRecord;
 class CurveFile {
   public:
     CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times, TimePresets& presets,
-              RangeChooser& chooser);
+              RangeChooser& chooser, Extras& extras);
 
     // The two buttons and their press looks.
     void registerHandlers();
 
-    // LblEnregistrerCourbe (step 6): the save dialog, the replace question,
-    // an atomic write and the window caption.
+    // LblEnregistrerCourbe (step 6): the lines checked as a load checks them,
+    // then the save dialog, the replace question, an atomic write and the
+    // window caption. Lines that would not load are refused with the line.
     void saveCurveFile();
     // LblChargerFichier (step 1): the open dialog, then loadLines.
     void loadCurveFile();
@@ -48,6 +50,8 @@ class CurveFile {
     bool replayPreset(const TimeRecord& record);
     bool replayParameters(const CurveFileContent& content, const QStringList& lines);
     QString fail(const QString& detail);
+    // "ligne n : <the line>", or the line missing past the end.
+    QString lineText(const QStringList& lines, qsizetype line) const;
     void setCaption(const QString& path);
 
     Context& ctx_;
@@ -56,6 +60,7 @@ class CurveFile {
     KeypointTimes& times_;
     TimePresets& presets_;
     RangeChooser& chooser_;
+    Extras& extras_;
     // The curve of the file being replayed at the size it was recorded at.
     CurveGeometry recordedCurve_;
 };

@@ -16,6 +16,8 @@ namespace {
 constexpr int maxCoordinate = 32767;
 
 const QString timeHeader = QStringLiteral("=== Etape 4 le temps ===");
+const QString parameterHeader = QString::fromUtf8(parameterLogHeader);
+const QString recordEnd = QString::fromLatin1(parameterLogSeparator);
 
 bool coordinate(int v) {
     return v >= -maxCoordinate && v <= maxCoordinate;
@@ -37,20 +39,24 @@ qsizetype curveLimitBroken(const RecordedCurve& curve, int partCount, qsizetype 
         if (!coordinate(p.x()) || !coordinate(p.y()) || !knownState(curve.states[size_t(i)]))
             return curve.partsLine + 1 + i;
     }
+    // A frame is placed at least minFrameSide each way, its corners in order.
     const FrameRect& f = curve.frame;
     if (curve.framePresent &&
-        !(coordinate(f.left) && coordinate(f.top) && coordinate(f.right) && coordinate(f.bottom)))
+        !(coordinate(f.left) && coordinate(f.top) && coordinate(f.right) && coordinate(f.bottom) &&
+          f.right - f.left >= minFrameSide && f.bottom - f.top >= minFrameSide))
         return curve.partsLine + 1 + points;
     return -1;
 }
 
-// The records between the time header and the next line that begins with "=".
+// The records between the time header and the next line that begins with "=",
+// whose index goes to `end` (the number of lines when there is none).
 // Returns the index of the first line that fails, or -1.
 qsizetype readTimeRecords(const QStringList& lines, qsizetype from, int sampleCount,
-                          std::vector<TimeRecord>& records) {
+                          std::vector<TimeRecord>& records, qsizetype& end) {
     const qsizetype size = lines.size();
     const int lastRow = sampleCount - 1;
-    for (qsizetype i = from; i < size && !lines[i].startsWith(QLatin1Char('=')); ++i) {
+    qsizetype i = from;
+    for (; i < size && !lines[i].startsWith(QLatin1Char('=')); ++i) {
         const QString& line = lines[i];
         if (line.isEmpty()) continue;
         TimeRecord r;
@@ -87,7 +93,8 @@ qsizetype readTimeRecords(const QStringList& lines, qsizetype from, int sampleCo
             } else if (choice == 1) {
                 r.kind = TimeRecord::Kind::ConstantTime;
                 const std::optional<int> d = integerBetween(next, QLatin1Char('('), QLatin1Char(')'));
-                if (!d || *d < 0 || *d > maxRecordedGap) return i;
+                // A gap of 0 would put every keypoint at the same time.
+                if (!d || *d < 1 || *d > maxRecordedGap) return i;
                 r.gap = *d;
             } else {
                 r.kind = TimeRecord::Kind::ConstantSpeed;
@@ -95,7 +102,6 @@ qsizetype readTimeRecords(const QStringList& lines, qsizetype from, int sampleCo
                 const std::optional<int> d = integerBetween(next, QLatin1Char('('), QLatin1Char(')'));
                 if (!k || !d || *k < 0 || *k > maxRecordedGap || *d < 0) return i;
                 r.coefficient = *k;
-                r.distanceSum = *d;
             }
         } else if (kind == QLatin1Char('p')) {
             r.kind = TimeRecord::Kind::Proportional;
@@ -121,6 +127,22 @@ qsizetype readTimeRecords(const QStringList& lines, qsizetype from, int sampleCo
         }
         records.push_back(r);
     }
+    end = std::min(i, size);
+    return -1;
+}
+
+// The parameter log, which the program always writes right after the time
+// records: its header, the "---" that opens it, and a "---" closing every
+// record. The first line that is not where it belongs (the number of lines
+// when the file ends first), or -1.
+qsizetype parameterLogMissing(const QStringList& lines, qsizetype at, const ParameterLog& log) {
+    const qsizetype size = lines.size();
+    const qsizetype header = lines.indexOf(parameterHeader, 1);
+    if (header >= 0 && header < at) return header;
+    if (at >= size || lines[at] != parameterHeader) return at;
+    if (at + 1 >= size || lines[at + 1] != recordEnd) return at + 1;
+    // Only the last record can lack its "---": any other runs up to the next one.
+    if (!log.records.empty() && lines.indexOf(recordEnd, log.records.back().line + 1) < 0) return size;
     return -1;
 }
 
@@ -202,10 +224,14 @@ CheckedCurveFile checkCurveFile(const QStringList& lines, int previousPartCount)
     if (firstLine.startsWith(QLatin1String("temps 1er point:")) && first && *first >= 0 &&
         *first <= firstTimeLimit)
         content.firstTime = first;
-    const qsizetype timeFailed = readTimeRecords(lines, header + 2, content.sampleCount, content.times);
+    qsizetype timeEnd = 0;
+    const qsizetype timeFailed =
+        readTimeRecords(lines, header + 2, content.sampleCount, content.times, timeEnd);
     if (timeFailed >= 0) return fail(timeFailed);
 
     content.parameters = readParameterLog(lines, content.sampleCount);
+    const qsizetype logMissing = parameterLogMissing(lines, timeEnd, content.parameters);
+    if (logMissing >= 0) return fail(logMissing);
     const qsizetype parameterFailed = parameterLineBroken(content.parameters);
     if (parameterFailed >= 0) return fail(parameterFailed);
     return checked;

@@ -24,10 +24,9 @@ struct TimeRecord {
     qsizetype line = 0; // index of its first line
     int first = 0, last = 0;
     int startTime = 0, endTime = 0;
-    bool speedUp = false; // ChBxSpeedUp checked
-    int gap = 0;          // constant time, ms
-    int coefficient = 0;  // constant speed: "PourCoef" and the distance sum it was made for
-    int distanceSum = 0;
+    bool speedUp = false;                       // ChBxSpeedUp checked
+    int gap = 0;                                // constant time, ms
+    int coefficient = 0;                        // constant speed: "PourCoef", the time of the shortest step
     double factor = 0, offset = 0, maximum = 0; // proportional
     int extent = 0, strength = 0;               // slow-down
 };
@@ -64,9 +63,12 @@ struct CheckedCurveFile {
 // Reads every line the loader needs and every number in them, and checks the
 // limits the replay relies on: at least one part and 3n+1 points for n parts,
 // at most 16 parts and 49 points, state codes that exist, coordinates and
-// sizes a work area can hold, ranges inside the curve's keypoints, range times
-// a field accepts, and every parameter record readable with at least one
-// parameter. `previousPartCount` stands for an unreadable "parties" value.
+// sizes a work area can hold, a frame of at least minFrameSide each way,
+// ranges inside the curve's keypoints, range times a field accepts, a
+// constant time of at least 1 ms, the parameter log right after the time
+// records with its header and "---", every record closed by "---", readable
+// and changing at least one parameter. `previousPartCount` stands for an
+// unreadable "parties" value.
 CheckedCurveFile checkCurveFile(const QStringList& lines, int previousPartCount);
 
 // The screen format item named `name`; for a name that is none of the items

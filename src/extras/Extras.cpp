@@ -146,6 +146,20 @@ void Extras::BtnExtrasAnnulerClick() {
     close();
 }
 
+void Extras::reset() {
+    Controls& c = ctx_.controls;
+    c.setChecked(reverseBox, false);
+    c.setItemIndex(turnChoice, 0);
+    c.setChecked(retimeBox, false);
+    c.setChecked(deleteBox, false);
+    c.setPosition(startSlider, 0);
+    c.setPosition(endSlider, 0);
+    ctx_.doc.extras = ExtrasState{};
+    refreshCounts();
+    showRetime();
+    c.hide(witness);
+}
+
 void Extras::close() {
     ctx_.controls.hide(dialog);
     // This caption exists in French only.

@@ -29,6 +29,11 @@ class Extras {
     void LblExtrasAppliquerClick(); // "Appliquer et sortir"
     void BtnExtrasAnnulerClick();   // "Annuler": close, changing nothing
 
+    // No choice at all, as for a project that replaces the one the choices
+    // were made for: the state, the dialog's controls and the main window's
+    // mark of a reversed path.
+    void reset();
+
   private:
     void formShow();
     void formActivate();

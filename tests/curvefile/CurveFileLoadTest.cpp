@@ -48,6 +48,30 @@ class CurveFileLoad : public CurveSession {
         fakes.answers.push_back(path);
         click("LblChargerFichier");
     }
+    // Loads each file and expects it refused with the line named in `detail`,
+    // changing nothing but the message: the lists, the pictures, the controls
+    // and the clipboard stay.
+    void expectRefused(const std::vector<std::pair<QStringList, QString>>& cases) {
+        fakes.clipboardText = "before";
+        const QImage picture = session.workPicture().copy();
+        const std::vector<ControlState> shown = controls().states();
+        NamedLists lists = doc().lists;
+        for (const auto& [file, detail] : cases) {
+            fakes.log.clear();
+            load(write(file));
+            ASSERT_EQ(fakes.log.size(), 2) << detail.toStdString();
+            EXPECT_EQ(
+                fakes.log[1].toStdString(),
+                ("message: Erreur dans le fichier, j'abandonne\\n" + detail + " [OK] -> OK").toStdString());
+            EXPECT_EQ(doc().workflow.currentStep, Step::Format);
+            EXPECT_FALSE(doc().workflow.replayingFile);
+            EXPECT_EQ(fakes.clipboardText, "before");
+            EXPECT_TRUE(session.workPicture() == picture) << detail.toStdString();
+            EXPECT_TRUE(controls().states() == shown) << detail.toStdString();
+            for (const QString& name : NamedLists::names())
+                EXPECT_EQ(*doc().lists.find(name), *lists.find(name)) << name.toStdString();
+        }
+    }
 
     QTemporaryDir folder;
 };
@@ -77,10 +101,6 @@ TEST_F(CurveFileLoad, GeometryIsRescaledAndTheRecordsReplayed) {
 // A damaged file, or one that fails while it is replayed, changes nothing but
 // the message: the lists, the pictures, the controls and the clipboard stay.
 TEST_F(CurveFileLoad, DamagedFilesLeaveTheSessionAsItWas) {
-    struct Case {
-        QStringList file;
-        QString detail;
-    };
     QStringList many = points;
     for (int i = 0; i < 48; ++i)
         many.insert(1, "point 2 (1x1)  %[0x0]  Etat : /1\\");
@@ -91,7 +111,7 @@ TEST_F(CurveFileLoad, DamagedFilesLeaveTheSessionAsItWas) {
     // A slow-down that ends on the first keypoint has nothing to spread over.
     QStringList noSpread = fileFor("/1440x960\\", points, "cadre : ---");
     noSpread.insert(19, "Ralenti -début : (1,6)");
-    const std::vector<Case> cases{
+    const std::vector<std::pair<QStringList, QString>> cases{
         {noSeparator, "ligne 23 : une ligne manque"},
         {fileFor("/1440x960\\", many, "cadre : ---"), "ligne 58 : point 2 (500x300)  %[0x0]  Etat : /1\\"},
         {badRange, "ligne 19 : temps : (100/1,5)  vitesse : -0"},
@@ -103,30 +123,42 @@ TEST_F(CurveFileLoad, DamagedFilesLeaveTheSessionAsItWas) {
          "le fichier ne se rejoue pas sur cette courbe"},
         {noSpread, "le fichier ne se rejoue pas sur cette courbe"},
     };
-    fakes.clipboardText = "before";
-    const QImage picture = session.workPicture().copy();
+    ASSERT_NO_FATAL_FAILURE(expectRefused(cases));
     const std::vector<ControlState> shown = controls().states();
-    NamedLists lists = doc().lists;
-    for (const Case& c : cases) {
-        fakes.log.clear();
-        load(write(c.file));
-        ASSERT_EQ(fakes.log.size(), 2);
-        EXPECT_EQ(
-            fakes.log[1].toStdString(),
-            ("message: Erreur dans le fichier, j'abandonne\\n" + c.detail + " [OK] -> OK").toStdString());
-        EXPECT_EQ(doc().workflow.currentStep, Step::Format);
-        EXPECT_FALSE(doc().workflow.replayingFile);
-        EXPECT_EQ(fakes.clipboardText, "before");
-        EXPECT_TRUE(session.workPicture() == picture) << c.detail.toStdString();
-        EXPECT_TRUE(controls().states() == shown) << c.detail.toStdString();
-        for (const QString& name : NamedLists::names())
-            EXPECT_EQ(*doc().lists.find(name), *lists.find(name)) << name.toStdString();
-    }
     fakes.log.clear();
     load(folder.path());
     ASSERT_EQ(fakes.log.size(), 2);
     EXPECT_TRUE(fakes.log[1].startsWith("message: Le fichier " + folder.path() + " n'a pas pu être lu"));
     EXPECT_TRUE(controls().states() == shown);
+}
+
+// What the program never writes is refused on its line: a saved file cut
+// short or with its parameter header mangled, a frame below the editor's
+// 10 x 10, a constant time of 0 between keypoints.
+TEST_F(CurveFileLoad, SavedFilesCutShortOrWithImpossibleValuesAreRefused) {
+    const std::optional<QByteArray> bytes = readWholeFile(TRAJECTA_TEST_DATA "/curve_file_saved.tjc");
+    ASSERT_TRUE(bytes.has_value());
+    const QStringList saved = decodeCurveFile(*bytes);
+    ASSERT_EQ(saved.size(), 36);
+    const auto with = [&saved](qsizetype line, const QString& text) {
+        QStringList file = saved;
+        file[line - 1] = text;
+        return file;
+    };
+    QStringList noGap = with(22, "début/fin : (1,50) choix temps +1");
+    noGap[22] = "constante de durée tous points : (0)";
+    ASSERT_NO_FATAL_FAILURE(expectRefused({
+        {saved.mid(0, 25), "ligne 26 : une ligne manque"},
+        {saved.mid(0, 26), "ligne 27 : une ligne manque"},
+        {saved.mid(0, 35), "ligne 36 : une ligne manque"},
+        {with(26, "=== Etape 5 les paramÃ¨tres ==="), "ligne 26 : === Etape 5 les paramÃ¨tres ==="},
+        {with(16, "cadre : 100,100,100,100,"), "ligne 16 : cadre : 100,100,100,100,"},
+        {with(16, "cadre : 567,450,100,100,"), "ligne 16 : cadre : 567,450,100,100,"},
+        {with(16, "cadre : 100,100,567,109,"), "ligne 16 : cadre : 100,100,567,109,"},
+        {noGap, "ligne 23 : constante de durée tous points : (0)"},
+    }));
+    load(write(saved.mid(0, 27)));
+    EXPECT_EQ(doc().workflow.currentStep, Step::Finished) << "an empty parameter log still loads";
 }
 
 // Saving: the default extension, the replace question, and a write that
@@ -154,6 +186,27 @@ TEST_F(CurveFileLoad, SavingAsksBeforeReplacingAndReportsFailures) {
     EXPECT_TRUE(fakes.log.last().startsWith("message: Le fichier " + folder.filePath("missing/x.tjc") +
                                             " n'a pas été écrit"));
     EXPECT_EQ(controls().text("KeyPointsBezier"), "copy.tjc");
+}
+
+// Only step 6 offers the save; a save whose file would not load back is
+// refused before anything is asked or written.
+TEST_F(CurveFileLoad, OnlyAFileThatLoadsBackIsSaved) {
+    load(write(fileFor("/1440x960\\", points, "cadre : ---"), "first.tjc"));
+    ASSERT_EQ(doc().workflow.currentStep, Step::Finished);
+    click("LblEtapeAvant");
+    EXPECT_FALSE(controls().showing("PnlEnregistrerCourbe")) << "step 5";
+    click("LblEtapeAvant");
+    click("LblEtapeAvant");
+    ASSERT_EQ(doc().workflow.currentStep, Step::Shaping);
+    fakes.log.clear();
+    fakes.answers.push_back(folder.filePath("early.tjc"));
+    session.curveFile().saveCurveFile();
+    fakes.answers.clear();
+    EXPECT_EQ(fakes.log.join('\n').toStdString(),
+              "message: La courbe n'est pas enregistrée : le fichier ne se chargerait pas\\n"
+              "ligne 18 : une ligne manque [OK] -> OK");
+    EXPECT_FALSE(QFile::exists(folder.filePath("early.tjc")));
+    EXPECT_EQ(controls().text("KeyPointsBezier"), "first.tjc");
 }
 
 } // namespace

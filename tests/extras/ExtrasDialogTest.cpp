@@ -189,5 +189,35 @@ TEST_F(ExtrasDialogTest, AnAngleThatIsNotANumberIsRefusedAndTheDialogStaysOpen) 
     EXPECT_EQ(pasted(0, 4), "Angle=douze");
 }
 
+// A curve file replaces the project and its Extras choices: the dialog opens
+// with nothing reversed or deleted, and the main window's mark is gone.
+TEST_F(ExtrasDialogTest, ALoadedFileStartsWithoutTheFormerChoices) {
+    Controls& c = controls();
+    click("LblExtras");
+    set("ChbxInverserCourbe", true);
+    set("ChBxSupKP", true);
+    slide("TbrSupDeb", 3);
+    slide("TbrSupFin", 2);
+    set("ChBxRecalerTemps", true);
+    click("LblExtrasAppliquer");
+    ASSERT_TRUE(c.visible("ShpTemoinExtra"));
+    toStep(Step::Format);
+    fakes.answers.push_back(TRAJECTA_TEST_DATA "/curve_file_saved.tjc");
+    click("LblChargerFichier");
+    ASSERT_EQ(doc().workflow.currentStep, Step::Finished);
+    EXPECT_FALSE(c.visible("ShpTemoinExtra"));
+    click("LblExtras");
+    EXPECT_FALSE(c.checked("ChbxInverserCourbe"));
+    EXPECT_FALSE(c.showing("Rdg_inverse180_OuPas"));
+    EXPECT_FALSE(c.checked("ChBxSupKP"));
+    EXPECT_FALSE(c.showing("PnlSupVoir"));
+    EXPECT_EQ(std::pair(c.position("TbrSupDeb"), c.position("TbrSupFin")), std::pair(0, 0));
+    EXPECT_FALSE(c.checked("ChBxRecalerTemps"));
+    set("ChBxSupKP", true);
+    EXPECT_EQ(text("LblResteKP"), "51 / 51");
+    EXPECT_FALSE(c.showing("ShpSupDeb"));
+    EXPECT_FALSE(c.showing("ChBxRecalerTemps"));
+}
+
 } // namespace
 } // namespace trajecta

@@ -17,9 +17,20 @@ namespace {
 const std::array<QSize, 3> otherWindows{QSize(1264, 680), QSize(1366, 768), QSize(1920, 1050)};
 
 // How far a position may move when the curve is rescaled to another work
-// area, in percent of the frame's half size: its control points and frame
-// are rounded to whole pixels there.
-constexpr double positionSlack = 3.0;
+// area, in pixels of the smaller of the two: its control points and frame are
+// rounded to whole pixels there.
+constexpr double pixelSlack = 3.0;
+
+// That slack in percent of the half size of the frame (or of the work area
+// without one), as positions are written.
+double positionSlack(const CurveDocument& saved, const CurveDocument& other) {
+    const FrameRect& f = saved.frame.frameRect;
+    const WorkflowState& w = saved.workflow;
+    const double half = saved.frame.framePresent ? std::min(f.right - f.left, f.bottom - f.top) / 2.0
+                                                 : std::min(w.workWidth, w.workHeight) / 2.0;
+    const double scale = std::min(1.0, double(other.workflow.workWidth) / w.workWidth);
+    return 100.0 * pixelSlack / std::max(1.0, half * scale);
+}
 
 QString valueOf(const QString& line) {
     return line.mid(line.indexOf(QLatin1Char('=')) + 1);
@@ -95,15 +106,15 @@ std::unique_ptr<UserSession> loaded(QSize window, const QString& objectIn, const
 // one: the times exact, the positions within the rescale's rounding, the rest
 // exact but for the angles where a record follows the tangent, which is
 // measured on the rescaled pixels.
-QStringList rescaledDifferences(const QStringList& saved, const QStringList& other, bool tangent) {
+QStringList rescaledDifferences(const QStringList& saved, const QStringList& other, bool tangent,
+                                double slack) {
     if (saved.size() != other.size())
         return {QStringLiteral("%1 keypoint lines, saved %2").arg(other.size()).arg(saved.size())};
     for (qsizetype i = 0; i < saved.size(); ++i) {
         const int offset = int(i % keypointBlockLines);
         if (tangent && offset == offsetOf(KeypointLine::Angle)) continue;
-        if (offset == offsetOf(KeypointLine::Position)
-                ? !near(valueOf(saved[i]), valueOf(other[i]), positionSlack)
-                : saved[i] != other[i])
+        if (offset == offsetOf(KeypointLine::Position) ? !near(valueOf(saved[i]), valueOf(other[i]), slack)
+                                                       : saved[i] != other[i])
             return {QStringLiteral("line %1: %2, saved %3").arg(i).arg(other[i], saved[i])};
     }
     return {};
@@ -124,7 +135,8 @@ QString firstDifference(const QString& what, const QString& got, const QString& 
 
 } // namespace
 
-QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path) {
+QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path,
+                                  bool rescaled) {
     QStringList faults = disagreements(u);
     u.answer(path);
     u.answer(QStringLiteral("yes"));
@@ -154,7 +166,7 @@ QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const
         faults << QStringLiteral("loaded: ") + d;
 
     for (const QSize& window : otherWindows) {
-        if (window == u.windowSize) continue;
+        if (!rescaled || window == u.windowSize) continue;
         const std::unique_ptr<UserSession> other = loaded(window, objectIn, path);
         const QString where = QStringLiteral("loaded at %1x%2: ").arg(window.width()).arg(window.height());
         if (other->step() != Step::Finished) {
@@ -163,7 +175,8 @@ QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const
         }
         const bool tangent =
             !u.doc().lists.LbxColParametres.filter(QStringLiteral("avec angle : Oui")).isEmpty();
-        for (const QString& d : rescaledDifferences(list, other->doc().lists.LbxListeKP, tangent))
+        for (const QString& d : rescaledDifferences(list, other->doc().lists.LbxListeKP, tangent,
+                                                    positionSlack(u.doc(), other->doc())))
             faults << where + d;
     }
 

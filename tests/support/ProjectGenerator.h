@@ -49,10 +49,12 @@ class ProjectGenerator {
 
 // The faults of a project in step 6: where its labels, fields, records,
 // keypoint list and object disagree; where saving and loading it again in a
-// fresh window of the same size gives another keypoint list or object, or in
-// windows of other sizes other times; and where applying the saved file to the
-// object without a window gives another object. `objectIn` is the loaded
-// object's text, `path` a file the project may be saved to.
-QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path);
+// fresh window of the same size gives another keypoint list or object, or
+// (with `rescaled`) in windows of other sizes other times; and where applying
+// the saved file to the object without a window gives another object.
+// `objectIn` is the loaded object's text, `path` a file the project may be
+// saved to.
+QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path,
+                                  bool rescaled);
 
 } // namespace trajecta
