@@ -267,8 +267,7 @@ void ParameterPanel::tangentOption() {
             continue;
         const QString& line = list.at(blockLines * k + 4);
         const Extended stored = parseNumber(line.mid(line.indexOf(QLatin1Char('=')) + 1)).value_or(0.0);
-        const Extended relative =
-            stored - angles.tangentAngles[static_cast<size_t>(k)] + angles.rotationShift;
+        const Extended relative = relativeRotation(angles, k, stored);
         setEditText(name,
                     formatFixed(static_cast<double>(relative), 2, ctx_.services.system.decimalSeparator()));
     }

@@ -227,6 +227,30 @@ TEST_F(RangeChooserTest, ClipboardKeysOfTheIntegerAndRealEdits) {
     EXPECT_EQ(c.text("EdtZoomXdeb"), "-5,5") << "a second separator is undone";
 }
 
+// The rotation edits of the tangent option show the stored angles as the
+// record reads them back: saving them unchanged keeps every angle, also with
+// the object at the origin (a rotation shift).
+TEST_F(RangeChooserTest, SavingTheShownRelativeRotationsKeepsTheStoredAngles) {
+    Controls& c = controls();
+    toParameterStep();
+    range(4, 9);
+    click("ChBxAngleRotation");
+    ASSERT_TRUE(c.userSetItemIndex("RdgDecalage", 1));
+    ASSERT_NE(doc().parameters.angles.rotationShift, 0.0L);
+    ASSERT_TRUE(c.userType("EdtRotDeb", "10"));
+    ASSERT_TRUE(c.userType("EdtRotFin", "40"));
+    click("LblVarSave");
+    const QStringList stored = doc().lists.LbxListeKP;
+
+    range(4, 9);
+    EXPECT_EQ(c.text("LblAngleRelTang"), "40,00");
+    click("ChBxAngleRotation");
+    EXPECT_EQ(c.text("EdtRotDeb"), "10,00");
+    EXPECT_EQ(c.text("EdtRotFin"), "40,00");
+    click("LblVarSave");
+    EXPECT_EQ(doc().lists.LbxListeKP, stored);
+}
+
 TEST_F(RangeChooserTest, ReplayingTheLogRebuildsTheSameKeypoints) {
     Controls& c = controls();
     toParameterStep();
