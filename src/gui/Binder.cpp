@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
 
 namespace trajecta {
 
@@ -55,6 +56,39 @@ Qt::CursorShape qtCursor(CursorShape shape) {
         return Qt::SizeAllCursor;
     }
     return Qt::ArrowCursor;
+}
+
+// What an edit replaced: the characters from..to of the text before by
+// `inserted`.
+struct TextChange {
+    int from = 0;
+    int to = 0;
+    QString inserted;
+};
+
+// The change from `before` to `after`, where what was typed ends at `caret`
+// of `after`: the text after the caret is what stayed, and so is the part the
+// two texts share before the change.
+TextChange textChange(const QString& before, const QString& after, int caret) {
+    qsizetype tail = after.size() - caret;
+    if (tail < 0 || tail > before.size() || !before.endsWith(after.mid(caret))) {
+        tail = 0;
+        while (tail < std::min(before.size(), after.size()) &&
+               before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+    }
+    qsizetype head = 0;
+    const qsizetype limit = std::min(before.size(), after.size()) - tail;
+    while (head < limit && before[head] == after[head])
+        ++head;
+    return {static_cast<int>(head), static_cast<int>(before.size() - tail),
+            after.mid(head, after.size() - tail - head)};
+}
+
+// The other end of an edit's selection: its caret when nothing is selected.
+int anchorOf(const QLineEdit* edit) {
+    if (!edit->hasSelectedText()) return edit->cursorPosition();
+    return edit->cursorPosition() == edit->selectionStart() ? edit->selectionEnd() : edit->selectionStart();
 }
 
 // The keys of a control as the menus and tool tips show them.
@@ -217,8 +251,13 @@ QWidget* Binder::makeWidget(const ControlState& state, Bound& bound) {
     }
     case K::Edit: {
         auto* edit = new QLineEdit(parent);
-        connect(edit, &QLineEdit::textEdited, this,
-                input([this, name](const QString& text) { controls_.userType(name, text); }));
+        connect(edit, &QLineEdit::textEdited, this, input([this, name, edit](const QString& text) {
+                    edited(name, text, edit->cursorPosition());
+                }));
+        // The model follows the caret and the selection as the user moves them.
+        const auto follow = [this, name, edit] { guarded([&] { followCaret(name, edit); }); };
+        connect(edit, &QLineEdit::cursorPositionChanged, this, follow);
+        connect(edit, &QLineEdit::selectionChanged, this, follow);
         return edit;
     }
     case K::List: {
@@ -515,9 +554,12 @@ void Binder::syncKind(const ControlState& state, Bound& b) {
     }
     case K::Edit: {
         auto* edit = static_cast<QLineEdit*>(w);
-        if (edit->text() != state.text) {
-            edit->setText(state.text);
-            edit->setCursorPosition(state.caret);
+        if (edit->text() != state.text) edit->setText(state.text);
+        if (edit->cursorPosition() != state.caret || anchorOf(edit) != state.anchor) {
+            if (state.anchor == state.caret)
+                edit->setCursorPosition(state.caret);
+            else
+                edit->setSelection(state.anchor, state.caret - state.anchor);
         }
         break;
     }
@@ -662,6 +704,24 @@ void Binder::release(QString name, bool fromKey, const QPoint& globalPos) {
     });
     // A handler that failed leaves the others to run: the window repaints.
     if (afterInput) guarded(afterInput);
+}
+
+// The model types what the edit took in where it went in, over what it
+// replaced, so that its key filter judges each character in its place.
+void Binder::edited(const QString& name, const QString& text, int caret) {
+    const TextChange change = textChange(controls_.text(name), text, caret);
+    controls_.setSelection(name, change.from, change.to);
+    controls_.userInsert(name, change.inserted);
+}
+
+// The caret or the selection moved in the edit. While the edit holds a text
+// the model has not taken yet, the change of text brings its own caret.
+void Binder::followCaret(const QString& name, const QLineEdit* edit) {
+    const ControlState& state = controls_.get(name);
+    if (edit->text() != state.text) return;
+    const int caret = edit->cursorPosition();
+    const int anchor = anchorOf(edit);
+    if (caret != state.caret || anchor != state.anchor) controls_.setSelection(name, anchor, caret);
 }
 
 bool Binder::focusUses(QWidget* focus, QKeyEvent* key) const {

@@ -14,6 +14,7 @@
 class QAction;
 class QButtonGroup;
 class QKeyEvent;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -70,10 +71,15 @@ struct BinderLook {
 // in the image (userMouse), before userMouseUp. The release goes to the control that took the press even when
 // the press hid it.
 //
-// A key press goes, as a "Ctrl+W"-style text (userKey), to the control of the
-// window it was pressed in (where the model's shortcuts take it first), and
-// then to the focused edit. Keys the focused widget uses itself (typing and
-// the caret keys of an edit, the arrows of a slider, a list or a radio
+// What the user types into an edit reaches the model as typed where it went
+// in, over what it replaced (userInsert), so that the model judges each
+// character in its place; the model follows the edit's caret and selection
+// as the user moves them.
+//
+// A key press goes, as a "Ctrl+W"-style text (userKey), to the control of
+// the window it was pressed in (where the model's shortcuts take it first),
+// and then to the focused edit. Keys the focused widget uses itself (typing
+// and the caret keys of an edit, the arrows of a slider, a list or a radio
 // group, the space bar of a check box) stay with it when a shortcut wants
 // them. A label, panel or image that acts as a button takes the focus (a
 // ring shows it), and Space or Enter press it as the mouse does: down on the
@@ -140,6 +146,8 @@ class Binder : public QObject {
     bool keyPress(QObject* watched, QEvent* event);
     bool keyRelease(QEvent* event);
     bool focusUses(QWidget* focus, QKeyEvent* key) const;
+    void edited(const QString& name, const QString& text, int caret);
+    void followCaret(const QString& name, const QLineEdit* edit);
     void release(QString name, bool fromKey, const QPoint& globalPos);
     void applyTabOrder();
     void showFocus(QWidget* focused);

@@ -5,6 +5,8 @@
 #include "platform/Numbers.h"
 #include "timing/TimeTable.h"
 
+#include <algorithm>
+
 namespace trajecta {
 
 namespace {
@@ -48,7 +50,6 @@ ParameterPanel::ParameterPanel(Context& ctx, ParameterStep& step) : ctx_(ctx), s
 
 void ParameterPanel::registerHandlers() {
     Controls& c = ctx_.controls;
-    const QChar sep = ctx_.services.system.decimalSeparator();
     for (int p = 0; p < parameterCount; ++p) {
         c.onClick(box(p), [this, p] { boxClicked(p); });
         for (int column : {0, 1}) {
@@ -59,12 +60,11 @@ void ParameterPanel::registerHandlers() {
                 c.setKeyFilter(name, opacityKeyAccepted);
                 continue;
             }
-            // Where a separator or a minus sign may go depends on the text;
-            // the change handler applies that, the filter drops the rest.
+            // Where a separator or a minus sign may go depends on the text
+            // around the caret.
             const bool minus = tieBox(p) != QStringLiteral("ChBxEgal");
-            c.setKeyFilter(name, [minus, sep](QChar ch) {
-                return ch.isDigit() || ch == QLatin1Char('\b') || ch == QLatin1Char('.') ||
-                       ch == QLatin1Char(',') || ch == sep || (minus && ch == QLatin1Char('-'));
+            c.setKeyFilter(name, [this, minus](QChar ch, const QString& text, int caret) {
+                return realKeyAccepted(ch, text, caret, minus, ctx_.services.system.decimalSeparator());
             });
         }
     }
@@ -113,21 +113,6 @@ void ParameterPanel::editChanged(const QString& name, int p, int column) {
     if (p == 0) {
         opacityChanged(name, column == 0 ? state.lastOpacityStart : state.lastOpacityEnd);
     } else if (programChange_ == 0) {
-        if (pasting_ == 0) {
-            // The text as the key rules let it be typed.
-            const QChar sep = ctx_.services.system.decimalSeparator();
-            const bool minus = tieBox(p) != QStringLiteral("ChBxEgal");
-            const QString text = c.text(name);
-            QString typed;
-            for (QChar ch : text)
-                if (const std::optional<QChar> k =
-                        realKeyAccepted(ch, typed, static_cast<int>(typed.size()), minus, sep))
-                    typed += *k;
-            if (typed != text) {
-                setEditText(name, typed);
-                c.setCaret(name, static_cast<int>(typed.size()));
-            }
-        }
         const QString tie = tieBox(p);
         if (!tie.isEmpty() && c.checked(tie)) setEditText(edit(partner(p), column), c.text(name));
     }
@@ -145,23 +130,25 @@ void ParameterPanel::opacityChanged(const QString& name, QString& lastText) {
     c.setCaret(name, static_cast<int>(lastText.size()));
 }
 
-// The model keeps no selection inside an edit: the whole text counts as
-// selected for copying and cutting, and a paste goes in at the caret.
+// Copying and cutting take the selection (an empty one copies nothing); a cut
+// then empties the whole edit. A paste replaces the selection.
 void ParameterPanel::clipboardKey(const QString& name, const QString& keys, bool integer) {
     Controls& c = ctx_.controls;
     ClipboardService& clipboard = ctx_.services.clipboard;
-    const QString text = c.text(name);
+    const ControlState& state = c.get(name);
+    const QString text = state.text;
+    const int from = std::min(state.anchor, state.caret);
+    const int to = std::max(state.anchor, state.caret);
+    const QString selected = text.mid(from, to - from);
     if (keys == QStringLiteral("Ctrl+C")) {
-        clipboard.setText(text);
+        if (!selected.isEmpty()) clipboard.setText(selected);
     } else if (keys == QStringLiteral("Ctrl+X")) {
-        clipboard.setText(text);
-        const Nested paste(pasting_);
+        if (!selected.isEmpty()) clipboard.setText(selected);
         c.setText(name, QString());
     } else if (keys == QStringLiteral("Ctrl+V")) {
         const std::optional<QString> pasted = clipboard.text();
         if (!pasted) return;
-        const int caret = c.get(name).caret;
-        QString result = text.left(caret) + *pasted + text.mid(caret);
+        QString result = text.left(from) + *pasted + text.mid(to);
         // A paste that leaves no number is undone: text and caret stay.
         if (integer) {
             if (!wholeNumber(result)) return;
@@ -171,9 +158,8 @@ void ParameterPanel::clipboardKey(const QString& name, const QString& keys, bool
             if (!real) return;
             result = *real;
         }
-        const Nested paste(pasting_);
         c.setText(name, result);
-        c.setCaret(name, caret + static_cast<int>(pasted->size()));
+        c.setCaret(name, from + static_cast<int>(pasted->size()));
     }
 }
 
@@ -267,8 +253,7 @@ void ParameterPanel::tangentOption() {
             continue;
         const QString& line = list.at(blockLines * k + 4);
         const Extended stored = parseNumber(line.mid(line.indexOf(QLatin1Char('=')) + 1)).value_or(0.0);
-        const Extended relative =
-            stored - angles.tangentAngles[static_cast<size_t>(k)] + angles.rotationShift;
+        const Extended relative = relativeRotation(angles, k, stored);
         setEditText(name,
                     formatFixed(static_cast<double>(relative), 2, ctx_.services.system.decimalSeparator()));
     }

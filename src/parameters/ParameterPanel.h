@@ -57,7 +57,6 @@ class ParameterPanel {
     Context& ctx_;
     ParameterStep& step_;
     int programChange_ = 0; // nesting depth of program-made text changes
-    int pasting_ = 0;       // a paste: the typing rules do not apply
     bool replaying_ = false;
 };
 

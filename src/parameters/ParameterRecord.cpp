@@ -343,6 +343,10 @@ void updateAngleOffsets(AngleState& angles, long double firstAngle, int zeroItem
     angles.rotationShift = zeroItem == 1 ? angles.initialAngleOffset : 0.0L;
 }
 
+long double relativeRotation(const AngleState& angles, int k, long double stored) {
+    return stored - angles.tangentAngles[static_cast<size_t>(k)] - angles.rotationShift;
+}
+
 bool opacityKeyAccepted(QChar c) {
     return c.isDigit() || c == QLatin1Char('\b');
 }

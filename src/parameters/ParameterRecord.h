@@ -109,6 +109,10 @@ void unwrapTangentAngles(double* angles, int count);
 // initialAngleOffset and rotationShift from the host's first angle and the
 // item of RdgDecalage.
 void updateAngleOffsets(AngleState& angles, long double firstAngle, int zeroItem);
+// The rotation relative to the curve that the stored angle of keypoint k
+// stands for: what a record with the tangent turns back into that angle
+// (stored = relative + tangent + shift).
+long double relativeRotation(const AngleState& angles, int k, long double stored);
 
 // Edit filters of the parameter panel.
 bool opacityKeyAccepted(QChar c); // digits and backspace

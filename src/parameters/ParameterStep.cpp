@@ -155,8 +155,7 @@ void ParameterStep::loadKeypointValues(int k, int target) {
         c.setCaption(QString::fromLatin1(valueLabels[i]), values[static_cast<size_t>(i)]);
     const AngleState& angles = doc.parameters.angles;
     const Extended angle = parseNumber(after(4)).value_or(0.0);
-    c.setCaption(QStringLiteral("LblAngleRelTang"),
-                 fixed2(angle - angles.tangentAngles[static_cast<size_t>(k)] + angles.rotationShift));
+    c.setCaption(QStringLiteral("LblAngleRelTang"), fixed2(relativeRotation(angles, k, angle)));
     const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(std::min(k, maxSamplePoints - 1))];
     const auto percent = [](int v, int origin, int size) {
         return size > 0 ? 100.0L * (v - origin) / (size / 2.0L) : 0.0L;

@@ -43,8 +43,18 @@ struct Controls::Control {
     Handler click, change, mouseDown, mouseUp;
     MouseHandler mouse;
     KeyHandler key;
-    std::function<bool(QChar)> keyFilter;
+    KeyFilter keyFilter;
 };
+
+namespace {
+// What goes in when `typed` is typed at `caret` of `text`: with no filter,
+// the character itself.
+std::optional<QChar> admitted(const Controls::KeyFilter& filter, QChar typed, const QString& text,
+                              int caret) {
+    if (!filter) return typed;
+    return filter(typed, text, caret);
+}
+} // namespace
 
 struct Subscription::Entry {
     Controls::Observer observer;
@@ -254,13 +264,23 @@ void Controls::setText(const QString& name, const QString& text) {
     if (c.state.text == text) return;
     c.state.text = text;
     c.state.caret = static_cast<int>(std::min<qsizetype>(c.state.caret, text.size()));
+    c.state.anchor = c.state.caret;
     changed(c);
     run(c.change);
 }
 
 void Controls::setCaret(const QString& name, int caret) {
+    setSelection(name, caret, caret);
+}
+
+void Controls::setSelection(const QString& name, int anchor, int caret) {
     Control& c = find(name, ControlKind::Edit);
-    c.state.caret = std::clamp(caret, 0, static_cast<int>(c.state.text.size()));
+    const int size = static_cast<int>(c.state.text.size());
+    caret = std::clamp(caret, 0, size);
+    anchor = std::clamp(anchor, 0, size);
+    if (c.state.caret == caret && c.state.anchor == anchor) return;
+    c.state.caret = caret;
+    c.state.anchor = anchor;
     changed(c);
 }
 
@@ -407,8 +427,15 @@ QString Controls::shortcutTarget(const QString& name, const QString& keys) const
     return {};
 }
 
-void Controls::setKeyFilter(const QString& name, std::function<bool(QChar)> accepts) {
-    find(name, ControlKind::Edit).keyFilter = std::move(accepts);
+void Controls::setKeyFilter(const QString& name, KeyFilter filter) {
+    find(name, ControlKind::Edit).keyFilter = std::move(filter);
+}
+
+void Controls::setKeyFilter(const QString& name, const std::function<bool(QChar)>& accepts) {
+    setKeyFilter(name, [accepts](QChar typed, const QString&, int) -> std::optional<QChar> {
+        if (accepts(typed)) return typed;
+        return std::nullopt;
+    });
 }
 
 // Reports one accepted user input to the listener around its handling. An
@@ -481,9 +508,35 @@ bool Controls::userType(const QString& name, const QString& text) {
     Control& c = find(name, ControlKind::Edit);
     QString accepted;
     for (QChar ch : text)
-        if (!c.keyFilter || c.keyFilter(ch)) accepted += ch;
-    c.state.caret = static_cast<int>(accepted.size());
+        if (const std::optional<QChar> k =
+                admitted(c.keyFilter, ch, accepted, static_cast<int>(accepted.size())))
+            accepted += *k;
+    c.state.caret = c.state.anchor = static_cast<int>(accepted.size());
     setText(name, accepted);
+    return true;
+}
+
+bool Controls::userInsert(const QString& name, const QString& text) {
+    if (!userCanReach(name)) return false;
+    InputScope scope(*this, name, UserInput::Type);
+    Control& c = find(name, ControlKind::Edit);
+    const int from = std::min(c.state.anchor, c.state.caret);
+    const int to = std::max(c.state.anchor, c.state.caret);
+    QString result = c.state.text.left(from) + c.state.text.mid(to);
+    int caret = from;
+    bool changes = text.isEmpty();
+    for (QChar ch : text) {
+        if (const std::optional<QChar> k = admitted(c.keyFilter, ch, result, caret)) {
+            result.insert(caret++, *k);
+            changes = true;
+        }
+    }
+    if (!changes) return true;
+    c.state.caret = c.state.anchor = caret;
+    if (result == c.state.text)
+        changed(c);
+    else
+        setText(name, result);
     return true;
 }
 

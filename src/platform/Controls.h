@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace trajecta {
@@ -58,6 +59,9 @@ struct ControlState {
     int max = 10;
     int position = 0;
     int caret = 0;
+    // The other end of an edit's selection, which runs between it and the
+    // caret; equal to the caret when nothing is selected.
+    int anchor = 0;
     std::uint32_t colour = 0; // text colour, 0x00BBGGRR
     CursorShape cursor = CursorShape::Arrow;
     int fontHeight = 0;                           // 0: the default font
@@ -127,6 +131,10 @@ class Controls {
     // Keys as the window names them: "Ctrl+W", "Ctrl+Shift+W", "A".
     using KeyHandler = std::function<void(const QString& keys)>;
     using Observer = std::function<void(const ControlState&)>;
+    // A character typed into an edit, judged where it was typed: `text` is
+    // the edit's text around the caret (a replaced selection already gone).
+    // Gives the character that goes in, or nothing when the key is refused.
+    using KeyFilter = std::function<std::optional<QChar>(QChar typed, const QString& text, int caret)>;
 
     Controls();
     ~Controls();
@@ -164,8 +172,11 @@ class Controls {
     void setEnabled(const QString& name, bool enabled);
     void setCaption(const QString& name, const QString& text); // no handler runs
     void setHint(const QString& name, const QString& hint);
-    void setText(const QString& name, const QString& text); // edits: change handler on change
-    void setCaret(const QString& name, int caret);
+    // Edits: change handler on change; a new text drops the selection.
+    void setText(const QString& name, const QString& text);
+    void setCaret(const QString& name, int caret); // drops the selection
+    // What the edit shows selected, from `anchor` to `caret` (equal: nothing).
+    void setSelection(const QString& name, int anchor, int caret);
     void setChecked(const QString& name, bool checked); // click handler on change
     void setItems(const QString& name, const QStringList& items);
     // Radio groups: click handler on change. Lists (whose lines the document
@@ -209,7 +220,9 @@ class Controls {
     // first declared; an empty text when none.
     QString shortcutTarget(const QString& name, const QString& keys) const;
     // Characters an edit accepts when typed; others are dropped.
-    void setKeyFilter(const QString& name, std::function<bool(QChar)> accepts);
+    void setKeyFilter(const QString& name, KeyFilter filter);
+    // The same for a filter that accepts characters wherever they are typed.
+    void setKeyFilter(const QString& name, const std::function<bool(QChar)>& accepts);
 
     // User input: what a person can do. Each refuses a control that is not
     // showing, not enabled or outside the open modal dialog, and then returns
@@ -218,7 +231,14 @@ class Controls {
     bool userClick(const QString& name);
     bool userMouseDown(const QString& name);
     bool userMouseUp(const QString& name);
+    // Replaces the whole text of an edit as typing it into an emptied edit
+    // would: character after character at the end, each through the key filter.
     bool userType(const QString& name, const QString& text);
+    // Types `text` at the caret: the selection goes, then each character is
+    // judged by the key filter where it is typed; the caret follows what went
+    // in. Nothing changes when every character is refused. An empty text
+    // deletes the selection (Backspace or Delete over what they remove).
+    bool userInsert(const QString& name, const QString& text);
     bool userSetChecked(const QString& name, bool checked);
     // A list runs its click handler on every click of a line.
     bool userSetItemIndex(const QString& name, int index);

@@ -328,5 +328,38 @@ TEST_F(MainWindowTest, AnEditWhoseKeysTheModelHandlesPastesOnce) {
     EXPECT_EQ(edit->text(), "312");
 }
 
+TEST_F(MainWindowTest, AnEditTypesAndPastesWhereItsCaretAndSelectionAre) {
+    for (const char* name : {"PnlDockParasOrg", "PnlPourDockGbxPara", "GbxParaSurQuoi", "PnParaFin"})
+        controls.show(name);
+    ASSERT_TRUE(controls.userCanReach("EdtZoomXfin"));
+    QApplication::processEvents();
+    QApplication::setActiveWindow(&window);
+    auto* zoom = widget<QLineEdit>("EdtZoomXfin");
+    zoom->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), zoom);
+    controls.setText("EdtZoomXfin", "100");
+    zoom->selectAll();
+    fakes.clipboardText = "120";
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, "v");
+    QCoreApplication::sendEvent(zoom, &paste);
+    EXPECT_EQ(controls.text("EdtZoomXfin"), "120") << "the paste replaces the selection";
+    EXPECT_EQ(zoom->text(), "120");
+
+    // Backspace on the "0" of "0.5" removes that character and nothing else.
+    auto* centre = widget<QLineEdit>("EdtCentreXFin");
+    centre->setFocus();
+    controls.setText("EdtCentreXFin", "0.5");
+    centre->setCursorPosition(1);
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QCoreApplication::sendEvent(centre, &backspace);
+    EXPECT_EQ(controls.text("EdtCentreXFin"), ".5");
+    // A separator typed at the start is refused there, and the text stays.
+    QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, Qt::NoModifier, ".");
+    QCoreApplication::sendEvent(centre, &point);
+    EXPECT_EQ(controls.text("EdtCentreXFin"), ".5");
+    EXPECT_EQ(centre->text(), ".5");
+    EXPECT_EQ(centre->cursorPosition(), 0);
+}
+
 } // namespace
 } // namespace trajecta

@@ -91,8 +91,8 @@ TEST_F(ParameterStepTest, TangentTableAndTheValuesAtAKeypoint) {
     step.loadKeypointValues(4, 1);
     EXPECT_EQ(controls().text("EdtRotFin"), "12,5");
     step.loadKeypointValues(4, 2);
-    EXPECT_EQ(controls().text("LblAngleRelTang"), "-137,50"); // 12.5 - 90 - 60
-    step.loadKeypointValues(21, 2);                           // beyond the list: nothing, no crash
+    EXPECT_EQ(controls().text("LblAngleRelTang"), "-17,50"); // 12.5 - 90 + 60
+    step.loadKeypointValues(21, 2);                          // beyond the list: nothing, no crash
 }
 
 } // namespace

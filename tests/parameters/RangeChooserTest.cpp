@@ -188,8 +188,12 @@ TEST_F(RangeChooserTest, ClipboardKeysOfTheIntegerAndRealEdits) {
     Controls& c = controls();
     range(2, 5); // the range fields show once both ends are chosen
     ASSERT_TRUE(c.userType("EdtTempsDeb", "250"));
+    fakes.clipboardText = "kept";
     ASSERT_TRUE(c.userKey("EdtTempsDeb", "Ctrl+C"));
-    EXPECT_EQ(fakes.clipboardText, "250");
+    EXPECT_EQ(fakes.clipboardText, "kept") << "nothing selected, nothing copied";
+    c.setSelection("EdtTempsDeb", 3, 1);
+    ASSERT_TRUE(c.userKey("EdtTempsDeb", "Ctrl+C"));
+    EXPECT_EQ(fakes.clipboardText, "50");
     fakes.clipboardText = "7x";
     c.setCaret("EdtTempsDeb", 1);
     ASSERT_TRUE(c.userKey("EdtTempsDeb", "Ctrl+V"));
@@ -199,9 +203,10 @@ TEST_F(RangeChooserTest, ClipboardKeysOfTheIntegerAndRealEdits) {
     ASSERT_TRUE(c.userKey("EdtTempsDeb", "Ctrl+V"));
     EXPECT_EQ(c.text("EdtTempsDeb"), "2150");
     EXPECT_EQ(c.get("EdtTempsDeb").caret, 2);
+    c.setSelection("EdtTempsDeb", 1, 3);
     ASSERT_TRUE(c.userKey("EdtTempsDeb", "Ctrl+X"));
-    EXPECT_EQ(fakes.clipboardText, "2150");
-    EXPECT_EQ(c.text("EdtTempsDeb"), "");
+    EXPECT_EQ(fakes.clipboardText, "15");
+    EXPECT_EQ(c.text("EdtTempsDeb"), "") << "a cut empties the whole field";
     click("LblVarAnnule");
 
     toParameterStep();
@@ -225,6 +230,80 @@ TEST_F(RangeChooserTest, ClipboardKeysOfTheIntegerAndRealEdits) {
     fakes.clipboardText = ",5";
     ASSERT_TRUE(c.userKey("EdtZoomXdeb", "Ctrl+V"));
     EXPECT_EQ(c.text("EdtZoomXdeb"), "-5,5") << "a second separator is undone";
+
+    // A paste replaces the selection, wherever the caret stands in it.
+    fakes.clipboardText = "120";
+    c.setSelection("EdtZoomXdeb", 4, 0);
+    ASSERT_TRUE(c.userKey("EdtZoomXdeb", "Ctrl+V"));
+    EXPECT_EQ(c.text("EdtZoomXdeb"), "120");
+    EXPECT_EQ(c.text("EdtZoomYdeb"), "120");
+    EXPECT_EQ(c.get("EdtZoomXdeb").caret, 3);
+    fakes.clipboardText = "x";
+    c.setSelection("EdtZoomXdeb", 1, 2);
+    ASSERT_TRUE(c.userKey("EdtZoomXdeb", "Ctrl+V"));
+    EXPECT_EQ(c.text("EdtZoomXdeb"), "120") << "undone: text, caret and selection stay";
+    EXPECT_EQ(c.get("EdtZoomXdeb").anchor, 1);
+    EXPECT_EQ(c.get("EdtZoomXdeb").caret, 2);
+}
+
+// A typed character is judged where it goes in, against the text around it,
+// and the rest of the text stays as it was.
+TEST_F(RangeChooserTest, TypingIsJudgedWhereItGoesInAndLeavesTheRestAlone) {
+    Controls& c = controls();
+    toParameterStep();
+    range(3, 6);
+    click("ChBxCentreX");
+    click("ChBxZoomX");
+    const QString centre = QStringLiteral("EdtCentreXDeb");
+    c.setText(centre, "0,5");
+    c.setSelection(centre, 1, 0);
+    ASSERT_TRUE(c.userInsert(centre, "")); // Backspace on the "0"
+    EXPECT_EQ(c.text(centre), ",5");
+    ASSERT_TRUE(c.userInsert(centre, "1"));
+    EXPECT_EQ(c.text(centre), "1,5");
+    c.setCaret(centre, 3);
+    ASSERT_TRUE(c.userInsert(centre, ".-7"));
+    EXPECT_EQ(c.text(centre), "1,57") << "a second separator, and a minus after the start, are refused";
+    EXPECT_EQ(c.get(centre).caret, 4);
+    c.setCaret(centre, 0);
+    ASSERT_TRUE(c.userInsert(centre, "-"));
+    EXPECT_EQ(c.text(centre), "-1,57");
+
+    fakes.clipboardText = "-5";
+    c.setText("EdtZoomXdeb", "");
+    ASSERT_TRUE(c.userKey("EdtZoomXdeb", "Ctrl+V"));
+    ASSERT_TRUE(c.userInsert("EdtZoomXdeb", "0"));
+    EXPECT_EQ(c.text("EdtZoomXdeb"), "-50") << "the pasted minus stays";
+    c.setSelection("EdtZoomXdeb", 1, 3);
+    ASSERT_TRUE(c.userInsert("EdtZoomXdeb", "x"));
+    EXPECT_EQ(c.text("EdtZoomXdeb"), "-50") << "a refused key changes nothing";
+    EXPECT_EQ(c.get("EdtZoomXdeb").anchor, 1);
+    ASSERT_TRUE(c.userInsert("EdtZoomXdeb", "7"));
+    EXPECT_EQ(c.text("EdtZoomXdeb"), "-7") << "an accepted one replaces the selection";
+}
+
+// The rotation edits of the tangent option show the stored angles as the
+// record reads them back: saving them unchanged keeps every angle, also with
+// the object at the origin (a rotation shift).
+TEST_F(RangeChooserTest, SavingTheShownRelativeRotationsKeepsTheStoredAngles) {
+    Controls& c = controls();
+    toParameterStep();
+    range(4, 9);
+    click("ChBxAngleRotation");
+    ASSERT_TRUE(c.userSetItemIndex("RdgDecalage", 1));
+    ASSERT_NE(doc().parameters.angles.rotationShift, 0.0L);
+    ASSERT_TRUE(c.userType("EdtRotDeb", "10"));
+    ASSERT_TRUE(c.userType("EdtRotFin", "40"));
+    click("LblVarSave");
+    const QStringList stored = doc().lists.LbxListeKP;
+
+    range(4, 9);
+    EXPECT_EQ(c.text("LblAngleRelTang"), "40,00");
+    click("ChBxAngleRotation");
+    EXPECT_EQ(c.text("EdtRotDeb"), "10,00");
+    EXPECT_EQ(c.text("EdtRotFin"), "40,00");
+    click("LblVarSave");
+    EXPECT_EQ(doc().lists.LbxListeKP, stored);
 }
 
 TEST_F(RangeChooserTest, ReplayingTheLogRebuildsTheSameKeypoints) {
