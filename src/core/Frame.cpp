@@ -157,6 +157,7 @@ void Frame::frameMouseDown(int x, int y) {
         f.frameZone = zoneAt(x, y);
         f.frameDragging = true;
         f.frameLast = QPoint(x, y);
+        pressedRect_ = f.frameRect;
     }
 }
 
@@ -183,8 +184,16 @@ void Frame::frameMouseUp() {
         FrameRect& r = f.frameRect;
         if (r.right < r.left) std::swap(r.left, r.right);
         if (r.bottom < r.top) std::swap(r.top, r.bottom);
-        ctx_.doc.workflow.geometryEdited = true;
-        view_.refreshObjectText();
+        // A corner dragged over its opposite may leave a frame too small to
+        // place anything on, as a tiny drawing would: the frame stays as it was.
+        if (r.right - r.left < minFrameSide || r.bottom - r.top < minFrameSide) {
+            toggleFrame();
+            r = pressedRect_;
+            toggleFrame();
+        } else {
+            ctx_.doc.workflow.geometryEdited = true;
+            view_.refreshObjectText();
+        }
     }
     f.frameDragging = false;
 }

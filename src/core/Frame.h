@@ -52,6 +52,7 @@ class Frame {
     Context& ctx_;
     CurveView& view_;
     bool drawingPressed_ = false; // a press started the rectangle being drawn
+    FrameRect pressedRect_;       // the frame as the press that adjusts it found it
 };
 
 } // namespace trajecta

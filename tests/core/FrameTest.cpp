@@ -94,6 +94,11 @@ TEST_F(FrameTest, CornersResizeWithTheFormat) {
     EXPECT_TRUE(rect() == (FrameRect{100, 100, 484, 316}));
     drag({101, 101}, {0, 0}); // top-left corner to the top: the left edge would pass 0
     EXPECT_TRUE(rect() == (FrameRect{0, 44, 484, 316}));
+    // A corner dragged onto its opposite edge would leave a frame no file keeps.
+    const QImage before = redrawn();
+    drag({484, 316}, {484, 49});
+    EXPECT_TRUE(rect() == (FrameRect{0, 44, 484, 316}));
+    EXPECT_EQ(session.workPicture(), before);
 }
 
 // Each corner keeps the format; a side that would leave the area stops at its
