@@ -145,6 +145,20 @@ TEST_F(RangeChooserTest, ParameterStepRecordsAndPlacesTheCursor) {
     EXPECT_EQ(r().rangeStart, 2);
 }
 
+// The middle button puts the cursor halfway between its two ends, whatever
+// the lower end: the first time row, or the keypoint after a chosen start.
+TEST_F(RangeChooserTest, TheMiddleButtonCentresTheCursorInItsRange) {
+    Controls& c = controls();
+    click("ImgCentreHaut");
+    EXPECT_EQ(c.position("TbMontrePoint"), 10) << "1 + (20 - 1) div 2";
+    EXPECT_EQ(r().shownKeypoint, 10);
+    moveTo(5);
+    click("LblVarDep");
+    click("ImgCentreHaut");
+    EXPECT_EQ(c.position("TbMontrePoint"), 13) << "6 + (20 - 6) div 2";
+    EXPECT_EQ(c.text("LblPointSelect"), "14");
+}
+
 TEST_F(RangeChooserTest, PanelTiesFiltersAndTheTangentOption) {
     Controls& c = controls();
     toParameterStep();
