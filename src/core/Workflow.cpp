@@ -357,6 +357,7 @@ void Workflow::finishCurve() {
             rebuild = true;
             w.objectTextBuilt = false;
             std::fill(w.stepDone.begin() + 2, w.stepDone.end(), false);
+            steps_->resetParameterCount();
         }
     }
     view_.changeSampleCount();
