@@ -34,10 +34,13 @@ void ScriptedServices::warning(const QString& text) {
     emitLine(QStringLiteral("message: %1 [OK] -> OK").arg(oneLine(text)));
 }
 
-MessageAnswer ScriptedServices::okCancel(const QString& text) {
+// A title of its own shows in parentheses: "message (TITLE): TEXT ...".
+MessageAnswer ScriptedServices::okCancel(const QString& text, const QString& title) {
     const QString a = nextAnswer().toLower();
     const bool cancel = a == QLatin1String("cancel") || a == QLatin1String("no");
-    emitLine(QStringLiteral("message: %1 [OK/Cancel] -> %2").arg(oneLine(text), cancel ? "Cancel" : "OK"));
+    const QString box =
+        title.isEmpty() ? QStringLiteral("message") : QStringLiteral("message (%1)").arg(title);
+    emitLine(QStringLiteral("%1: %2 [OK/Cancel] -> %3").arg(box, oneLine(text), cancel ? "Cancel" : "OK"));
     return cancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }
 

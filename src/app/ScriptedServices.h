@@ -48,7 +48,7 @@ class ScriptedServices final : public ClipboardService,
 
     void information(const QString& text) override;
     void warning(const QString& text) override;
-    MessageAnswer okCancel(const QString& text) override;
+    MessageAnswer okCancel(const QString& text, const QString& title) override;
     MessageAnswer yesNo(const QString& text) override;
     void beep() override;
 

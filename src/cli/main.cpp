@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
     if (args.size() >= 2 && args[1] == QLatin1String("apply")) return apply(args.mid(2));
     if (args.size() < 3 || args[1] != QLatin1String("script")) return usage();
     ScriptOptions options;
-    for (int i = 3; i < args.size(); ++i) {
+    // Each option is a name and its value.
+    for (int i = 3; i < args.size(); i += 2) {
         const QString& a = args[i];
         const QString value = i + 1 < args.size() ? args[i + 1] : QString();
         if (a == QLatin1String("--lang") && (value == QLatin1String("fr") || value == QLatin1String("en"))) {
@@ -95,7 +96,6 @@ int main(int argc, char** argv) {
         } else {
             return usage();
         }
-        ++i;
     }
     QFile file;
     if (args[2] == QLatin1String("-")) {

@@ -30,7 +30,8 @@ class KeypointSteps {
     virtual void restoreParameterStep() = 0;
     // The keypoint marks drawn again over a freshly drawn work area.
     virtual void redrawMarks() = 0;
-    // A new project: no parameter record yet.
+    // A new project, or the parameters cancelled with a new sample count: no
+    // parameter record yet, nothing for "Annuler tout" to cancel.
     virtual void resetParameterCount() = 0;
     // A new object was read for the same path: its first keypoint time and
     // its first angle.

@@ -57,6 +57,8 @@ const TextPair badSpeedField{QStringLiteral("Valeur incorrecte dans la ligne Pan
                              QStringLiteral("Incorrect value in the PanSpeed line: ")};
 const TextPair cancelAllParameters{QStringLiteral("Tous les paramètres seront remis par défaut"),
                                    QStringLiteral("Every parameter will be set back to its default")};
+const TextPair cancelAllParametersTitle{QStringLiteral("Effacer tous les paramètres"),
+                                        QStringLiteral("Clear all parameters")};
 const TextPair countBeforeAndNow{QStringLiteral("Avant : %1  et : %2"),
                                  QStringLiteral("Before : %1  and : %2")};
 const TextPair loadLabel{QStringLiteral("Charger une courbe"), QStringLiteral("Load a curve")};

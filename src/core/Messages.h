@@ -27,6 +27,7 @@ extern const TextPair firstTimeDoubtful;
 extern const TextPair workAreaTooSmall;
 extern const TextPair badSpeedField; // followed by the quoted text
 extern const TextPair cancelAllParameters;
+extern const TextPair cancelAllParametersTitle;
 extern const TextPair countBeforeAndNow; // the sample counts before and after a change
 // Labels and captions that the language switch rewrites with the state.
 extern const TextPair loadLabel;       // LblChargerFichier

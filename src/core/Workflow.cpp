@@ -353,10 +353,11 @@ void Workflow::finishCurve() {
             const int lang = ctx_.language();
             const QString text = Messages::curveHad.in(lang) + QString::number(w.savedSampleCount) +
                                  Messages::curveHadRest.in(lang);
-            if (ctx_.services.messages.okCancel(text) == MessageAnswer::Cancel) return;
+            if (ctx_.services.messages.okCancel(text, QString()) == MessageAnswer::Cancel) return;
             rebuild = true;
             w.objectTextBuilt = false;
             std::fill(w.stepDone.begin() + 2, w.stepDone.end(), false);
+            steps_->resetParameterCount();
         }
     }
     view_.changeSampleCount();

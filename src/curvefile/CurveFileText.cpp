@@ -48,11 +48,25 @@ std::optional<QString> validUtf8(const QByteArray& bytes) {
     return text;
 }
 
+// UTF-16 is known by its byte-order mark alone; a broken pair reads as U+FFFD.
+std::optional<QString> utf16(const QByteArray& bytes) {
+    QStringDecoder::Encoding encoding;
+    if (bytes.startsWith("\xFF\xFE"))
+        encoding = QStringDecoder::Utf16LE;
+    else if (bytes.startsWith("\xFE\xFF"))
+        encoding = QStringDecoder::Utf16BE;
+    else
+        return std::nullopt;
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    return QString(decoder.decode(bytes.mid(2)));
+}
+
 } // namespace
 
 QString decodeText(const QByteArray& bytes) {
     static const QByteArray bom("\xEF\xBB\xBF");
     if (plainAscii(bytes)) return QString::fromLatin1(bytes);
+    if (std::optional<QString> wide = utf16(bytes)) return *wide;
     if (std::optional<QString> utf8 = validUtf8(bytes.startsWith(bom) ? bytes.mid(3) : bytes)) return *utf8;
     return fromWindows1252(bytes);
 }

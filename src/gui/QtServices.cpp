@@ -50,8 +50,8 @@ void QtServices::warning(const QString& text) {
     QMessageBox::warning(parent_, boxTitle, shownText(text));
 }
 
-MessageAnswer QtServices::okCancel(const QString& text) {
-    const auto answer = QMessageBox::warning(parent_, boxTitle, shownText(text),
+MessageAnswer QtServices::okCancel(const QString& text, const QString& title) {
+    const auto answer = QMessageBox::warning(parent_, title.isEmpty() ? boxTitle : title, shownText(text),
                                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     return answer == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }

@@ -58,6 +58,7 @@ void KeypointStepsDriver::redrawMarks() {
 void KeypointStepsDriver::resetParameterCount() {
     ctx_.doc.parameters.parameterRecordCount = 0;
     ctx_.controls.setCaption(QStringLiteral("LblQpara"), QStringLiteral("0"));
+    ctx_.controls.setEnabled(QStringLiteral("LblParaAnnuleTout"), false);
 }
 
 void KeypointStepsDriver::newObjectRead() {

@@ -69,8 +69,9 @@ void ParameterStep::clearBoxes() {
 }
 
 void ParameterStep::cancelAllParameters() {
-    if (ctx_.services.messages.okCancel(Messages::cancelAllParameters.in(ctx_.language())) !=
-        MessageAnswer::Ok)
+    const int language = ctx_.language();
+    if (ctx_.services.messages.okCancel(Messages::cancelAllParameters.in(language),
+                                        Messages::cancelAllParametersTitle.in(language)) != MessageAnswer::Ok)
         return;
     keypoints_.rebuildKeyPointList();
     loadKeypointValues(0, 2);

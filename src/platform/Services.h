@@ -28,7 +28,8 @@ class MessageService {
     virtual ~MessageService() = default;
     virtual void information(const QString& text) = 0;
     virtual void warning(const QString& text) = 0;
-    virtual MessageAnswer okCancel(const QString& text) = 0;
+    // The box's title is the program's name when `title` is empty.
+    virtual MessageAnswer okCancel(const QString& text, const QString& title) = 0;
     virtual MessageAnswer yesNo(const QString& text) = 0;
     virtual void beep() = 0;
 };

@@ -128,6 +128,19 @@ TEST_F(BackgroundTest, ChosenPhotoIsRecordedStretchedAndWarnedOfOnlyWhenItsForma
     EXPECT_EQ(bg().photoSourcePath, folder.filePath("square.jpg"));
 }
 
+// Over the processed background a new photo is processed and shown at once.
+TEST_F(BackgroundTest, PhotoChosenWhileProcessedIsShownProcessed) {
+    setBackground(3);
+    choose(writeJpeg("wide.jpg", 1600, 900));
+    QImage expected;
+    attenuate(pictures().photo, expected);
+    EXPECT_EQ(pictures().processed, expected);
+    const QRgb right = pictures().photo.pixel(1279, 719);
+    EXPECT_NEAR(qBlue(right), 160, 12) << "the new photo, not the built-in one";
+    for (const QPoint& p : {QPoint(5, 5), QPoint(1279, 719)})
+        EXPECT_EQ(at(p.x(), p.y()), bgrAt(expected, p.x(), p.y()));
+}
+
 TEST_F(BackgroundTest, RefusedOrCancelledPictureChangesNothing) {
     setBackground(3);
     const QImage source = bg().photoSource, photo = pictures().photo, processed = pictures().processed;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 using namespace trajecta;
@@ -24,6 +25,15 @@ TEST(CurveFileText, LinesAndEncodingsAreRead) {
     EXPECT_EQ(decodeCurveFile(header.toUtf8() + "\n"), QStringList{header});
     EXPECT_EQ(decodeCurveFile("\xEF\xBB\xBF" + header.toUtf8()), QStringList{header});
     EXPECT_EQ(decodeCurveFile("\xEF\xBB\xBFplain"), QStringList{"plain"});
+
+    // UTF-16 with its byte-order mark, in either byte order.
+    const QString text = header + QStringLiteral("\r\n€ ٠٨\r\n");
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+        const QByteArray bytes = encoder.encode(text);
+        EXPECT_EQ(decodeCurveFile(bytes), (QStringList{header, QStringLiteral("€ ٠٨")}))
+            << bytes.left(4).toHex().data();
+    }
 }
 
 // What is written reads back unchanged: Windows-1252 with CR LF when it can

@@ -145,6 +145,45 @@ TEST_F(RangeChooserTest, ParameterStepRecordsAndPlacesTheCursor) {
     EXPECT_EQ(r().rangeStart, 2);
 }
 
+// The middle button puts the cursor halfway between its two ends, whatever
+// the lower end: the first time row, or the keypoint after a chosen start.
+TEST_F(RangeChooserTest, TheMiddleButtonCentresTheCursorInItsRange) {
+    Controls& c = controls();
+    click("ImgCentreHaut");
+    EXPECT_EQ(c.position("TbMontrePoint"), 10) << "1 + (20 - 1) div 2";
+    EXPECT_EQ(r().shownKeypoint, 10);
+    moveTo(5);
+    click("LblVarDep");
+    click("ImgCentreHaut");
+    EXPECT_EQ(c.position("TbMontrePoint"), 13) << "6 + (20 - 6) div 2";
+    EXPECT_EQ(c.text("LblPointSelect"), "14");
+}
+
+// Accepting the loss of the times and parameters for a new sample count
+// leaves no parameter record to count or to cancel.
+TEST_F(RangeChooserTest, ANewSampleCountClearsTheParameterCount) {
+    Controls& c = controls();
+    toParameterStep();
+    range(3, 10);
+    click("ChbxOpacite");
+    click("LblVarSave");
+    ASSERT_EQ(c.text("LblQpara"), "1");
+    workflow().previousStep();
+    workflow().previousStep();
+    ASSERT_EQ(doc().workflow.currentStep, Step::Shaping);
+    ASSERT_TRUE(c.userSetChecked("ChBx1", true));
+    ASSERT_TRUE(c.userSetPosition("TbrQPoints", 30));
+    fakes.answers.push_back("ok");
+    click("LblOKcourbe");
+    ASSERT_EQ(doc().curve.sampleCount, 31);
+    toParameterStep();
+    EXPECT_EQ(doc().parameters.parameterRecordCount, 0);
+    EXPECT_EQ(c.text("LblQpara"), "0");
+    range(2, 4);
+    click("LblVarAnnule");
+    EXPECT_FALSE(c.enabled("LblParaAnnuleTout"));
+}
+
 TEST_F(RangeChooserTest, PanelTiesFiltersAndTheTangentOption) {
     Controls& c = controls();
     toParameterStep();

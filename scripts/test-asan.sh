@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything but the benchmarks with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test headless under them: any
+# finding fails its test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+export UBSAN_OPTIONS=print_stacktrace=1
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan -j2
