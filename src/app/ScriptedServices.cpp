@@ -34,13 +34,12 @@ void ScriptedServices::warning(const QString& text) {
     emitLine(QStringLiteral("message: %1 [OK] -> OK").arg(oneLine(text)));
 }
 
-// A title of its own shows in parentheses: "message (TITLE): TEXT ...".
+// The printed line stays the same for every box; the title is kept aside.
 MessageAnswer ScriptedServices::okCancel(const QString& text, const QString& title) {
     const QString a = nextAnswer().toLower();
     const bool cancel = a == QLatin1String("cancel") || a == QLatin1String("no");
-    const QString box =
-        title.isEmpty() ? QStringLiteral("message") : QStringLiteral("message (%1)").arg(title);
-    emitLine(QStringLiteral("%1: %2 [OK/Cancel] -> %3").arg(box, oneLine(text), cancel ? "Cancel" : "OK"));
+    lastTitle = title;
+    emitLine(QStringLiteral("message: %1 [OK/Cancel] -> %2").arg(oneLine(text), cancel ? "Cancel" : "OK"));
     return cancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }
 

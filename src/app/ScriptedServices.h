@@ -34,6 +34,9 @@ class ScriptedServices final : public ClipboardService,
     // program reads (the line still shows the path as answered); none: unchanged.
     std::function<QString(const QString&)> resolvePath;
 
+    // The title of the last OK/Cancel box; empty for the program's own title.
+    QString lastTitle;
+
     std::optional<QString> clipboardText;
     QDate today = QDate::currentDate();
     QChar separator = QLatin1Char('.');

@@ -374,6 +374,7 @@ TEST_F(RangeChooserTest, ReplayingTheLogRebuildsTheSameKeypoints) {
 
     fakes.answers.push_back("ok");
     click("LblParaAnnuleTout");
+    EXPECT_EQ(fakes.lastTitle, "Effacer tous les paramètres");
     ASSERT_NE(doc().lists.LbxListeKP, keypoints);
     c.setChecked("ChBxCentreEgal", true);
     c.setItemIndex("RdgDecalage", 0);
