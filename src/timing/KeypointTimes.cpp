@@ -220,9 +220,14 @@ void KeypointTimes::endChosen() {
     const QString text = QString::number(times[static_cast<size_t>(row)].inUse);
     c.setText(endField, text);
     t.rangeEndText = text;
-    t.rangeStartSet = t.rangeEndSet = t.rangeReady = true;
-    // Filled here, not only when the end field's text changed: the times shown
-    // are then those the record line gives and a replay of it rebuilds.
+    // A committed time of 0 cannot start or end a fill.
+    t.rangeStartSet = valueOf(t.rangeStartText) > 0;
+    t.rangeEndSet = valueOf(text) > 0;
+    t.rangeReady = t.rangeStartSet && t.rangeEndSet;
+    // Filled and offered for recording here, not only when a field's text
+    // changed: the times shown are then those the record line gives and a
+    // replay of it rebuilds.
+    setSaveState(t.rangeReady && !c.text(firstField).isEmpty());
     refreshTimeRange();
 }
 

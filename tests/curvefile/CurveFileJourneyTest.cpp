@@ -74,6 +74,12 @@ set TbMontrePoint 5
 click LblVarFin
 type EdtTempsDeb 1000
 click LblVarSave
+set TbMontrePoint 1
+click LblVarDep
+set TbMontrePoint 3
+click LblVarFin
+set ChBxSpeedUp 1
+click LblVarSave
 click LblParaFini
 click LblParaFini
 clipboard print
@@ -84,11 +90,13 @@ click ImgChargeObjetPte_Haut
 answer range.tjc
 click LblChargerFichier
 clipboard print)"));
+    // The second range is recorded with the times "Fin" found in its fields.
+    EXPECT_TRUE(output.filter("error").isEmpty()) << output.filter("error").join('\n').toStdString();
     QStringList times;
     for (const QString& line : output)
         if (line.startsWith("    Time=")) times << line.mid(9);
     ASSERT_EQ(times.size(), 22);
-    EXPECT_EQ(times.mid(0, 6).join(' ').toStdString(), "500 1500 2375 3125 3750 4250");
+    EXPECT_EQ(times.mid(0, 6).join(' ').toStdString(), "500 1500 2366 3116 3741 4241");
     EXPECT_EQ(times.mid(11).join(' ').toStdString(), times.mid(0, 11).join(' ').toStdString());
 }
 
