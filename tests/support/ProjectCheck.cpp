@@ -17,30 +17,35 @@ namespace {
 const std::array<QSize, 3> otherWindows{QSize(1264, 680), QSize(1366, 768), QSize(1920, 1050)};
 
 // How far a position may move when the curve is rescaled to another work
-// area, in pixels of the smaller of the two: its control points and frame are
-// rounded to whole pixels there.
-constexpr double pixelSlack = 3.0;
-
-// That slack in percent of the half size of the frame (or of the work area
-// without one), as positions are written.
-double positionSlack(const CurveDocument& saved, const CurveDocument& other) {
+// area. The point and the frame are rounded to whole pixels there: the point
+// moves by up to three pixels of the smaller area, and the frame's half size
+// by up to one and a half, which moves a point far outside the frame by that
+// share of its distance. Both in percent of the half size of the frame (or of
+// the work area without one), as positions are written.
+struct Slack {
+    double fixed = 0;    // percent
+    double relative = 0; // of the position's own value
+};
+Slack positionSlack(const CurveDocument& saved, const CurveDocument& other) {
     const FrameRect& f = saved.frame.frameRect;
     const WorkflowState& w = saved.workflow;
     const double half = saved.frame.framePresent ? std::min(f.right - f.left, f.bottom - f.top) / 2.0
                                                  : std::min(w.workWidth, w.workHeight) / 2.0;
-    const double scale = std::min(1.0, double(other.workflow.workWidth) / w.workWidth);
-    return 100.0 * pixelSlack / std::max(1.0, half * scale);
+    const double pixels = std::max(1.0, half * std::min(1.0, double(other.workflow.workWidth) / w.workWidth));
+    return {300.0 / pixels, 1.5 / pixels};
 }
 
 QString valueOf(const QString& line) {
     return line.mid(line.indexOf(QLatin1Char('=')) + 1);
 }
 
-bool near(const QString& a, const QString& b, double slack) {
+bool near(const QString& a, const QString& b, Slack slack) {
     const QStringList x = a.split(QLatin1Char(',')), y = b.split(QLatin1Char(','));
     if (x.size() != y.size()) return false;
-    for (qsizetype i = 0; i < x.size(); ++i)
-        if (!(std::abs(x[i].toDouble() - y[i].toDouble()) <= slack)) return false;
+    for (qsizetype i = 0; i < x.size(); ++i) {
+        const double u = x[i].toDouble(), v = y[i].toDouble();
+        if (!(std::abs(u - v) <= slack.fixed + slack.relative * std::abs(u))) return false;
+    }
     return true;
 }
 
@@ -107,7 +112,7 @@ std::unique_ptr<UserSession> loaded(QSize window, const QString& objectIn, const
 // exact but for the angles where a record follows the tangent, which is
 // measured on the rescaled pixels.
 QStringList rescaledDifferences(const QStringList& saved, const QStringList& other, bool tangent,
-                                double slack) {
+                                Slack slack) {
     if (saved.size() != other.size())
         return {QStringLiteral("%1 keypoint lines, saved %2").arg(other.size()).arg(saved.size())};
     for (qsizetype i = 0; i < saved.size(); ++i) {
@@ -185,6 +190,50 @@ QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const
         faults << firstDifference(QStringLiteral("applied without a window, the object"), applied.objectText,
                                   u.clipboard()) +
                       applied.error;
+    return faults;
+}
+
+} // namespace trajecta
+
+namespace trajecta {
+
+QStringList extrasFaults(UserSession& u, const ProjectGenerator::ExtrasChoices& choices,
+                         const QString& objectIn, const QString& path) {
+    QStringList faults;
+    choices.apply(u);
+    const CurveDocument& doc = u.doc();
+    const int kept = choices.remove ? doc.extras.keptCount : doc.curve.sampleCount;
+    static const QRegularExpression header(QStringLiteral("^\\s*object KeyPoint(\\d+):KeyPoint$"));
+    const QStringList object = splitClipboardText(u.clipboard());
+    int blocks = 0;
+    qint64 last = -1;
+    for (qsizetype i = 0; i < object.size(); ++i) {
+        const QRegularExpressionMatch m = header.match(object[i]);
+        if (!m.hasMatch()) continue;
+        if (m.captured(1).toInt() != ++blocks)
+            faults << QStringLiteral("Extras: keypoint %1 numbered %2").arg(blocks).arg(m.captured(1));
+        const qint64 time = valueOf(object.value(i + 1)).toLongLong();
+        if (!object.value(i + 1).trimmed().startsWith(QLatin1String("Time=")) || time < last)
+            faults << QStringLiteral("Extras: keypoint %1 at %2 after %3")
+                          .arg(blocks)
+                          .arg(object.value(i + 1))
+                          .arg(last);
+        last = time;
+    }
+    if (blocks != kept)
+        faults << QStringLiteral("Extras: %1 keypoints on the clipboard, %2 kept").arg(blocks).arg(kept);
+    // The same choices on the project loaded again give the same object.
+    u.answer(path);
+    u.answer(QStringLiteral("yes"));
+    u.click(QStringLiteral("LblEnregistrerCourbe"));
+    u.fakes.answers.clear();
+    const std::unique_ptr<UserSession> same = loaded(u.windowSize, objectIn, path);
+    if (same->step() != Step::Finished)
+        return faults << QStringLiteral("Extras: the saved project does not load");
+    choices.apply(*same);
+    if (same->clipboard() != u.clipboard())
+        faults << firstDifference(QStringLiteral("Extras on the loaded project: the object"),
+                                  same->clipboard(), u.clipboard());
     return faults;
 }
 

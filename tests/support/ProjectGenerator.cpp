@@ -39,11 +39,38 @@ void ProjectGenerator::build(const std::function<void()>& recorded) {
             preset();
         recorded();
     }
+    // A first time left typed keeps "Terminé" off until it is recorded.
+    if (!u_.c().enabled(QStringLiteral("LblParaFini"))) u_.click(QStringLiteral("LblVarSave"));
     u_.click(QStringLiteral("LblParaFini"));
     for (int r = pick(1, 4); r > 0; --r) {
         parameterRecord();
         recorded();
     }
+}
+
+ProjectGenerator::ExtrasChoices ProjectGenerator::extras() {
+    ExtrasChoices x;
+    x.reverse = chance(50);
+    x.turn = pick(0, 1);
+    x.remove = chance(60);
+    const int count = u_.doc().curve.sampleCount;
+    x.atStart = pick(0, count / 3);
+    x.atEnd = pick(0, count / 3);
+    x.retime = chance(50);
+    return x;
+}
+
+void ProjectGenerator::ExtrasChoices::apply(UserSession& u) const {
+    u.click(QStringLiteral("LblExtras"));
+    u.set(QStringLiteral("ChbxInverserCourbe"), reverse ? 1 : 0);
+    if (reverse) u.set(QStringLiteral("Rdg_inverse180_OuPas"), turn);
+    u.set(QStringLiteral("ChBxSupKP"), remove ? 1 : 0);
+    if (remove) {
+        u.set(QStringLiteral("TbrSupDeb"), atStart);
+        u.set(QStringLiteral("TbrSupFin"), atEnd);
+        u.set(QStringLiteral("ChBxRecalerTemps"), retime ? 1 : 0);
+    }
+    u.click(QStringLiteral("LblExtrasAppliquer"));
 }
 
 // A format, one to four parts, their sample counts, maybe closed, a handle
@@ -80,7 +107,8 @@ void ProjectGenerator::firstTime() {
     const QString text =
         chance(15) ? QStringLiteral("300001") : QString::number(pick(0, chance(30) ? 300000 : 5000));
     u_.type(QStringLiteral("EdtTemps1st"), text);
-    if (chance(50)) u_.click(QStringLiteral("LblVarSave"));
+    // Recorded alone now and then; the same time as before has nothing to record.
+    if (chance(50) && u_.c().enabled(QStringLiteral("LblVarSave"))) u_.click(QStringLiteral("LblVarSave"));
 }
 
 void ProjectGenerator::chooseRange(int first, int last) {
@@ -130,8 +158,12 @@ void ProjectGenerator::preset() {
         break;
     default:
         u_.click(QStringLiteral("LblAllerAAuRalenti"));
-        for (int side = pick(1, 2); side > 0; --side) {
-            u_.set(QStringLiteral("RdgChoixRalenti"), pick(1, 2));
+        // One side, or both one after the other.
+        const int first = pick(1, 2);
+        const int sides = chance(50) ? 2 : 1;
+        for (int i = 0; i < sides; ++i) {
+            const int side = i == 0 ? first : 3 - first;
+            u_.set(QStringLiteral("RdgChoixRalenti"), side);
             u_.set(QStringLiteral("RdgbxRalForce"), pick(0, 2));
             slide(QStringLiteral("TbEtendueRalenti"));
             u_.click(QStringLiteral("LblAppliquer"));
@@ -187,6 +219,11 @@ void ProjectGenerator::parameterRecord() {
         for (int d = 6; d <= 8; ++d)
             if (chance(60)) tick(d);
     }
+    const auto ticked = [&](int p) { return u_.c().get(QString::fromLatin1(parameterInfo(p).box)).checked; };
+    bool any = false;
+    for (int p = 0; p < parameterCount; ++p)
+        any = any || ticked(p);
+    if (!any) tick(0);
     struct Span {
         int hi;
         bool minus;
@@ -203,7 +240,7 @@ void ProjectGenerator::parameterRecord() {
                                                          {1000, true}}};
     for (int p = 0; p < parameterCount; ++p) {
         const ParameterInfo& info = parameterInfo(p);
-        if (!u_.c().get(QString::fromLatin1(info.box)).checked) continue;
+        if (!ticked(p)) continue;
         for (const char* edit : {info.startEdit, info.endEdit}) {
             if (!chance(75)) continue;
             const Span span = spans[size_t(p)];

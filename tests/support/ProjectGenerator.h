@@ -28,6 +28,19 @@ class ProjectGenerator {
     // record, in step 4 or 5, and may leave and come back to that step.
     void build(const std::function<void()>& recorded);
 
+    // The Extras of a finished project, chosen at random: a reversed or
+    // turned path, keypoints deleted at either end, re-timed. `apply` gives
+    // the same choices to any session in step 6.
+    struct ExtrasChoices {
+        bool reverse = false;
+        int turn = 0;
+        bool remove = false;
+        int atStart = 0, atEnd = 0;
+        bool retime = false;
+        void apply(UserSession& u) const;
+    };
+    ExtrasChoices extras();
+
   private:
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
     bool chance(int percent) { return pick(1, 100) <= percent; }
@@ -56,5 +69,12 @@ class ProjectGenerator {
 // saved to.
 QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path,
                                   bool rescaled);
+
+// The faults of Extras applied with `choices` to a project in step 6: the
+// object's keypoints are not the kept ones, numbered in order with rising
+// times, or the project saved, loaded again and given the same choices puts
+// another object on the clipboard.
+QStringList extrasFaults(UserSession& u, const ProjectGenerator::ExtrasChoices& choices,
+                         const QString& objectIn, const QString& path);
 
 } // namespace trajecta

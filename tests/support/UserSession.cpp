@@ -17,26 +17,31 @@ UserSession::UserSession(QSize window) : windowSize(window), session(fixed(fakes
     script << QStringLiteral("window %1 %2").arg(window.width()).arg(window.height());
 }
 
+bool UserSession::took(bool done) {
+    if (!done) refused << script.last();
+    return done;
+}
+
 bool UserSession::click(const QString& name) {
     script << QStringLiteral("click ") + name;
-    return c().userClick(name);
+    return took(c().userClick(name));
 }
 
 bool UserSession::set(const QString& name, int value) {
     script << QStringLiteral("set %1 %2").arg(name).arg(value);
     switch (c().get(name).kind) {
     case ControlKind::Slider:
-        return c().userSetPosition(name, value);
+        return took(c().userSetPosition(name, value));
     case ControlKind::RadioGroup:
-        return c().userSetItemIndex(name, value);
+        return took(c().userSetItemIndex(name, value));
     default:
-        return c().userSetChecked(name, value != 0);
+        return took(c().userSetChecked(name, value != 0));
     }
 }
 
 bool UserSession::type(const QString& name, const QString& text) {
     script << QStringLiteral("type %1 %2").arg(name, text);
-    return c().userType(name, text);
+    return took(c().userType(name, text));
 }
 
 void UserSession::mouse(MouseAction action, QPoint p, bool left) {

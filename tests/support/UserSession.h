@@ -42,8 +42,10 @@ class UserSession {
     FakeServices fakes;
     Session session;
     QStringList script;
+    QStringList refused; // the lines of the actions the controls refused
 
   private:
+    bool took(bool done);
     void mouse(MouseAction action, QPoint p, bool left);
 };
 
