@@ -57,18 +57,7 @@ TEST_F(CurveFileJourney, SavedProjectLoadsBackWhole) {
 // replays into the times the window showed, also when the project is loaded
 // again in the same window, where the end field already shows that time.
 TEST_F(CurveFileJourney, ARangeReplaysAsItWasShown) {
-    const QStringList output = run(QStringLiteral(R"(clipboard set host_object_in.txt
-click ImgChargeObjetPte_Haut
-click LbCreation
-mouse click 100 200
-mouse click 250 100
-mouse click 400 100
-mouse click 700 300
-click LblStopMarquage
-set ChBx1 1
-set TbrQPoints 10
-click LblOKcourbe
-set TbMontrePoint 1
+    const QStringList output = run(elevenKeypointsScript() + QStringLiteral(R"(set TbMontrePoint 1
 click LblVarDep
 set TbMontrePoint 5
 click LblVarFin

@@ -24,6 +24,20 @@ ScriptResult runScript(const QString& script, ScriptOptions options) {
     return result;
 }
 
+QString elevenKeypointsScript() {
+    return QStringLiteral("clipboard set host_object_in.txt\n"
+                          "click ImgChargeObjetPte_Haut\n"
+                          "click LbCreation\n"
+                          "mouse click 100 200\n"
+                          "mouse click 250 100\n"
+                          "mouse click 400 100\n"
+                          "mouse click 700 300\n"
+                          "click LblStopMarquage\n"
+                          "set ChBx1 1\n"
+                          "set TbrQPoints 10\n"
+                          "click LblOKcourbe\n");
+}
+
 QString testData(const QString& name) {
     QFile file(QStringLiteral(TRAJECTA_TEST_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly)) return {};

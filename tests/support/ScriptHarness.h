@@ -19,6 +19,10 @@ struct ScriptResult {
 // checked after every command and each broken one fails the running test.
 ScriptResult runScript(const QString& script, ScriptOptions options = {});
 
+// The sample object read and a curve of one part finished into eleven
+// keypoints with a first time of 500 ms: the time step, as script lines.
+QString elevenKeypointsScript();
+
 // The text of a file in the test data folder.
 QString testData(const QString& name);
 QStringList testDataLines(const QString& name);

@@ -125,19 +125,7 @@ TEST_F(KeypointTimesTest, ResizingRepeatsTheLastRow) {
     EXPECT_EQ(doc().timing.keypointTimes.size(), 3u);
 }
 
-// Eleven keypoints with a first time of 500 ms, in the time step.
-const QString timeStep = QStringLiteral(R"(clipboard set host_object_in.txt
-click ImgChargeObjetPte_Haut
-click LbCreation
-mouse click 100 200
-mouse click 250 100
-mouse click 400 100
-mouse click 700 300
-click LblStopMarquage
-set ChBx1 1
-set TbrQPoints 10
-click LblOKcourbe
-)");
+const QString timeStep = elevenKeypointsScript();
 
 // The text a printed control shows, from the first line that prints it.
 std::string shown(const QStringList& output, const QString& name) {
