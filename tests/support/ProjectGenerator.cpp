@@ -55,7 +55,7 @@ ProjectGenerator::ExtrasChoices ProjectGenerator::extras() {
     x.remove = chance(60);
     const int count = u_.doc().curve.sampleCount;
     x.atStart = pick(0, count / 3);
-    x.atEnd = pick(0, count / 3);
+    x.atEnd = pick(x.atStart == 0 ? 1 : 0, count / 3);
     x.retime = chance(50);
     return x;
 }
@@ -68,7 +68,8 @@ void ProjectGenerator::ExtrasChoices::apply(UserSession& u) const {
     if (remove) {
         u.set(QStringLiteral("TbrSupDeb"), atStart);
         u.set(QStringLiteral("TbrSupFin"), atEnd);
-        u.set(QStringLiteral("ChBxRecalerTemps"), retime ? 1 : 0);
+        // Re-timing moves the first keypoint left: it is offered once one is deleted at the start.
+        if (atStart > 0) u.set(QStringLiteral("ChBxRecalerTemps"), retime ? 1 : 0);
     }
     u.click(QStringLiteral("LblExtrasAppliquer"));
 }
