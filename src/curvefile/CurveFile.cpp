@@ -237,10 +237,11 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
 
 bool CurveFile::replayTimes(const CurveFileContent& content) {
     CurveDocument& doc = ctx_.doc;
-    // The first keypoint time as the user set it: typed, then "Enregistrer".
+    // The first keypoint time as the user set it: typed, then "Enregistrer"
+    // when it differs from the object's.
     if (content.firstTime) {
         ctx_.controls.setText(QStringLiteral("EdtTemps1st"), QString::number(*content.firstTime));
-        chooser_.save();
+        if (doc.timeEdit.firstTimePending) chooser_.save();
     }
     for (const TimeRecord& r : content.times) {
         const bool replayed = r.kind == TimeRecord::Kind::Unknown ||
