@@ -357,7 +357,10 @@ void Workflow::finishCurve() {
             rebuild = true;
             w.objectTextBuilt = false;
             std::fill(w.stepDone.begin() + 2, w.stepDone.end(), false);
+            // The parameters go with the times: no record is left to count,
+            // to save or to replay, and the next step 5 starts the log anew.
             steps_->resetParameterCount();
+            doc.lists.LbxColParametres.clear();
         }
     }
     view_.changeSampleCount();
@@ -429,8 +432,9 @@ void Workflow::previousStep() {
         enterFormatStep();
         break;
     case Step::Shaping:
+        // savedSampleCount stays the count the times and the parameters were
+        // made for, so that finishing with another count still asks first.
         enterMarkingStep();
-        w.savedSampleCount = doc.curve.sampleCount;
         w.timesValid = true;
         hideGroup(ctx_, MovableGroup::Display);
         break;

@@ -1,0 +1,99 @@
+#include "support/ScriptHarness.h"
+
+#include <gtest/gtest.h>
+
+using namespace trajecta;
+
+namespace {
+
+// The eleven keypoints with a time range 1..5 (100 to 600 ms) and an opacity
+// record 2..5 (100 to 40), the object on the clipboard: step 6.
+QString finishedProject() {
+    return elevenKeypointsScript() + QStringLiteral("set TbMontrePoint 1\n"
+                                                    "click LblVarDep\n"
+                                                    "set TbMontrePoint 5\n"
+                                                    "click LblVarFin\n"
+                                                    "type EdtTempsDeb 100\n"
+                                                    "type EdtTempsFin 600\n"
+                                                    "click LblVarSave\n"
+                                                    "click LblParaFini\n"
+                                                    "set TbMontrePoint 2\n"
+                                                    "click LblVarDep\n"
+                                                    "set TbMontrePoint 5\n"
+                                                    "click LblVarFin\n"
+                                                    "set ChbxOpacite 1\n"
+                                                    "type EdtOpaDeb 100\n"
+                                                    "type EdtOpaFin 40\n"
+                                                    "click LblVarSave\n"
+                                                    "click LblParaFini\n");
+}
+
+QStringList valuesOf(const QStringList& output, const QString& key) {
+    QStringList values;
+    for (const QString& line : output)
+        if (line.startsWith(QStringLiteral("    ") + key + QLatin1Char('='))) values << line.section('=', 1);
+    return values;
+}
+
+QStringList linesStarting(const QStringList& output, const QString& start) {
+    QStringList lines;
+    for (const QString& line : output)
+        if (line.startsWith(start)) lines << line;
+    return lines;
+}
+
+// The parameter log, the record count and the object written at the end.
+struct Outcome {
+    QStringList log, opacities, times;
+    QString recordCount;
+};
+
+Outcome outcome(const QStringList& output) {
+    Outcome o;
+    const qsizetype logStart = output.lastIndexOf(QStringLiteral("=== Etape 5 les paramètres ==="));
+    for (qsizetype i = logStart; i >= 0 && i < output.size() && !output[i].startsWith("PicturesToExe"); ++i)
+        o.log << output[i];
+    o.opacities = valuesOf(output, QStringLiteral("Opacity"));
+    o.times = valuesOf(output, QStringLiteral("Time"));
+    o.recordCount = linesStarting(output, QStringLiteral("LblQpara")).value(0);
+    return o;
+}
+
+// A sample count changed in step 3 and the curve finished again through step
+// 2 throws the times and the parameters away: the question comes first, and
+// its OK empties the log, the count and the object's parameters alike.
+TEST(StepBackJourney, AChangedCountAsksAndDropsTheParametersEverywhere) {
+    const ScriptResult result = runScript(finishedProject() + QStringLiteral(R"(click LblEtapeAvant
+click LblEtapeAvant
+click LblEtapeAvant
+set ChBx1 1
+set TbrQPoints 12
+click LblEtapeAvant
+click LblStopMarquage
+answer cancel
+click LblOKcourbe
+print LbInfos
+answer ok
+click LblOKcourbe
+click LblParaFini
+click LblParaFini
+print LblQpara
+list LbxColParametres
+clipboard print)"));
+    EXPECT_TRUE(result.output.filter("error").isEmpty()) << result.output.join('\n').toStdString();
+    const QStringList asked =
+        linesStarting(result.output, QStringLiteral("message: La courbe avait 11points"));
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].endsWith("-> Cancel"));
+    EXPECT_TRUE(linesStarting(result.output, "LbInfos").value(0).contains("Etape 3"));
+    const Outcome o = outcome(result.output);
+    EXPECT_EQ(o.recordCount.section(' ', -1).toStdString(), "text=\"0\"");
+    EXPECT_EQ(o.log, (QStringList{"=== Etape 5 les paramètres ===", "---"}));
+    EXPECT_EQ(o.opacities, QStringList(13, QStringLiteral("80")));
+    // Times built again for 13 keypoints: 500 ms, then 423 ms apart.
+    ASSERT_EQ(o.times.size(), 13);
+    for (int k = 0; k < 13; ++k)
+        EXPECT_EQ(o.times[k].toInt(), 500 + 423 * k) << k;
+}
+
+} // namespace
