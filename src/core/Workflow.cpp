@@ -195,6 +195,7 @@ void Workflow::enterMarkingStep() {
         drawMarkedPoints();
     } else {
         w.curveExists = false;
+        w.curveStopped = false;
         doc.curve.controlPointCount = 0;
         doc.curve.partCount = 0;
         // A new curve starts open. Opening it later, at the first stop, would
@@ -309,13 +310,15 @@ void Workflow::stopMarking() {
         if (!doc.timing.keypointTimes.empty()) steps_->resizeTimes(curve.sampleCount);
         w.timesValid = true;
         view_.redrawCurve();
-    } else if (!w.replayingFile) {
+    } else if (!w.replayingFile && !w.curveStopped) {
         // A freshly marked curve starts with every tangent aligned. A curve
-        // read from a file keeps its tangents and its closing as saved.
+        // read from a file, or stopped before, keeps its tangents and its
+        // closing as they are.
         c.setChecked("ChBxFermerCourbe", false);
         c.setItemIndex("RdgActionsTangentes", 2);
         c.setItemIndex("RdgActionsTangentes", 0);
     }
+    w.curveStopped = true;
 }
 
 // The controls of step 3, on stopping the marking and on coming back from step 4.

@@ -97,3 +97,42 @@ clipboard print)"));
 }
 
 } // namespace
+
+// Only the first stop aligns the tangents and opens the curve: a tangent
+// broken, a handle moved and the curve closed in step 3 come back from a
+// visit to step 2 as they were.
+TEST(StepBackJourney, AStopAfterAVisitToStepTwoKeepsTheShapedCurve) {
+    const ScriptResult result = runScript(QStringLiteral(R"(clipboard set host_object_in.txt
+click ImgChargeObjetPte_Haut
+click LbCreation
+mouse click 100 300
+mouse click 200 150
+mouse click 300 150
+mouse click 400 300
+mouse click 500 450
+mouse click 600 450
+mouse click 700 300
+click LblStopMarquage
+set RdgActionsTangentes 3
+mouse down 500 450
+mouse move 540 400
+mouse up 540 400
+set ChBxFermerCourbe 1
+click LblOKcourbe
+list LbxCollecter
+click LblEtapeAvant
+click LblEtapeAvant
+click LblStopMarquage
+click LblOKcourbe
+list LbxCollecter)"));
+    EXPECT_TRUE(result.output.filter("error").isEmpty()) << result.output.join('\n').toStdString();
+    const QStringList& out = result.output;
+    const qsizetype first = out.indexOf(QStringLiteral("=== Etape 2 et 3 ==="));
+    const qsizetype second = out.indexOf(QStringLiteral("=== Etape 2 et 3 ==="), first + 1);
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, first);
+    const QStringList shaped = out.mid(first, 13);
+    ASSERT_EQ(shaped.last(), "Fermer la courbe : oui");
+    EXPECT_TRUE(shaped[6].startsWith("point 5 (540x400)")) << shaped[6].toStdString();
+    EXPECT_EQ(out.mid(second, 13).join('\n').toStdString(), shaped.join('\n').toStdString());
+}
