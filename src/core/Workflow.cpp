@@ -494,6 +494,9 @@ void Workflow::nextStep() {
 
 void Workflow::redoCurve() {
     WorkflowState& w = ctx_.doc.workflow;
+    // The new curve's keypoints start from the loaded object's values: the
+    // parameters recorded for the old one go with them, or the redo waits.
+    if (!steps_->dropParameters()) return;
     w.stepDone[1] = false;
     ctx_.doc.frame.framePresent = false;
     enterMarkingStep();

@@ -136,3 +136,44 @@ list LbxCollecter)"));
     EXPECT_TRUE(shaped[6].startsWith("point 5 (540x400)")) << shaped[6].toStdString();
     EXPECT_EQ(out.mid(second, 13).join('\n').toStdString(), shaped.join('\n').toStdString());
 }
+
+// "Refaire la courbe" gives up the recorded parameters only after the
+// question; the new curve with the same count keeps the times, and the log,
+// the count and the object all lose the parameters together.
+TEST(StepBackJourney, RedoingTheCurveAsksBeforeDroppingTheParameters) {
+    const ScriptResult result = runScript(finishedProject() + QStringLiteral(R"(clipboard print
+click LblEtapeAvant
+click LblEtapeAvant
+click LblEtapeAvant
+answer cancel
+click LblRefairePoints
+print LbInfos
+answer ok
+click LblRefairePoints
+mouse click 100 300
+mouse click 250 150
+mouse click 450 150
+mouse click 650 350
+click LblStopMarquage
+set ChBx1 1
+set TbrQPoints 10
+click LblOKcourbe
+click LblParaFini
+click LblParaFini
+print LblQpara
+list LbxColParametres
+clipboard print)"));
+    EXPECT_TRUE(result.output.filter("error").isEmpty()) << result.output.join('\n').toStdString();
+    const QStringList asked = linesStarting(result.output, QStringLiteral("message: "));
+    ASSERT_EQ(asked.size(), 2) << asked.join('\n').toStdString();
+    EXPECT_TRUE(asked[0].startsWith("message: Tous les paramètres seront remis par défaut"));
+    EXPECT_TRUE(asked[0].endsWith("-> Cancel"));
+    EXPECT_TRUE(linesStarting(result.output, "LbInfos").value(0).contains("Etape 3"));
+    const Outcome o = outcome(result.output);
+    EXPECT_EQ(o.recordCount.section(' ', -1).toStdString(), "text=\"0\"");
+    EXPECT_EQ(o.log, (QStringList{"=== Etape 5 les paramètres ===", "---"}));
+    ASSERT_EQ(o.times.size(), 22);
+    EXPECT_EQ(o.times.mid(11), o.times.mid(0, 11));
+    EXPECT_EQ(o.opacities.mid(11), QStringList(11, QStringLiteral("80")));
+    EXPECT_NE(o.opacities.mid(0, 11), QStringList(11, QStringLiteral("80")));
+}
