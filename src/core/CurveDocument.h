@@ -109,6 +109,9 @@ struct WorkflowState {
     // constant-speed preset keeps the coefficient the file supplied instead of
     // computing its own, and the curve keeps its tangents and its closing.
     bool replayingFile = false;
+    // The curve was stopped once since its first point: later stops keep the
+    // tangents and the closing that step 3 gave it.
+    bool curveStopped = false;
     int workWidth = 0;
     int workHeight = 0;
     float aspectRatio = 1.7777778f;

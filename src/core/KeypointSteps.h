@@ -33,6 +33,10 @@ class KeypointSteps {
     // A new project, or the parameters cancelled with a new sample count: no
     // parameter record yet, nothing for "Annuler tout" to cancel.
     virtual void resetParameterCount() = 0;
+    // The keypoint list is about to be built from a new curve: recorded
+    // parameters are given up only after the question; on OK the log and the
+    // count start anew. Returns false when the user keeps them.
+    virtual bool dropParameters() = 0;
     // A new object was read for the same path: its first keypoint time and
     // its first angle.
     virtual void newObjectRead() = 0;

@@ -195,6 +195,7 @@ void Workflow::enterMarkingStep() {
         drawMarkedPoints();
     } else {
         w.curveExists = false;
+        w.curveStopped = false;
         doc.curve.controlPointCount = 0;
         doc.curve.partCount = 0;
         // A new curve starts open. Opening it later, at the first stop, would
@@ -309,13 +310,15 @@ void Workflow::stopMarking() {
         if (!doc.timing.keypointTimes.empty()) steps_->resizeTimes(curve.sampleCount);
         w.timesValid = true;
         view_.redrawCurve();
-    } else if (!w.replayingFile) {
+    } else if (!w.replayingFile && !w.curveStopped) {
         // A freshly marked curve starts with every tangent aligned. A curve
-        // read from a file keeps its tangents and its closing as saved.
+        // read from a file, or stopped before, keeps its tangents and its
+        // closing as they are.
         c.setChecked("ChBxFermerCourbe", false);
         c.setItemIndex("RdgActionsTangentes", 2);
         c.setItemIndex("RdgActionsTangentes", 0);
     }
+    w.curveStopped = true;
 }
 
 // The controls of step 3, on stopping the marking and on coming back from step 4.
@@ -357,7 +360,10 @@ void Workflow::finishCurve() {
             rebuild = true;
             w.objectTextBuilt = false;
             std::fill(w.stepDone.begin() + 2, w.stepDone.end(), false);
+            // The parameters go with the times: no record is left to count,
+            // to save or to replay, and the next step 5 starts the log anew.
             steps_->resetParameterCount();
+            doc.lists.LbxColParametres.clear();
         }
     }
     view_.changeSampleCount();
@@ -429,8 +435,9 @@ void Workflow::previousStep() {
         enterFormatStep();
         break;
     case Step::Shaping:
+        // savedSampleCount stays the count the times and the parameters were
+        // made for, so that finishing with another count still asks first.
         enterMarkingStep();
-        w.savedSampleCount = doc.curve.sampleCount;
         w.timesValid = true;
         hideGroup(ctx_, MovableGroup::Display);
         break;
@@ -487,6 +494,9 @@ void Workflow::nextStep() {
 
 void Workflow::redoCurve() {
     WorkflowState& w = ctx_.doc.workflow;
+    // The new curve's keypoints start from the loaded object's values: the
+    // parameters recorded for the old one go with them, or the redo waits.
+    if (!steps_->dropParameters()) return;
     w.stepDone[1] = false;
     ctx_.doc.frame.framePresent = false;
     enterMarkingStep();

@@ -80,9 +80,10 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
     if (!read.firstTimeReliable)
         ctx_.services.messages.warning(Messages::firstTimeDoubtful.in(ctx_.language()));
     doc.lists.LbxPointsCourbe = read.trace;
-    host.keyPointDefaults.angle = read.angleText;
-    host.firstAngle = read.firstAngle;
+    // The keypoint values, the angle with them, all come from the object
+    // loaded at the start: an object read later takes the path as it is.
     if (read.valuesTaken) {
+        host.firstAngle = read.firstAngle;
         host.keyPointDefaults = read.defaults;
         host.zoomEqual = read.zoomEqual;
         host.centreEqual = read.centreEqual;

@@ -61,6 +61,14 @@ void KeypointStepsDriver::resetParameterCount() {
     ctx_.controls.setEnabled(QStringLiteral("LblParaAnnuleTout"), false);
 }
 
+bool KeypointStepsDriver::dropParameters() {
+    if (ctx_.doc.parameters.parameterRecordCount == 0) return true;
+    if (!step_.confirmDefaults()) return false;
+    step_.startLogAnew();
+    resetParameterCount();
+    return true;
+}
+
 void KeypointStepsDriver::newObjectRead() {
     times_.takeFirstTime(ctx_.doc.host.firstKeypointTime);
     step_.updateAngleOffsets();

@@ -26,6 +26,7 @@ class KeypointStepsDriver : public KeypointSteps {
     void restoreParameterStep() override;
     void redrawMarks() override;
     void resetParameterCount() override;
+    bool dropParameters() override;
     void newObjectRead() override;
 
   private:

@@ -69,12 +69,20 @@ void ParameterStep::clearBoxes() {
 }
 
 void ParameterStep::cancelAllParameters() {
-    const int language = ctx_.language();
-    if (ctx_.services.messages.okCancel(Messages::cancelAllParameters.in(language),
-                                        Messages::cancelAllParametersTitle.in(language)) != MessageAnswer::Ok)
-        return;
+    if (!confirmDefaults()) return;
     keypoints_.rebuildKeyPointList();
     loadKeypointValues(0, 2);
+    startLogAnew();
+}
+
+bool ParameterStep::confirmDefaults() const {
+    const int language = ctx_.language();
+    return ctx_.services.messages.okCancel(Messages::cancelAllParameters.in(language),
+                                           Messages::cancelAllParametersTitle.in(language)) ==
+           MessageAnswer::Ok;
+}
+
+void ParameterStep::startLogAnew() {
     ctx_.doc.lists.LbxColParametres = freshLog();
     ctx_.doc.parameters.parameterRecordCount = 0;
     ctx_.controls.setCaption(QStringLiteral("LblQpara"), QStringLiteral("0"));

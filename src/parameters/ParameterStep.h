@@ -27,6 +27,11 @@ class ParameterStep {
     // "Annuler tout": after the question, every keypoint gets the loaded
     // object's values again and the log and the count start anew.
     void cancelAllParameters();
+    // The question of "Annuler tout": may every keypoint get the loaded
+    // object's values again?
+    bool confirmDefaults() const;
+    // A log without records and a count of 0.
+    void startLogAnew();
 
     // The first entry into step 5 of a curve project starts the log.
     void startParameterLog();

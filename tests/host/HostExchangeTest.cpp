@@ -253,6 +253,12 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     EXPECT_EQ(controls.text("EdtTemps1st"), "0");
     EXPECT_EQ(controls.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : 1 s 250 ms ");
     EXPECT_EQ(doc.host.keyPointDefaults.opacity, "80"); // only a load at the start takes the values
+    // A full rebuild gives the keypoints the values of that one object again,
+    // its angle with the others, as the new object received them.
+    const QStringList written = doc.lists.LbxListeKP;
+    host.rebuildKeyPointList();
+    EXPECT_EQ(doc.lists.LbxListeKP, written);
+    EXPECT_EQ(doc.host.firstAngle, 12.5L);
 
     fakes.log.clear();
     copy("not an object");
