@@ -195,6 +195,10 @@ void Workflow::enterMarkingStep() {
         drawMarkedPoints();
     } else {
         w.curveExists = false;
+        // A new curve starts a new keypoint list: nothing of the old curve's
+        // positions or parameters may reach the clipboard.
+        w.objectTextBuilt = false;
+        steps_->resetParameterCount();
         doc.curve.controlPointCount = 0;
         doc.curve.partCount = 0;
         // A new curve starts open. Opening it later, at the first stop, would
