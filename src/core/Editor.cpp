@@ -102,7 +102,7 @@ void Editor::dragTo(int x, int y) {
     } else {
         moveAlignedDrag(a, x, y);
     }
-    ctx_.doc.workflow.geometryEdited = true;
+    ctx_.doc.workflow.positionsStale = true;
     view_.redrawCurve();
 }
 
@@ -168,7 +168,7 @@ void Editor::endDrag() {
     }
     view_.sampleCurve();
     // A release without a drag or a frame change leaves the geometry as it was.
-    if (ctx_.doc.workflow.geometryEdited) view_.refreshObjectText();
+    if (ctx_.doc.workflow.positionsStale) view_.refreshObjectText();
 }
 
 void Editor::drawDragTangents(int a) {
@@ -287,6 +287,8 @@ void Editor::bringPointsBack() {
             }
         }
     }
+    view_.sampleCurve();
+    view_.refreshObjectText();
     view_.redrawCurve();
 }
 

@@ -405,7 +405,6 @@ void Workflow::enterFormatStep() {
         steps_->resetParameterCount();
     }
     w.timesValid = false;
-    w.geometryEdited = false;
     w.replayingFile = false;
     doc.curve.defaultPartSamples = 20;
     background_->resetPhotoOptions();

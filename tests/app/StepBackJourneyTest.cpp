@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace trajecta {
 namespace {
@@ -112,6 +113,39 @@ TEST_F(StepBackJourney, ANewCurveInAnotherFormatStartsANewList) {
         EXPECT_EQ(keypointLines(u.doc().lists.LbxListeKP, QStringLiteral("Opacity")).count("Opacity=40"), 0);
         expectInStep();
     }
+}
+
+// Every change of the geometry in step 3 reaches the keypoint positions,
+// also when the sample count differed at the time and was set back, when a
+// time record comes between, and for the points brought back into the area.
+TEST_F(StepBackJourney, EveryGeometryChangeReachesThePositions) {
+    const auto atOtherCount = [&](const std::function<void()>& change) {
+        u.set(QStringLiteral("ChBx1"), 1);
+        u.set(QStringLiteral("TbrQPoints"), 12);
+        change();
+        u.set(QStringLiteral("TbrQPoints"), 10);
+        u.click(QStringLiteral("LblOKcourbe"));
+    };
+    backTo(Step::Shaping);
+    atOtherCount([&] { u.set(QStringLiteral("ChBxFermerCourbe"), 1); });
+    forwardToFinished();
+    expectInStep();
+
+    backTo(Step::Shaping);
+    atOtherCount([&] { u.drag(QPoint(100, 200), QPoint(140, 260)); });
+    range(2, 4);
+    u.type(QStringLiteral("EdtTempsDeb"), QStringLiteral("300"));
+    u.type(QStringLiteral("EdtTempsFin"), QStringLiteral("900"));
+    u.click(QStringLiteral("LblVarSave"));
+    forwardToFinished();
+    expectInStep();
+
+    backTo(Step::Shaping);
+    u.drag(QPoint(140, 260), QPoint(140, -40));
+    u.click(QStringLiteral("LblRetourPoints"));
+    forwardToFinished();
+    EXPECT_TRUE(u.refused.isEmpty()) << u.refused.join('\n').toStdString();
+    expectInStep();
 }
 
 } // namespace
