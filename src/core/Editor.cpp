@@ -72,7 +72,9 @@ void Editor::mouseMove(int x, int y) {
 void Editor::beginDrag(int x, int y) {
     const WorkflowState& w = ctx_.doc.workflow;
     EditorState& e = ctx_.doc.editor;
-    if (w.markingActive || w.currentStep == Step::Times) return;
+    // The geometry is edited in step 3 only: the times, the parameters and
+    // the object of steps 4 to 6 were made for the curve as it was finished.
+    if (w.markingActive || w.currentStep >= Step::Times) return;
     // The press picks what the last move over this spot hovered.
     hover(x, y);
     if (e.hoverIndex < 0) return;

@@ -148,5 +148,17 @@ TEST_F(StepBackJourney, EveryGeometryChangeReachesThePositions) {
     expectInStep();
 }
 
+// The geometry belongs to step 3: the times and parameters of steps 4 to 6
+// were made for it, so a press on a control point there drags nothing.
+TEST_F(StepBackJourney, NoDragAfterTheCurveIsFinished) {
+    const CurveGeometry before = u.doc().curve;
+    backTo(Step::Parameters);
+    u.drag(QPoint(100, 200), QPoint(160, 240));
+    forwardToFinished();
+    u.drag(QPoint(100, 200), QPoint(60, 260));
+    EXPECT_EQ(u.doc().curve.controlPoints, before.controlPoints);
+    expectInStep();
+}
+
 } // namespace
 } // namespace trajecta
