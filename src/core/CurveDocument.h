@@ -103,7 +103,9 @@ struct WorkflowState {
     int savedSampleCount = 0;
     bool timesValid = false;
     bool objectTextBuilt = false;
-    bool geometryEdited = false;
+    // The geometry changed since the Position lines of the keypoint list were
+    // last written; only rewriting them clears it.
+    bool positionsStale = false;
     bool timesDirty = false;
     // A curve file is being replayed, from the start of a load to its end: the
     // constant-speed preset keeps the coefficient the file supplied instead of

@@ -80,7 +80,8 @@ void CurveView::redrawCurve() {
 }
 
 void CurveView::refreshObjectText() {
-    const WorkflowState& w = ctx_.doc.workflow;
+    WorkflowState& w = ctx_.doc.workflow;
+    w.positionsStale = true;
     if (w.objectTextBuilt && w.timesValid && ctx_.doc.curve.sampleCount == w.savedSampleCount)
         objectText_.refreshPositions();
 }

@@ -27,9 +27,9 @@ class CurveView {
     // Draws the stored tangent segments again with the inverting pen, which
     // removes them.
     void removeTangentSegments();
-    // After a change of the geometry: the keypoint list, once written, takes
-    // the new positions while it still matches the sample count its times
-    // were built for.
+    // After a change of the geometry: the keypoint positions are stale until
+    // rewritten; the keypoint list, once written, takes the new positions at
+    // once while it still matches the sample count its times were built for.
     void refreshObjectText();
 
     // The sampled curve of the complete parts among `points[0..count)`: mode 1

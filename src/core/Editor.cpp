@@ -72,7 +72,9 @@ void Editor::mouseMove(int x, int y) {
 void Editor::beginDrag(int x, int y) {
     const WorkflowState& w = ctx_.doc.workflow;
     EditorState& e = ctx_.doc.editor;
-    if (w.markingActive || w.currentStep == Step::Times) return;
+    // The geometry is edited in step 3 only: the times, the parameters and
+    // the object of steps 4 to 6 were made for the curve as it was finished.
+    if (w.markingActive || w.currentStep >= Step::Times) return;
     // The press picks what the last move over this spot hovered.
     hover(x, y);
     if (e.hoverIndex < 0) return;
@@ -102,7 +104,7 @@ void Editor::dragTo(int x, int y) {
     } else {
         moveAlignedDrag(a, x, y);
     }
-    ctx_.doc.workflow.geometryEdited = true;
+    ctx_.doc.workflow.positionsStale = true;
     view_.redrawCurve();
 }
 
@@ -168,7 +170,7 @@ void Editor::endDrag() {
     }
     view_.sampleCurve();
     // A release without a drag or a frame change leaves the geometry as it was.
-    if (ctx_.doc.workflow.geometryEdited) view_.refreshObjectText();
+    if (ctx_.doc.workflow.positionsStale) view_.refreshObjectText();
 }
 
 void Editor::drawDragTangents(int a) {
@@ -287,6 +289,8 @@ void Editor::bringPointsBack() {
             }
         }
     }
+    view_.sampleCurve();
+    view_.refreshObjectText();
     view_.redrawCurve();
 }
 

@@ -191,7 +191,7 @@ void Frame::frameMouseUp() {
             r = pressedRect_;
             toggleFrame();
         } else {
-            ctx_.doc.workflow.geometryEdited = true;
+            ctx_.doc.workflow.positionsStale = true;
             view_.refreshObjectText();
         }
     }

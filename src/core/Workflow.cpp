@@ -196,6 +196,10 @@ void Workflow::enterMarkingStep() {
     } else {
         w.curveExists = false;
         w.curveStopped = false;
+        // A new curve starts a new keypoint list: nothing of the old curve's
+        // positions or parameters may reach the clipboard.
+        w.objectTextBuilt = false;
+        steps_->resetParameterCount();
         doc.curve.controlPointCount = 0;
         doc.curve.partCount = 0;
         // A new curve starts open. Opening it later, at the first stop, would
@@ -407,7 +411,6 @@ void Workflow::enterFormatStep() {
         steps_->resetParameterCount();
     }
     w.timesValid = false;
-    w.geometryEdited = false;
     w.replayingFile = false;
     doc.curve.defaultPartSamples = 20;
     background_->resetPhotoOptions();

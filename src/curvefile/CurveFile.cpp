@@ -217,7 +217,7 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     }
     std::fill(w.stepDone.begin(), w.stepDone.end(), false);
     w.stepDone[0] = w.stepDone[1] = true;
-    w.objectTextBuilt = w.timesDirty = w.geometryEdited = false;
+    w.objectTextBuilt = w.timesDirty = w.positionsStale = false;
     // The Extras choices belonged to the project being replaced.
     extras_.reset();
     w.curveExists = true;

@@ -120,7 +120,7 @@ void HostExchange::rebuildKeyPointList() {
     ctx_.controls.setChecked(QStringLiteral("ChBxEgal"), doc.host.zoomEqual);
     ctx_.controls.setChecked(QStringLiteral("ChBxCentreEgal"), doc.host.centreEqual);
     doc.workflow.objectTextBuilt = true;
-    doc.workflow.geometryEdited = false;
+    doc.workflow.positionsStale = false;
 }
 
 void HostExchange::refreshPositions() {
@@ -132,7 +132,7 @@ void HostExchange::refreshPositions() {
         doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Position)] = positionLine(x, y);
     }
     doc.workflow.objectTextBuilt = true;
-    doc.workflow.geometryEdited = false;
+    doc.workflow.positionsStale = false;
 }
 
 void HostExchange::refreshTimes() {
@@ -146,7 +146,6 @@ void HostExchange::refreshTimes() {
     }
     doc.workflow.objectTextBuilt = true;
     doc.workflow.timesDirty = false;
-    doc.workflow.geometryEdited = false;
 }
 
 bool HostExchange::writeObjectText(const QStringList& source, int mode) {

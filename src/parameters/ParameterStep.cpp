@@ -98,7 +98,7 @@ void ParameterStep::startParameterLog() {
 void ParameterStep::refreshKeypointList() {
     const WorkflowState& w = ctx_.doc.workflow;
     if (!w.objectTextBuilt) return keypoints_.rebuildKeyPointList();
-    if (w.geometryEdited) keypoints_.refreshPositions();
+    if (w.positionsStale) keypoints_.refreshPositions();
     if (w.timesDirty) keypoints_.refreshTimes();
 }
 

@@ -311,7 +311,6 @@ void RangeChooser::finishParameterStep() {
     hideGroup(ctx_, MovableGroup::Parameters);
     doc.workflow.currentStep = Step::Finished;
     c.setEnabled(nextStepButton, false);
-    setStepMessage(ctx_, StepMessage::ObjectOnClipboard);
     view_.markKeypoint(r.shownKeypoint, -1);
     r.shownKeypoint = r.rangeStart = r.rangeEnd = -1;
     c.hide(QStringLiteral("GbxInfoParaPoint"));
@@ -322,6 +321,7 @@ void RangeChooser::finishParameterStep() {
         c.show(QString::fromLatin1(name));
     c.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
                  c.text(QStringLiteral("LbliDureeMiniVue")) + c.text(QStringLiteral("LblTempsTotalVue")));
+    // The writer announces the object only once it is on the clipboard.
     host_.writePathInForce();
     showGroup(ctx_, MovableGroup::Extras);
     step_.traceFinalAngles();

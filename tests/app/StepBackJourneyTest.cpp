@@ -1,179 +1,164 @@
+#include "core/Messages.h"
+#include "host/KeypointBlock.h"
 #include "support/ScriptHarness.h"
+#include "support/UserSession.h"
 
 #include <gtest/gtest.h>
 
-using namespace trajecta;
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <functional>
 
+namespace trajecta {
 namespace {
 
-// The eleven keypoints with a time range 1..5 (100 to 600 ms) and an opacity
-// record 2..5 (100 to 40), the object on the clipboard: step 6.
-QString finishedProject() {
-    return elevenKeypointsScript() + QStringLiteral("set TbMontrePoint 1\n"
-                                                    "click LblVarDep\n"
-                                                    "set TbMontrePoint 5\n"
-                                                    "click LblVarFin\n"
-                                                    "type EdtTempsDeb 100\n"
-                                                    "type EdtTempsFin 600\n"
-                                                    "click LblVarSave\n"
-                                                    "click LblParaFini\n"
-                                                    "set TbMontrePoint 2\n"
-                                                    "click LblVarDep\n"
-                                                    "set TbMontrePoint 5\n"
-                                                    "click LblVarFin\n"
-                                                    "set ChbxOpacite 1\n"
-                                                    "type EdtOpaDeb 100\n"
-                                                    "type EdtOpaFin 40\n"
-                                                    "click LblVarSave\n"
-                                                    "click LblParaFini\n");
+const QSize window(1366, 768);
+
+// The keypoint lines of one kind, trimmed, in the order they come.
+QStringList keypointLines(const QStringList& lines, const QString& kind) {
+    QStringList found;
+    for (const QString& line : lines)
+        if (line.trimmed().startsWith(kind + QLatin1Char('='))) found << line.trimmed();
+    return found;
 }
 
-QStringList valuesOf(const QStringList& output, const QString& key) {
-    QStringList values;
-    for (const QString& line : output)
-        if (line.startsWith(QStringLiteral("    ") + key + QLatin1Char('='))) values << line.section('=', 1);
-    return values;
-}
+// Journeys that go back from a finished project, change something and come
+// back to step 6: the object on the clipboard, the keypoint list and the
+// object a fresh load of the saved project gives must agree.
+class StepBackJourney : public ::testing::Test {
+  protected:
+    // Eleven keypoints, a time range 1..5 and an opacity record 2..5: step 6.
+    void SetUp() override {
+        u.loadObject(object);
+        markCurve({QPoint(100, 200), QPoint(250, 100), QPoint(400, 100), QPoint(700, 300)}, 10);
+        range(1, 5);
+        u.type(QStringLiteral("EdtTempsDeb"), QStringLiteral("100"));
+        u.type(QStringLiteral("EdtTempsFin"), QStringLiteral("600"));
+        u.click(QStringLiteral("LblVarSave"));
+        u.click(QStringLiteral("LblParaFini"));
+        range(2, 5);
+        u.set(QStringLiteral("ChbxOpacite"), 1);
+        u.type(QStringLiteral("EdtOpaDeb"), QStringLiteral("100"));
+        u.type(QStringLiteral("EdtOpaFin"), QStringLiteral("40"));
+        u.click(QStringLiteral("LblVarSave"));
+        u.click(QStringLiteral("LblParaFini"));
+        ASSERT_EQ(u.step(), Step::Finished);
+        ASSERT_TRUE(u.refused.isEmpty()) << u.refused.join('\n').toStdString();
+    }
 
-QStringList linesStarting(const QStringList& output, const QString& start) {
-    QStringList lines;
-    for (const QString& line : output)
-        if (line.startsWith(start)) lines << line;
-    return lines;
-}
+    // A curve of one part marked at `points`, `samples` samples: step 4.
+    void markCurve(std::initializer_list<QPoint> points, int samples) {
+        u.click(QStringLiteral("LbCreation"));
+        for (const QPoint& p : points)
+            u.clickAt(p);
+        u.click(QStringLiteral("LblStopMarquage"));
+        u.set(QStringLiteral("ChBx1"), 1);
+        u.set(QStringLiteral("TbrQPoints"), samples);
+        u.click(QStringLiteral("LblOKcourbe"));
+    }
+    void range(int first, int last) {
+        u.set(QStringLiteral("TbMontrePoint"), first);
+        u.click(QStringLiteral("LblVarDep"));
+        u.set(QStringLiteral("TbMontrePoint"), last);
+        u.click(QStringLiteral("LblVarFin"));
+    }
+    void backTo(Step step) {
+        while (u.step() > step)
+            ASSERT_TRUE(u.click(QStringLiteral("LblEtapeAvant")));
+    }
+    void forwardToFinished() {
+        if (u.step() == Step::Shaping) u.click(QStringLiteral("LblOKcourbe"));
+        while (u.step() != Step::Finished)
+            ASSERT_TRUE(u.click(QStringLiteral("LblParaFini")));
+    }
 
-// The parameter log, the record count and the object written at the end.
-struct Outcome {
-    QStringList log, opacities, times;
-    QString recordCount;
+    // The clipboard object, the keypoint list and the object of the project
+    // saved and loaded again in a fresh window agree, line kind by line kind.
+    void expectInStep() {
+        const QStringList onClipboard = u.clipboard().split(QStringLiteral("\r\n"));
+        const QStringList& list = u.doc().lists.LbxListeKP;
+        u.answer(path);
+        if (QFileInfo::exists(path)) u.answer(QStringLiteral("yes"));
+        u.click(QStringLiteral("LblEnregistrerCourbe"));
+        UserSession loaded(window);
+        loaded.loadObject(object);
+        loaded.answer(path);
+        loaded.click(QStringLiteral("LblChargerFichier"));
+        ASSERT_EQ(loaded.step(), Step::Finished);
+        const QStringList reloaded = loaded.clipboard().split(QStringLiteral("\r\n"));
+        for (const QString kind : {"Time", "Opacity", "Position"}) {
+            const std::string expected = keypointLines(list, kind).join(' ').toStdString();
+            EXPECT_EQ(keypointLines(onClipboard, kind).join(' ').toStdString(), expected)
+                << kind.toStdString();
+            EXPECT_EQ(keypointLines(reloaded, kind).join(' ').toStdString(), expected) << kind.toStdString();
+        }
+    }
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("saved.tjc"));
+    const QString object = testData(QStringLiteral("host_object_in.txt"));
+    UserSession u{window};
 };
 
-Outcome outcome(const QStringList& output) {
-    Outcome o;
-    const qsizetype logStart = output.lastIndexOf(QStringLiteral("=== Etape 5 les paramètres ==="));
-    for (qsizetype i = logStart; i >= 0 && i < output.size() && !output[i].startsWith("PicturesToExe"); ++i)
-        o.log << output[i];
-    o.opacities = valuesOf(output, QStringLiteral("Opacity"));
-    o.times = valuesOf(output, QStringLiteral("Time"));
-    o.recordCount = linesStarting(output, QStringLiteral("LblQpara")).value(0);
-    return o;
+// A new curve in another screen format starts a new keypoint list: nothing of
+// the old curve's positions or parameters stays on the clipboard, and a
+// curve of another sample count reaches the clipboard as well.
+TEST_F(StepBackJourney, ANewCurveInAnotherFormatStartsANewList) {
+    for (const int samples : {10, 12}) {
+        backTo(Step::Format);
+        u.set(QStringLiteral("RdgChoixEcran"), samples == 10 ? 3 : 0);
+        markCurve({QPoint(80, 80), QPoint(200, 300), QPoint(350, 300), QPoint(450, 90)}, samples);
+        forwardToFinished();
+        EXPECT_EQ(u.caption(QStringLiteral("LbInfos")), stepMessage(StepMessage::ObjectOnClipboard).in(0));
+        EXPECT_EQ(keypointLines(u.doc().lists.LbxListeKP, QStringLiteral("Opacity")).count("Opacity=40"), 0);
+        expectInStep();
+    }
 }
 
-// A sample count changed in step 3 and the curve finished again through step
-// 2 throws the times and the parameters away: the question comes first, and
-// its OK empties the log, the count and the object's parameters alike.
-TEST(StepBackJourney, AChangedCountAsksAndDropsTheParametersEverywhere) {
-    const ScriptResult result = runScript(finishedProject() + QStringLiteral(R"(click LblEtapeAvant
-click LblEtapeAvant
-click LblEtapeAvant
-set ChBx1 1
-set TbrQPoints 12
-click LblEtapeAvant
-click LblStopMarquage
-answer cancel
-click LblOKcourbe
-print LbInfos
-answer ok
-click LblOKcourbe
-click LblParaFini
-click LblParaFini
-print LblQpara
-list LbxColParametres
-clipboard print)"));
-    EXPECT_TRUE(result.output.filter("error").isEmpty()) << result.output.join('\n').toStdString();
-    const QStringList asked =
-        linesStarting(result.output, QStringLiteral("message: La courbe avait 11points"));
-    ASSERT_EQ(asked.size(), 2);
-    EXPECT_TRUE(asked[0].endsWith("-> Cancel"));
-    EXPECT_TRUE(linesStarting(result.output, "LbInfos").value(0).contains("Etape 3"));
-    const Outcome o = outcome(result.output);
-    EXPECT_EQ(o.recordCount.section(' ', -1).toStdString(), "text=\"0\"");
-    EXPECT_EQ(o.log, (QStringList{"=== Etape 5 les paramètres ===", "---"}));
-    EXPECT_EQ(o.opacities, QStringList(13, QStringLiteral("80")));
-    // Times built again for 13 keypoints: 500 ms, then 423 ms apart.
-    ASSERT_EQ(o.times.size(), 13);
-    for (int k = 0; k < 13; ++k)
-        EXPECT_EQ(o.times[k].toInt(), 500 + 423 * k) << k;
+// Every change of the geometry in step 3 reaches the keypoint positions,
+// also when the sample count differed at the time and was set back, when a
+// time record comes between, and for the points brought back into the area.
+TEST_F(StepBackJourney, EveryGeometryChangeReachesThePositions) {
+    const auto atOtherCount = [&](const std::function<void()>& change) {
+        u.set(QStringLiteral("ChBx1"), 1);
+        u.set(QStringLiteral("TbrQPoints"), 12);
+        change();
+        u.set(QStringLiteral("TbrQPoints"), 10);
+        u.click(QStringLiteral("LblOKcourbe"));
+    };
+    backTo(Step::Shaping);
+    atOtherCount([&] { u.set(QStringLiteral("ChBxFermerCourbe"), 1); });
+    forwardToFinished();
+    expectInStep();
+
+    backTo(Step::Shaping);
+    atOtherCount([&] { u.drag(QPoint(100, 200), QPoint(140, 260)); });
+    range(2, 4);
+    u.type(QStringLiteral("EdtTempsDeb"), QStringLiteral("300"));
+    u.type(QStringLiteral("EdtTempsFin"), QStringLiteral("900"));
+    u.click(QStringLiteral("LblVarSave"));
+    forwardToFinished();
+    expectInStep();
+
+    backTo(Step::Shaping);
+    u.drag(QPoint(140, 260), QPoint(140, -40));
+    u.click(QStringLiteral("LblRetourPoints"));
+    forwardToFinished();
+    EXPECT_TRUE(u.refused.isEmpty()) << u.refused.join('\n').toStdString();
+    expectInStep();
+}
+
+// The geometry belongs to step 3: the times and parameters of steps 4 to 6
+// were made for it, so a press on a control point there drags nothing.
+TEST_F(StepBackJourney, NoDragAfterTheCurveIsFinished) {
+    const CurveGeometry before = u.doc().curve;
+    backTo(Step::Parameters);
+    u.drag(QPoint(100, 200), QPoint(160, 240));
+    forwardToFinished();
+    u.drag(QPoint(100, 200), QPoint(60, 260));
+    EXPECT_EQ(u.doc().curve.controlPoints, before.controlPoints);
+    expectInStep();
 }
 
 } // namespace
-
-// Only the first stop aligns the tangents and opens the curve: a tangent
-// broken, a handle moved and the curve closed in step 3 come back from a
-// visit to step 2 as they were.
-TEST(StepBackJourney, AStopAfterAVisitToStepTwoKeepsTheShapedCurve) {
-    const ScriptResult result = runScript(QStringLiteral(R"(clipboard set host_object_in.txt
-click ImgChargeObjetPte_Haut
-click LbCreation
-mouse click 100 300
-mouse click 200 150
-mouse click 300 150
-mouse click 400 300
-mouse click 500 450
-mouse click 600 450
-mouse click 700 300
-click LblStopMarquage
-set RdgActionsTangentes 3
-mouse down 500 450
-mouse move 540 400
-mouse up 540 400
-set ChBxFermerCourbe 1
-click LblOKcourbe
-list LbxCollecter
-click LblEtapeAvant
-click LblEtapeAvant
-click LblStopMarquage
-click LblOKcourbe
-list LbxCollecter)"));
-    EXPECT_TRUE(result.output.filter("error").isEmpty()) << result.output.join('\n').toStdString();
-    const QStringList& out = result.output;
-    const qsizetype first = out.indexOf(QStringLiteral("=== Etape 2 et 3 ==="));
-    const qsizetype second = out.indexOf(QStringLiteral("=== Etape 2 et 3 ==="), first + 1);
-    ASSERT_GT(first, 0);
-    ASSERT_GT(second, first);
-    const QStringList shaped = out.mid(first, 13);
-    ASSERT_EQ(shaped.last(), "Fermer la courbe : oui");
-    EXPECT_TRUE(shaped[6].startsWith("point 5 (540x400)")) << shaped[6].toStdString();
-    EXPECT_EQ(out.mid(second, 13).join('\n').toStdString(), shaped.join('\n').toStdString());
-}
-
-// "Refaire la courbe" gives up the recorded parameters only after the
-// question; the new curve with the same count keeps the times, and the log,
-// the count and the object all lose the parameters together.
-TEST(StepBackJourney, RedoingTheCurveAsksBeforeDroppingTheParameters) {
-    const ScriptResult result = runScript(finishedProject() + QStringLiteral(R"(clipboard print
-click LblEtapeAvant
-click LblEtapeAvant
-click LblEtapeAvant
-answer cancel
-click LblRefairePoints
-print LbInfos
-answer ok
-click LblRefairePoints
-mouse click 100 300
-mouse click 250 150
-mouse click 450 150
-mouse click 650 350
-click LblStopMarquage
-set ChBx1 1
-set TbrQPoints 10
-click LblOKcourbe
-click LblParaFini
-click LblParaFini
-print LblQpara
-list LbxColParametres
-clipboard print)"));
-    EXPECT_TRUE(result.output.filter("error").isEmpty()) << result.output.join('\n').toStdString();
-    const QStringList asked = linesStarting(result.output, QStringLiteral("message: "));
-    ASSERT_EQ(asked.size(), 2) << asked.join('\n').toStdString();
-    EXPECT_TRUE(asked[0].startsWith("message: Tous les paramètres seront remis par défaut"));
-    EXPECT_TRUE(asked[0].endsWith("-> Cancel"));
-    EXPECT_TRUE(linesStarting(result.output, "LbInfos").value(0).contains("Etape 3"));
-    const Outcome o = outcome(result.output);
-    EXPECT_EQ(o.recordCount.section(' ', -1).toStdString(), "text=\"0\"");
-    EXPECT_EQ(o.log, (QStringList{"=== Etape 5 les paramètres ===", "---"}));
-    ASSERT_EQ(o.times.size(), 22);
-    EXPECT_EQ(o.times.mid(11), o.times.mid(0, 11));
-    EXPECT_EQ(o.opacities.mid(11), QStringList(11, QStringLiteral("80")));
-    EXPECT_NE(o.opacities.mid(0, 11), QStringList(11, QStringLiteral("80")));
-}
+} // namespace trajecta

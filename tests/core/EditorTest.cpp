@@ -63,7 +63,7 @@ TEST_F(EditorTest, DraggingAnAlignedAnchorCarriesBothHandles) {
     EXPECT_EQ(point(3), QPoint(410, 195));
     EXPECT_EQ(point(4), QPoint(510, 335));
     EXPECT_FALSE(doc().editor.dragging);
-    EXPECT_TRUE(doc().workflow.geometryEdited);
+    EXPECT_TRUE(doc().workflow.positionsStale);
     // The release resamples: part 1 ends on the moved anchor.
     EXPECT_EQ(doc().curve.samplePoints[20].x, 410);
     EXPECT_EQ(doc().curve.samplePoints[20].y, 195);

@@ -75,7 +75,7 @@ TEST_F(FrameTest, MovingStopsAtTheEdgesWithTheSizeKept) {
     EXPECT_TRUE(rect() == (FrameRect{0, 110, 320, 290}));
     drag({100, 200}, {2000, 900});
     EXPECT_TRUE(rect() == (FrameRect{960, 540, 1280, 720}));
-    EXPECT_TRUE(doc().workflow.geometryEdited);
+    EXPECT_TRUE(doc().workflow.positionsStale);
 }
 
 TEST_F(FrameTest, CornersResizeWithTheFormat) {

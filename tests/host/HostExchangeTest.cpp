@@ -203,12 +203,12 @@ TEST_F(HostExchangeTest, RefreshingRewritesOnlyPositionsOrTimes) {
     QStringList& list = doc.lists.LbxListeKP;
     list[13 + 3] = "  Opacity=33"; // a parameter recorded in step 5
     doc.curve.samplePoints[1] = {500, 0, 100};
-    doc.workflow.geometryEdited = true;
+    doc.workflow.positionsStale = true;
     host.refreshPositions();
     EXPECT_EQ(list[13 + 7], "  Position=0,-100");
     EXPECT_EQ(list[13 + 3], "  Opacity=33");
     EXPECT_EQ(list[13 + 1], "  Time=900");
-    EXPECT_FALSE(doc.workflow.geometryEdited);
+    EXPECT_FALSE(doc.workflow.positionsStale);
     doc.workflow.timesDirty = true;
     host.refreshTimes();
     EXPECT_EQ(list[13 + 1], "  Time=600");
