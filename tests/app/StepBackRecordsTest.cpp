@@ -59,6 +59,18 @@ Outcome outcome(const QStringList& output) {
     return o;
 }
 
+// Steps 5 and 6, then what the records and the object hold.
+QString finishAndShow() {
+    return QStringLiteral(
+        "click LblParaFini\nclick LblParaFini\nprint LblQpara\nlist LbxColParametres\nclipboard print\n");
+}
+
+// The parameters given up with their records: none counted, none logged.
+void expectNoRecord(const Outcome& o) {
+    EXPECT_EQ(o.recordCount.section(' ', -1).toStdString(), "text=\"0\"");
+    EXPECT_EQ(o.log, (QStringList{"=== Etape 5 les paramètres ===", "---"}));
+}
+
 // A sample count changed in step 3 and the curve finished again through step
 // 2 throws the times and the parameters away: the question comes first, and
 // its OK empties the log, the count and the object's parameters alike.
@@ -75,11 +87,7 @@ click LblOKcourbe
 print LbInfos
 answer ok
 click LblOKcourbe
-click LblParaFini
-click LblParaFini
-print LblQpara
-list LbxColParametres
-clipboard print)"));
+)") + finishAndShow());
     EXPECT_TRUE(result.output.filter("error").isEmpty()) << result.output.join('\n').toStdString();
     const QStringList asked =
         linesStarting(result.output, QStringLiteral("message: La courbe avait 11points"));
@@ -87,8 +95,7 @@ clipboard print)"));
     EXPECT_TRUE(asked[0].endsWith("-> Cancel"));
     EXPECT_TRUE(linesStarting(result.output, "LbInfos").value(0).contains("Etape 3"));
     const Outcome o = outcome(result.output);
-    EXPECT_EQ(o.recordCount.section(' ', -1).toStdString(), "text=\"0\"");
-    EXPECT_EQ(o.log, (QStringList{"=== Etape 5 les paramètres ===", "---"}));
+    expectNoRecord(o);
     EXPECT_EQ(o.opacities, QStringList(13, QStringLiteral("80")));
     // Times built again for 13 keypoints: 500 ms, then 423 ms apart.
     ASSERT_EQ(o.times.size(), 13);
@@ -158,11 +165,7 @@ click LblStopMarquage
 set ChBx1 1
 set TbrQPoints 10
 click LblOKcourbe
-click LblParaFini
-click LblParaFini
-print LblQpara
-list LbxColParametres
-clipboard print)"));
+)") + finishAndShow());
     EXPECT_TRUE(result.output.filter("error").isEmpty()) << result.output.join('\n').toStdString();
     const QStringList asked = linesStarting(result.output, QStringLiteral("message: "));
     ASSERT_EQ(asked.size(), 2) << asked.join('\n').toStdString();
@@ -170,8 +173,7 @@ clipboard print)"));
     EXPECT_TRUE(asked[0].endsWith("-> Cancel"));
     EXPECT_TRUE(linesStarting(result.output, "LbInfos").value(0).contains("Etape 3"));
     const Outcome o = outcome(result.output);
-    EXPECT_EQ(o.recordCount.section(' ', -1).toStdString(), "text=\"0\"");
-    EXPECT_EQ(o.log, (QStringList{"=== Etape 5 les paramètres ===", "---"}));
+    expectNoRecord(o);
     ASSERT_EQ(o.times.size(), 22);
     EXPECT_EQ(o.times.mid(11), o.times.mid(0, 11));
     EXPECT_EQ(o.opacities.mid(11), QStringList(11, QStringLiteral("80")));
