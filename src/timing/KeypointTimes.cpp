@@ -44,6 +44,9 @@ void KeypointTimes::initialiseTimes() {
     const int gap = initialGap(count);
     doc.timing.keypointTimes.assign(static_cast<size_t>(count), KeypointTime{gap, gap});
     if (count > 0) doc.timing.keypointTimes[0] = KeypointTime{first, first};
+    // The object's first time follows the table, also for a curve that
+    // replaces one whose first time the user had changed.
+    doc.host.firstKeypointTime = first;
 
     doc.host.firstTimeText = QString::number(first);
     ctx_.controls.setText(firstField, doc.host.firstTimeText);

@@ -101,9 +101,13 @@ class StepBackJourney : public ::testing::Test {
 };
 
 // A new curve in another screen format starts a new keypoint list: nothing of
-// the old curve's positions or parameters stays on the clipboard, and a
-// curve of another sample count reaches the clipboard as well.
+// the old curve's positions, parameters or first time stays on the
+// clipboard, and a curve of another sample count reaches the clipboard as well.
 TEST_F(StepBackJourney, ANewCurveInAnotherFormatStartsANewList) {
+    backTo(Step::Times);
+    u.type(QStringLiteral("EdtTemps1st"), QStringLiteral("120977"));
+    u.click(QStringLiteral("LblVarSave"));
+    forwardToFinished();
     for (const int samples : {10, 12}) {
         backTo(Step::Format);
         u.set(QStringLiteral("RdgChoixEcran"), samples == 10 ? 3 : 0);
