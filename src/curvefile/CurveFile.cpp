@@ -226,17 +226,17 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     view_.redrawCurve();
     workflow_.stopMarking();
     workflow_.finishCurve();
-    // The presets measure the path as it was recorded, not as rescaled to this
-    // work area, so that the times never depend on the screen.
-    recordedCurve_ = curve;
-    for (int i = 0; i < count; ++i)
-        recordedCurve_.controlPoints[size_t(i)] = recorded.points[size_t(i)];
-    sampleParts(recordedCurve_);
     return w.currentStep == Step::Times && curve.sampleCount == content.sampleCount;
 }
 
 bool CurveFile::replayTimes(const CurveFileContent& content) {
     CurveDocument& doc = ctx_.doc;
+    // The presets measure the path as it was recorded, not as rescaled to this
+    // work area, so that the times never depend on the screen.
+    CurveGeometry recorded = doc.curve;
+    for (size_t i = 0; i < content.curve.points.size(); ++i)
+        recorded.controlPoints[i] = content.curve.points[i];
+    sampleParts(recorded);
     // The first keypoint time as the user set it: typed, then "Enregistrer"
     // when it differs from the object's.
     if (content.firstTime) {
@@ -244,8 +244,9 @@ bool CurveFile::replayTimes(const CurveFileContent& content) {
         if (doc.timeEdit.firstTimePending) chooser_.save();
     }
     for (const TimeRecord& r : content.times) {
-        const bool replayed = r.kind == TimeRecord::Kind::Unknown ||
-                              (r.kind == TimeRecord::Kind::Range ? replayRange(r) : replayPreset(r));
+        const bool replayed =
+            r.kind == TimeRecord::Kind::Unknown ||
+            (r.kind == TimeRecord::Kind::Range ? replayRange(r) : replayPreset(r, recorded));
         if (!replayed || doc.range.rangeStart >= 0 || doc.timeEdit.timeMode != 0 ||
             !timesSound(doc.timing.keypointTimes))
             return false;
@@ -275,9 +276,9 @@ bool CurveFile::replayRange(const TimeRecord& r) {
 
 // A preset: the option list opened, the preset chosen with the values of the
 // record, then "Enregistrer".
-bool CurveFile::replayPreset(const TimeRecord& r) {
+bool CurveFile::replayPreset(const TimeRecord& r, const CurveGeometry& recorded) {
     presets_.openOptions();
-    measureDistances(recordedCurve_, ctx_.doc.presets);
+    measureDistances(recorded, ctx_.doc.presets);
     switch (r.kind) {
     case TimeRecord::Kind::ConstantTime:
         presets_.chooseConstantTime();

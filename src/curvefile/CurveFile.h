@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/Context.h"
-#include "core/CurveDocument.h"
 
 #include <QStringList>
 
@@ -14,6 +13,7 @@ class RangeChooser;
 class TimePresets;
 class Workflow;
 struct CurveFileContent;
+struct CurveGeometry;
 struct TimeRecord;
 
 // The curve file: a project saved as its three records (curve, times,
@@ -47,7 +47,8 @@ class CurveFile {
     bool replayCurve(const CurveFileContent& content);
     bool replayTimes(const CurveFileContent& content);
     bool replayRange(const TimeRecord& record);
-    bool replayPreset(const TimeRecord& record);
+    // `recorded`: the curve sampled at the size it was recorded at.
+    bool replayPreset(const TimeRecord& record, const CurveGeometry& recorded);
     bool replayParameters(const CurveFileContent& content, const QStringList& lines);
     QString fail(const QString& detail);
     // "ligne n : <the line>", or the line missing past the end.
@@ -61,8 +62,6 @@ class CurveFile {
     TimePresets& presets_;
     RangeChooser& chooser_;
     Extras& extras_;
-    // The curve of the file being replayed at the size it was recorded at.
-    CurveGeometry recordedCurve_;
 };
 
 } // namespace trajecta

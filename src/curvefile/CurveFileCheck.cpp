@@ -219,10 +219,11 @@ CheckedCurveFile checkCurveFile(const QStringList& lines, int previousPartCount)
 
     const qsizetype header = lines.indexOf(timeHeader, content.curve.partsLine);
     if (header < 0) return fail(lines.size());
-    const QString firstLine = lines.value(header + 1);
-    const std::optional<int> first = integerBetween(firstLine, QLatin1Char('('), QLatin1Char(')'));
-    if (firstLine.startsWith(QLatin1String("temps 1er point:")) && first && *first >= 0 &&
-        *first <= firstTimeLimit)
+    // The first time's line exactly as the time step writes it.
+    const std::optional<int> first =
+        integerBetween(lines.value(header + 1), QLatin1Char('('), QLatin1Char(')'));
+    if (first && *first >= 0 && *first <= firstTimeLimit &&
+        lines.value(header + 1) == firstTimeRecordLine(QString::number(*first)))
         content.firstTime = first;
     qsizetype timeEnd = 0;
     const qsizetype timeFailed =
