@@ -17,9 +17,11 @@ Session::Session(Services services)
       workflow_(ctx_, view_, editor_, frame_), times_(ctx_, workflow_, host_), presets_(ctx_, times_),
       parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
-      steps_(ctx_, times_, parameterStep_, chooser_), extras_(ctx_, host_), background_(ctx_, workflow_),
-      curveFile_(ctx_, workflow_, view_, times_, presets_, chooser_, extras_), language_(ctx_, presets_),
-      shell_(ctx_), preview_(ctx_), history_(ctx_, language_, shell_), listeners_(preview_, history_) {
+      timeReplay_(ctx_, times_, presets_, chooser_),
+      steps_(ctx_, times_, parameterStep_, chooser_, timeReplay_), extras_(ctx_, host_),
+      background_(ctx_, workflow_), curveFile_(ctx_, workflow_, view_, timeReplay_, chooser_, extras_),
+      language_(ctx_, presets_), shell_(ctx_), preview_(ctx_), history_(ctx_, language_, shell_),
+      listeners_(preview_, history_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);

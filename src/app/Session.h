@@ -14,6 +14,7 @@
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
+#include "parameters/TimeLogReplay.h"
 #include "preview/Preview.h"
 #include "shell/Language.h"
 #include "shell/Shell.h"
@@ -80,6 +81,7 @@ class Session {
     ParameterStep parameterStep_;
     ParameterPanel panel_;
     RangeChooser chooser_;
+    TimeLogReplay timeReplay_;
     KeypointStepsDriver steps_;
     Extras extras_;
     // The step machine reaches the background as its BackgroundPictures.

@@ -18,6 +18,9 @@ class KeypointSteps {
     // The time table follows a changed sample count: added rows repeat the
     // last row.
     virtual void resizeTimes(int count) = 0;
+    // The curve was finished again with its times kept: times whose records
+    // measure the path are made again on the path as it is now.
+    virtual void timesKept() = 0;
     // The time part of entering step 4, after the step machine showed it.
     virtual void enterTimeControls() = 0;
     // The total of the working times, formatted.

@@ -381,8 +381,10 @@ void Workflow::finishCurve() {
     const std::vector<KeypointTime>& times = doc.timing.keypointTimes;
     if (!rebuild && static_cast<int>(times.size()) != doc.curve.sampleCount && !times.empty())
         steps_->resizeTimes(doc.curve.sampleCount);
-    steps_->curveFinished(rebuild || times.empty());
+    const bool kept = !rebuild && !times.empty();
+    steps_->curveFinished(!kept);
     enterTimeStep();
+    if (kept) steps_->timesKept();
     ctx_.controls.setCaption("LblTempsTotalVue", steps_->totalTimeText());
     w.stepDone[2] = true;
     showScreen(ctx_, Screen::CurveFinished);

@@ -8,10 +8,8 @@
 #include "curvefile/CurveFileText.h"
 #include "extras/Extras.h"
 #include "parameters/RangeChooser.h"
+#include "parameters/TimeLogReplay.h"
 #include "platform/Numbers.h"
-#include "timing/KeypointTimes.h"
-#include "timing/PresetMath.h"
-#include "timing/TimePresets.h"
 
 #include <QFileInfo>
 
@@ -21,7 +19,6 @@ namespace {
 
 const QString mainWindow = QStringLiteral("KeyPointsBezier");
 const QString busyLabel = QStringLiteral("LblTravauxEnCours");
-const QString cursor = QStringLiteral("TbMontrePoint");
 const QString fileFilter = QStringLiteral("tjc (*tjc)");
 const QString defaultSuffix = QStringLiteral("tjc");
 
@@ -42,11 +39,6 @@ const TextPair wouldNotLoad{
 const TextPair notRead{QStringLiteral("Le fichier %1 n'a pas pu être lu : %2"),
                        QStringLiteral("The file %1 could not be read: %2")};
 
-// A keypoint time beyond this (over a day) no longer means anything to the
-// host; replayed records that reach it are refused.
-constexpr long long maxKeypointTime = 86400000;
-constexpr long long maxTotalTime = 2147483647;
-
 // A position a mouse could give on the largest screen.
 bool onScreen(int v) {
     return v >= -32767 && v <= 32767;
@@ -56,22 +48,11 @@ int rescaled(int value, int now, int then) {
     return roundEven(Extended(value) * now / then);
 }
 
-bool timesSound(const std::vector<KeypointTime>& times) {
-    long long total = 0;
-    for (const KeypointTime& t : times) {
-        if (t.inUse < 0 || t.inUse > maxKeypointTime || t.committed < 0 || t.committed > maxKeypointTime)
-            return false;
-        total += t.committed;
-    }
-    return total <= maxTotalTime;
-}
-
 } // namespace
 
-CurveFile::CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times,
-                     TimePresets& presets, RangeChooser& chooser, Extras& extras)
-    : ctx_(ctx), workflow_(workflow), view_(view), times_(times), presets_(presets), chooser_(chooser),
-      extras_(extras) {}
+CurveFile::CurveFile(Context& ctx, Workflow& workflow, CurveView& view, TimeLogReplay& replay,
+                     RangeChooser& chooser, Extras& extras)
+    : ctx_(ctx), workflow_(workflow), view_(view), replay_(replay), chooser_(chooser), extras_(extras) {}
 
 void CurveFile::registerHandlers() {
     Controls& c = ctx_.controls;
@@ -230,81 +211,15 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
 }
 
 bool CurveFile::replayTimes(const CurveFileContent& content) {
-    CurveDocument& doc = ctx_.doc;
     // The presets measure the path as it was recorded, not as rescaled to this
     // work area, so that the times never depend on the screen.
-    CurveGeometry recorded = doc.curve;
+    CurveGeometry recorded = ctx_.doc.curve;
     for (size_t i = 0; i < content.curve.points.size(); ++i)
         recorded.controlPoints[i] = content.curve.points[i];
     sampleParts(recorded);
-    // The first keypoint time as the user set it: typed, then "Enregistrer"
-    // when it differs from the object's.
-    if (content.firstTime) {
-        ctx_.controls.setText(QStringLiteral("EdtTemps1st"), QString::number(*content.firstTime));
-        if (doc.timeEdit.firstTimePending) chooser_.save();
-    }
-    for (const TimeRecord& r : content.times) {
-        const bool replayed =
-            r.kind == TimeRecord::Kind::Unknown ||
-            (r.kind == TimeRecord::Kind::Range ? replayRange(r) : replayPreset(r, recorded));
-        if (!replayed || doc.range.rangeStart >= 0 || doc.timeEdit.timeMode != 0 ||
-            !timesSound(doc.timing.keypointTimes))
-            return false;
-    }
-    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), times_.totalText());
+    if (!replay_.replay(content.firstTime, content.times, recorded)) return false;
     chooser_.finish();
-    return doc.workflow.currentStep == Step::Parameters;
-}
-
-// A personal range: the cursor on each end with "Début" and "Fin", the two
-// times typed, the speed-up box set, then "Enregistrer".
-bool CurveFile::replayRange(const TimeRecord& r) {
-    CurveDocument& doc = ctx_.doc;
-    Controls& c = ctx_.controls;
-    c.setPosition(cursor, r.first);
-    chooser_.chooseStart();
-    c.setText(QStringLiteral("EdtTempsDeb"), QString::number(r.startTime));
-    c.setPosition(cursor, r.last);
-    chooser_.chooseEnd();
-    c.setText(QStringLiteral("EdtTempsFin"), QString::number(r.endTime));
-    c.setChecked(QStringLiteral("ChBxSpeedUp"), r.speedUp);
-    if (doc.range.rangeStart != r.first || doc.range.rangeEnd != r.last || !doc.timeEdit.rangeReady)
-        return false;
-    chooser_.save();
-    return true;
-}
-
-// A preset: the option list opened, the preset chosen with the values of the
-// record, then "Enregistrer".
-bool CurveFile::replayPreset(const TimeRecord& r, const CurveGeometry& recorded) {
-    presets_.openOptions();
-    measureDistances(recorded, ctx_.doc.presets);
-    switch (r.kind) {
-    case TimeRecord::Kind::ConstantTime:
-        presets_.chooseConstantTime();
-        presets_.setConstantGap(r.gap);
-        break;
-    case TimeRecord::Kind::ConstantSpeed:
-        presets_.supplySpeedCoefficient(r.coefficient);
-        presets_.chooseConstantSpeed();
-        break;
-    case TimeRecord::Kind::Proportional:
-        presets_.replayProportional(r.factor, r.offset, r.maximum);
-        break;
-    case TimeRecord::Kind::SlowDownStart:
-    case TimeRecord::Kind::SlowDownEnd:
-        presets_.chooseSlowDown();
-        ctx_.controls.setPosition(cursor, r.extent);
-        if (!presets_.applySlowDown(r.kind == TimeRecord::Kind::SlowDownEnd, r.extent, r.strength)) {
-            presets_.cancel();
-            return false;
-        }
-        break;
-    default:
-        return false;
-    }
-    presets_.record();
-    return true;
+    return ctx_.doc.workflow.currentStep == Step::Parameters;
 }
 
 bool CurveFile::replayParameters(const CurveFileContent& content, const QStringList& lines) {

@@ -8,13 +8,10 @@ namespace trajecta {
 
 class CurveView;
 class Extras;
-class KeypointTimes;
 class RangeChooser;
-class TimePresets;
+class TimeLogReplay;
 class Workflow;
 struct CurveFileContent;
-struct CurveGeometry;
-struct TimeRecord;
 
 // The curve file: a project saved as its three records (curve, times,
 // parameters) and loaded again by replaying them through the operations the
@@ -25,8 +22,8 @@ struct TimeRecord;
 // was before the load.
 class CurveFile {
   public:
-    CurveFile(Context& ctx, Workflow& workflow, CurveView& view, KeypointTimes& times, TimePresets& presets,
-              RangeChooser& chooser, Extras& extras);
+    CurveFile(Context& ctx, Workflow& workflow, CurveView& view, TimeLogReplay& replay, RangeChooser& chooser,
+              Extras& extras);
 
     // The two buttons and their press looks.
     void registerHandlers();
@@ -46,9 +43,6 @@ class CurveFile {
     bool replay(const CurveFileContent& content, const QStringList& lines);
     bool replayCurve(const CurveFileContent& content);
     bool replayTimes(const CurveFileContent& content);
-    bool replayRange(const TimeRecord& record);
-    // `recorded`: the curve sampled at the size it was recorded at.
-    bool replayPreset(const TimeRecord& record, const CurveGeometry& recorded);
     bool replayParameters(const CurveFileContent& content, const QStringList& lines);
     QString fail(const QString& detail);
     // "ligne n : <the line>", or the line missing past the end.
@@ -58,8 +52,7 @@ class CurveFile {
     Context& ctx_;
     Workflow& workflow_;
     CurveView& view_;
-    KeypointTimes& times_;
-    TimePresets& presets_;
+    TimeLogReplay& replay_;
     RangeChooser& chooser_;
     Extras& extras_;
 };

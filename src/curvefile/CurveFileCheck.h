@@ -2,40 +2,13 @@
 
 #include "core/CurveRecord.h"
 #include "parameters/ParameterRecord.h"
+#include "timing/TimeLog.h"
 
 #include <QStringList>
 #include <optional>
 #include <vector>
 
 namespace trajecta {
-
-// One time record of a curve file, as the time step recorded it.
-struct TimeRecord {
-    enum class Kind {
-        Range,         // "début/fin" with choice 0: times set on a range
-        ConstantTime,  // choice 1
-        ConstantSpeed, // choice 2
-        Unknown,       // another choice digit: passed over with its following line
-        Proportional,  // "propo"
-        SlowDownStart, // "Ralenti -début"
-        SlowDownEnd,   // "Ralenti -fin"
-    };
-    Kind kind = Kind::Range;
-    qsizetype line = 0; // index of its first line
-    int first = 0, last = 0;
-    int startTime = 0, endTime = 0;
-    bool speedUp = false;                       // ChBxSpeedUp checked
-    int gap = 0;                                // constant time, ms
-    int coefficient = 0;                        // constant speed: "PourCoef", the time of the shortest step
-    double factor = 0, offset = 0, maximum = 0; // proportional
-    int extent = 0, strength = 0;               // slow-down
-};
-
-// The most a range field accepts, in ms.
-constexpr int maxRangeTime = 45000;
-// The largest gap and slow-down strength a record may carry.
-constexpr int maxRecordedGap = 1000000;
-constexpr int maxSlowDownStrength = 9;
 
 // A curve file read and checked as a whole before anything is replayed.
 struct CurveFileContent {

@@ -3,13 +3,14 @@
 #include "core/Context.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
+#include "parameters/TimeLogReplay.h"
 #include "timing/KeypointTimes.h"
 
 namespace trajecta {
 
 KeypointStepsDriver::KeypointStepsDriver(Context& ctx, KeypointTimes& times, ParameterStep& step,
-                                         RangeChooser& chooser)
-    : ctx_(ctx), times_(times), step_(step), chooser_(chooser) {}
+                                         RangeChooser& chooser, TimeLogReplay& replay)
+    : ctx_(ctx), times_(times), step_(step), chooser_(chooser), replay_(replay) {}
 
 void KeypointStepsDriver::curveFinished(bool rebuild) {
     if (rebuild)
@@ -22,6 +23,12 @@ void KeypointStepsDriver::curveFinished(bool rebuild) {
 
 void KeypointStepsDriver::resizeTimes(int count) {
     times_.resizeTimes(count);
+}
+
+void KeypointStepsDriver::timesKept() {
+    replay_.followThePath();
+    // The replay leaves the controls as its last record did.
+    enterTimeControls();
 }
 
 void KeypointStepsDriver::enterTimeControls() {

@@ -8,16 +8,19 @@ struct Context;
 class KeypointTimes;
 class ParameterStep;
 class RangeChooser;
+class TimeLogReplay;
 
 // The keypoint steps as the step machine and the host exchange see them: each
 // request goes to the time table, the parameter step or the range chooser in
 // the order the operations need.
 class KeypointStepsDriver : public KeypointSteps {
   public:
-    KeypointStepsDriver(Context& ctx, KeypointTimes& times, ParameterStep& step, RangeChooser& chooser);
+    KeypointStepsDriver(Context& ctx, KeypointTimes& times, ParameterStep& step, RangeChooser& chooser,
+                        TimeLogReplay& replay);
 
     void curveFinished(bool rebuild) override;
     void resizeTimes(int count) override;
+    void timesKept() override;
     void enterTimeControls() override;
     QString totalTimeText() const override;
     void finishStep() override;
@@ -34,6 +37,7 @@ class KeypointStepsDriver : public KeypointSteps {
     KeypointTimes& times_;
     ParameterStep& step_;
     RangeChooser& chooser_;
+    TimeLogReplay& replay_;
 };
 
 } // namespace trajecta

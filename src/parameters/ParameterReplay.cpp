@@ -6,6 +6,8 @@
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
 
+#include <algorithm>
+
 namespace trajecta {
 
 bool RangeChooser::replayParameterLog(const QStringList& lines) {
@@ -38,6 +40,26 @@ bool RangeChooser::replayParameterLog(const QStringList& lines) {
     }
     panel_.setReplaying(false);
     return readable;
+}
+
+void RangeChooser::rotationsFollowThePath() {
+    CurveDocument& doc = ctx_.doc;
+    // Read as a saved file holds it, after the time log.
+    const QStringList lines = doc.lists.LbxColTemps + doc.lists.LbxColParametres;
+    const ParameterLog log = readParameterLog(lines, doc.curve.sampleCount);
+    const auto followsTangent = [](const LoggedRecord& record) {
+        return std::any_of(record.lines.begin(), record.lines.end(), [](const LoggedLine& line) {
+            return line.number == static_cast<int>(Parameter::Rotation) + 1 && rotationAddsTangent(line.text);
+        });
+    };
+    if (!log.readable || std::none_of(log.records.begin(), log.records.end(), followsTangent)) return;
+    const CurveDocument before = doc;
+    const std::vector<ControlState> shown = ctx_.controls.states();
+    step_.restoreDefaults();
+    if (!replayParameterLog(lines) || doc.parameters.parameterRecordCount != int(log.records.size())) {
+        doc = before;
+        ctx_.controls.restoreStates(shown);
+    }
 }
 
 void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool& readable) {

@@ -70,8 +70,12 @@ void ParameterStep::clearBoxes() {
 
 void ParameterStep::cancelAllParameters() {
     if (!confirmDefaults()) return;
-    keypoints_.rebuildKeyPointList();
+    restoreDefaults();
     loadKeypointValues(0, 2);
+}
+
+void ParameterStep::restoreDefaults() {
+    keypoints_.rebuildKeyPointList();
     startLogAnew();
 }
 

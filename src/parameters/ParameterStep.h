@@ -32,6 +32,8 @@ class ParameterStep {
     bool confirmDefaults() const;
     // A log without records and a count of 0.
     void startLogAnew();
+    // Every keypoint with the loaded object's values again, and the log anew.
+    void restoreDefaults();
 
     // The first entry into step 5 of a curve project starts the log.
     void startParameterLog();

@@ -65,6 +65,11 @@ class RangeChooser : public RangeCancel {
     // buttons. False when a record's range cannot be read (the replay stops
     // there) or a parameter line's values cannot be read (the replay goes on).
     bool replayParameterLog(const QStringList& lines);
+    // On entering step 5: when a record turns keypoints with the path's
+    // tangent, the log is replayed on the object's values over the path as it
+    // is now, so that the rotations are those a load of the saved project
+    // makes. A log that does not replay whole leaves everything as it was.
+    void rotationsFollowThePath();
 
   private:
     bool timeStep() const;

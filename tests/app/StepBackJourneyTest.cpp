@@ -86,7 +86,7 @@ class StepBackJourney : public ::testing::Test {
         loaded.click(QStringLiteral("LblChargerFichier"));
         ASSERT_EQ(loaded.step(), Step::Finished);
         const QStringList reloaded = loaded.clipboard().split(QStringLiteral("\r\n"));
-        for (const QString kind : {"Time", "Opacity", "Position"}) {
+        for (const QString kind : {"Time", "Opacity", "Position", "Angle"}) {
             const std::string expected = keypointLines(list, kind).join(' ').toStdString();
             EXPECT_EQ(keypointLines(onClipboard, kind).join(' ').toStdString(), expected)
                 << kind.toStdString();
@@ -149,6 +149,31 @@ TEST_F(StepBackJourney, EveryGeometryChangeReachesThePositions) {
     u.click(QStringLiteral("LblRetourPoints"));
     forwardToFinished();
     EXPECT_TRUE(u.refused.isEmpty()) << u.refused.join('\n').toStdString();
+    expectInStep();
+}
+
+// Constant speed and a rotation with the tangent are rules over the path: a
+// reshaped path gets the times and angles they give on it, as a load of the
+// saved project does, and never keeps those of the old shape.
+TEST_F(StepBackJourney, RecordsThatMeasureThePathFollowIt) {
+    backTo(Step::Times);
+    u.click(QStringLiteral("LblChoixTemps"));
+    u.click(QStringLiteral("LblVitConstante"));
+    u.click(QStringLiteral("LblVarSave"));
+    u.click(QStringLiteral("LblParaFini"));
+    range(0, 6);
+    u.set(QStringLiteral("ChBxRotation"), 1);
+    u.set(QStringLiteral("ChBxAngleRotation"), 1);
+    u.click(QStringLiteral("LblVarSave"));
+    forwardToFinished();
+    const QStringList before = u.doc().lists.LbxListeKP;
+    backTo(Step::Shaping);
+    u.drag(QPoint(250, 100), QPoint(300, 20));
+    forwardToFinished();
+    ASSERT_TRUE(u.refused.isEmpty()) << u.refused.join('\n').toStdString();
+    for (const QString kind : {"Time", "Angle"})
+        EXPECT_NE(keypointLines(u.doc().lists.LbxListeKP, kind).join(' ').toStdString(),
+                  keypointLines(before, kind).join(' ').toStdString());
     expectInStep();
 }
 
