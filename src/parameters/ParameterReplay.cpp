@@ -42,7 +42,7 @@ bool RangeChooser::replayParameterLog(const QStringList& lines) {
     return readable;
 }
 
-void RangeChooser::rotationsFollowThePath() {
+bool RangeChooser::rotationsFollowThePath() {
     CurveDocument& doc = ctx_.doc;
     // Read as a saved file holds it, after the time log.
     const QStringList lines = doc.lists.LbxColTemps + doc.lists.LbxColParametres;
@@ -52,14 +52,16 @@ void RangeChooser::rotationsFollowThePath() {
             return line.number == static_cast<int>(Parameter::Rotation) + 1 && rotationAddsTangent(line.text);
         });
     };
-    if (!log.readable || std::none_of(log.records.begin(), log.records.end(), followsTangent)) return;
+    if (!log.readable || std::none_of(log.records.begin(), log.records.end(), followsTangent)) return false;
     const CurveDocument before = doc;
     const std::vector<ControlState> shown = ctx_.controls.states();
     step_.restoreDefaults();
     if (!replayParameterLog(lines) || doc.parameters.parameterRecordCount != int(log.records.size())) {
         doc = before;
         ctx_.controls.restoreStates(shown);
+        return false;
     }
+    return true;
 }
 
 void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool& readable) {

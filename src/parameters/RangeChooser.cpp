@@ -289,12 +289,16 @@ void RangeChooser::enterParameterStep() {
         c.show(QString::fromLatin1(name));
     c.hide(QStringLiteral("LblChoixDep"));
     c.hide(QStringLiteral("LblChoixFin"));
-    step_.refreshKeypointList();
-    rotationsFollowThePath();
     resetChooser(true);
     c.setEnabled(cancelAllButton, false);
     panel_.applyVisibility();
     c.setCaption(QStringLiteral("LblQpara"), QString::number(doc.parameters.parameterRecordCount));
+    step_.refreshKeypointList();
+    // A replay leaves the range and the cursor of its last record.
+    if (rotationsFollowThePath()) {
+        resetChooser(true);
+        c.setEnabled(cancelAllButton, false);
+    }
     // The reversed path follows the times just recorded, once the keypoint
     // list it is built from has them too.
     host_.refreshReversedPath();

@@ -69,7 +69,8 @@ class RangeChooser : public RangeCancel {
     // tangent, the log is replayed on the object's values over the path as it
     // is now, so that the rotations are those a load of the saved project
     // makes. A log that does not replay whole leaves everything as it was.
-    void rotationsFollowThePath();
+    // Returns whether the log was replayed.
+    bool rotationsFollowThePath();
 
   private:
     bool timeStep() const;
