@@ -13,9 +13,8 @@ namespace {
 
 const QString cursor = QStringLiteral("TbMontrePoint");
 
-// A keypoint time beyond this (over a day) no longer means anything to the
-// host; replayed records that reach it are refused.
-constexpr long long maxKeypointTime = 86400000;
+// Replayed records that reach a keypoint time beyond maxKeypointTime, or a
+// total beyond this, are refused.
 constexpr long long maxTotalTime = 2147483647;
 
 bool timesSound(const std::vector<KeypointTime>& times) {
@@ -66,7 +65,11 @@ void TimeLogReplay::followThePath() {
     const std::vector<ControlState> shown = ctx_.controls.states();
     doc.lists.LbxColTemps = QStringList{timeLogHeader};
     times_.initialiseTimes();
-    if (!replay(recordedFirstTime(log.value(1)), records, doc.curve)) {
+    // The presets take the values of the records, not those they offer.
+    doc.workflow.replayingFile = true;
+    const bool replayed = replay(recordedFirstTime(log.value(1)), records, doc.curve);
+    doc.workflow.replayingFile = false;
+    if (!replayed) {
         doc = before;
         ctx_.controls.restoreStates(shown);
     }
@@ -77,14 +80,21 @@ void TimeLogReplay::followThePath() {
 bool TimeLogReplay::replayRange(const TimeRecord& r) {
     CurveDocument& doc = ctx_.doc;
     Controls& c = ctx_.controls;
+    TimeEditState& t = doc.timeEdit;
+    // Each time is made the field's last accepted text before it is typed: a
+    // time above what may be typed, which "Début" or "Fin" loaded when the
+    // record was made, then stands as it stood then.
     c.setPosition(cursor, r.first);
     chooser_.chooseStart();
-    c.setText(QStringLiteral("EdtTempsDeb"), QString::number(r.startTime));
+    t.rangeStartText = QString::number(r.startTime);
+    c.setText(QStringLiteral("EdtTempsDeb"), t.rangeStartText);
     c.setPosition(cursor, r.last);
     chooser_.chooseEnd();
-    c.setText(QStringLiteral("EdtTempsFin"), QString::number(r.endTime));
+    t.rangeEndText = QString::number(r.endTime);
+    c.setText(QStringLiteral("EdtTempsFin"), t.rangeEndText);
     c.setChecked(QStringLiteral("ChBxSpeedUp"), r.speedUp);
-    if (doc.range.rangeStart != r.first || doc.range.rangeEnd != r.last || !doc.timeEdit.rangeReady)
+    if (doc.range.rangeStart != r.first || doc.range.rangeEnd != r.last || !t.rangeReady ||
+        t.rangeStartText != QString::number(r.startTime) || t.rangeEndText != QString::number(r.endTime))
         return false;
     chooser_.save();
     return true;

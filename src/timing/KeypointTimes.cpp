@@ -207,9 +207,11 @@ void KeypointTimes::startChosen() {
     CurveDocument& doc = ctx_.doc;
     const int row = doc.range.rangeStart;
     if (row < 0 || row >= static_cast<int>(doc.timing.keypointTimes.size())) return;
+    // The time is taken before the field shows it: a time above what may be
+    // typed is still the one the field shows and the record keeps.
     const QString text = QString::number(doc.timing.keypointTimes[static_cast<size_t>(row)].committed);
-    ctx_.controls.setText(startField, text);
     doc.timeEdit.rangeStartText = text;
+    ctx_.controls.setText(startField, text);
 }
 
 void KeypointTimes::endChosen() {
@@ -221,8 +223,8 @@ void KeypointTimes::endChosen() {
     if (row < 0 || row >= static_cast<int>(times.size())) return;
     c.show(QStringLiteral("PnlTempsDebFin"));
     const QString text = QString::number(times[static_cast<size_t>(row)].inUse);
-    c.setText(endField, text);
     t.rangeEndText = text;
+    c.setText(endField, text);
     // A committed time of 0 cannot start or end a fill.
     t.rangeStartSet = valueOf(t.rangeStartText) > 0;
     t.rangeEndSet = valueOf(text) > 0;

@@ -54,7 +54,8 @@ qsizetype readTimeRecords(const QStringList& lines, qsizetype from, int sampleCo
                 r.kind = TimeRecord::Kind::Range;
                 const std::optional<int> ta = integerBetween(next, QLatin1Char('('), QLatin1Char('/'));
                 const std::optional<int> tb = integerBetween(next, QLatin1Char('/'), QLatin1Char(')'));
-                if (!ta || !tb || *ta < 1 || *ta > maxRangeTime || *tb < 1 || *tb > maxRangeTime) return i;
+                if (!ta || !tb || *ta < 1 || *ta > maxKeypointTime || *tb < 1 || *tb > maxKeypointTime)
+                    return i;
                 r.startTime = *ta;
                 r.endTime = *tb;
                 const qsizetype minus = next.indexOf(QLatin1Char('-'));

@@ -32,8 +32,10 @@ struct TimeRecord {
     int extent = 0, strength = 0;               // slow-down
 };
 
-// The most a range field accepts, in ms.
-constexpr int maxRangeTime = 45000;
+// A keypoint time beyond this (over a day) no longer means anything to the
+// host. A range end may hold any time a keypoint had: "Début" and "Fin" load
+// it, even above what may be typed.
+constexpr int maxKeypointTime = 86400000;
 // The largest gap and slow-down strength a record may carry.
 constexpr int maxRecordedGap = 1000000;
 constexpr int maxSlowDownStrength = 9;

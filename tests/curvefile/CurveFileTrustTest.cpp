@@ -99,5 +99,29 @@ TEST_F(CurveFileTrust, ZoomYAloneAndTheFirstTimeComeBack) {
     EXPECT_EQ(loaded->clipboard().toStdString(), u->clipboard().toStdString());
 }
 
+// "Fin" may load a time above what the field lets a user type: the field
+// shows it, and the range recorded with it is saved and loaded like any other.
+TEST_F(CurveFileTrust, ARangeEndAboveTheTypedLimitComesBack) {
+    const auto u = elevenKeypoints({1366, 768}, object);
+    u->click(QStringLiteral("LblChoixTemps"));
+    u->click(QStringLiteral("LblVitConstante"));
+    u->set(QStringLiteral("TbrVitGros"), u->c().get(QStringLiteral("TbrVitGros")).max);
+    u->click(QStringLiteral("LblVarSave"));
+    u->click(QStringLiteral("LblChoixTemps"));
+    u->click(QStringLiteral("LblChoixProportionnel"));
+    u->set(QStringLiteral("TbrVitGros"), u->c().get(QStringLiteral("TbrVitGros")).max);
+    u->click(QStringLiteral("LblVarSave"));
+    u->set(QStringLiteral("TbMontrePoint"), 3);
+    u->click(QStringLiteral("LblVarDep"));
+    u->set(QStringLiteral("TbMontrePoint"), 10);
+    u->click(QStringLiteral("LblVarFin"));
+    ASSERT_GT(u->c().text(QStringLiteral("EdtTempsFin")).toInt(), 45000);
+    u->type(QStringLiteral("EdtTempsDeb"), QStringLiteral("1905"));
+    u->click(QStringLiteral("LblVarSave"));
+    const auto loaded = saveAndLoad(*u, {1366, 768});
+    ASSERT_EQ(loaded->step(), Step::Finished) << loaded->fakes.log.join('\n').toStdString();
+    EXPECT_EQ(loaded->clipboard().toStdString(), u->clipboard().toStdString());
+}
+
 } // namespace
 } // namespace trajecta
