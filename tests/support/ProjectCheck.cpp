@@ -60,6 +60,9 @@ QStringList disagreements(UserSession& u) {
         return {QStringLiteral("keypoint list of %1 lines for %2 keypoints").arg(list.size()).arg(count)};
     qint64 total = 0;
     for (int i = 0; i < count; ++i) {
+        const QString& header = list[keypointLine(i, KeypointLine::Header)];
+        if (header.trimmed() != keyPointHeader(i + 1))
+            faults << QStringLiteral("keypoint %1 is headed %2").arg(i).arg(header);
         total += doc.timing.keypointTimes[size_t(i)].committed;
         if (valueOf(list[keypointLine(i, KeypointLine::Time)]) != QString::number(total))
             faults << QStringLiteral("keypoint %1: %2, the times add up to %3")
@@ -140,8 +143,8 @@ QString firstDifference(const QString& what, const QString& got, const QString& 
 
 } // namespace
 
-QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path,
-                                  bool rescaled) {
+QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path, bool rescaled,
+                                  const QString& newObject) {
     QStringList faults = disagreements(u);
     u.answer(path);
     u.answer(QStringLiteral("yes"));
@@ -155,6 +158,7 @@ QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const
     const std::unique_ptr<UserSession> same = loaded(u.windowSize, objectIn, path);
     if (same->step() != Step::Finished)
         return faults << QStringLiteral("the saved project does not load: ") + same->fakes.log.join(' ');
+    if (!newObject.isEmpty()) same->readNewObject(newObject);
     if (same->doc().lists.LbxListeKP != list)
         faults << firstDifference(QStringLiteral("loaded, the keypoint list"),
                                   same->doc().lists.LbxListeKP.join('\n'), list.join('\n'));
@@ -185,6 +189,7 @@ QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const
             faults << where + d;
     }
 
+    if (!newObject.isEmpty()) return faults;
     const AppliedCurve applied = applyCurve(file, objectIn);
     if (applied.objectText != u.clipboard())
         faults << firstDifference(QStringLiteral("applied without a window, the object"), applied.objectText,

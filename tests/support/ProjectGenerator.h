@@ -66,9 +66,11 @@ class ProjectGenerator {
 // (with `rescaled`) in windows of other sizes other times; and where applying
 // the saved file to the object without a window gives another object.
 // `objectIn` is the loaded object's text, `path` a file the project may be
-// saved to.
-QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path,
-                                  bool rescaled);
+// saved to. With `newObject`, the project was given that object with "nouvel
+// objet" in step 6: the fresh window does the same after the load, and the
+// window-free apply, which knows one object, is left out.
+QStringList finishedProjectFaults(UserSession& u, const QString& objectIn, const QString& path, bool rescaled,
+                                  const QString& newObject = {});
 
 // The faults of Extras applied with `choices` to a project in step 6: the
 // object's keypoints are not the kept ones, numbered in order with rising

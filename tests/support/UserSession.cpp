@@ -78,4 +78,10 @@ bool UserSession::loadObject(const QString& text) {
     return click(QStringLiteral("ImgChargeObjetPte_Haut"));
 }
 
+bool UserSession::readNewObject(const QString& text) {
+    script << QStringLiteral("clipboard set OBJECT2");
+    fakes.clipboardText = text;
+    return click(QStringLiteral("ImgNvlObjet_haut"));
+}
+
 } // namespace trajecta

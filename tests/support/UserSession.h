@@ -34,6 +34,8 @@ class UserSession {
     void answer(const QString& text);
     // Puts `text` on the clipboard and presses the load button.
     bool loadObject(const QString& text);
+    // Puts `text` on the clipboard and presses "nouvel objet" (step 6).
+    bool readNewObject(const QString& text);
 
     QString clipboard() const { return fakes.clipboardText.value_or(QString()); }
     QString caption(const QString& name) { return c().get(name).text; }
