@@ -10,12 +10,6 @@
 namespace trajecta {
 namespace {
 
-// How many walks to take: TRAJECTA_WALKS for a longer soak.
-unsigned walkCount() {
-    const unsigned n = qEnvironmentVariableIntValue("TRAJECTA_WALKS");
-    return n > 0 ? n : 200;
-}
-
 // Seeded walks through a generated project: back to an earlier step, an edit
 // there, and forward again to step 6, a few times over.
 class Walker {
@@ -232,8 +226,7 @@ TEST(StepWalks, TheObjectDependsOnTheProjectNeverOnTheRoad) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("walk.tjc"));
-    const unsigned first = unsigned(qEnvironmentVariableIntValue("TRAJECTA_FIRST_WALK"));
-    for (unsigned seed = first; seed < first + walkCount(); ++seed) {
+    for (const unsigned seed : ProjectGenerator::seeds("TRAJECTA_FIRST_WALK", "TRAJECTA_WALKS", 200)) {
         const QString object = ProjectGenerator::objectFor(seed);
         UserSession u(ProjectGenerator::windowFor(seed));
         u.loadObject(object);

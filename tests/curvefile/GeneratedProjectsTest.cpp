@@ -7,12 +7,6 @@
 namespace trajecta {
 namespace {
 
-// How many projects to make: TRAJECTA_PROJECTS for a longer soak.
-unsigned projectCount() {
-    const unsigned n = qEnvironmentVariableIntValue("TRAJECTA_PROJECTS");
-    return n > 0 ? n : 300;
-}
-
 // Seeded whole projects, checked in step 6 after every record: what the
 // window shows, records and puts on the clipboard agrees; saving and loading
 // gives it back exactly, in windows of other sizes with the same times; and
@@ -23,8 +17,7 @@ TEST(GeneratedProjects, ComeBackAsTheyWereSaved) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("project.tjc"));
-    const unsigned first = unsigned(qEnvironmentVariableIntValue("TRAJECTA_FIRST_PROJECT"));
-    for (unsigned seed = first; seed < first + projectCount(); ++seed) {
+    for (const unsigned seed : ProjectGenerator::seeds("TRAJECTA_FIRST_PROJECT", "TRAJECTA_PROJECTS", 300)) {
         const QString object = ProjectGenerator::objectFor(seed);
         UserSession u(ProjectGenerator::windowFor(seed));
         u.loadObject(object);

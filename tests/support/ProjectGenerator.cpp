@@ -3,6 +3,8 @@
 #include "parameters/ParameterRecord.h"
 #include "support/ScriptHarness.h"
 
+#include <numeric>
+
 namespace trajecta {
 
 namespace {
@@ -15,6 +17,14 @@ ProjectGenerator::ProjectGenerator(unsigned seed, UserSession& user) : u_(user),
 
 QSize ProjectGenerator::windowFor(unsigned seed) {
     return windows[seed % windows.size()];
+}
+
+std::vector<unsigned> ProjectGenerator::seeds(const char* firstName, const char* countName, unsigned count) {
+    const unsigned first = unsigned(qEnvironmentVariableIntValue(firstName));
+    const unsigned wanted = unsigned(qEnvironmentVariableIntValue(countName));
+    std::vector<unsigned> all(wanted > 0 ? wanted : count);
+    std::iota(all.begin(), all.end(), first);
+    return all;
 }
 
 QString ProjectGenerator::objectFor(unsigned seed) {

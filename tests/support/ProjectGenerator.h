@@ -23,6 +23,9 @@ class ProjectGenerator {
     // The host object of the project: the sample one, or for some seeds one
     // whose zoom and centre are equal in X and Y.
     static QString objectFor(unsigned seed);
+    // The seeds of a run: `count` from 0, or for a soak as many as the
+    // environment variable `countName` says from the one `firstName` says.
+    static std::vector<unsigned> seeds(const char* firstName, const char* countName, unsigned count);
 
     // Builds the project from the loaded object; `recorded` runs after every
     // record, in step 4 or 5, and may leave and come back to that step.
