@@ -234,7 +234,7 @@ void CurveView::drawTangents() {
     }
 }
 
-float CurveView::tangentAngleAt(const QPoint* points, int count, int s, float t) {
+float CurveView::traceTangentAt(const QPoint* points, int count, int s, float t) {
     if (count % 3 != 1) ctx_.services.messages.information(Messages::incorrectPointCount);
     // A part needs its four points among those in use.
     if (s < 0 || s % 3 != 0 || s + 3 > count - 1 || !(t >= 0.0f && t <= 1.0f)) return 0.0f;
@@ -290,7 +290,7 @@ double CurveView::keypointTangentAngle(int k) {
     const int samples = curve.partSampleCounts[p];
     const float t = samples > 0 ? toSingle(static_cast<Extended>(k - before) / samples) : 0.0f;
     const auto degreesAt = [&](int start, float at) {
-        const float radians = tangentAngleAt(curve.controlPoints.data(), curve.controlPointCount, start, at);
+        const float radians = traceTangentAt(curve.controlPoints.data(), curve.controlPointCount, start, at);
         return static_cast<double>(radians * degreesPerRadian);
     };
     const double first = degreesAt(3 * p, t);

@@ -39,8 +39,10 @@ class CurveView {
     void drawMarks();
     void drawTangents();
     // The tangent angle in radians at parameter t of the part starting at
-    // control point s; 0 when s or t is out of range.
-    float tangentAngleAt(const QPoint* points, int count, int s, float t);
+    // control point s (0 when s or t is out of range). It also traces the
+    // point in LbxPointsCourbe and, while the tangent is shown, draws its
+    // segment (at most two at a time).
+    float traceTangentAt(const QPoint* points, int count, int s, float t);
     // The tangent angle at keypoint k in degrees, shown in LblAngletangente.
     // At a junction of parts, and at the ends of a closed curve, the label
     // also shows the second direction; the result is always the first.

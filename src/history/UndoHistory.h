@@ -37,7 +37,7 @@ class UndoHistory : public UserInputListener {
     void registerHandlers();
     // The state as it stands is where the history starts; nothing to undo.
     void reset();
-    // Steps kept to undo; the oldest go first. At least 100.
+    // Steps kept to undo (100 unless set; at least 1); the oldest go first.
     void setCapacity(int steps);
 
     int undoCount() const { return int(undo_.size()); }

@@ -276,9 +276,9 @@ TEST_F(CurveViewTest, TangentsOfKeypointsAtAJunctionAndTheirSegments) {
 
     // Out of range: no angle, no segment.
     doc().parameters.tangentShown = false;
-    EXPECT_EQ(view().tangentAngleAt(doc().curve.controlPoints.data(), 7, 3, 1.5f), 0.0f);
-    EXPECT_EQ(view().tangentAngleAt(doc().curve.controlPoints.data(), 7, 6, 0.5f), 0.0f);
-    EXPECT_EQ(view().tangentAngleAt(doc().curve.controlPoints.data(), 7, 2, 0.5f), 0.0f);
+    EXPECT_EQ(view().traceTangentAt(doc().curve.controlPoints.data(), 7, 3, 1.5f), 0.0f);
+    EXPECT_EQ(view().traceTangentAt(doc().curve.controlPoints.data(), 7, 6, 0.5f), 0.0f);
+    EXPECT_EQ(view().traceTangentAt(doc().curve.controlPoints.data(), 7, 2, 0.5f), 0.0f);
 }
 
 TEST_F(CurveViewTest, ClosedCurveShowsTheOtherEndsDirectionAtBothEnds) {

@@ -96,8 +96,7 @@ TEST(HelpPictures, PagesNameOnlyCaptionsTheEnglishControlsShow) {
     Session session(fakes.services());
     const QString french = session.controls().get("LbCreation").text;
     session.controls().userClick("English");
-    if (session.controls().get("LbCreation").text == french)
-        GTEST_SKIP() << "the captions do not switch to English in this build";
+    ASSERT_NE(session.controls().get("LbCreation").text, french) << "the captions do not switch to English";
     expectCaptionsShown(session, 1);
 }
 
