@@ -77,8 +77,13 @@ void Frame::switchOff() {
 }
 
 void Frame::startFrame() {
-    Controls& c = ctx_.controls;
     ctx_.doc.frame.frameDrawing = true;
+    showFramePlacing();
+}
+
+// The frame screen: the curve shown without its point marks.
+void Frame::showFramePlacing() {
+    Controls& c = ctx_.controls;
     c.setItemIndex("RdgModeAff", 3);
     c.setChecked("ChbxAffichePc", false);
     showScreen(ctx_, Screen::FramePlacing);
@@ -92,12 +97,7 @@ void Frame::chooseFrameOrPoints() {
     FrameState& f = ctx_.doc.frame;
     const bool onFrame = c.itemIndex("RdgCadreOuPoints") == 0;
     if (onFrame) {
-        c.setItemIndex("RdgModeAff", 3);
-        c.setChecked("ChbxAffichePc", false);
-        showScreen(ctx_, Screen::FramePlacing);
-        setStepMessage(ctx_, StepMessage::PlaceFrame);
-        ctx_.doc.display.highlightSelected = false;
-        view_.redrawCurve();
+        showFramePlacing();
         f.frameAdjusting = f.framePresent;
         f.frameDragging = false;
     } else {

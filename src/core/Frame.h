@@ -31,6 +31,7 @@ class Frame {
     int zoneAt(int x, int y) const;
 
   private:
+    void showFramePlacing();
     struct Corner {
         int FrameRect::*edge; // top or bottom: follows the mouse
         int FrameRect::*fixedEdge;

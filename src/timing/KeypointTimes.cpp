@@ -151,32 +151,27 @@ void KeypointTimes::onFirstTimeChanged() {
 
 void KeypointTimes::onRangeStartChanged() {
     TimeEditState& t = ctx_.doc.timeEdit;
-    const QString text = ctx_.controls.text(startField);
-    const FieldVerdict verdict = judgeRangeTime(text);
-    if (verdict == FieldVerdict::Keep) {
-        t.rangeStartText = text;
-        t.rangeStartSet = valueOf(text) > 0;
-    } else if (verdict == FieldVerdict::Refuse) {
-        refuse(startField, t.rangeStartText);
-    } else {
-        t.rangeStartSet = false;
-    }
-    t.rangeReady = t.rangeStartSet && t.rangeEndSet;
-    setSaveState(t.rangeReady && !ctx_.controls.text(firstField).isEmpty());
-    refreshTimeRange();
+    onRangeFieldChanged(startField, t.rangeStartText, t.rangeStartSet);
 }
 
 void KeypointTimes::onRangeEndChanged() {
     TimeEditState& t = ctx_.doc.timeEdit;
-    const QString text = ctx_.controls.text(endField);
+    onRangeFieldChanged(endField, t.rangeEndText, t.rangeEndSet);
+}
+
+// One end's field changed: its last accepted text and whether it is set
+// follow the field's rule, then the range is filled when both ends are set.
+void KeypointTimes::onRangeFieldChanged(const QString& field, QString& accepted, bool& set) {
+    TimeEditState& t = ctx_.doc.timeEdit;
+    const QString text = ctx_.controls.text(field);
     const FieldVerdict verdict = judgeRangeTime(text);
     if (verdict == FieldVerdict::Keep) {
-        t.rangeEndText = text;
-        t.rangeEndSet = valueOf(text) > 0;
+        accepted = text;
+        set = valueOf(text) > 0;
     } else if (verdict == FieldVerdict::Refuse) {
-        refuse(endField, t.rangeEndText);
+        refuse(field, accepted);
     } else {
-        t.rangeEndSet = false;
+        set = false;
     }
     t.rangeReady = t.rangeStartSet && t.rangeEndSet;
     setSaveState(t.rangeReady && !ctx_.controls.text(firstField).isEmpty());

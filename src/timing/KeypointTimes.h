@@ -70,6 +70,7 @@ class KeypointTimes {
     void handOver();
 
   private:
+    void onRangeFieldChanged(const QString& field, QString& accepted, bool& set);
     void copyToSamples();
     void setSaveState(bool saving);
     void refuse(const QString& field, const QString& lastText);
