@@ -1,7 +1,7 @@
 #include "extras/ExtrasChoice.h"
 
-#include "core/CurveDocument.h"
 #include "core/Messages.h"
+#include "document/CurveDocument.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "preview/Motion.h"
 
-#include "core/CurveDocument.h"
 #include "core/KeypointPosition.h"
+#include "document/CurveDocument.h"
 #include "extras/ExtrasChoice.h"
 #include "host/KeypointBlock.h"
 #include "host/ObjectText.h"
