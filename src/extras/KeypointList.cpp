@@ -1,6 +1,6 @@
 #include "extras/KeypointList.h"
 
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 #include "host/ObjectText.h"
 
 #include <array>

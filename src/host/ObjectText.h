@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/CurveDocument.h"
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 #include "platform/Numbers.h"
 
 #include <QString>

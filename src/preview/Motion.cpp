@@ -2,8 +2,8 @@
 
 #include "core/KeypointPosition.h"
 #include "document/CurveDocument.h"
+#include "document/KeypointBlock.h"
 #include "extras/ExtrasChoice.h"
-#include "host/KeypointBlock.h"
 #include "host/ObjectText.h"
 #include "platform/Numbers.h"
 
