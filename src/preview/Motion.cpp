@@ -3,7 +3,7 @@
 #include "core/KeypointPosition.h"
 #include "document/CurveDocument.h"
 #include "document/KeypointBlock.h"
-#include "extras/ExtrasChoice.h"
+#include "host/KeypointList.h"
 #include "host/ObjectText.h"
 #include "platform/Numbers.h"
 

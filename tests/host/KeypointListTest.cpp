@@ -1,4 +1,4 @@
-#include "extras/KeypointList.h"
+#include "host/KeypointList.h"
 #include "document/KeypointBlock.h"
 #include "host/ObjectText.h"
 
