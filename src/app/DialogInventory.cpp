@@ -1,6 +1,6 @@
 #include "app/ControlInventory.h"
 
-#include "core/CurveDocument.h"
+#include "document/CurveDocument.h"
 #include "platform/Colours.h"
 
 namespace trajecta::inventory {

@@ -20,8 +20,8 @@ Session::Session(Services services)
       timeReplay_(ctx_, times_, presets_, chooser_),
       steps_(ctx_, times_, parameterStep_, chooser_, timeReplay_), extras_(ctx_, host_),
       background_(ctx_, workflow_), curveFile_(ctx_, workflow_, view_, timeReplay_, chooser_, extras_),
-      language_(ctx_, presets_), shell_(ctx_), preview_(ctx_), history_(ctx_, language_, shell_),
-      listeners_(preview_, history_) {
+      language_(ctx_, presets_), shell_(ctx_), shellParts_(shell_, language_), preview_(ctx_),
+      history_(ctx_, shellParts_), listeners_(preview_, history_) {
     host_.connect(steps_);
     view_.connect(steps_);
     workflow_.connect(steps_);

@@ -91,6 +91,19 @@ class Session {
     Language language_;
     // The shell reads the settings last, once every subsystem is in place.
     Shell shell_;
+    // The history shows the shell's part of the state again through the shell
+    // and the languages.
+    class ShellParts : public ShellRestore {
+      public:
+        ShellParts(Shell& shell, Language& language) : shell_(shell), language_(language) {}
+        void placeGroups(bool onMain) override { shell_.placeGroups(onMain); }
+        void applyLanguage() override { language_.apply(); }
+
+      private:
+        Shell& shell_;
+        Language& language_;
+    };
+    ShellParts shellParts_;
     // The preview and the history hear of every user input, so they come
     // last of all: the preview first, so that a step holds its controls
     // brought up to date.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "background/BackgroundState.h"
+#include "document/BackgroundState.h"
 
 #include <QImage>
 #include <cstdint>

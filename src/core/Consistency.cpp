@@ -1,7 +1,7 @@
 #include "core/Consistency.h"
 
 #include "core/Bezier.h"
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 
 namespace trajecta {
 

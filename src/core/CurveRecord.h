@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/CurveDocument.h"
+#include "document/CurveDocument.h"
 
 #include <QString>
 #include <QStringList>

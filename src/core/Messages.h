@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Step.h"
+#include "document/Step.h"
 
 #include <QString>
 

@@ -1,26 +1,11 @@
 #include "extras/ExtrasChoice.h"
 
-#include "core/CurveDocument.h"
-#include "core/Messages.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace trajecta {
-
-std::vector<int> keypointGaps(const CurveDocument& doc) {
-    const int n = std::clamp(doc.curve.sampleCount, 0, maxSamplePoints);
-    std::vector<int> gaps;
-    gaps.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i)
-        gaps.push_back(doc.curve.samplePoints[static_cast<size_t>(i)].time);
-    return gaps;
-}
-
-ListResult reversedInForce(const CurveDocument& doc, QChar decimalSeparator) {
-    return reverseKeypoints(doc.lists.LbxListeKP, keypointGaps(doc), doc.extras.turnedOver, decimalSeparator);
-}
 
 DeletionView deletionView(int sampleCount, int atStart, int atEnd, int barWidth) {
     DeletionView view;
@@ -102,29 +87,6 @@ ExtrasApplied applyExtras(const ExtrasMemory& memory, const QStringList& keypoin
         out.mode = 2;
     }
     return out;
-}
-
-QString refusalMessage(ListFault fault, int block, const QString& badText, int language) {
-    static const TextPair notOnePerKeypoint{
-        QStringLiteral("La liste des points-clés ne correspond pas à la courbe : rien n'a été changé"),
-        QStringLiteral("The keypoint list does not match the curve: nothing has been changed")};
-    static const TextPair angleNotANumber{
-        QStringLiteral("L'angle du point-clé %1 n'est pas un nombre : \"%2\". Rien n'a été changé"),
-        QStringLiteral("The angle of keypoint %1 is not a number: \"%2\". Nothing has been changed")};
-    static const TextPair nothingLeft{
-        QStringLiteral("Il doit rester au moins un point-clé : rien n'a été changé"),
-        QStringLiteral("At least one keypoint must remain: nothing has been changed")};
-    switch (fault) {
-    case ListFault::None:
-        return QString();
-    case ListFault::NotOneBlockPerKeypoint:
-        return notOnePerKeypoint.in(language);
-    case ListFault::AngleNotANumber:
-        return angleNotANumber.in(language).arg(QString::number(block + 1), badText);
-    case ListFault::NothingLeft:
-        return nothingLeft.in(language);
-    }
-    return QString();
 }
 
 } // namespace trajecta

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extras/KeypointList.h"
+#include "host/KeypointList.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,14 +9,8 @@
 
 namespace trajecta {
 
-struct CurveDocument;
-
 // What the Extras dialog shows and does for a choice of its controls, free of
 // the controls themselves. Counts are keypoints; times are ms.
-
-// The keypoints' time fields: the first keypoint's time from the slide's
-// beginning, then the time since the keypoint before, one per sample point.
-std::vector<int> keypointGaps(const CurveDocument& doc);
 
 // The deletion sliders, the remaining count and the bar with its two marks.
 // The sliders' maxima always leave one keypoint.
@@ -42,12 +36,6 @@ struct KeptTimes {
 };
 std::optional<KeptTimes> keptTimes(const std::vector<int>& gaps, int atStart, int atEnd, bool reversed,
                                    bool retime);
-
-// LbxKPinverse as the keypoint list and the times now stand: the list run the
-// other way round, turned over when doc.extras.turnedOver. Built anew before
-// every transfer of the reversed path, so that parameters recorded in the
-// keypoint list since the reversal are never left out.
-ListResult reversedInForce(const CurveDocument& doc, QChar decimalSeparator);
 
 // The dialog's memory between two openings.
 struct ExtrasMemory {
@@ -87,8 +75,5 @@ struct ExtrasApplied {
 ExtrasApplied applyExtras(const ExtrasMemory& memory, const QStringList& keypoints,
                           const QStringList& reversed, const std::vector<int>& gaps,
                           const ExtrasChoice& choice, QChar decimalSeparator);
-
-// The message for a refused operation, in the given language (0 French, 1 English).
-QString refusalMessage(ListFault fault, int block, const QString& badText, int language);
 
 } // namespace trajecta

@@ -1,5 +1,6 @@
 #include "gui/HelpPictures.h"
 
+#include "app/HelpScenes.h"
 #include "shell/AppIcon.h"
 #include "shell/HelpContent.h"
 

@@ -1,6 +1,6 @@
 #include "gui/PhotoDialogView.h"
 
-#include "core/CurveDocument.h"
+#include "document/CurveDocument.h"
 #include "gui/Binder.h"
 
 #include <QGridLayout>

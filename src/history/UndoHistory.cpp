@@ -1,8 +1,6 @@
 #include "history/UndoHistory.h"
 
 #include "core/Messages.h"
-#include "shell/Language.h"
-#include "shell/Shell.h"
 
 #include <algorithm>
 
@@ -61,8 +59,7 @@ const MenuTexts controlTexts{{"Annuler « %1 »", "Undo \"%1\""}, {"Rétablir «
 
 } // namespace
 
-UndoHistory::UndoHistory(Context& ctx, Language& language, Shell& shell)
-    : ctx_(ctx), language_(language), shell_(shell) {}
+UndoHistory::UndoHistory(Context& ctx, ShellRestore& shell) : ctx_(ctx), shell_(shell) {}
 
 void UndoHistory::registerHandlers() {
     ctx_.controls.onClick(undoItem, [this] { undo(); });
@@ -136,7 +133,7 @@ void UndoHistory::restore(Snapshot state) {
                 state.controls[i] = shown[i];
     ctx_.controls.restoreStates(state.controls);
     shell_.placeGroups(shell.groupsOnMain);
-    if (otherLanguage) language_.apply();
+    if (otherLanguage) shell_.applyLanguage();
     showMenu();
 }
 

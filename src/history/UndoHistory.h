@@ -2,14 +2,12 @@
 
 #include "core/Context.h"
 #include "history/PackedPicture.h"
+#include "history/ShellRestore.h"
 
 #include <deque>
 #include <vector>
 
 namespace trajecta {
-
-class Language;
-class Shell;
 
 // Undo and redo of the user's operations, through the "Edition" menu
 // (AnnulerAction, RetablirAction).
@@ -32,7 +30,7 @@ class Shell;
 // window layout in force, and never touch the clipboard.
 class UndoHistory : public UserInputListener {
   public:
-    UndoHistory(Context& ctx, Language& language, Shell& shell);
+    UndoHistory(Context& ctx, ShellRestore& shell);
 
     void registerHandlers();
     // The state as it stands is where the history starts; nothing to undo.
@@ -89,8 +87,7 @@ class UndoHistory : public UserInputListener {
     QString menuText(const Step* step, bool undoing) const;
 
     Context& ctx_;
-    Language& language_;
-    Shell& shell_;
+    ShellRestore& shell_;
     History undo_;
     History redo_;
     // The state before the operation under way, taken before its first input.

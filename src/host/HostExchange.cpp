@@ -4,7 +4,7 @@
 #include "core/Messages.h"
 #include "core/StepScreens.h"
 #include "core/Workflow.h"
-#include "extras/ExtrasChoice.h"
+#include "host/KeypointList.h"
 
 #include <algorithm>
 

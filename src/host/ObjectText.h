@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/CurveDocument.h"
-#include "host/KeypointBlock.h"
+#include "document/CurveDocument.h"
+#include "document/KeypointBlock.h"
 #include "platform/Numbers.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parameters/ParameterState.h"
+#include "document/ParameterState.h"
 
 #include <QString>
 #include <QStringList>

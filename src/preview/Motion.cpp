@@ -1,9 +1,9 @@
 #include "preview/Motion.h"
 
-#include "core/CurveDocument.h"
 #include "core/KeypointPosition.h"
-#include "extras/ExtrasChoice.h"
-#include "host/KeypointBlock.h"
+#include "document/CurveDocument.h"
+#include "document/KeypointBlock.h"
+#include "host/KeypointList.h"
 #include "host/ObjectText.h"
 #include "platform/Numbers.h"
 

@@ -1,6 +1,6 @@
 #include "preview/TimingChart.h"
 
-#include "core/CurveDocument.h"
+#include "document/CurveDocument.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/HelpScenes.h"
 #include "core/Messages.h"
+#include "shell/HelpScene.h"
 
 #include <QStringList>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/PressLook.h"
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 #include "shell/ScreenPlace.h"
 
 #include <cstring>

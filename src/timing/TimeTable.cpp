@@ -1,6 +1,6 @@
 #include "timing/TimeTable.h"
 
-#include "core/CurveDocument.h"
+#include "document/CurveDocument.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "app/ScriptedServices.h"
 #include "app/Session.h"
 #include "core/Consistency.h"
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 #include "host/ObjectText.h"
 #include "support/ScriptHarness.h"
 

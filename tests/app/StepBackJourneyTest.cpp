@@ -1,5 +1,5 @@
 #include "core/Messages.h"
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 #include "support/ScriptHarness.h"
 #include "support/UserSession.h"
 

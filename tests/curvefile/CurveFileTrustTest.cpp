@@ -1,4 +1,4 @@
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 #include "support/ScriptHarness.h"
 #include "support/UserSession.h"
 

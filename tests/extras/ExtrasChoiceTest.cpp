@@ -1,5 +1,5 @@
 #include "extras/ExtrasChoice.h"
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 #include "host/ObjectText.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "gui/HelpPictures.h"
 #include "app/ControlInventory.h"
+#include "app/HelpScenes.h"
 #include "app/Session.h"
 #include "gui/ButtonPictures.h"
 #include "gui/MainWindow.h"

@@ -1,6 +1,6 @@
 #include "preview/Motion.h"
-#include "core/CurveDocument.h"
 #include "core/KeypointPosition.h"
+#include "document/CurveDocument.h"
 #include "host/ObjectText.h"
 #include "preview/PreviewFrame.h"
 

@@ -1,5 +1,5 @@
 #include "preview/TimingChart.h"
-#include "core/CurveDocument.h"
+#include "document/CurveDocument.h"
 
 #include <gtest/gtest.h>
 

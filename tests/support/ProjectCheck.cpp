@@ -1,6 +1,6 @@
 #include "app/CurveApply.h"
 #include "curvefile/CurveFileText.h"
-#include "host/KeypointBlock.h"
+#include "document/KeypointBlock.h"
 #include "host/ObjectText.h"
 #include "support/ProjectGenerator.h"
 #include "timing/TimeTable.h"

@@ -1,5 +1,5 @@
 #include "timing/TimeTable.h"
-#include "core/CurveDocument.h"
+#include "document/CurveDocument.h"
 
 #include <gtest/gtest.h>
 

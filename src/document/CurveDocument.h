@@ -1,10 +1,10 @@
 #pragma once
 
-#include "background/BackgroundState.h"
-#include "core/Step.h"
-#include "parameters/ParameterState.h"
-#include "timing/TimeEditState.h"
-#include "timing/TimePresetState.h"
+#include "document/BackgroundState.h"
+#include "document/ParameterState.h"
+#include "document/Step.h"
+#include "document/TimeEditState.h"
+#include "document/TimePresetState.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,5 +1,5 @@
-#include "extras/KeypointList.h"
-#include "host/KeypointBlock.h"
+#include "host/KeypointList.h"
+#include "document/KeypointBlock.h"
 #include "host/ObjectText.h"
 
 #include <gtest/gtest.h>

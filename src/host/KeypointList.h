@@ -7,6 +7,8 @@
 
 namespace trajecta {
 
+struct CurveDocument;
+
 // Operations on a finished keypoint list (blocks of keypointBlockLines lines,
 // as LbxListeKP holds them) that leave the curve alone: run the path the other
 // way round, turn the object over, keep the keypoints between two ends.
@@ -32,6 +34,13 @@ struct ListResult {
     bool ok() const { return fault == ListFault::None; }
 };
 
+// The message for a refused operation, in the given language (0 French, 1 English).
+QString refusalMessage(ListFault fault, int block, const QString& badText, int language);
+
+// The keypoints' time fields: the first keypoint's time from the slide's
+// beginning, then the time since the keypoint before, one per sample point.
+std::vector<int> keypointGaps(const CurveDocument& doc);
+
 // The time between keypoints b - 1 and b of the path as it runs: gaps[b], or
 // gaps[n - b] once the path is reversed (n gaps, 0 < b < n).
 inline qint64 gapBefore(const std::vector<int>& gaps, int b, bool reversed) {
@@ -50,6 +59,12 @@ bool oneBlockPerKeypoint(const QStringList& list, const std::vector<int>& gaps);
 // one of `list`.
 ListResult reverseKeypoints(const QStringList& list, const std::vector<int>& gaps, bool turnOver,
                             QChar decimalSeparator);
+
+// LbxKPinverse as the keypoint list and the times now stand: the list run the
+// other way round, turned over when doc.extras.turnedOver. Built anew before
+// every transfer of the reversed path, so that parameters recorded in the
+// keypoint list since the reversal are never left out.
+ListResult reversedInForce(const CurveDocument& doc, QChar decimalSeparator);
 
 // `degrees` added to every Angle line. An angle is read with either "." or
 // the user's decimal separator as its mark, and written in the host's number

@@ -1,4 +1,4 @@
-#include "core/CurveDocument.h"
+#include "document/CurveDocument.h"
 
 #include <array>
 #include <utility>

@@ -1,8 +1,11 @@
-#include "extras/KeypointList.h"
+#include "host/KeypointList.h"
 
-#include "host/KeypointBlock.h"
+#include "core/Messages.h"
+#include "document/CurveDocument.h"
+#include "document/KeypointBlock.h"
 #include "host/ObjectText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -114,6 +117,42 @@ ListResult keepBlocks(const QStringList& list, const std::vector<int>& gaps, int
         if (d + 1 < kept) t += gapBefore(gaps, atStart + d + 1, reversed);
     }
     return result;
+}
+
+QString refusalMessage(ListFault fault, int block, const QString& badText, int language) {
+    static const TextPair notOnePerKeypoint{
+        QStringLiteral("La liste des points-clés ne correspond pas à la courbe : rien n'a été changé"),
+        QStringLiteral("The keypoint list does not match the curve: nothing has been changed")};
+    static const TextPair angleNotANumber{
+        QStringLiteral("L'angle du point-clé %1 n'est pas un nombre : \"%2\". Rien n'a été changé"),
+        QStringLiteral("The angle of keypoint %1 is not a number: \"%2\". Nothing has been changed")};
+    static const TextPair nothingLeft{
+        QStringLiteral("Il doit rester au moins un point-clé : rien n'a été changé"),
+        QStringLiteral("At least one keypoint must remain: nothing has been changed")};
+    switch (fault) {
+    case ListFault::None:
+        return QString();
+    case ListFault::NotOneBlockPerKeypoint:
+        return notOnePerKeypoint.in(language);
+    case ListFault::AngleNotANumber:
+        return angleNotANumber.in(language).arg(QString::number(block + 1), badText);
+    case ListFault::NothingLeft:
+        return nothingLeft.in(language);
+    }
+    return QString();
+}
+
+std::vector<int> keypointGaps(const CurveDocument& doc) {
+    const int n = std::clamp(doc.curve.sampleCount, 0, maxSamplePoints);
+    std::vector<int> gaps;
+    gaps.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        gaps.push_back(doc.curve.samplePoints[static_cast<size_t>(i)].time);
+    return gaps;
+}
+
+ListResult reversedInForce(const CurveDocument& doc, QChar decimalSeparator) {
+    return reverseKeypoints(doc.lists.LbxListeKP, keypointGaps(doc), doc.extras.turnedOver, decimalSeparator);
 }
 
 } // namespace trajecta
