@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/LookInventory.h"
 #include "platform/Controls.h"
 
-#include <QList>
 #include <QPixmap>
 #include <QStringList>
 #include <functional>
@@ -10,23 +10,6 @@
 class QWidget;
 
 namespace trajecta {
-
-// How a panel or a group box arranges its children, in declaration order.
-struct Arrangement {
-    enum Kind {
-        Automatic, // images only: stacked (a raised picture over its pressed twin); otherwise Vertical
-        Vertical,
-        Horizontal,
-        Columns, // `count` columns, filled top to bottom, left column first; or as `counts` says
-        Grid,    // `count` cells a row; a label takes a whole row
-        Pairs,   // two cells a row; a panel or group of several controls takes a whole row
-        Stacked, // all in one place, the last declared on top
-        Placed,  // each where the model's geometry puts it, in a container of the model's size
-        Rows,    // rows of `counts[i]` controls side by side; any left over take a row each
-    } kind = Automatic;
-    int count = 1;
-    QList<int> counts{}; // controls per row or column, in declaration order
-};
 
 // The look the window gives its controls; the binder asks it, control by control.
 struct BinderLook {
