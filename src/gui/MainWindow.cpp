@@ -169,29 +169,7 @@ void KeyPointsBezier::placeControls() {
         if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
         if (name == QLatin1String("PnlDockOrgEtapes")) placeCursorGroup();
     }
-    // The cursor hides once a range end is chosen, and the chosen ends show
-    // in a line kept for them: the room stays, so that the range buttons
-    // under them never move away from the mouse.
-    for (const char* name : {"LblDeplaceCurseur", "TbMontrePoint", "LblPointSelect", "LbliTempsCePoint",
-                             "LblTempsPointActuel", "PnlGroupeFleches", "LblChoixDep", "LblChoixFin"})
-        if (QWidget* w = binder_->widget(QString::fromLatin1(name))) {
-            QSizePolicy policy = w->sizePolicy();
-            policy.setRetainSizeWhenHidden(true);
-            w->setSizePolicy(policy);
-            w->setMinimumHeight(w->fontMetrics().height());
-        }
-    for (const QString& group : wrappedGroups)
-        if (QWidget* w = binder_->widget(group))
-            for (QLabel* label : w->findChildren<QLabel*>())
-                if (session_.controls().get(label->objectName()).kind == ControlKind::Label)
-                    label->setWordWrap(true);
-    const QMargins margins = rightLayout_->contentsMargins();
-    for (const QString& name : columnPictures)
-        if (auto* image = qobject_cast<QLabel*>(binder_->widget(name))) {
-            image->setScaledContents(true);
-            image->setMinimumSize(1, ButtonPictures::buttonHeight);
-            image->setMaximumWidth(rightColumnWidth - margins.left() - margins.right() - 4);
-        }
+    fitColumnControls();
     rightLayout_->addStretch(1);
     const Controls& controls = session_.controls();
     for (const QString& name : controls.children(mainWindowName)) {
@@ -226,6 +204,33 @@ void KeyPointsBezier::placeControls() {
         w->setAutoFillBackground(true);
         w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
     }
+}
+
+// The controls of the column keep to its width and their room.
+void KeyPointsBezier::fitColumnControls() {
+    // The cursor hides once a range end is chosen, and the chosen ends show
+    // in a line kept for them: the room stays, so that the range buttons
+    // under them never move away from the mouse.
+    for (const char* name : {"LblDeplaceCurseur", "TbMontrePoint", "LblPointSelect", "LbliTempsCePoint",
+                             "LblTempsPointActuel", "PnlGroupeFleches", "LblChoixDep", "LblChoixFin"})
+        if (QWidget* w = binder_->widget(QString::fromLatin1(name))) {
+            QSizePolicy policy = w->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            w->setSizePolicy(policy);
+            w->setMinimumHeight(w->fontMetrics().height());
+        }
+    for (const QString& group : wrappedGroups)
+        if (QWidget* w = binder_->widget(group))
+            for (QLabel* label : w->findChildren<QLabel*>())
+                if (session_.controls().get(label->objectName()).kind == ControlKind::Label)
+                    label->setWordWrap(true);
+    const QMargins margins = rightLayout_->contentsMargins();
+    for (const QString& name : columnPictures)
+        if (auto* image = qobject_cast<QLabel*>(binder_->widget(name))) {
+            image->setScaledContents(true);
+            image->setMinimumSize(1, ButtonPictures::buttonHeight);
+            image->setMaximumWidth(rightColumnWidth - margins.left() - margins.right() - 4);
+        }
 }
 
 // The keypoint cursor with its range buttons is the tool of steps 4 and 5:
