@@ -1,5 +1,7 @@
 #include "app/ControlInventory.h"
 
+#include "app/LookInventory.h"
+
 namespace trajecta {
 
 namespace inventory {
@@ -32,6 +34,16 @@ void declareControls(Controls& c) {
     inventory::declareDialogs(c);
     inventory::declareSecondWindow(c);
     inventory::declareExtrasDialog(c);
+}
+
+const ControlLooks& controlLooks() {
+    static const ControlLooks looks = [] {
+        ControlLooks l;
+        inventory::describeMainWindow(l);
+        inventory::describeDialogs(l);
+        return l;
+    }();
+    return looks;
 }
 
 } // namespace trajecta

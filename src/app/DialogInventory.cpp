@@ -1,4 +1,5 @@
 #include "app/ControlInventory.h"
+#include "app/LookInventory.h"
 
 #include "document/CurveDocument.h"
 #include "platform/Colours.h"
@@ -102,6 +103,19 @@ void declareExtrasDialog(Controls& c) {
     c.declare("ChBxRecalerTemps", K::CheckBox, "PnlSupVoir").visible = false;
     c.declare("LblExtrasAppliquer", K::Label, w);
     c.declare("BtnExtrasAnnuler", K::Label, w);
+}
+
+void describeDialogs(ControlLooks& looks) {
+    looks.buttons.unite({"BtnOKAide", "BtnOKTraitePhoto", "LblExtrasAppliquer"});
+    looks.swatches.unite({"PnlChoixCouleur", "PnlSliver"});
+    // The second window: the groups of the main window's column, those of its
+    // band, and the parameter and cursor groups.
+    looks.arrangements[secondWindowName] = {Arrangement::Columns, 3, {5, 2, 4}};
+    // The deletion bar of the Extras dialog: a lime bar whose red marks sit where the model puts them.
+    looks.arrangements["PnlVoisSup"] = {Arrangement::Placed, 1};
+    looks.faces["PnlVoisSup"] = colours::lime;
+    looks.faces["ShpSupDeb"] = colours::red;
+    looks.faces["ShpSupFin"] = colours::red;
 }
 
 } // namespace trajecta::inventory

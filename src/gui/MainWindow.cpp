@@ -1,6 +1,7 @@
 #include "gui/MainWindow.h"
 
 #include "app/ControlInventory.h"
+#include "app/LookInventory.h"
 #include "core/LayoutSizes.h"
 #include "gui/ButtonPictures.h"
 #include "gui/FadeButton.h"
@@ -10,6 +11,7 @@
 #include "gui/ShellView.h"
 #include "gui/TimingChartView.h"
 #include "gui/WorkArea.h"
+#include "platform/Canvas.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -61,74 +63,6 @@ const QSet<QString> freeControls{"ImgDessin", "PnMessages", "PnlChargeObjetPte",
 // The preview's controls stand at the right end of the message line, under
 // the work area where the object plays.
 constexpr int previewWidth = 420;
-
-// Labels and panels that act as push buttons.
-const QSet<QString> buttonControls{"LblLecture",
-                                   "PnCreation",
-                                   "PnlChargerFichier",
-                                   "PnlEnregistrerCourbe",
-                                   "PnlStopMarquage",
-                                   "PnlCadre",
-                                   "PnlEffacerCadre",
-                                   "PnlOKcourbe",
-                                   "PnlRefairePoints",
-                                   "PnlRetourPC",
-                                   "PnlTout",
-                                   "PnlRien",
-                                   "PnlAide",
-                                   "PnlExtras",
-                                   "LblRefaireTout",
-                                   "LblEtapeAvant",
-                                   "LblEtapeApres",
-                                   "LblChoisirPhoto",
-                                   "LblTraiter",
-                                   "LblParaFini",
-                                   "LblVarDep",
-                                   "LblVarFin",
-                                   "LblVarAnnule",
-                                   "LblVarSave",
-                                   "LblParaAnnuleTout",
-                                   "LblAppliquer",
-                                   "LblExtrasAppliquer",
-                                   "BtnOKAide",
-                                   "BtnOKTraitePhoto"};
-
-// Tab visits the step buttons, then the buttons and fields of the steps
-// (only those of the current step show), then the options.
-const QStringList tabOrder{"PnRefaire",        "PnlChargeObjetPte",    "RdgChoixEcran",
-                           "PnCreation",       "PnlChargerFichier",    "PnlOKtout",
-                           "PnlLePoint",       "GbxParaSurQuoi",       "GbxTemps",
-                           "PnlLecture",       "PnlEnregistrerCourbe", "PnlTransfertEtRetour",
-                           "PnlTransfertSeul", "Pnl_nouvel_objet"};
-
-Arrangement arrangementOf(const QString& name) {
-    if (name == QLatin1String("PnlFondEtCourbe") || name == QLatin1String("GbxAffichage"))
-        return {Arrangement::Columns, 2};
-    if (name == QLatin1String("PnlPartiesBz")) return {Arrangement::Grid, 4};
-    // The second window: the groups of the main window's column, those of its
-    // band, and the parameter and cursor groups.
-    if (name == secondWindowName) return {Arrangement::Columns, 3, {5, 2, 4}};
-    // The deletion bar of the Extras dialog: its marks sit where the model puts them.
-    if (name == QLatin1String("PnlVoisSup")) return {Arrangement::Placed, 1};
-    if (name == QLatin1String("PnlGroupeFleches")) return {Arrangement::Horizontal, 1};
-    if (name == QLatin1String("PnlPointsSurCourbe")) return {Arrangement::Pairs, 2};
-    // The keypoint cursor stands in the column: one caption or a few buttons a row.
-    if (name == QLatin1String("PnlLePoint")) return {Arrangement::Rows, 1, {1, 2, 1, 1, 2, 2, 4, 2, 4, 2, 1}};
-    if (name == QLatin1String("PnlTempsDebFin")) return {Arrangement::Rows, 1, {1, 4, 3}};
-    if (name == QLatin1String("PnlLecture")) return {Arrangement::Rows, 1, {3}};
-    // The values stored at the point, three a row as the check boxes of the parameters stand.
-    if (name == QLatin1String("GbxInfoParaPoint")) return {Arrangement::Rows, 1, {1, 1, 3, 3, 3}};
-    // The parameter group of the band: two rows of check boxes over a row of
-    // start values and a row of end values, then the 3D values beside the angle option.
-    if (name == QLatin1String("GbxParaSurQuoi")) return {Arrangement::Rows, 1, {4, 4, 1, 1, 2}};
-    if (name == QLatin1String("Pn3D")) return {Arrangement::Rows, 1, {2}};
-    static const QSet<QString> valueRows{"PnParaDeb", "PnParaFin", "PnCoche3D", "Pn3Ddeb", "Pn3Dfin"};
-    if (valueRows.contains(name)) return {Arrangement::Horizontal, 1};
-    // A label over its raised and pressed pictures.
-    static const QSet<QString> pictureButtons{"PnFinPara", "PnAnnulePara", "PnOKPara", "PnAnnulerTout"};
-    if (pictureButtons.contains(name)) return {Arrangement::Stacked, 1};
-    return {};
-}
 
 // A region of the window that scrolls what it holds when it has less room
 // than the holding widget's minimum size.
@@ -207,14 +141,13 @@ KeyPointsBezier::~KeyPointsBezier() {
 }
 
 BinderLook KeyPointsBezier::look() {
+    const ControlLooks& looks = controlLooks();
     BinderLook look;
-    look.arrangement = arrangementOf;
-    look.tabOrder = [] { return tabOrder; };
-    look.isButton = [](const QString& name) { return buttonControls.contains(name); };
-    look.isWell = [](const QString& name) { return name == QLatin1String("PnMessages"); };
-    look.isSwatch = [](const QString& name) {
-        return name == QLatin1String("PnlChoixCouleur") || name == QLatin1String("PnlSliver");
-    };
+    look.arrangement = [&looks](const QString& name) { return looks.arrangement(name); };
+    look.tabOrder = [&looks] { return looks.tabOrder; };
+    look.isButton = [&looks](const QString& name) { return looks.buttons.contains(name); };
+    look.isWell = [&looks](const QString& name) { return looks.wells.contains(name); };
+    look.isSwatch = [&looks](const QString& name) { return looks.swatches.contains(name); };
     look.picture = [this](const QString& name) {
         // A help or about page is drawn when its image is first shown, not at start.
         if (HelpPictures::provides(name))
@@ -236,6 +169,45 @@ void KeyPointsBezier::placeControls() {
         if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
         if (name == QLatin1String("PnlDockOrgEtapes")) placeCursorGroup();
     }
+    fitColumnControls();
+    rightLayout_->addStretch(1);
+    const Controls& controls = session_.controls();
+    for (const QString& name : controls.children(mainWindowName)) {
+        QWidget* w = binder_->widget(name);
+        if (!w || controls.get(name).kind == ControlKind::MenuItem || rightColumnControls().contains(name) ||
+            freeControls.contains(name))
+            continue;
+        // The band is as wide as its groups want (it scrolls), so captions
+        // keep their own line breaks: a label that wraps to a narrower width
+        // would need more height than its group was given.
+        for (QLabel* label : w->findChildren<QLabel*>())
+            label->setWordWrap(false);
+        bottomLayout_->addWidget(w, 0, Qt::AlignTop);
+    }
+    // The edits of the window take numbers: room for eight digits is enough.
+    for (QLineEdit* edit : client_->findChildren<QLineEdit*>())
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(8, QLatin1Char('0'))) + 12);
+    for (const QString& name : freeControls)
+        if (QWidget* w = binder_->widget(name)) w->raise();
+    // Panels and shapes of one colour (the Extras dialog's bar and its marks).
+    for (const auto& [name, colour] : controlLooks().faces)
+        if (QWidget* w = binder_->widget(name))
+            w->setStyleSheet(
+                QStringLiteral("QFrame#%1 { background: %2; }").arg(name, colourFromBgr(colour).name()));
+    // The preview's row fits the message line.
+    if (QWidget* w = binder_->widget(QStringLiteral("PnlLecture")); w && w->layout())
+        w->layout()->setContentsMargins(2, 0, 2, 0);
+    // The time the preview shows keeps its room, so the slider beside it never jumps.
+    if (QWidget* w = binder_->widget(QStringLiteral("LblTempsLecture")))
+        w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("00 min 00 s 000 ms ")));
+    if (QWidget* w = binder_->widget(QStringLiteral("LblTravauxEnCours"))) {
+        w->setAutoFillBackground(true);
+        w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
+    }
+}
+
+// The controls of the column keep to its width and their room.
+void KeyPointsBezier::fitColumnControls() {
     // The cursor hides once a range end is chosen, and the chosen ends show
     // in a line kept for them: the room stays, so that the range buttons
     // under them never move away from the mouse.
@@ -259,40 +231,6 @@ void KeyPointsBezier::placeControls() {
             image->setMinimumSize(1, ButtonPictures::buttonHeight);
             image->setMaximumWidth(rightColumnWidth - margins.left() - margins.right() - 4);
         }
-    rightLayout_->addStretch(1);
-    const Controls& controls = session_.controls();
-    for (const QString& name : controls.children(mainWindowName)) {
-        QWidget* w = binder_->widget(name);
-        if (!w || controls.get(name).kind == ControlKind::MenuItem || rightColumnControls().contains(name) ||
-            freeControls.contains(name))
-            continue;
-        // The band is as wide as its groups want (it scrolls), so captions
-        // keep their own line breaks: a label that wraps to a narrower width
-        // would need more height than its group was given.
-        for (QLabel* label : w->findChildren<QLabel*>())
-            label->setWordWrap(false);
-        bottomLayout_->addWidget(w, 0, Qt::AlignTop);
-    }
-    // The edits of the window take numbers: room for eight digits is enough.
-    for (QLineEdit* edit : client_->findChildren<QLineEdit*>())
-        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(8, QLatin1Char('0'))) + 12);
-    for (const QString& name : freeControls)
-        if (QWidget* w = binder_->widget(name)) w->raise();
-    // The Extras dialog's lime bar and its red marks.
-    for (const char* name : {"PnlVoisSup", "ShpSupDeb", "ShpSupFin"})
-        if (QWidget* w = binder_->widget(QString::fromLatin1(name)))
-            w->setStyleSheet(QStringLiteral("QFrame#%1 { background: %2; }")
-                                 .arg(QLatin1String(name), QLatin1String(name[0] == 'P' ? "lime" : "red")));
-    // The preview's row fits the message line.
-    if (QWidget* w = binder_->widget(QStringLiteral("PnlLecture")); w && w->layout())
-        w->layout()->setContentsMargins(2, 0, 2, 0);
-    // The time the preview shows keeps its room, so the slider beside it never jumps.
-    if (QWidget* w = binder_->widget(QStringLiteral("LblTempsLecture")))
-        w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("00 min 00 s 000 ms ")));
-    if (QWidget* w = binder_->widget(QStringLiteral("LblTravauxEnCours"))) {
-        w->setAutoFillBackground(true);
-        w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
-    }
 }
 
 // The keypoint cursor with its range buttons is the tool of steps 4 and 5:

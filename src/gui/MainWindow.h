@@ -51,6 +51,7 @@ class KeyPointsBezier : public QMainWindow {
   private:
     BinderLook look();
     void placeControls();
+    void fitColumnControls();
     void placeCursorGroup();
     void syncCursorHolder();
     QSize minimumClientSize() const;

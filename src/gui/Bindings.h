@@ -1,0 +1,59 @@
+#pragma once
+
+#include "gui/BinderLook.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+class QAction;
+class QButtonGroup;
+class QLineEdit;
+class QMenu;
+class QObject;
+
+namespace trajecta {
+
+// The face of a button at rest, and while it is held down.
+inline const QColor buttonFace(0xdd, 0xe5, 0xef);
+inline const QColor buttonDown(0xc4, 0xcf, 0xdc);
+
+// What stands on screen for one control of the model.
+struct Bound {
+    ControlKind kind = ControlKind::Label;
+    QPointer<QWidget> widget;
+    QPointer<QAction> action;
+    QPointer<QMenu> menu;
+    QButtonGroup* radios = nullptr;
+    QString parent;   // the model's parent the widget was placed in
+    QFont font;       // the look's font; a font height from the model adds to it
+    QPalette palette; // the look's colours; a text colour from the model adds to it
+};
+
+// What the parts of the binder share: the model, the look, what stands on
+// screen for each control, and the control the user holds pressed.
+struct Bindings {
+    Controls& controls;
+    const BinderLook& look;
+    std::map<QString, Bound> bound{};
+    std::map<QObject*, QString> clickable{}; // the widgets that take presses, with their control
+    QString pressed{};                       // by the mouse or by a key, until released
+
+    QWidget* widget(const QString& name) const {
+        auto it = bound.find(name);
+        return it == bound.end() ? nullptr : it->second.widget.data();
+    }
+    bool isButton(const QString& name) const { return look.isButton && look.isButton(name); }
+    // A button of the look, or the label that is the face of a button panel.
+    bool looksLikeButton(const ControlState& state) const {
+        return isButton(state.name) || (state.kind == ControlKind::Label && isButton(state.parent));
+    }
+};
+
+// The other end of an edit's selection: its caret when nothing is selected.
+int selectionAnchor(const QLineEdit* edit);
+
+} // namespace trajecta
