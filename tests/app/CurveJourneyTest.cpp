@@ -9,11 +9,7 @@ namespace {
 // Each journey script under tests/data runs as a user would drive the program;
 // its whole output, with the curve record, must match the golden file.
 void expectJourney(const QString& name) {
-    const ScriptResult result = runScript(testData(name + ".txt"));
-    EXPECT_EQ(result.exitCode, 0);
-    const QStringList expected = testDataLines(name + ".out");
-    ASSERT_FALSE(expected.isEmpty());
-    EXPECT_EQ(result.output.join('\n').toStdString(), expected.join('\n').toStdString());
+    trajecta::expectJourney(testData(name + ".txt"), name + ".out");
 }
 
 TEST(CurveJourney, MarkShapeFrameAndFinish) {

@@ -17,10 +17,7 @@ TEST(PhotoJourney, ChooseProcessAndShowAPhotoUnderTheCurve) {
     QString script = testData(QStringLiteral("photo_journey.txt"));
     ASSERT_FALSE(script.isEmpty());
     script.replace(QStringLiteral("OUT/"), out.path() + QLatin1Char('/'));
-    const ScriptResult result = runScript(script);
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.output.join('\n').toStdString(),
-              testDataLines(QStringLiteral("photo_journey.out")).join('\n').toStdString());
+    expectJourney(script, QStringLiteral("photo_journey.out"));
 
     const QImage shown(out.filePath(QStringLiteral("photo_journey.png")));
     const QImage golden(QStringLiteral(TRAJECTA_TEST_DATA "/photo_journey.png"));

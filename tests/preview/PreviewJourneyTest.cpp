@@ -22,10 +22,7 @@ TEST(PreviewJourney, TheObjectAtThreeTimesAndNoTraceAfterwards) {
     QString script = testData(QStringLiteral("preview_journey.txt"));
     ASSERT_FALSE(script.isEmpty());
     script.replace(QStringLiteral("OUT/"), out.path() + QLatin1Char('/'));
-    const ScriptResult result = runScript(script);
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.output.join('\n').toStdString(),
-              testDataLines(QStringLiteral("preview_journey.out")).join('\n').toStdString());
+    expectJourney(script, QStringLiteral("preview_journey.out"));
 
     for (const char* name : {"preview_journey_1.png", "preview_journey_2.png", "preview_journey_3.png"}) {
         const QImage golden = picture(QStringLiteral(TRAJECTA_TEST_DATA "/") + QLatin1String(name));

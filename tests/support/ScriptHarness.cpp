@@ -51,4 +51,12 @@ QStringList testDataLines(const QString& name) {
     return text.split(QLatin1Char('\n'));
 }
 
+void expectJourney(const QString& script, const QString& golden) {
+    const ScriptResult result = runScript(script);
+    EXPECT_EQ(result.exitCode, 0);
+    const QStringList expected = testDataLines(golden);
+    ASSERT_FALSE(expected.isEmpty()) << golden.toStdString();
+    EXPECT_EQ(result.output.join('\n').toStdString(), expected.join('\n').toStdString());
+}
+
 } // namespace trajecta

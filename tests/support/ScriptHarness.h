@@ -27,4 +27,8 @@ QString elevenKeypointsScript();
 QString testData(const QString& name);
 QStringList testDataLines(const QString& name);
 
+// A journey: `script` runs as a user would drive the program, ends without
+// error, and its whole output is the golden file `golden` of the test data.
+void expectJourney(const QString& script, const QString& golden);
+
 } // namespace trajecta
