@@ -166,8 +166,6 @@ struct TimingState {
     bool operator==(const TimingState&) const = default;
 };
 
-// What the parameter step shows at the current keypoint; the curve view reads
-// it to draw the tangent there.
 // The texts of the first KeyPoint of the loaded object, written into every
 // keypoint that no parameter record changes.
 struct KeyPointDefaults {
