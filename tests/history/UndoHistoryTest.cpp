@@ -188,20 +188,13 @@ TEST_F(UndoTest, TheOldestStepsGoFirstAndAStepIsSmall) {
 }
 
 // A seeded random journey over everything a person can reach, with undos and
-// redos among the operations: undoing every
-// step gives back the start, list for list and pixel for pixel, and redoing
-// every step gives back the end.
-TEST_F(UndoTest, ARandomJourneyUndoesToItsStartAndRedoesToItsEnd) {
-    std::mt19937 random(15);
-    const auto pick = [&](qsizetype n) {
-        return int(std::uniform_int_distribution<qsizetype>(0, n - 1)(random));
-    };
-    session.history().setCapacity(100000);
-    const Seen start(session);
-    const auto act = [&] {
-        if (session.document().workflow.currentStep <= Step::Marking && pick(3) == 0) {
-            if (c().showing(QStringLiteral("ImgChargeObjetPte_Haut"))) shapedCurve();
-        }
+// redos among the operations.
+class UndoJourney : public UndoTest {
+  protected:
+    int pick(qsizetype n) { return int(std::uniform_int_distribution<qsizetype>(0, n - 1)(random)); }
+
+    // The controls a person can act on now.
+    QStringList reachable() {
         QStringList names;
         for (const QString& name : c().names()) {
             const ControlKind kind = c().get(name).kind;
@@ -210,6 +203,16 @@ TEST_F(UndoTest, ARandomJourneyUndoesToItsStartAndRedoesToItsEnd) {
                 c().userCanReach(name))
                 names << name;
         }
+        return names;
+    }
+
+    // One random action: a curve now and then before step 3, an undo or a
+    // redo now and then, otherwise any reachable control used as its kind is.
+    void act() {
+        if (session.document().workflow.currentStep <= Step::Marking && pick(3) == 0) {
+            if (c().showing(QStringLiteral("ImgChargeObjetPte_Haut"))) shapedCurve();
+        }
+        const QStringList names = reachable();
         if (names.isEmpty()) return;
         // Undo and redo now and then, so that steps are also taken over a redo history.
         if (const int r = pick(20); r < 3) {
@@ -238,7 +241,16 @@ TEST_F(UndoTest, ARandomJourneyUndoesToItsStartAndRedoesToItsEnd) {
             c().userClick(name);
         }
         fakes.answers.clear();
-    };
+    }
+
+    std::mt19937 random{15};
+};
+
+// Undoing every step of a random journey gives back the start, list for list
+// and pixel for pixel, and redoing every step gives back the end.
+TEST_F(UndoJourney, UndoesToItsStartAndRedoesToItsEnd) {
+    session.history().setCapacity(100000);
+    const Seen start(session);
     for (int i = 0; i < 500; ++i)
         act();
     for (int i = 0; i < 500 && !c().openDialog().isEmpty(); ++i)
