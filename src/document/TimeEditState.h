@@ -17,6 +17,18 @@ struct KeypointRange {
     bool operator==(const KeypointRange&) const = default;
 };
 
+// What the time step's "Enregistrer" and "Annuler" act on: the option list,
+// a personal range, or one of the presets. The value is the choice digit a
+// range's record line carries ("choix temps +1").
+enum class TimeMode : int {
+    Options = -1,
+    Personal = 0,
+    ConstantTime = 1,
+    ConstantSpeed = 2,
+    SlowDown = 3,
+    Proportional = 4,
+};
+
 // Editing state of the time step.
 struct TimeEditState {
     bool firstTimePending = false; // EdtTemps1st edited, not yet recorded
@@ -26,7 +38,7 @@ struct TimeEditState {
     bool rangeEndSet = false;
     bool rangeReady = false;
     bool timeStepActive = false;
-    int timeMode = 0;        // -1 options shown, 0 personal, 1..4 the presets
+    TimeMode timeMode = TimeMode::Personal;
     int timeRecordCount = 0; // shown in LblQpara
 
     bool operator==(const TimeEditState&) const = default;

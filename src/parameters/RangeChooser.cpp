@@ -183,7 +183,7 @@ void RangeChooser::chooseEnd() {
 }
 
 void RangeChooser::cancelRange() {
-    if (timeStep() && ctx_.doc.timeEdit.timeMode != 0) return presets_.cancel();
+    if (timeStep() && ctx_.doc.timeEdit.timeMode != TimeMode::Personal) return presets_.cancel();
     removeMarks();
     resetChooser(true);
     if (timeStep()) times_.cancelTimes();
@@ -233,7 +233,7 @@ void RangeChooser::save() {
     CurveDocument& doc = ctx_.doc;
     KeypointRange& r = doc.range;
     if (timeStep()) {
-        if (doc.timeEdit.timeMode != 0) return presets_.record();
+        if (doc.timeEdit.timeMode != TimeMode::Personal) return presets_.record();
         if (!doc.timeEdit.rangeReady) return times_.recordTimes();
         // The record re-enters the time step and puts the cursor on the old
         // end; the chooser then follows the cursor from there.
@@ -275,7 +275,7 @@ void RangeChooser::enterParameterStep() {
     // Leaving forward records a first time still pending; the range or
     // preset in progress is dropped.
     times_.recordFirstTime();
-    if (doc.timeEdit.timeMode != 0) presets_.cancel();
+    if (doc.timeEdit.timeMode != TimeMode::Personal) presets_.cancel();
     const bool pending = r.rangeStart >= 0 || r.rangeEnd >= 0;
     removeMarks();
     if (pending) times_.cancelTimes();
@@ -339,7 +339,7 @@ void RangeChooser::leaveParameterStep() {
 
 void RangeChooser::leaveTimeStep() {
     // An open preset is dropped with its unrecorded times and record lines.
-    if (ctx_.doc.timeEdit.timeMode != 0) presets_.cancel();
+    if (ctx_.doc.timeEdit.timeMode != TimeMode::Personal) presets_.cancel();
     const KeypointRange& r = ctx_.doc.range;
     if (r.rangeStart >= 0 || r.rangeEnd >= 0) times_.cancelTimes();
     // Going back drops a pending first time as it drops a pending range.

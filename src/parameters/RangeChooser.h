@@ -15,7 +15,7 @@ class TimePresets;
 // The keypoint cursor TbMontrePoint and the range buttons shared by the time
 // step and the parameter step: "Début", "Fin", "Annuler", "Enregistrer",
 // "Annuler tout" and "Terminé". While timeStepActive holds they act on the
-// keypoint times (on the open time preset while timeMode is not 0), otherwise
+// keypoint times (on the open time preset while timeMode is not Personal), otherwise
 // on the parameters.
 //
 // The keypoint under the cursor carries a green cross and each chosen end of

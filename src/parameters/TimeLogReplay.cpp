@@ -45,7 +45,7 @@ bool TimeLogReplay::replay(std::optional<int> firstTime, const std::vector<TimeR
         const bool replayed =
             r.kind == TimeRecord::Kind::Unknown ||
             (r.kind == TimeRecord::Kind::Range ? replayRange(r) : replayPreset(r, measured));
-        if (!replayed || doc.range.rangeStart >= 0 || doc.timeEdit.timeMode != 0 ||
+        if (!replayed || doc.range.rangeStart >= 0 || doc.timeEdit.timeMode != TimeMode::Personal ||
             !timesSound(doc.timing.keypointTimes))
             return false;
     }

@@ -105,7 +105,7 @@ void KeypointTimes::prepareTimeControls() {
     doc.range.rangeStart = doc.range.rangeEnd = -1;
     t.rangeReady = t.rangeStartSet = t.rangeEndSet = false;
     t.timeStepActive = true;
-    t.timeMode = 0;
+    t.timeMode = TimeMode::Personal;
     // Row 0 is never chosen here: its time is only edited in EdtTemps1st.
     c.setMin(cursor, 1);
     c.setMax(cursor, std::max(1, doc.curve.sampleCount - 1));

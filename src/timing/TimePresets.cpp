@@ -81,10 +81,10 @@ void TimePresets::openOptions() {
     setSaving(false);
     c.setEnabled(startButton, false);
     measureDistances(ctx_.doc.curve, ctx_.doc.presets);
-    ctx_.doc.timeEdit.timeMode = -1;
+    ctx_.doc.timeEdit.timeMode = TimeMode::Options;
 }
 
-void TimePresets::choosePanel(int mode, int titleIndex) {
+void TimePresets::choosePanel(TimeMode mode, int titleIndex) {
     Controls& c = ctx_.controls;
     ctx_.doc.timeEdit.timeMode = mode;
     ctx_.doc.presets.titleIndex = titleIndex;
@@ -99,7 +99,7 @@ void TimePresets::choosePanel(int mode, int titleIndex) {
 // when setting the sliders moved nothing: the times then always match the
 // sliders and the line that "Enregistrer" writes.
 void TimePresets::chooseConstantTime() {
-    choosePanel(1, 0);
+    choosePanel(TimeMode::ConstantTime, 0);
     setCoarseMax(constantTimeCoarseMax(ctx_.doc.curve.sampleCount));
     ctx_.controls.setPosition(coarse, ctx_.controls.get(coarse).max / 10);
     slidersChanged();
@@ -109,7 +109,7 @@ void TimePresets::chooseConstantTime() {
 void TimePresets::chooseConstantSpeed() {
     CurveDocument& doc = ctx_.doc;
     TimePresetState& p = doc.presets;
-    choosePanel(2, 1);
+    choosePanel(TimeMode::ConstantSpeed, 1);
     if (doc.workflow.replayingFile) {
         applySpeedCoefficient(doc.timing.keypointTimes, p.sampleDistances, p.distanceMin, p.speedCoefficient);
         refreshLabels();
@@ -134,14 +134,14 @@ void TimePresets::chooseSlowDown() {
     c.setEnabled(QStringLiteral("LblEtapeApres"), false);
     c.setCaption(QStringLiteral("LbliTitreRalenti"), slowDownTitle.in(ctx_.language()));
     c.show(QStringLiteral("PnlFaireRalenti"));
-    ctx_.doc.timeEdit.timeMode = 3;
+    ctx_.doc.timeEdit.timeMode = TimeMode::SlowDown;
 }
 
 void TimePresets::chooseProportional() {
     CurveDocument& doc = ctx_.doc;
     TimePresetState& p = doc.presets;
     Controls& c = ctx_.controls;
-    choosePanel(4, 2);
+    choosePanel(TimeMode::Proportional, 2);
     p.proportionalSnapshot.clear();
     for (const KeypointTime& row : doc.timing.keypointTimes)
         p.proportionalSnapshot.push_back(row.inUse);
@@ -166,16 +166,16 @@ void TimePresets::slidersChanged() {
     const int gross = ctx_.controls.position(coarse);
     const int detail = ctx_.controls.position(fine);
     switch (doc.timeEdit.timeMode) {
-    case 1:
+    case TimeMode::ConstantTime:
         // A gap of 0 would put two keypoints at the same time.
         p.constantGap = std::max(1, gross * 20 + detail);
         applyConstantGap(times, p.constantGap);
         break;
-    case 2:
+    case TimeMode::ConstantSpeed:
         p.speedCoefficient = gross * 20 + detail;
         applySpeedCoefficient(times, p.sampleDistances, p.distanceMin, p.speedCoefficient);
         break;
-    case 4:
+    case TimeMode::Proportional:
         p.proportionalFactor = proportionalFactor(gross, detail, p.proportionalStep);
         applyProportional(times, p.proportionalSnapshot, p.proportionalFactor, p.proportionalOffset);
         break;
@@ -228,7 +228,8 @@ void TimePresets::slowDownSideChosen() {
 }
 
 void TimePresets::slowDownExtentChanged() {
-    if (ctx_.doc.timeEdit.timeMode == 3) ctx_.controls.setPosition(cursor, ctx_.controls.position(extent));
+    if (ctx_.doc.timeEdit.timeMode == TimeMode::SlowDown)
+        ctx_.controls.setPosition(cursor, ctx_.controls.position(extent));
 }
 
 void TimePresets::slowDownIntensityChosen() {
@@ -281,7 +282,7 @@ void TimePresets::replayProportional(Extended factor, Extended offset, Extended 
     p.proportionalOffset = offset;
     p.proportionalMax = max;
     applyProportional(doc.timing.keypointTimes, p.proportionalSnapshot, factor, offset);
-    doc.timeEdit.timeMode = 4;
+    doc.timeEdit.timeMode = TimeMode::Proportional;
     refreshLabels();
 }
 
@@ -291,24 +292,24 @@ void TimePresets::record() {
     TimeEditState& t = doc.timeEdit;
     const TimePresetState& p = doc.presets;
     QStringList& lines = doc.lists.LbxColTemps;
-    const int mode = t.timeMode;
-    if (mode < 1 || mode > 4) return;
+    const TimeMode mode = t.timeMode;
+    if (mode == TimeMode::Options || mode == TimeMode::Personal) return;
     std::vector<KeypointTime>& times = doc.timing.keypointTimes;
     for (KeypointTime& row : times)
         row.committed = row.inUse;
     times_.recordFirstTime();
-    if (mode == 1 || mode == 2) {
+    if (mode == TimeMode::ConstantTime || mode == TimeMode::ConstantSpeed) {
         t.timeRecordCount = 1;
         if (lines.size() > 2) lines.erase(lines.begin() + 2, lines.end());
         lines << rangeRecordLine(1, static_cast<int>(times.size()) - 1, mode);
-        if (mode == 1) {
+        if (mode == TimeMode::ConstantTime) {
             lines << constantTimeRecordLine(times.size() > 1 ? times[1].committed : p.constantGap);
             c.setColour(QStringLiteral("ShpTemoin"), colours::green);
         } else {
             lines << speedRecordLine(p.speedCoefficient, p.distanceSum, p.distanceMin, p.distanceMax);
             c.setColour(QStringLiteral("ShpTemoin"), colours::lime);
         }
-    } else if (mode == 3) {
+    } else if (mode == TimeMode::SlowDown) {
         enableCursor(true);
         c.setColour(QStringLiteral("ShpTemoin"), colours::blue);
     } else {
@@ -325,9 +326,9 @@ void TimePresets::cancel() {
     CurveDocument& doc = ctx_.doc;
     TimePresetState& p = doc.presets;
     std::vector<KeypointTime>& times = doc.timing.keypointTimes;
-    const int mode = doc.timeEdit.timeMode;
-    if (mode == 0) return;
-    if (mode >= 1 && mode <= 3) {
+    const TimeMode mode = doc.timeEdit.timeMode;
+    if (mode == TimeMode::Personal) return;
+    if (mode == TimeMode::ConstantTime || mode == TimeMode::ConstantSpeed || mode == TimeMode::SlowDown) {
         ctx_.controls.hide(QStringLiteral("PnlVitConst"));
         closeOptions();
         for (KeypointTime& row : times)
@@ -339,7 +340,7 @@ void TimePresets::cancel() {
             p.slowDownApplied = false;
         }
         enableCursor(true);
-    } else if (mode == 4) {
+    } else if (mode == TimeMode::Proportional) {
         const size_t rows = std::min(times.size(), p.proportionalSnapshot.size());
         for (size_t i = 0; i < rows; ++i)
             times[i].inUse = p.proportionalSnapshot[i];
@@ -381,7 +382,7 @@ void TimePresets::closeOptions() {
     c.setEnabled(cancelButton, false);
     c.setEnabled(QStringLiteral("LblParaFini"), true);
     c.setEnabled(QStringLiteral("LblEtapeApres"), true);
-    ctx_.doc.timeEdit.timeMode = 0;
+    ctx_.doc.timeEdit.timeMode = TimeMode::Personal;
 }
 
 void TimePresets::enableCursor(bool enabled) {

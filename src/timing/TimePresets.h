@@ -11,9 +11,7 @@ class RangeCancel;
 // constant speed, a slow-down at the start or the end, and a proportional
 // change of the whole animation. Each writes only rows 1.. of the working
 // times; "Enregistrer" commits them and logs the preset's line in LbxColTemps,
-// "Annuler" restores the times before it. timeMode tells which preset is open:
-// -1 the option list, 1 constant time, 2 constant speed, 3 slow-down,
-// 4 proportional.
+// "Annuler" restores the times before it. timeMode tells which preset is open.
 //
 // A saved curve replays its preset lines through the public operations below:
 // openOptions, a choose… operation, then setConstantGap, supplySpeedCoefficient
@@ -70,7 +68,7 @@ class TimePresets {
     void showTexts();
 
   private:
-    void choosePanel(int mode, int titleIndex);
+    void choosePanel(TimeMode mode, int titleIndex);
     void closeOptions();
     void enableCursor(bool enabled);
     void setSaving(bool saving);

@@ -98,8 +98,8 @@ QString firstTimeRecordLine(const QString& firstTimeText) {
     return QStringLiteral("temps 1er point: (") + firstTimeText + QLatin1Char(')');
 }
 
-QString rangeRecordLine(int a, int b, int mode) {
-    return QStringLiteral("début/fin : (%1,%2) choix temps +%3").arg(a).arg(b).arg(mode);
+QString rangeRecordLine(int a, int b, TimeMode mode) {
+    return QStringLiteral("début/fin : (%1,%2) choix temps +%3").arg(a).arg(b).arg(static_cast<int>(mode));
 }
 
 QString timesRecordLine(const QString& p, const QString& q, bool geometric) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/TimeEditState.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -61,7 +63,7 @@ bool rangeKeyAccepted(QChar c);
 
 // Lines of the time record LbxColTemps.
 QString firstTimeRecordLine(const QString& firstTimeText); // "temps 1er point: (n)"
-QString rangeRecordLine(int a, int b, int mode);           // "début/fin : (a,b) choix temps +m"
+QString rangeRecordLine(int a, int b, TimeMode mode);      // "début/fin : (a,b) choix temps +m"
 QString timesRecordLine(const QString& p, const QString& q, bool geometric); // "temps : (p/q)  vitesse : -0"
 
 // The time listing LbxTempsKP: "point i : committed[i]" for every row.

@@ -182,7 +182,7 @@ void ProjectGenerator::preset() {
         break;
     }
     u_.click(QStringLiteral("LblVarSave"));
-    if (u_.doc().timeEdit.timeMode != 0) u_.click(QStringLiteral("LblVarAnnule"));
+    if (u_.doc().timeEdit.timeMode != TimeMode::Personal) u_.click(QStringLiteral("LblVarAnnule"));
 }
 
 // A number as a person types it: whole or with one or two decimals after a

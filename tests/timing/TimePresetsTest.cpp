@@ -46,7 +46,7 @@ TEST_F(TimePresetsTest, TheOptionListCancelsARangeAndMeasuresTheSteps) {
     ASSERT_TRUE(controls().enabled("LblVarAnnule"));
     click("LblChoixTemps");
     EXPECT_EQ(doc().range.rangeStart, -1) << "the range in progress was cancelled";
-    EXPECT_EQ(doc().timeEdit.timeMode, -1);
+    EXPECT_EQ(doc().timeEdit.timeMode, TimeMode::Options);
     EXPECT_TRUE(controls().showing("PnlOptionsTemps"));
     EXPECT_TRUE(controls().showing("ShpVitConstante"));
     EXPECT_FALSE(controls().visible("PnlVitConst"));
@@ -62,7 +62,7 @@ TEST_F(TimePresetsTest, TheOptionListCancelsARangeAndMeasuresTheSteps) {
     EXPECT_TRUE(controls().showing("PnlOptionsTemps"));
     click("LblTempsPerso");
     EXPECT_FALSE(controls().visible("PnlOptionsTemps"));
-    EXPECT_EQ(doc().timeEdit.timeMode, 0);
+    EXPECT_EQ(doc().timeEdit.timeMode, TimeMode::Personal);
     EXPECT_TRUE(controls().enabled("LblVarDep"));
     EXPECT_FALSE(controls().enabled("LblVarAnnule"));
 }
@@ -89,7 +89,7 @@ TEST_F(TimePresetsTest, ConstantTimeRecordsOverEveryEarlierRecord) {
     EXPECT_EQ(controls().get("ShpTemoin").colour, 0x008000u);
     EXPECT_EQ(controls().text("LblQpara"), "1");
     EXPECT_FALSE(controls().visible("PnlOptionsTemps"));
-    EXPECT_EQ(doc().timeEdit.timeMode, 0);
+    EXPECT_EQ(doc().timeEdit.timeMode, TimeMode::Personal);
     EXPECT_TRUE(controls().enabled("LblVarDep"));
     EXPECT_TRUE(controls().enabled("LblParaFini"));
     EXPECT_TRUE(doc().workflow.timesDirty);
@@ -170,7 +170,7 @@ TEST_F(TimePresetsTest, SlowDownAppliedThenCancelledLeavesNoTrace) {
     EXPECT_EQ(doc().lists.LbxColTemps, base);
     EXPECT_TRUE(controls().enabled("TbMontrePoint"));
     EXPECT_TRUE(controls().enabled("ImgFG_haut"));
-    EXPECT_EQ(doc().timeEdit.timeMode, 0);
+    EXPECT_EQ(doc().timeEdit.timeMode, TimeMode::Personal);
 }
 
 TEST_F(TimePresetsTest, SlowDownRecordedKeepsItsLinesAndTurnsTheIndicatorBlue) {

@@ -120,7 +120,7 @@ TEST(TimeFields, LimitsAndNonNumbersAreRefused) {
 
 TEST(TimeRecord, LinesAndListing) {
     EXPECT_EQ(firstTimeRecordLine("1500"), "temps 1er point: (1500)");
-    EXPECT_EQ(rangeRecordLine(1, 960, 0), "début/fin : (1,960) choix temps +0");
+    EXPECT_EQ(rangeRecordLine(1, 960, TimeMode::Personal), "début/fin : (1,960) choix temps +0");
     EXPECT_EQ(timesRecordLine("100", "1600", false), "temps : (100/1600)  vitesse : -0");
     EXPECT_EQ(timesRecordLine("100", "1600", true), "temps : (100/1600)  vitesse : --1");
     std::vector<KeypointTime> t{{1, 2000}, {7, 500}};
