@@ -71,7 +71,7 @@ void Workflow::returnToStart() {
 void Workflow::createCurve() {
     WorkflowState& w = ctx_.doc.workflow;
     const int index = ctx_.controls.itemIndex("RdgChoixEcran");
-    if (w.stepDone[0] && index == w.workFormatIndex) {
+    if (w.stepDone[Done::WorkArea] && index == w.workFormatIndex) {
         ctx_.controls.setGeometry("PnMessages", 0, w.workHeight, w.workWidth, messageHeight);
     } else if (!sizeWorkArea()) {
         return;
@@ -94,8 +94,8 @@ bool Workflow::sizeWorkArea() {
         ctx_.services.messages.warning(Messages::workAreaTooSmall.in(ctx_.language()));
         return false;
     }
-    if (w.stepDone[0]) {
-        std::fill(w.stepDone.begin() + 1, w.stepDone.end(), false);
+    if (w.stepDone[Done::WorkArea]) {
+        w.stepDone.undoFrom(Done::Marking);
         ctx_.doc.frame.framePresent = false;
     }
     w.workFormatIndex = index;
@@ -114,7 +114,7 @@ bool Workflow::sizeWorkArea() {
     background_->workAreaResized();
     ctx_.canvas.drawImage(0, 0, pictures.grid);
     resetWorkOrigin(ctx_.doc);
-    w.stepDone[0] = true;
+    w.stepDone[Done::WorkArea] = true;
     return true;
 }
 
@@ -191,7 +191,7 @@ void Workflow::enterMarkingStep() {
     doc.display.highlightSelected = true;
     w.markingActive = true;
 
-    if (w.stepDone[1]) {
+    if (w.stepDone[Done::Marking]) {
         drawMarkedPoints();
     } else {
         w.curveExists = false;
@@ -214,7 +214,7 @@ void Workflow::enterMarkingStep() {
     const ControlState& format = c.get("RdgChoixEcran");
     doc.lists.LbxCollecter = curveRecordStart(
         ctx_.services.system.todayShort(), format.items.value(format.itemIndex), w.workWidth, w.workHeight);
-    w.stepDone[1] = true;
+    w.stepDone[Done::Marking] = true;
 }
 
 void Workflow::addControlPoint(QPoint position) {
@@ -301,13 +301,13 @@ void Workflow::stopMarking() {
 
     w.markingActive = false;
     doc.editor.dragging = false;
-    if (!w.stepDone[1]) assignStates();
+    if (!w.stepDone[Done::Marking]) assignStates();
     showStep3Controls(false);
     w.curveExists = true;
     w.currentStep = Step::Shaping;
     setStepMessage(ctx_, StepMessage::ShapeCurve);
 
-    if (w.stepDone[2] && !w.timesValid) {
+    if (w.stepDone[Done::Curve] && !w.timesValid) {
         c.setCaption(
             "LblNombrePoints",
             Messages::countBeforeAndNow.in(ctx_.language()).arg(w.savedSampleCount).arg(curve.sampleCount));
@@ -352,7 +352,7 @@ void Workflow::finishCurve() {
     WorkflowState& w = doc.workflow;
     if (!w.curveExists || doc.curve.partCount < 1) return;
     bool rebuild = true;
-    if (w.stepDone[2]) {
+    if (w.stepDone[Done::Curve]) {
         rebuild = false;
         // Only a table that exists can be lost.
         if (doc.curve.sampleCount != w.savedSampleCount && w.timesValid &&
@@ -363,7 +363,7 @@ void Workflow::finishCurve() {
             if (ctx_.services.messages.okCancel(text, QString()) == MessageAnswer::Cancel) return;
             rebuild = true;
             w.objectTextBuilt = false;
-            std::fill(w.stepDone.begin() + 2, w.stepDone.end(), false);
+            w.stepDone.undoFrom(Done::Curve);
             // The parameters go with the times: no record is left to count,
             // to save or to replay, and the next step 5 starts the log anew.
             steps_->resetParameterCount();
@@ -386,7 +386,7 @@ void Workflow::finishCurve() {
     enterTimeStep();
     if (kept) steps_->timesKept();
     ctx_.controls.setCaption("LblTempsTotalVue", steps_->totalTimeText());
-    w.stepDone[2] = true;
+    w.stepDone[Done::Curve] = true;
     showScreen(ctx_, Screen::CurveFinished);
 }
 
@@ -406,7 +406,7 @@ void Workflow::enterFormatStep() {
     showScreen(ctx_, Screen::Format);
     c.setColour("PnMessages", messageColour);
     if (w.currentStep != Step::Marking) {
-        w.stepDone.fill(false);
+        w.stepDone.setAll(false);
         w.objectTextBuilt = false;
         doc.frame.framePresent = false;
         frame_.switchOff();
@@ -431,7 +431,7 @@ void Workflow::previousStep() {
         view_.setDisplayMode();
         view_.setTangentDisplay();
         view_.setShowMarks();
-        w.stepDone.fill(false);
+        w.stepDone.setAll(false);
         w.objectTextBuilt = false;
         w.curveExists = false;
         returnToStart();
@@ -502,7 +502,7 @@ void Workflow::redoCurve() {
     // The new curve's keypoints start from the loaded object's values: the
     // parameters recorded for the old one go with them, or the redo waits.
     if (!steps_->dropParameters()) return;
-    w.stepDone[1] = false;
+    w.stepDone[Done::Marking] = false;
     ctx_.doc.frame.framePresent = false;
     enterMarkingStep();
     w.objectTextBuilt = false;

@@ -196,8 +196,8 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
                            rescaled(f.right, w.workWidth, recorded.width),
                            rescaled(f.bottom, w.workHeight, recorded.height)};
     }
-    std::fill(w.stepDone.begin(), w.stepDone.end(), false);
-    w.stepDone[0] = w.stepDone[1] = true;
+    w.stepDone.undoFrom(Done::Curve);
+    w.stepDone[Done::WorkArea] = w.stepDone[Done::Marking] = true;
     w.objectTextBuilt = w.timesDirty = w.positionsStale = false;
     // The Extras choices belonged to the project being replaced.
     extras_.reset();

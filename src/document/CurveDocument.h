@@ -97,7 +97,7 @@ struct DisplaySettings {
 struct WorkflowState {
     Step currentStep = Step::Start;
     StepMessage messageIndex = StepMessage::ChooseFormat;
-    std::array<bool, 8> stepDone{};
+    DoneSteps stepDone;
     bool markingActive = false;
     bool curveExists = false;
     int savedSampleCount = 0;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 namespace trajecta {
 
 // The numbered steps of the work, in their order.
@@ -11,6 +14,32 @@ enum class Step : int {
     Times = 4,      // keypoint times
     Parameters = 5, // keypoint parameters
     Finished = 6,   // the object is on the clipboard
+};
+
+// What a project has done so far, in the order it is done.
+enum class Done : std::size_t {
+    WorkArea,     // a work area sized for the chosen format
+    Marking,      // marking stopped once: tangents aligned, closing set
+    Curve,        // the curve finished once: the times exist
+    ParameterLog, // step 5 entered once: the parameter log exists
+    Parameters,   // step 5 finished once
+    Count,
+};
+
+class DoneSteps {
+  public:
+    bool operator[](Done d) const { return done_[static_cast<std::size_t>(d)]; }
+    bool& operator[](Done d) { return done_[static_cast<std::size_t>(d)]; }
+    // `first` and everything after it undone.
+    void undoFrom(Done first) {
+        for (std::size_t i = static_cast<std::size_t>(first); i < done_.size(); ++i)
+            done_[i] = false;
+    }
+    void setAll(bool done) { done_.fill(done); }
+    bool operator==(const DoneSteps&) const = default;
+
+  private:
+    std::array<bool, static_cast<std::size_t>(Done::Count)> done_{};
 };
 
 // The entries of the message line LbInfos, numbered as the step message table.

@@ -241,7 +241,7 @@ void HostExchange::ImgNvlObjet_hautClick() {
     // Only an object that reached the clipboard is announced; the writer's own
     // step-6 message gives way to the one that names the new object.
     if (written) setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);
-    doc.workflow.stepDone.fill(true);
+    doc.workflow.stepDone.setAll(true);
     ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), steps_->totalTimeText());
     ctx_.controls.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
                              ctx_.controls.text(QStringLiteral("LbliDureeMiniVue")) +

@@ -94,9 +94,9 @@ void ParameterStep::startLogAnew() {
 
 void ParameterStep::startParameterLog() {
     WorkflowState& w = ctx_.doc.workflow;
-    if (w.stepDone[3]) return;
+    if (w.stepDone[Done::ParameterLog]) return;
     ctx_.doc.lists.LbxColParametres = freshLog();
-    w.stepDone[3] = true;
+    w.stepDone[Done::ParameterLog] = true;
 }
 
 void ParameterStep::refreshKeypointList() {

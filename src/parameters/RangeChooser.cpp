@@ -312,7 +312,7 @@ void RangeChooser::finishParameterStep() {
     Controls& c = ctx_.controls;
     view_.removeTangentSegments();
     if (r.rangeStart >= 0 || r.rangeEnd >= 0) cancelRange();
-    doc.workflow.stepDone[4] = true;
+    doc.workflow.stepDone[Done::Parameters] = true;
     hideGroup(ctx_, MovableGroup::Parameters);
     doc.workflow.currentStep = Step::Finished;
     c.setEnabled(nextStepButton, false);

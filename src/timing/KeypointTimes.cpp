@@ -114,7 +114,7 @@ void KeypointTimes::prepareTimeControls() {
     c.hide(QStringLiteral("PnlTempsDebFin"));
     c.show(QStringLiteral("LbliTempsCePoint"));
     c.show(QStringLiteral("LblTempsPointActuel"));
-    if (!doc.workflow.stepDone[2]) t.timeRecordCount = 0;
+    if (!doc.workflow.stepDone[Done::Curve]) t.timeRecordCount = 0;
     c.setCaption(QStringLiteral("LblQpara"), QString::number(t.timeRecordCount));
 }
 

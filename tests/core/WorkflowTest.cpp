@@ -105,7 +105,7 @@ TEST_F(WorkflowTest, WindowTooSmallIsRefusedAndStepOneStays) {
     EXPECT_TRUE(fakes.log[0].contains(Messages::workAreaTooSmall.fr));
     EXPECT_EQ(doc().workflow.currentStep, Step::Format);
     EXPECT_FALSE(controls().showing("ImgDessin"));
-    EXPECT_FALSE(doc().workflow.stepDone[0]);
+    EXPECT_FALSE(doc().workflow.stepDone[Done::WorkArea]);
 
     // A narrow window: 29 × 16 pixels is no work area either.
     session.setClientSize(250, 500);
@@ -355,7 +355,7 @@ TEST_F(WorkflowTest, ChangedSampleCountAsksBeforeDiscardingTimes) {
     EXPECT_EQ(doc().lists.LbxColTemps,
               (QStringList{"=== Etape 4 le temps ===", "temps 1er point: (0)",
                            "début/fin : (1,30) choix temps +0", "temps : (177/177)  vitesse : -0"}));
-    EXPECT_FALSE(doc().workflow.stepDone[3]);
+    EXPECT_FALSE(doc().workflow.stepDone[Done::ParameterLog]);
 }
 
 TEST_F(WorkflowTest, StoppingAgainExtendsTheTimesToNewPoints) {
@@ -399,7 +399,7 @@ TEST_F(WorkflowTest, RedoAndRestart) {
             EXPECT_EQ(controls().showing(name), name == "PnlChargeObjetPte") << name.toStdString();
         }
     }
-    EXPECT_FALSE(doc().workflow.stepDone[0]);
+    EXPECT_FALSE(doc().workflow.stepDone[Done::WorkArea]);
 }
 
 TEST_F(WorkflowTest, NextStepFollowsTheCurrentStep) {

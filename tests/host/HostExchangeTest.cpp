@@ -248,7 +248,9 @@ TEST_F(HostExchangeTest, ANewObjectReceivesTheKeypointsWithItsOwnFirstTime) {
     EXPECT_EQ(doc.lists.LbxColTemps[1], "temps 1er point: (0)");
     EXPECT_EQ(doc.workflow.messageIndex, StepMessage::NewObjectOnClipboard);
     EXPECT_EQ(controls.text("LbInfos"), "Un nouvel objet a été mis dans le presse-papier,collez-le dans PTE");
-    EXPECT_EQ(doc.workflow.stepDone, (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
+    DoneSteps all;
+    all.setAll(true);
+    EXPECT_EQ(doc.workflow.stepDone, all);
     // The new first time (0 instead of 500) shortens the whole animation.
     EXPECT_EQ(controls.text("EdtTemps1st"), "0");
     EXPECT_EQ(controls.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : 1 s 250 ms ");

@@ -428,7 +428,7 @@ TEST_F(RangeChooserTest, FinishingPutsTheObjectOnTheClipboardAndStepsBackAndFort
     fakes.clipboardText.reset();
     click("LblParaFini");
     EXPECT_EQ(doc().workflow.currentStep, Step::Finished);
-    EXPECT_TRUE(doc().workflow.stepDone[4]);
+    EXPECT_TRUE(doc().workflow.stepDone[Done::Parameters]);
     ASSERT_TRUE(fakes.clipboardText.has_value());
     EXPECT_EQ(fakes.clipboardText->count("object KeyPoint"), 21);
     EXPECT_EQ(c.text("LblTempsMiniVueFinal"), "Durée minimum pour la vue : " + c.text("LblTempsTotalVue"));
