@@ -76,6 +76,24 @@ const ParameterInfo& parameterInfo(Parameter p) {
     return infos[static_cast<size_t>(p)];
 }
 
+namespace {
+
+// The rotation of a record from the panel, and its log line.
+QString rotationRecord(const PanelReading& panel, TParametres& r) {
+    const auto& texts = panel.texts[static_cast<size_t>(Parameter::Rotation)];
+    r.rotationStart = commaForm(texts[0]);
+    r.rotationEnd = commaForm(texts[1]);
+    r.addTangent = panel.addTangent;
+    r.zeroIsTangent = !panel.addTangent || panel.zeroItem == 0;
+    QString suffix;
+    if (panel.addTangent)
+        suffix = r.zeroIsTangent ? QStringLiteral("0=Tangente") : QStringLiteral("0=DécalageOrigine");
+    return logLine(Parameter::Rotation, r.rotationStart, r.rotationEnd) + QStringLiteral("  avec angle : ") +
+           (panel.addTangent ? QStringLiteral("Oui") : QStringLiteral("Non")) + QStringLiteral("  ") + suffix;
+}
+
+} // namespace
+
 std::optional<QStringList> buildParameterRecord(const PanelReading& panel, int s, int e, TParametres& r) {
     const auto on = [&panel](Parameter p) { return panel.ticked[static_cast<size_t>(p)]; };
     const auto text = [&panel](Parameter p, int column) {
@@ -110,22 +128,8 @@ std::optional<QStringList> buildParameterRecord(const PanelReading& panel, int s
     pair(Parameter::ZoomY, r.zoomYOn, r.zoomYStart, r.zoomYEnd);
     r.zoomTied = panel.zoomTied;
 
-    if (on(Parameter::Rotation)) {
-        r.rotationOn = true;
-        r.rotationStart = commaForm(text(Parameter::Rotation, 0));
-        r.rotationEnd = commaForm(text(Parameter::Rotation, 1));
-        r.addTangent = panel.addTangent;
-        r.zeroIsTangent = !panel.addTangent || panel.zeroItem == 0;
-        QString suffix;
-        if (panel.addTangent)
-            suffix = r.zeroIsTangent ? QStringLiteral("0=Tangente") : QStringLiteral("0=DécalageOrigine");
-        log << logLine(Parameter::Rotation, r.rotationStart, r.rotationEnd) +
-                   QStringLiteral("  avec angle : ") +
-                   (panel.addTangent ? QStringLiteral("Oui") : QStringLiteral("Non")) + QStringLiteral("  ") +
-                   suffix;
-    } else {
-        r.rotationOn = false;
-    }
+    r.rotationOn = on(Parameter::Rotation);
+    if (r.rotationOn) log << rotationRecord(panel, r);
 
     pair(Parameter::CentreX, r.centreXOn, r.centreXStart, r.centreXEnd);
     if (r.centreXOn) log << QStringLiteral("CentreEgal : ") + truth(panel.centreTied);
