@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/BackgroundState.h"
+#include "document/Keypoint.h"
 #include "document/ParameterState.h"
 #include "document/Step.h"
 #include "document/TimeEditState.h"
@@ -275,6 +276,9 @@ struct CurveDocument {
     HostObjectState host;
     ExtrasState extras;
     NamedLists lists;
+    // The keypoint list as records; LbxListeKP is their written form, one
+    // block per record, and changes only with them.
+    std::vector<Keypoint> keypoints;
     Pictures pictures;
     BackgroundState background;
 

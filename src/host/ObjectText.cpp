@@ -461,20 +461,66 @@ QString timeLine(qint64 time) {
     return QString::fromLatin1(buffer, end - buffer);
 }
 
+Keypoint keypointWith(const KeyPointDefaults& v, qint64 time, double x, double y) {
+    return {time,     x,         y,         v.opacity, v.angle,  v.scaleX,
+            v.scaleY, v.centreX, v.centreY, v.angleX,  v.angleY, v.zPos};
+}
+
+QString keypointLineText(const Keypoint& kp, int number, KeypointLine line) {
+    switch (line) {
+    case KeypointLine::Header:
+        return keyPointHeader(number);
+    case KeypointLine::Time:
+        return timeLine(kp.time);
+    case KeypointLine::Origin:
+        return QStringLiteral("  Origin=SlideBegin");
+    case KeypointLine::Opacity:
+        return QStringLiteral("  Opacity=") + kp.opacity;
+    case KeypointLine::Angle:
+        return QStringLiteral("  Angle=") + kp.angle;
+    case KeypointLine::ScaleX:
+        return QStringLiteral("  ScaleX=") + kp.scaleX;
+    case KeypointLine::ScaleY:
+        return QStringLiteral("  ScaleY=") + kp.scaleY;
+    case KeypointLine::Position:
+        return positionLine(kp.x, kp.y);
+    case KeypointLine::CenterPos:
+        return QStringLiteral("  CenterPos=") + kp.centreX + QLatin1Char(',') + kp.centreY;
+    case KeypointLine::AngleX:
+        return QStringLiteral("  AngleX=") + kp.angleX;
+    case KeypointLine::AngleY:
+        return QStringLiteral("  AngleY=") + kp.angleY;
+    case KeypointLine::ZPos:
+        return QStringLiteral("  ZPos=") + kp.zPos;
+    case KeypointLine::End:
+        break;
+    }
+    return QStringLiteral("end");
+}
+
+QStringList keyPointBlock(int number, const Keypoint& keypoint) {
+    QStringList block;
+    block.reserve(keypointBlockLines);
+    for (int line = 0; line < keypointBlockLines; ++line)
+        block.append(keypointLineText(keypoint, number, static_cast<KeypointLine>(line)));
+    return block;
+}
+
 QStringList keyPointBlock(int number, qint64 time, const QString& position, const KeyPointDefaults& v) {
-    return {keyPointHeader(number),
-            timeLine(time),
-            QStringLiteral("  Origin=SlideBegin"),
-            QStringLiteral("  Opacity=") + v.opacity,
-            QStringLiteral("  Angle=") + v.angle,
-            QStringLiteral("  ScaleX=") + v.scaleX,
-            QStringLiteral("  ScaleY=") + v.scaleY,
-            position,
-            QStringLiteral("  CenterPos=") + v.centreX + QLatin1Char(',') + v.centreY,
-            QStringLiteral("  AngleX=") + v.angleX,
-            QStringLiteral("  AngleY=") + v.angleY,
-            QStringLiteral("  ZPos=") + v.zPos,
-            QStringLiteral("end")};
+    QStringList block = keyPointBlock(number, keypointWith(v, time, 0, 0));
+    block[offsetOf(KeypointLine::Position)] = position;
+    return block;
+}
+
+void rewriteKeypointValues(QStringList& list, const std::vector<Keypoint>& keypoints, int first, int last) {
+    for (int k = first; k <= last; ++k) {
+        for (int line = offsetOf(KeypointLine::Opacity); line <= offsetOf(KeypointLine::ZPos); ++line) {
+            const auto which = static_cast<KeypointLine>(line);
+            if (which != KeypointLine::Position)
+                list[keypointLine(k, which)] =
+                    keypointLineText(keypoints[static_cast<size_t>(k)], k + 1, which);
+        }
+    }
 }
 
 std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QStringList& keyPoints,
