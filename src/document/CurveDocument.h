@@ -278,7 +278,7 @@ struct CurveDocument {
     NamedLists lists;
     // The keypoint list as records; LbxListeKP is their written form, one
     // block per record, and changes only with them.
-    std::vector<Keypoint> keypoints;
+    KeypointRecords keypoints;
     Pictures pictures;
     BackgroundState background;
 

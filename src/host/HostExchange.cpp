@@ -7,7 +7,6 @@
 #include "host/KeypointList.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace trajecta {
 
@@ -100,7 +99,7 @@ void HostExchange::putObjectText() {
 bool HostExchange::keyPointListComplete() const {
     const int n = samples(ctx_.doc);
     return n > 0 && ctx_.doc.lists.LbxListeKP.size() == keypointBlockLines * n &&
-           ctx_.doc.keypoints.size() == static_cast<size_t>(n);
+           ctx_.doc.keypoints.size() == n;
 }
 
 void HostExchange::rebuildKeyPointList() {
@@ -111,14 +110,14 @@ void HostExchange::rebuildKeyPointList() {
     list.clear();
     list.reserve(keypointBlockLines * n);
     doc.keypoints.clear();
-    doc.keypoints.reserve(static_cast<size_t>(n));
+    doc.keypoints.reserve(n);
     qint64 t = 0;
     for (int k = 0; k < n; ++k) {
         const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(k)];
         t += point.time;
         const auto [x, y] = keypointPosition(doc, point);
-        doc.keypoints.push_back(keypointWith(doc.host.keyPointDefaults, t, x, y));
-        list += keyPointBlock(k + 1, doc.keypoints.back());
+        doc.keypoints.push_back(keypointWith(doc.host.keyPointDefaults, t));
+        list += keyPointBlock(k + 1, doc.keypoints.back(), positionLine(x, y));
     }
     // Every keypoint carries the loaded object's values again, so the "Egaux"
     // boxes say whether those values are equal.
@@ -133,11 +132,8 @@ void HostExchange::refreshPositions() {
     CurveDocument& doc = ctx_.doc;
     doc.curve.samplePoints[0].time = doc.host.firstKeypointTime;
     for (int k = 0; k < samples(doc); ++k) {
-        Keypoint& keypoint = doc.keypoints[static_cast<size_t>(k)];
-        std::tie(keypoint.x, keypoint.y) =
-            keypointPosition(doc, doc.curve.samplePoints[static_cast<size_t>(k)]);
-        doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Position)] =
-            keypointLineText(keypoint, k + 1, KeypointLine::Position);
+        const auto [x, y] = keypointPosition(doc, doc.curve.samplePoints[static_cast<size_t>(k)]);
+        doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Position)] = positionLine(x, y);
     }
     doc.workflow.objectTextBuilt = true;
     doc.workflow.positionsStale = false;
@@ -150,7 +146,7 @@ void HostExchange::refreshTimes() {
     qint64 t = 0;
     for (int k = 0; k < samples(doc); ++k) {
         t += doc.curve.samplePoints[static_cast<size_t>(k)].time;
-        Keypoint& keypoint = doc.keypoints[static_cast<size_t>(k)];
+        Keypoint& keypoint = doc.keypoints[k];
         keypoint.time = t;
         doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Time)] =
             keypointLineText(keypoint, k + 1, KeypointLine::Time);

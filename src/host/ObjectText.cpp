@@ -532,9 +532,8 @@ QString timeLine(qint64 time) {
     return QString::fromLatin1(buffer, end - buffer);
 }
 
-Keypoint keypointWith(const KeyPointDefaults& v, qint64 time, double x, double y) {
-    return {time,     x,         y,         v.opacity, v.angle,  v.scaleX,
-            v.scaleY, v.centreX, v.centreY, v.angleX,  v.angleY, v.zPos};
+Keypoint keypointWith(const KeyPointDefaults& v, qint64 time) {
+    return {time, v.opacity, v.angle, v.scaleX, v.scaleY, v.centreX, v.centreY, v.angleX, v.angleY, v.zPos};
 }
 
 QString keypointLineText(const Keypoint& kp, int number, KeypointLine line) {
@@ -554,7 +553,7 @@ QString keypointLineText(const Keypoint& kp, int number, KeypointLine line) {
     case KeypointLine::ScaleY:
         return QStringLiteral("  ScaleY=") + kp.scaleY;
     case KeypointLine::Position:
-        return positionLine(kp.x, kp.y);
+        return {};
     case KeypointLine::CenterPos:
         return QStringLiteral("  CenterPos=") + kp.centreX + QLatin1Char(',') + kp.centreY;
     case KeypointLine::AngleX:
@@ -569,27 +568,26 @@ QString keypointLineText(const Keypoint& kp, int number, KeypointLine line) {
     return QStringLiteral("end");
 }
 
-QStringList keyPointBlock(int number, const Keypoint& keypoint) {
+QStringList keyPointBlock(int number, const Keypoint& keypoint, const QString& position) {
     QStringList block;
     block.reserve(keypointBlockLines);
-    for (int line = 0; line < keypointBlockLines; ++line)
-        block.append(keypointLineText(keypoint, number, static_cast<KeypointLine>(line)));
+    for (int line = 0; line < keypointBlockLines; ++line) {
+        const auto which = static_cast<KeypointLine>(line);
+        block.append(which == KeypointLine::Position ? position : keypointLineText(keypoint, number, which));
+    }
     return block;
 }
 
 QStringList keyPointBlock(int number, qint64 time, const QString& position, const KeyPointDefaults& v) {
-    QStringList block = keyPointBlock(number, keypointWith(v, time, 0, 0));
-    block[offsetOf(KeypointLine::Position)] = position;
-    return block;
+    return keyPointBlock(number, keypointWith(v, time), position);
 }
 
-void rewriteKeypointValues(QStringList& list, const std::vector<Keypoint>& keypoints, int first, int last) {
+void rewriteKeypointValues(QStringList& list, const KeypointRecords& keypoints, int first, int last) {
     for (int k = first; k <= last; ++k) {
         for (int line = offsetOf(KeypointLine::Opacity); line <= offsetOf(KeypointLine::ZPos); ++line) {
             const auto which = static_cast<KeypointLine>(line);
             if (which != KeypointLine::Position)
-                list[keypointLine(k, which)] =
-                    keypointLineText(keypoints[static_cast<size_t>(k)], k + 1, which);
+                list[keypointLine(k, which)] = keypointLineText(keypoints.at(k), k + 1, which);
         }
     }
 }

@@ -246,10 +246,9 @@ void ParameterPanel::tangentOption() {
         if (k < 0) continue;
         const QString name = edit(rotation, column);
         c.setColour(name, relativeRotationColour);
-        if (replaying_ || k >= static_cast<int>(angles.tangentAngles.size()) ||
-            k >= static_cast<int>(doc.keypoints.size()))
+        if (replaying_ || k >= static_cast<int>(angles.tangentAngles.size()) || k >= doc.keypoints.size())
             continue;
-        const Extended stored = parseNumber(doc.keypoints[static_cast<size_t>(k)].angle).value_or(0.0);
+        const Extended stored = parseNumber(doc.keypoints.at(k).angle).value_or(0.0);
         const Extended relative = relativeRotation(angles, k, stored);
         setEditText(name,
                     formatFixed(static_cast<double>(relative), 2, ctx_.services.system.decimalSeparator()));

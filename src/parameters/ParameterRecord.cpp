@@ -126,12 +126,11 @@ std::optional<QStringList> buildParameterRecord(const PanelReading& panel, int s
     return log;
 }
 
-bool applyParameterRecord(std::vector<Keypoint>& keypoints, const TParametres& r, const AngleState& angles,
+bool applyParameterRecord(KeypointRecords& keypoints, const TParametres& r, const AngleState& angles,
                           QStringList& trace, QChar separator) {
     const int s = r.startIndex;
     const int e = r.endIndex;
-    if (s < 0 || e <= s || e >= static_cast<int>(angles.tangentAngles.size()) ||
-        e >= static_cast<int>(keypoints.size()))
+    if (s < 0 || e <= s || e >= static_cast<int>(angles.tangentAngles.size()) || e >= keypoints.size())
         return false;
 
     // Every value the record uses must read as a number before any value changes.
@@ -152,7 +151,7 @@ bool applyParameterRecord(std::vector<Keypoint>& keypoints, const TParametres& r
         if (p.used && (!parseNumber(*p.start) || !parseNumber(*p.end))) return false;
     if (r.opacityOn && (!parseInteger(r.opacityStart) || !parseInteger(r.opacityEnd))) return false;
 
-    const auto at = [&keypoints](int k) -> Keypoint& { return keypoints[static_cast<size_t>(k)]; };
+    const auto at = [&keypoints](int k) -> Keypoint& { return keypoints[k]; };
     const auto value = [](const QString& text) { return static_cast<Extended>(*parseNumber(text)); };
     // The values of one field spread over the range.
     const auto spreadInto = [&](const QString& start, const QString& end, QString Keypoint::*field) {

@@ -58,8 +58,8 @@ std::optional<QStringList> buildParameterRecord(const PanelReading& panel, int s
 // rotation shift, and appends one diagnostic line to `trace` (fixed two
 // decimals with `separator`). Returns false, with the keypoints unchanged,
 // when the range does not lie within them or a value is not a number.
-bool applyParameterRecord(std::vector<Keypoint>& keypoints, const TParametres& record,
-                          const AngleState& angles, QStringList& trace, QChar separator);
+bool applyParameterRecord(KeypointRecords& keypoints, const TParametres& record, const AngleState& angles,
+                          QStringList& trace, QChar separator);
 
 // The parameter log read back, for the replay of a saved curve. Only the
 // lines after the first header line after line 0 count. Every line that

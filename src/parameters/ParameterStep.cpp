@@ -127,10 +127,10 @@ void ParameterStep::updateAngleOffsets() {
 void ParameterStep::loadKeypointValues(int k, int target) {
     const CurveDocument& doc = ctx_.doc;
     if (k < 0 || k >= static_cast<int>(doc.parameters.angles.tangentAngles.size()) ||
-        k >= static_cast<int>(doc.keypoints.size()))
+        k >= doc.keypoints.size())
         return;
     const QChar sep = ctx_.services.system.decimalSeparator();
-    const Keypoint& keypoint = doc.keypoints[static_cast<size_t>(k)];
+    const Keypoint& keypoint = doc.keypoints.at(k);
     // In the order of the parameters; opacity keeps its text as written.
     const std::array<QString, parameterCount> values{keypoint.opacity,
                                                      toLocalDecimal(keypoint.scaleX, sep),

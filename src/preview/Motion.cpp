@@ -37,7 +37,7 @@ QStringList keypointsFromCurve(const CurveDocument& doc) {
         else
             t += k == 0 ? doc.host.firstKeypointTime : point.time;
         const auto [x, y] = keypointPosition(doc, point);
-        list += keyPointBlock(k + 1, keypointWith(doc.host.keyPointDefaults, t, x, y));
+        list += keyPointBlock(k + 1, t, positionLine(x, y), doc.host.keyPointDefaults);
     }
     return list;
 }

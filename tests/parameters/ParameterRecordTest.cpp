@@ -10,17 +10,17 @@ KeyPointDefaults defaults() {
     return {"100", "0", "100", "100", "0", "0", "0", "0", "0"};
 }
 
-std::vector<Keypoint> keypointRecords(int count) {
-    std::vector<Keypoint> records;
+KeypointRecords keypointRecords(int count) {
+    KeypointRecords records;
     for (int k = 0; k < count; ++k)
-        records.push_back(keypointWith(defaults(), 1000 * k, k, -k));
+        records.push_back(keypointWith(defaults(), 1000 * k));
     return records;
 }
 
-QStringList written(const std::vector<Keypoint>& records) {
+QStringList written(const KeypointRecords& records) {
     QStringList list;
-    for (size_t k = 0; k < records.size(); ++k)
-        list += keyPointBlock(static_cast<int>(k) + 1, records[k]);
+    for (int k = 0; k < records.size(); ++k)
+        list += keyPointBlock(k + 1, records.at(k), positionLine(k, -k));
     return list;
 }
 
@@ -59,7 +59,7 @@ struct Applied {
 
 Applied record(const PanelReading& p, int s, int e, int keypoints = 8, const AngleState& angles = {}) {
     TParametres r;
-    std::vector<Keypoint> records = keypointRecords(keypoints);
+    KeypointRecords records = keypointRecords(keypoints);
     Applied out{*buildParameterRecord(p, s, e, r), {}, {}};
     EXPECT_TRUE(applyParameterRecord(records, r, angles, out.trace, QLatin1Char(',')));
     out.list = written(records);
@@ -181,8 +181,8 @@ TEST(ParameterRecord, RefusesRangesAndTextsItCannotApply) {
     r.opacityStart = "1";
     r.opacityEnd = "2";
     QStringList trace;
-    std::vector<Keypoint> list = keypointRecords(3);
-    const std::vector<Keypoint> before = list;
+    KeypointRecords list = keypointRecords(3);
+    const KeypointRecords before = list;
     r.startIndex = 1;
     r.endIndex = 3; // past the last block
     EXPECT_FALSE(applyParameterRecord(list, r, {}, trace, ','));
