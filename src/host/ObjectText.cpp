@@ -488,8 +488,11 @@ std::optional<TransferTarget> readTransferTarget(const QStringList& lines) {
 QString speedValue(const std::vector<QString>& times) {
     const int n = static_cast<int>(times.size());
     QString s = QString::number(n) + QLatin1Char(';');
-    for (const QString& t : times)
-        s += t + QLatin1Char(';');
+    s.reserve(s.size() + 12 * n + 32);
+    for (const QString& t : times) {
+        s += t;
+        s += QLatin1Char(';');
+    }
     s += QStringLiteral("1;0;%1;0;1;0;1;").arg(n - 1);
     return s;
 }
