@@ -277,7 +277,7 @@ struct CurveDocument {
     ExtrasState extras;
     NamedLists lists;
     // The keypoint list as records; LbxListeKP is their written form, one
-    // block per record, and changes only with them.
+    // block per record, its Position lines taken from the curve.
     KeypointRecords keypoints;
     Pictures pictures;
     BackgroundState background;
