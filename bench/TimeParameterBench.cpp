@@ -3,6 +3,7 @@
 
 #include "app/ScriptedServices.h"
 #include "app/Session.h"
+#include "host/ObjectText.h"
 #include "parameters/ParameterRecord.h"
 #include "timing/KeypointTimes.h"
 
@@ -91,7 +92,8 @@ void BM_ParameterRecord(benchmark::State& state) {
         TParametres& r = s.doc.parameters.currentParameters;
         const std::optional<QStringList> log = buildParameterRecord(panel, 0, keypoints - 1, r);
         s.doc.lists.LbxColParametres += *log;
-        applyParameterRecord(s.doc.lists.LbxListeKP, r, angles, s.doc.lists.LbxParametres, QLatin1Char(','));
+        applyParameterRecord(s.doc.keypoints, r, angles, s.doc.lists.LbxParametres, QLatin1Char(','));
+        rewriteKeypointValues(s.doc.lists.LbxListeKP, s.doc.keypoints, 0, keypoints - 1);
     }
 }
 BENCHMARK(BM_ParameterRecord)->Unit(benchmark::kMicrosecond);

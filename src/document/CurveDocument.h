@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/BackgroundState.h"
+#include "document/Keypoint.h"
 #include "document/ParameterState.h"
 #include "document/Step.h"
 #include "document/TimeEditState.h"
@@ -273,6 +274,9 @@ struct CurveDocument {
     HostObjectState host;
     ExtrasState extras;
     NamedLists lists;
+    // The keypoint list as records; LbxListeKP is their written form, one
+    // block per record, its Position lines taken from the curve.
+    KeypointRecords keypoints;
     Pictures pictures;
     BackgroundState background;
 

@@ -297,6 +297,7 @@ std::size_t UndoHistory::stepBytes(int index) const {
     std::size_t bytes = sizeof(Step) + std::size_t(s.packed.size()) + textBytes(step.control);
     if (!s.isPacked) bytes += std::size_t(s.doc.pictures.work.sizeInBytes());
     bytes += s.doc.timing.keypointTimes.capacity() * sizeof(KeypointTime);
+    bytes += std::size_t(s.doc.keypoints.capacity()) * sizeof(Keypoint);
     NamedLists lists = s.doc.lists;
     for (const QString& name : NamedLists::names())
         bytes += textBytes(*lists.find(name));

@@ -98,7 +98,8 @@ void HostExchange::putObjectText() {
 
 bool HostExchange::keyPointListComplete() const {
     const int n = samples(ctx_.doc);
-    return n > 0 && ctx_.doc.lists.LbxListeKP.size() == keypointBlockLines * n;
+    return n > 0 && ctx_.doc.lists.LbxListeKP.size() == keypointBlockLines * n &&
+           ctx_.doc.keypoints.size() == n;
 }
 
 void HostExchange::rebuildKeyPointList() {
@@ -108,12 +109,15 @@ void HostExchange::rebuildKeyPointList() {
     QStringList& list = doc.lists.LbxListeKP;
     list.clear();
     list.reserve(keypointBlockLines * n);
+    doc.keypoints.clear();
+    doc.keypoints.reserve(n);
     qint64 t = 0;
     for (int k = 0; k < n; ++k) {
         const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(k)];
         t += point.time;
         const auto [x, y] = keypointPosition(doc, point);
-        list += keyPointBlock(k + 1, t, positionLine(x, y), doc.host.keyPointDefaults);
+        doc.keypoints.push_back(keypointWith(doc.host.keyPointDefaults, t));
+        list += keyPointBlock(k + 1, doc.keypoints.back(), positionLine(x, y));
     }
     // Every keypoint carries the loaded object's values again, so the "Egaux"
     // boxes say whether those values are equal.
@@ -142,7 +146,10 @@ void HostExchange::refreshTimes() {
     qint64 t = 0;
     for (int k = 0; k < samples(doc); ++k) {
         t += doc.curve.samplePoints[static_cast<size_t>(k)].time;
-        doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Time)] = timeLine(t);
+        Keypoint& keypoint = doc.keypoints[k];
+        keypoint.time = t;
+        doc.lists.LbxListeKP[keypointLine(k, KeypointLine::Time)] =
+            keypointLineText(keypoint, k + 1, KeypointLine::Time);
     }
     doc.workflow.objectTextBuilt = true;
     doc.workflow.timesDirty = false;

@@ -42,13 +42,16 @@ QStringView unindented(const QString& line) {
 }
 
 bool startsObject(const QString& line) {
-    return unindented(line).startsWith(u"object ");
+    const QStringView text = unindented(line);
+    return !text.isEmpty() && text.front() == QLatin1Char('o') && text.startsWith(u"object ");
 }
 // The header of an object nested in another: the objects of the text stand at column 0.
 bool startsNestedObject(const QString& line) {
     return startsObject(line) && indentWidth(line) > 0;
 }
 bool isEndLine(const QString& line) {
+    // Most lines end in neither "d" nor a blank: they are told apart at once.
+    if (line.isEmpty() || (line.back() != QLatin1Char('d') && !line.back().isSpace())) return false;
     return QStringView(line).trimmed() == u"end";
 }
 
@@ -73,6 +76,38 @@ QString indented(const QString& line) {
     *out++ = QLatin1Char(' ');
     std::copy(line.cbegin(), line.cend(), out);
     return text;
+}
+
+// Whether `line` is `plain` two spaces deeper.
+bool isIndented(const QString& line, const QString& plain) {
+    return line.size() == plain.size() + 2 && line.startsWith(QLatin1String("  ")) &&
+           QStringView(line).sliced(2) == QStringView(plain);
+}
+
+// The first 17 characters of every line from the last but one up to the
+// first. The KeyPoint entries repeat every 13 lines: a prefix equal to the
+// one 13 lines further shares its text rather than taking a copy of its own.
+void appendTrace(QStringList& trace, const std::vector<const QString*>& lines) {
+    constexpr int width = 17;
+    const qsizetype first = trace.size();
+    const int last = static_cast<int>(lines.size()) - 2;
+    trace.reserve(first + static_cast<qsizetype>(lines.size()));
+    for (int i = last; i >= 0; --i) {
+        const QString& line = *lines[static_cast<size_t>(i)];
+        const qsizetype back = first + (last - i) - keypointBlockLines;
+        if (line.size() <= width) {
+            trace.append(line);
+            continue;
+        }
+        if (back >= first) {
+            const QString& earlier = trace.at(back);
+            if (earlier.size() == width && QStringView(line).first(width) == QStringView(earlier)) {
+                trace.append(QString(earlier)); // a copy first: the append may move the list
+                continue;
+            }
+        }
+        trace.append(line.left(width));
+    }
 }
 
 // Out-of-range lines read as empty: a text cut short is an input like any other.
@@ -123,6 +158,39 @@ OwnLines scanOwnLines(const QStringList& lines, const ObjectSpan& span) {
         ++i;
     }
     return own;
+}
+
+// The indices of the lines of the entries, in order.
+std::vector<int> entryLines(const std::vector<std::pair<int, int>>& entries) {
+    std::vector<int> at;
+    for (const auto& [first, length] : entries)
+        for (int i = first; i < first + length; ++i)
+            at.push_back(i);
+    return at;
+}
+
+// Puts the three speed lines, `texts`, in place in the lines of an object and
+// returns the last of their places. The host writes RotateSpeed and ZoomSpeed
+// right after PanSpeed; they are rewritten wherever they stand in the object,
+// never assumed to be there; a missing one is inserted after the one before
+// it, the entries after it moving down.
+int placeSpeedLines(std::vector<const QString*>& lines, OwnLines& own, int pan,
+                    const std::array<QString, 3>& texts) {
+    std::array<int, 3> at{pan, own.rotate, own.zoom};
+    for (size_t s = 0; s < at.size(); ++s) {
+        if (at[s] >= 0) {
+            lines[static_cast<size_t>(at[s])] = &texts[s];
+            continue;
+        }
+        const int insert = at[s - 1] + 1;
+        lines.insert(lines.begin() + insert, &texts[s]);
+        for (int& other : at)
+            if (other >= insert) ++other;
+        for (auto& entry : own.entries)
+            if (entry.first >= insert) ++entry.first;
+        at[s] = insert;
+    }
+    return *std::max_element(at.begin(), at.end());
 }
 
 int findKeyPointLine(const QStringList& lines, int from, int end) {
@@ -320,8 +388,9 @@ EntryExtent keyPointEntry(const QStringList& lines, int start) {
         const int width = indentWidth(line);
         // A line at column 0 belongs to the enclosing object or to none, and
         // an object at the header's level is a sibling: the entry is open.
-        if (width == 0 || (startsObject(line) && width <= level)) break;
-        if (startsObject(line)) {
+        const bool object = startsObject(line);
+        if (width == 0 || (object && width <= level)) break;
+        if (object) {
             ++depth;
         } else if (isEndLine(line)) {
             if (depth == 0) return {i + 1 - start, true};
@@ -344,7 +413,9 @@ ObjectSpan objectSpan(const QStringList& lines, int inside) {
         }
     }
     for (int i = inside + 1; i < lines.size(); ++i) {
-        if (lines.at(i).startsWith(QLatin1String("end")) && lines.at(i).trimmed() == QLatin1String("end")) {
+        const QString& line = lines.at(i);
+        if (line.startsWith(QLatin1Char('e')) && line.startsWith(QLatin1String("end")) &&
+            line.trimmed() == QLatin1String("end")) {
             span.end = i;
             break;
         }
@@ -417,8 +488,11 @@ std::optional<TransferTarget> readTransferTarget(const QStringList& lines) {
 QString speedValue(const std::vector<QString>& times) {
     const int n = static_cast<int>(times.size());
     QString s = QString::number(n) + QLatin1Char(';');
-    for (const QString& t : times)
-        s += t + QLatin1Char(';');
+    s.reserve(s.size() + 12 * n + 32);
+    for (const QString& t : times) {
+        s += t;
+        s += QLatin1Char(';');
+    }
     s += QStringLiteral("1;0;%1;0;1;0;1;").arg(n - 1);
     return s;
 }
@@ -461,69 +535,100 @@ QString timeLine(qint64 time) {
     return QString::fromLatin1(buffer, end - buffer);
 }
 
+Keypoint keypointWith(const KeyPointDefaults& v, qint64 time) {
+    return {time, v.opacity, v.angle, v.scaleX, v.scaleY, v.centreX, v.centreY, v.angleX, v.angleY, v.zPos};
+}
+
+QString keypointLineText(const Keypoint& kp, int number, KeypointLine line) {
+    switch (line) {
+    case KeypointLine::Header:
+        return keyPointHeader(number);
+    case KeypointLine::Time:
+        return timeLine(kp.time);
+    case KeypointLine::Origin:
+        return QStringLiteral("  Origin=SlideBegin");
+    case KeypointLine::Opacity:
+        return QStringLiteral("  Opacity=") + kp.opacity;
+    case KeypointLine::Angle:
+        return QStringLiteral("  Angle=") + kp.angle;
+    case KeypointLine::ScaleX:
+        return QStringLiteral("  ScaleX=") + kp.scaleX;
+    case KeypointLine::ScaleY:
+        return QStringLiteral("  ScaleY=") + kp.scaleY;
+    case KeypointLine::Position:
+        return {};
+    case KeypointLine::CenterPos:
+        return QStringLiteral("  CenterPos=") + kp.centreX + QLatin1Char(',') + kp.centreY;
+    case KeypointLine::AngleX:
+        return QStringLiteral("  AngleX=") + kp.angleX;
+    case KeypointLine::AngleY:
+        return QStringLiteral("  AngleY=") + kp.angleY;
+    case KeypointLine::ZPos:
+        return QStringLiteral("  ZPos=") + kp.zPos;
+    case KeypointLine::End:
+        break;
+    }
+    return QStringLiteral("end");
+}
+
+QStringList keyPointBlock(int number, const Keypoint& keypoint, const QString& position) {
+    QStringList block;
+    block.reserve(keypointBlockLines);
+    for (int line = 0; line < keypointBlockLines; ++line) {
+        const auto which = static_cast<KeypointLine>(line);
+        block.append(which == KeypointLine::Position ? position : keypointLineText(keypoint, number, which));
+    }
+    return block;
+}
+
 QStringList keyPointBlock(int number, qint64 time, const QString& position, const KeyPointDefaults& v) {
-    return {keyPointHeader(number),
-            timeLine(time),
-            QStringLiteral("  Origin=SlideBegin"),
-            QStringLiteral("  Opacity=") + v.opacity,
-            QStringLiteral("  Angle=") + v.angle,
-            QStringLiteral("  ScaleX=") + v.scaleX,
-            QStringLiteral("  ScaleY=") + v.scaleY,
-            position,
-            QStringLiteral("  CenterPos=") + v.centreX + QLatin1Char(',') + v.centreY,
-            QStringLiteral("  AngleX=") + v.angleX,
-            QStringLiteral("  AngleY=") + v.angleY,
-            QStringLiteral("  ZPos=") + v.zPos,
-            QStringLiteral("end")};
+    return keyPointBlock(number, keypointWith(v, time), position);
+}
+
+void rewriteKeypointValues(QStringList& list, const KeypointRecords& keypoints, int first, int last) {
+    for (int k = first; k <= last; ++k) {
+        for (int line = offsetOf(KeypointLine::Opacity); line <= offsetOf(KeypointLine::ZPos); ++line) {
+            const auto which = static_cast<KeypointLine>(line);
+            if (which != KeypointLine::Position)
+                list[keypointLine(k, which)] = keypointLineText(keypoints.at(k), k + 1, which);
+        }
+    }
 }
 
 std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QStringList& keyPoints,
                                              const QString& speed, QStringList* trace) {
-    QStringList lines = object;
-    const int pan = findPanSpeedLine(lines);
+    const int pan = findPanSpeedLine(object);
     if (pan < 0) return std::nullopt;
-    OwnLines own = scanOwnLines(lines, objectSpan(lines, pan));
-    // The host writes RotateSpeed and ZoomSpeed right after PanSpeed; they are
-    // rewritten wherever they stand in the object, never assumed to be there.
-    std::array<int, 3> at{pan, own.rotate, own.zoom};
-    const std::array<const QString*, 3> keys{&panSpeedKey, &rotateSpeedKey, &zoomSpeedKey};
-    lines[pan] = panSpeedKey + speed;
-    for (size_t s = 1; s < at.size(); ++s) {
-        if (at[s] >= 0) {
-            lines[at[s]] = *keys[s] + speed;
-            continue;
-        }
-        const int insert = at[s - 1] + 1;
-        lines.insert(insert, *keys[s] + speed);
-        for (int& other : at)
-            if (other >= insert) ++other;
-        for (auto& entry : own.entries)
-            if (entry.first >= insert) ++entry.first;
-        at[s] = insert;
-    }
-    if (trace) {
-        trace->reserve(trace->size() + lines.size());
-        for (int i = static_cast<int>(lines.size()) - 2; i >= 0; --i)
-            trace->append(lines.at(i).left(17));
-    }
+    OwnLines own = scanOwnLines(object, objectSpan(object, pan));
+    // The object's lines are only pointed at: the few that change point to new texts.
+    std::vector<const QString*> lines(static_cast<size_t>(object.size()));
+    for (qsizetype i = 0; i < object.size(); ++i)
+        lines[static_cast<size_t>(i)] = &object.at(i);
+    const std::array<QString, 3> speedLines{panSpeedKey + speed, rotateSpeedKey + speed,
+                                            zoomSpeedKey + speed};
+    const int lastSpeedLine = placeSpeedLines(lines, own, pan, speedLines);
+    if (trace) appendTrace(*trace, lines);
 
     // The keypoints go where the first entry stood, or after the speed lines.
     const int n = static_cast<int>(lines.size());
-    const int insertAt =
-        own.entries.empty() ? *std::max_element(at.begin(), at.end()) + 1 : own.entries[0].first;
+    const int insertAt = own.entries.empty() ? lastSpeedLine + 1 : own.entries[0].first;
+    const std::vector<int> old = entryLines(own.entries);
     QStringList result;
     result.reserve(n + keyPoints.size());
     size_t next = 0;
     for (int i = 0; i <= n;) {
-        if (i == insertAt)
-            for (const QString& line : keyPoints)
-                result.append(indented(line));
+        if (i == insertAt) {
+            for (qsizetype k = 0; k < keyPoints.size(); ++k) {
+                const QString* same = size_t(k) < old.size() ? lines[size_t(old[size_t(k)])] : nullptr;
+                result.append(same && isIndented(*same, keyPoints.at(k)) ? *same : indented(keyPoints.at(k)));
+            }
+        }
         if (i == n) break;
         if (next < own.entries.size() && i == own.entries[next].first) {
             i += own.entries[next++].second;
             continue;
         }
-        result.append(lines.at(i++));
+        result.append(*lines[size_t(i++)]);
     }
     return result;
 }

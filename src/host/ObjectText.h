@@ -107,9 +107,20 @@ std::vector<QString> runningTimes(const CurveDocument& doc, int count, qint64 of
 // each of the first `count` blocks present.
 std::vector<QString> listedTimes(const QStringList& keyPoints, int count);
 
-// One keypoint block of LbxListeKP, numbered from 1.
+// A keypoint at `time` carrying the loaded object's values.
+Keypoint keypointWith(const KeyPointDefaults& values, qint64 time);
+// The text of a line of the block of keypoint `number` (from 1): the one
+// place that writes a keypoint's lines, but for the Position line, which
+// positionLine writes from the curve (empty here).
+QString keypointLineText(const Keypoint& keypoint, int number, KeypointLine line);
+// The 13-line block of keypoint `number` (from 1), as LbxListeKP shows it.
+QStringList keyPointBlock(int number, const Keypoint& keypoint, const QString& positionLine);
+// The block of a keypoint carrying the loaded values.
 QStringList keyPointBlock(int number, qint64 time, const QString& positionLine,
                           const KeyPointDefaults& values);
+// The value lines (Opacity to ZPos, Position apart) of blocks first..last
+// (from 0) of `list` written anew from their records.
+void rewriteKeypointValues(QStringList& list, const KeypointRecords& keypoints, int first, int last);
 // "object KeyPoint" + number + ":KeyPoint", the first line of a block.
 QString keyPointHeader(int number);
 QString positionLine(double x, double y);

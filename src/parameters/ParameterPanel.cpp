@@ -12,7 +12,6 @@ namespace trajecta {
 namespace {
 constexpr std::uint32_t relativeRotationColour = 12048127;
 constexpr std::uint32_t plainRotationColour = 12058623;
-constexpr int blockLines = 13;
 
 QString box(int p) {
     return QString::fromLatin1(parameterInfo(p).box);
@@ -242,17 +241,14 @@ void ParameterPanel::tangentOption() {
     }
     c.show(QStringLiteral("RdgDecalage"));
     const AngleState& angles = doc.parameters.angles;
-    const QStringList& list = doc.lists.LbxListeKP;
     for (int column : {0, 1}) {
         const int k = column == 0 ? range.rangeStart : range.rangeEnd;
         if (k < 0) continue;
         const QString name = edit(rotation, column);
         c.setColour(name, relativeRotationColour);
-        if (replaying_ || k >= static_cast<int>(angles.tangentAngles.size()) ||
-            list.size() <= blockLines * k + 4)
+        if (replaying_ || k >= static_cast<int>(angles.tangentAngles.size()) || k >= doc.keypoints.size())
             continue;
-        const QString& line = list.at(blockLines * k + 4);
-        const Extended stored = parseNumber(line.mid(line.indexOf(QLatin1Char('=')) + 1)).value_or(0.0);
+        const Extended stored = parseNumber(doc.keypoints.at(k).angle).value_or(0.0);
         const Extended relative = relativeRotation(angles, k, stored);
         setEditText(name,
                     formatFixed(static_cast<double>(relative), 2, ctx_.services.system.decimalSeparator()));

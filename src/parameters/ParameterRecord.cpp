@@ -22,8 +22,6 @@ constexpr std::array<ParameterInfo, parameterCount> infos{{
     {"9-3DZ : (", "ChBx3DZ", "Edt3DZdeb", "Edt3DZfin", "0", 11, "  ZPos="},
 }};
 
-constexpr int blockLines = 13;
-
 QString commaForm(const QString& text) {
     return toLocalDecimal(text, QLatin1Char(','));
 }
@@ -53,21 +51,6 @@ template <typename Write> void spread(Extended a, Extended b, int s, int e, Writ
 
 QString number(Extended v) {
     return formatNumber(static_cast<double>(v));
-}
-
-// The CenterPos line with a new x, a new y, or both. A line without a comma
-// is read as having the y 0.
-QString centreLine(const QString& old, const QString* x, const QString* y) {
-    const QString key = QStringLiteral("  CenterPos=");
-    QString value = old.startsWith(key) ? old.mid(key.size()) : QString();
-    int comma = static_cast<int>(value.indexOf(QLatin1Char(',')));
-    if (comma < 0) {
-        value += QStringLiteral(",0");
-        comma = static_cast<int>(value.indexOf(QLatin1Char(',')));
-    }
-    const QString oldX = value.left(comma);
-    const QString oldY = value.mid(comma + 1);
-    return key + (x ? *x : oldX) + QLatin1Char(',') + (y ? *y : oldY);
 }
 
 } // namespace
@@ -147,15 +130,14 @@ std::optional<QStringList> buildParameterRecord(const PanelReading& panel, int s
     return log;
 }
 
-bool applyParameterRecord(QStringList& list, const TParametres& r, const AngleState& angles,
+bool applyParameterRecord(KeypointRecords& keypoints, const TParametres& r, const AngleState& angles,
                           QStringList& trace, QChar separator) {
     const int s = r.startIndex;
     const int e = r.endIndex;
-    if (s < 0 || e <= s || e >= static_cast<int>(angles.tangentAngles.size()) ||
-        blockLines * e + blockLines > list.size())
+    if (s < 0 || e <= s || e >= static_cast<int>(angles.tangentAngles.size()) || e >= keypoints.size())
         return false;
 
-    // Every value the record uses must read as a number before any line changes.
+    // Every value the record uses must read as a number before any value changes.
     struct Pair {
         bool used;
         const QString* start;
@@ -173,27 +155,27 @@ bool applyParameterRecord(QStringList& list, const TParametres& r, const AngleSt
         if (p.used && (!parseNumber(*p.start) || !parseNumber(*p.end))) return false;
     if (r.opacityOn && (!parseInteger(r.opacityStart) || !parseInteger(r.opacityEnd))) return false;
 
-    const auto line = [&list](int keypoint, int offset) -> QString& {
-        return list[static_cast<qsizetype>(blockLines * keypoint + offset)];
-    };
+    const auto at = [&keypoints](int k) -> Keypoint& { return keypoints[k]; };
     const auto value = [](const QString& text) { return static_cast<Extended>(*parseNumber(text)); };
+    // The values of one field spread over the range.
+    const auto spreadInto = [&](const QString& start, const QString& end, QString Keypoint::*field) {
+        spread(value(start), value(end), s, e, [&](int i, Extended v) { at(i).*field = number(v); });
+    };
 
     if (r.opacityOn) {
-        const QString key = QStringLiteral("  Opacity=");
-        line(s, 3) = key + r.opacityStart;
-        line(e, 3) = key + r.opacityEnd;
+        at(s).opacity = r.opacityStart;
+        at(e).opacity = r.opacityEnd;
         const int a = *parseInteger(r.opacityStart);
         const int b = *parseInteger(r.opacityEnd);
         spread(a, b, s, e, [&](int i, Extended v) {
-            if (i != s && i != e) line(i, 3) = key + QString::number(roundEven(v));
+            if (i != s && i != e) at(i).opacity = QString::number(roundEven(v));
         });
     }
     if (r.rotationOn) {
-        const QString key = QStringLiteral("  Angle=");
         const Extended a = value(r.rotationStart);
         const Extended b = value(r.rotationEnd);
         if (!r.addTangent) {
-            spread(a, b, s, e, [&](int i, Extended v) { line(i, 4) = key + number(v); });
+            spreadInto(r.rotationStart, r.rotationEnd, &Keypoint::angle);
         } else {
             const auto tangent = [&angles](int i) {
                 return Extended(angles.tangentAngles[static_cast<size_t>(i)]);
@@ -202,52 +184,31 @@ bool applyParameterRecord(QStringList& list, const TParametres& r, const AngleSt
             trace << QStringLiteral("1ère ligne: decal/Tb0/DecalDep") +
                          formatFixed(static_cast<double>(angles.initialAngleOffset), 2, separator) +
                          QLatin1Char('/') + formatFixed(static_cast<double>(a), 2, separator);
-            line(s, 4) = key + number(a + tangent(s) + shift);
-            line(e, 4) = key + number(b + tangent(e) + shift);
+            at(s).angle = number(a + tangent(s) + shift);
+            at(e).angle = number(b + tangent(e) + shift);
             // The running value carries the shift; each keypoint adds its own tangent.
             const Extended d = (b - a) / (e - s);
             Extended u = a + shift;
             for (int i = s + 1; i < e; ++i) {
                 u = u + d;
-                line(i, 4) = key + number(u + tangent(i));
+                at(i).angle = number(u + tangent(i));
             }
         }
     }
     if (r.zoomXOn) {
-        spread(value(r.zoomXStart), value(r.zoomXEnd), s, e, [&](int i, Extended v) {
-            line(i, 5) = QStringLiteral("  ScaleX=") + number(v);
-            if (r.zoomTied) line(i, 6) = QStringLiteral("  ScaleY=") + number(v);
-        });
+        spreadInto(r.zoomXStart, r.zoomXEnd, &Keypoint::scaleX);
+        if (r.zoomTied) spreadInto(r.zoomXStart, r.zoomXEnd, &Keypoint::scaleY);
     }
-    if (r.zoomYOn && !r.zoomTied) {
-        spread(value(r.zoomYStart), value(r.zoomYEnd), s, e,
-               [&](int i, Extended v) { line(i, 6) = QStringLiteral("  ScaleY=") + number(v); });
-    }
+    if (r.zoomYOn && !r.zoomTied) spreadInto(r.zoomYStart, r.zoomYEnd, &Keypoint::scaleY);
     if (r.centreXOn) {
-        spread(value(r.centreXStart), value(r.centreXEnd), s, e, [&](int i, Extended v) {
-            const QString x = number(v);
-            line(i, 8) = centreLine(line(i, 8), &x, r.centreTied ? &x : nullptr);
-        });
+        spreadInto(r.centreXStart, r.centreXEnd, &Keypoint::centreX);
+        if (r.centreTied) spreadInto(r.centreXStart, r.centreXEnd, &Keypoint::centreY);
     }
-    if (r.centreYOn && !r.centreTied) {
-        spread(value(r.centreYStart), value(r.centreYEnd), s, e, [&](int i, Extended v) {
-            const QString y = number(v);
-            line(i, 8) = centreLine(line(i, 8), nullptr, &y);
-        });
-    }
+    if (r.centreYOn && !r.centreTied) spreadInto(r.centreYStart, r.centreYEnd, &Keypoint::centreY);
     if (r.threeDOn) {
-        const std::array<std::tuple<bool, const QString*, const QString*, int, const char*>, 3> groups{{
-            {r.threeDXOn, &r.threeDXStart, &r.threeDXEnd, 9, "  AngleX="},
-            {r.threeDYOn, &r.threeDYStart, &r.threeDYEnd, 10, "  AngleY="},
-            {r.threeDZOn, &r.threeDZStart, &r.threeDZEnd, 11, "  ZPos="},
-        }};
-        for (const auto& [used, start, end, offset, key] : groups) {
-            if (!used) continue;
-            // Captured by copy: clang 14 cannot capture a structured binding.
-            spread(value(*start), value(*end), s, e, [&, at = offset, name = key](int i, Extended v) {
-                line(i, at) = QString::fromLatin1(name) + number(v);
-            });
-        }
+        if (r.threeDXOn) spreadInto(r.threeDXStart, r.threeDXEnd, &Keypoint::angleX);
+        if (r.threeDYOn) spreadInto(r.threeDYStart, r.threeDYEnd, &Keypoint::angleY);
+        if (r.threeDZOn) spreadInto(r.threeDZStart, r.threeDZEnd, &Keypoint::zPos);
     }
     return true;
 }

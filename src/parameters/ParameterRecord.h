@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Keypoint.h"
 #include "document/ParameterState.h"
 
 #include <QString>
@@ -49,16 +50,15 @@ struct PanelReading {
 // 3D) is ticked.
 std::optional<QStringList> buildParameterRecord(const PanelReading& panel, int s, int e, TParametres& record);
 
-// Rewrites the parameter lines of keypoints startIndex..endIndex of a keypoint
-// list (13 lines a keypoint) from the record: the start value at the start,
-// the end value at the end and, between them, values spaced evenly by index
-// (a running value in extended precision). Lines of other keypoints and the
-// other lines of the range are left alone. A rotation with the tangent adds
-// each keypoint's tangent angle and the rotation shift, and appends one
-// diagnostic line to `trace` (fixed two decimals with `separator`).
-// Returns false, with the list unchanged, when the range is not a range of
-// whole blocks of the list.
-bool applyParameterRecord(QStringList& keypoints, const TParametres& record, const AngleState& angles,
+// Sets the parameter values of keypoints startIndex..endIndex from the
+// record: the start value at the start, the end value at the end and, between
+// them, values spaced evenly by index (a running value in extended precision).
+// Other keypoints and the other values of the range are left alone. A
+// rotation with the tangent adds each keypoint's tangent angle and the
+// rotation shift, and appends one diagnostic line to `trace` (fixed two
+// decimals with `separator`). Returns false, with the keypoints unchanged,
+// when the range does not lie within them or a value is not a number.
+bool applyParameterRecord(KeypointRecords& keypoints, const TParametres& record, const AngleState& angles,
                           QStringList& trace, QChar separator);
 
 // The parameter log read back, for the replay of a saved curve. Only the

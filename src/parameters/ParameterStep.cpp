@@ -11,7 +11,6 @@
 namespace trajecta {
 
 namespace {
-constexpr int blockLines = 13;
 const QString mainBoxes[] = {"ChbxOpacite", "ChBxZoomX",   "ChBxZoomY",        "ChBxRotation",
                              "ChBxCentreX", "ChBxCentreY", "ChBx3D",           "ChBx3DX",
                              "ChBx3DY",     "ChBx3DZ",     "ChBxAngleRotation"};
@@ -49,9 +48,10 @@ bool ParameterStep::saveRecord() {
     if (const std::optional<QStringList> log =
             buildParameterRecord(readPanel(), doc.range.rangeStart, doc.range.rangeEnd, record)) {
         QStringList trace;
-        made = applyParameterRecord(doc.lists.LbxListeKP, record, state.angles, trace,
+        made = applyParameterRecord(doc.keypoints, record, state.angles, trace,
                                     ctx_.services.system.decimalSeparator());
         if (made) {
+            rewriteKeypointValues(doc.lists.LbxListeKP, doc.keypoints, record.startIndex, record.endIndex);
             state.currentParameters = record;
             doc.lists.LbxColParametres += *log;
             doc.lists.LbxParametres += trace;
@@ -126,29 +126,21 @@ void ParameterStep::updateAngleOffsets() {
 
 void ParameterStep::loadKeypointValues(int k, int target) {
     const CurveDocument& doc = ctx_.doc;
-    const QStringList& list = doc.lists.LbxListeKP;
     if (k < 0 || k >= static_cast<int>(doc.parameters.angles.tangentAngles.size()) ||
-        list.size() < blockLines * k + blockLines - 1)
+        k >= doc.keypoints.size())
         return;
     const QChar sep = ctx_.services.system.decimalSeparator();
-    const auto after = [&list, k](int offset) {
-        const QString& line = list.at(blockLines * k + offset);
-        return line.mid(line.indexOf(QLatin1Char('=')) + 1);
-    };
-    const QString centre = after(8);
-    const qsizetype comma = centre.indexOf(QLatin1Char(','));
-    const QString centreX = comma < 0 ? centre : centre.left(comma);
-    const QString centreY = comma < 0 ? QString() : centre.mid(comma + 1);
+    const Keypoint& keypoint = doc.keypoints.at(k);
     // In the order of the parameters; opacity keeps its text as written.
-    const std::array<QString, parameterCount> values{after(3),
-                                                     toLocalDecimal(after(5), sep),
-                                                     toLocalDecimal(after(6), sep),
-                                                     toLocalDecimal(after(4), sep),
-                                                     toLocalDecimal(centreX, sep),
-                                                     toLocalDecimal(centreY, sep),
-                                                     toLocalDecimal(after(9), sep),
-                                                     toLocalDecimal(after(10), sep),
-                                                     toLocalDecimal(after(11), sep)};
+    const std::array<QString, parameterCount> values{keypoint.opacity,
+                                                     toLocalDecimal(keypoint.scaleX, sep),
+                                                     toLocalDecimal(keypoint.scaleY, sep),
+                                                     toLocalDecimal(keypoint.angle, sep),
+                                                     toLocalDecimal(keypoint.centreX, sep),
+                                                     toLocalDecimal(keypoint.centreY, sep),
+                                                     toLocalDecimal(keypoint.angleX, sep),
+                                                     toLocalDecimal(keypoint.angleY, sep),
+                                                     toLocalDecimal(keypoint.zPos, sep)};
 
     Controls& c = ctx_.controls;
     if (target == 0 || target == 1) {
@@ -167,7 +159,7 @@ void ParameterStep::loadKeypointValues(int k, int target) {
     for (int i = 0; i < parameterCount; ++i)
         c.setCaption(QString::fromLatin1(valueLabels[i]), values[static_cast<size_t>(i)]);
     const AngleState& angles = doc.parameters.angles;
-    const Extended angle = parseNumber(after(4)).value_or(0.0);
+    const Extended angle = parseNumber(keypoint.angle).value_or(0.0);
     c.setCaption(QStringLiteral("LblAngleRelTang"), fixed2(relativeRotation(angles, k, angle)));
     const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(std::min(k, maxSamplePoints - 1))];
     const auto percent = [](int v, int origin, int size) {

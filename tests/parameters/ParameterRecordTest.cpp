@@ -10,11 +10,22 @@ KeyPointDefaults defaults() {
     return {"100", "0", "100", "100", "0", "0", "0", "0", "0"};
 }
 
-QStringList keypointList(int count) {
-    QStringList list;
+KeypointRecords keypointRecords(int count) {
+    KeypointRecords records;
     for (int k = 0; k < count; ++k)
-        list += keyPointBlock(k + 1, 1000 * k, positionLine(k, -k), defaults());
+        records.push_back(keypointWith(defaults(), 1000 * k));
+    return records;
+}
+
+QStringList written(const KeypointRecords& records) {
+    QStringList list;
+    for (int k = 0; k < records.size(); ++k)
+        list += keyPointBlock(k + 1, records.at(k), positionLine(k, -k));
     return list;
+}
+
+QStringList keypointList(int count) {
+    return written(keypointRecords(count));
 }
 
 QString lineOf(const QStringList& list, int keypoint, int offset) {
@@ -48,8 +59,10 @@ struct Applied {
 
 Applied record(const PanelReading& p, int s, int e, int keypoints = 8, const AngleState& angles = {}) {
     TParametres r;
-    Applied out{*buildParameterRecord(p, s, e, r), keypointList(keypoints), {}};
-    EXPECT_TRUE(applyParameterRecord(out.list, r, angles, out.trace, QLatin1Char(',')));
+    KeypointRecords records = keypointRecords(keypoints);
+    Applied out{*buildParameterRecord(p, s, e, r), {}, {}};
+    EXPECT_TRUE(applyParameterRecord(records, r, angles, out.trace, QLatin1Char(',')));
+    out.list = written(records);
     return out;
 }
 
@@ -168,8 +181,8 @@ TEST(ParameterRecord, RefusesRangesAndTextsItCannotApply) {
     r.opacityStart = "1";
     r.opacityEnd = "2";
     QStringList trace;
-    QStringList list = keypointList(3);
-    const QStringList before = list;
+    KeypointRecords list = keypointRecords(3);
+    const KeypointRecords before = list;
     r.startIndex = 1;
     r.endIndex = 3; // past the last block
     EXPECT_FALSE(applyParameterRecord(list, r, {}, trace, ','));

@@ -87,7 +87,7 @@ TEST_F(ParameterStepTest, TangentTableAndTheValuesAtAKeypoint) {
     step.updateAngleOffsets();
     EXPECT_EQ(doc().parameters.angles.rotationShift, -60.0L);
 
-    doc().lists.LbxListeKP[13 * 4 + 4] = "  Angle=12.5";
+    doc().keypoints[4].angle = "12.5";
     step.loadKeypointValues(4, 1);
     EXPECT_EQ(controls().text("EdtRotFin"), "12,5");
     step.loadKeypointValues(4, 2);

@@ -192,7 +192,7 @@ TEST_F(RangeChooserTest, PanelTiesFiltersAndTheTangentOption) {
     EXPECT_FALSE(c.checked("ChBxEgal"));
     click("ChBxEgal");
     click("ChBxCentreEgal");
-    doc().lists.LbxListeKP[13 * 3 + 4] = "  Angle=120";
+    doc().keypoints[3].angle = "120";
     doc().parameters.angles.tangentAngles[3] = 30;
     range(3, 6);
     click("ChBxZoomX");
