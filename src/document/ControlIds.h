@@ -385,9 +385,12 @@ inline constexpr ShapeId ShpTempsConstant{"ShpTempsConstant"};
 inline constexpr ShapeId ShpTempsPerso{"ShpTempsPerso"};
 inline constexpr ShapeId ShpVitConstante{"ShpVitConstante"};
 
-// The check boxes of the curve's parts, the first part first.
+// The check boxes of the curve's parts, the first part first; part k (from 1) has curvePartBox(k).
 inline constexpr CheckBoxId curvePartBoxes[] = {ChBx1,  ChBx2,  ChBx3,  ChBx4,  ChBx5,  ChBx6,
                                                 ChBx7,  ChBx8,  ChBx9,  ChBx10, ChBx11, ChBx12,
                                                 ChBx13, ChBx14, ChBx15, ChBx16};
+inline constexpr CheckBoxId curvePartBox(int k) {
+    return curvePartBoxes[k - 1];
+}
 
 } // namespace trajecta::ids
