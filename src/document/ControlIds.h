@@ -385,6 +385,10 @@ inline constexpr ShapeId ShpTempsConstant{"ShpTempsConstant"};
 inline constexpr ShapeId ShpTempsPerso{"ShpTempsPerso"};
 inline constexpr ShapeId ShpVitConstante{"ShpVitConstante"};
 
+// Lists: the inventory declares one a named list of the document
+// (NamedLists::names()); the one the program handles as a control is here.
+inline constexpr ListId LbxListeKP{"LbxListeKP"};
+
 // The check boxes of the curve's parts, the first part first; part k (from 1) has curvePartBox(k).
 inline constexpr CheckBoxId curvePartBoxes[] = {ChBx1,  ChBx2,  ChBx3,  ChBx4,  ChBx5,  ChBx6,
                                                 ChBx7,  ChBx8,  ChBx9,  ChBx10, ChBx11, ChBx12,

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <initializer_list>
 
 namespace trajecta {
 
@@ -57,5 +59,25 @@ struct AnyControlId {
 
     QString str() const { return QString::fromLatin1(name); }
 };
+
+// A name from the model (an observer's state, a parent) is this control.
+inline bool operator==(const QString& name, AnyControlId id) {
+    return name == QLatin1String(id.name);
+}
+
+inline bool operator==(AnyControlId a, AnyControlId b) {
+    return QLatin1String(a.name) == QLatin1String(b.name);
+}
+
+// A list of controls of mixed kinds: `for (AnyControlId id : AnyControlIds{...})`.
+using AnyControlIds = std::initializer_list<AnyControlId>;
+
+// The names of `ids`, in order, for the edges that speak names.
+inline QStringList controlNames(AnyControlIds ids) {
+    QStringList names;
+    for (AnyControlId id : ids)
+        names << id.str();
+    return names;
+}
 
 } // namespace trajecta

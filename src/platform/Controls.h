@@ -245,6 +245,7 @@ class Controls {
         return declare(id.str(), K, parent.str(), text);
     }
     const ControlState& get(AnyControlId id) const { return get(id.str()); }
+    const ControlState& get(AnyControlId id, ControlKind kind) const { return get(id.str(), kind); }
     bool showing(AnyControlId id) const { return showing(id.str()); }
     QString windowOf(AnyControlId id) const { return windowOf(id.str()); }
     QString blockedBy(AnyControlId id) const { return blockedBy(id.str()); }
