@@ -78,7 +78,7 @@ void Workflow::createCurve() {
         return;
     }
     enterMarkingStep();
-    ctx_.controls.setItemIndex(ids::RdgVoir, NamedLists::names().indexOf("LbxListeKP"));
+    ctx_.controls.setItemIndex(ids::RdgVoir, NamedLists::names().indexOf(ids::LbxListeKP.str()));
     hideGroup(ctx_, MovableGroup::Display);
 }
 
