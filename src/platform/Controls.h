@@ -283,7 +283,9 @@ class Controls {
     int position(SliderId id) const { return position(id.str()); }
     const QString& text(AnyControlId id) const { return text(id.str()); }
     void onClick(AnyControlId id, Handler handler) { onClick(id.str(), std::move(handler)); }
-    void onChange(AnyControlId id, Handler handler) { onChange(id.str(), std::move(handler)); }
+    // Only edits and sliders change by themselves.
+    void onChange(EditId id, Handler handler) { onChange(id.str(), std::move(handler)); }
+    void onChange(SliderId id, Handler handler) { onChange(id.str(), std::move(handler)); }
     void onMouseDown(AnyControlId id, Handler handler) { onMouseDown(id.str(), std::move(handler)); }
     void onMouseUp(AnyControlId id, Handler handler) { onMouseUp(id.str(), std::move(handler)); }
     void onMouse(AnyControlId id, MouseHandler handler) { onMouse(id.str(), std::move(handler)); }
