@@ -11,8 +11,6 @@
 
 namespace trajecta {
 
-namespace {} // namespace
-
 Preview::Preview(Context& ctx) : ctx_(ctx) {}
 
 void Preview::registerHandlers() {

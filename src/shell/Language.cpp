@@ -8,8 +8,6 @@
 
 namespace trajecta {
 
-namespace {} // namespace
-
 Language::Language(Context& ctx, TimePresets& presets) : ctx_(ctx), presets_(presets) {}
 
 void Language::registerHandlers() {
