@@ -240,11 +240,15 @@ void Editor::setTangentAction() {
             if (curve.pointStates[i] >= alignedCode) curve.pointStates[i] -= alignedCode;
         view_.redrawCurve();
     } else if (action == 2) {
-        alignAllTangents(curve);
-        view_.sampleCurve();
-        view_.refreshObjectText();
-        view_.redrawCurve();
+        alignEveryTangent();
     }
+}
+
+void Editor::alignEveryTangent() {
+    alignAllTangents(ctx_.doc.curve);
+    view_.sampleCurve();
+    view_.refreshObjectText();
+    view_.redrawCurve();
 }
 
 void Editor::bringPointsBack() {

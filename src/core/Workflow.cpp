@@ -320,8 +320,10 @@ void Workflow::stopMarking() {
         // A freshly marked curve starts with every tangent aligned. A curve
         // read from a file, or stopped before, keeps its tangents and its
         // closing as they are.
+        // The actions stay on "none"; standing on "align all" already, they
+        // leave the tangents as they are.
         c.setChecked(ids::ChBxFermerCourbe, false);
-        c.setItemIndex(ids::RdgActionsTangentes, 2);
+        if (c.itemIndex(ids::RdgActionsTangentes) != 2) editor_.alignEveryTangent();
         c.setItemIndex(ids::RdgActionsTangentes, 0);
     }
     w.curveStopped = true;
