@@ -47,5 +47,14 @@ hits=$(grep -rnE '#include\s*<(QtWidgets|QWidget|QApplication|QMainWindow|QMessa
        "$src" --include='*.h' --include='*.cpp' | grep -v "^$src/gui/")
 if [ -n "$hits" ]; then echo "QtWidgets used outside src/gui:"; echo "$hits"; status=1; fi
 if ldd "$cli" | grep -q 'Qt6Widgets'; then echo "trajecta-cli links Qt Widgets"; status=1; fi
+# Operations name controls through the handles of document/ControlIds.h. A
+# control's name as a text literal belongs only to the edges that speak names:
+# the inventory, the caption tables, the settings file, the script driver, the
+# binder and the document's table of named lists.
+names=$(grep -oE '\{"[A-Za-z0-9_]+"\}' "$src/document/ControlIds.h" | tr -d '{}"' | paste -sd'|')
+edges='^'"$src"'/(document/ControlIds\.h|document/CurveDocument\.cpp|app/(MainWindow|Dialog)Inventory\.cpp|app/ScriptRunner\.cpp|shell/CaptionTables\.cpp|shell/SettingsFile\.cpp|gui/Binder\.cpp):'
+hits=$(grep -rnE "\"($names)\"" "$src" --include='*.h' --include='*.cpp' | grep -vE "$edges" |
+       grep -vE '^[^:]+:[0-9]+:[[:space:]]*//')
+if [ -n "$hits" ]; then echo "control names written as text outside the edges (use ids::):"; echo "$hits"; status=1; fi
 [ $status -eq 0 ] && echo "1 passed, 0 failed"
 exit $status

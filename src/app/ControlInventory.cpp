@@ -6,21 +6,19 @@ namespace trajecta {
 
 namespace inventory {
 
-ControlState& radio(Controls& c, const QString& name, const QString& parent, const QStringList& items,
-                    int index) {
-    ControlState& s = c.declare(name, ControlKind::RadioGroup, parent);
+ControlState& radio(Controls& c, RadioGroupId id, AnyControlId parent, const QStringList& items, int index) {
+    ControlState& s = c.declare(id, parent);
     s.items = items;
     s.itemIndex = index;
     return s;
 }
 
-ControlState& radio(Controls& c, const QString& name, const QString& parent, int itemCount, int index) {
-    return radio(c, name, parent, QStringList(itemCount, QString()), index);
+ControlState& radio(Controls& c, RadioGroupId id, AnyControlId parent, int itemCount, int index) {
+    return radio(c, id, parent, QStringList(itemCount, QString()), index);
 }
 
-ControlState& slider(Controls& c, const QString& name, const QString& parent, int min, int max,
-                     int position) {
-    ControlState& s = c.declare(name, ControlKind::Slider, parent);
+ControlState& slider(Controls& c, SliderId id, AnyControlId parent, int min, int max, int position) {
+    ControlState& s = c.declare(id, parent);
     s.min = min;
     s.max = max;
     s.position = position;

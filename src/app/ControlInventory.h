@@ -1,16 +1,17 @@
 #pragma once
 
+#include "document/ControlIds.h"
 #include "platform/Controls.h"
 
 namespace trajecta {
 
 // The names of the windows and dialogs, in the order the program creates them.
-inline const QString mainWindowName = QStringLiteral("KeyPointsBezier");
-inline const QString helpWindowName = QStringLiteral("TFAide");
-inline const QString aboutWindowName = QStringLiteral("TFApropos");
-inline const QString photoDialogName = QStringLiteral("TFtraitePhoto");
-inline const QString secondWindowName = QStringLiteral("TFparametres");
-inline const QString extrasDialogName = QStringLiteral("TFExtras");
+inline const QString mainWindowName = ids::KeyPointsBezier.str();
+inline const QString helpWindowName = ids::TFAide.str();
+inline const QString aboutWindowName = ids::TFApropos.str();
+inline const QString photoDialogName = ids::TFtraitePhoto.str();
+inline const QString secondWindowName = ids::TFparametres.str();
+inline const QString extrasDialogName = ids::TFExtras.str();
 
 // The size of the Extras dialog's deletion bar PnlVoisSup, in pixels.
 constexpr int extrasBarWidth = 300;
@@ -33,10 +34,9 @@ void declareExtrasDialog(Controls& c);
 
 // A radio group in its design state: no handler runs at declaration. Items
 // that a caption table writes are declared by their count.
-ControlState& radio(Controls& c, const QString& name, const QString& parent, const QStringList& items,
-                    int index);
-ControlState& radio(Controls& c, const QString& name, const QString& parent, int itemCount, int index);
-ControlState& slider(Controls& c, const QString& name, const QString& parent, int min, int max, int position);
+ControlState& radio(Controls& c, RadioGroupId id, AnyControlId parent, const QStringList& items, int index);
+ControlState& radio(Controls& c, RadioGroupId id, AnyControlId parent, int itemCount, int index);
+ControlState& slider(Controls& c, SliderId id, AnyControlId parent, int min, int max, int position);
 
 } // namespace inventory
 } // namespace trajecta

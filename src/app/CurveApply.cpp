@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "core/LayoutSizes.h"
 #include "curvefile/CurveFileCheck.h"
+#include "document/ControlIds.h"
 
 #include <QRegularExpression>
 
@@ -16,7 +17,7 @@ namespace {
 // width decides. A size that no window gives keeps the narrow one, and the
 // curve is rescaled by at most a pixel.
 void fitWindow(Session& session, const RecordedCurve& curve) {
-    const ControlState& formats = session.controls().get(QStringLiteral("RdgChoixEcran"));
+    const ControlState& formats = session.controls().get(ids::RdgChoixEcran);
     const int item = formatItem(formats.items, curve.formatName, curve.width, curve.height);
     ShellState shell = session.document().shell;
     const int side = shell.singleWindowLayout ? rightColumnWidth : 0;
@@ -41,7 +42,7 @@ AppliedCurve applyCurve(const QStringList& curveLines, const QString& objectText
     const CheckedCurveFile checked = checkCurveFile(curveLines, 0);
     if (!checked.error) fitWindow(session, checked.content.curve);
     fakes.clipboardText = objectText;
-    session.controls().userClick(QStringLiteral("ImgChargeObjetPte_Haut"));
+    session.controls().userClick(ids::ImgChargeObjetPte_Haut);
     if (!session.document().host.objectAccepted || session.document().workflow.currentStep != Step::Format) {
         // The messages the window would have shown, without the script driver's answer marks.
         static const QRegularExpression shown(QStringLiteral("^message: (.*) \\[[^\\]]*\\] -> \\w+$"));

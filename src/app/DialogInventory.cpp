@@ -6,103 +6,99 @@
 
 namespace trajecta::inventory {
 
-namespace {
-using K = ControlKind;
-} // namespace
-
 void declareDialogs(Controls& c) {
     // Help: one picture a step and language, the one of the current step shown.
-    c.declare(helpWindowName, K::Dialog).visible = false;
-    for (const char* name :
-         {"ImgAideT1Fr", "ImgAideT1Eng", "ImgT2fr", "ImgT2eng", "ImgT3fr", "ImgT3eng", "ImgT3frbis",
-          "ImgT3engbis", "ImgT4fr", "ImgT4eng", "ImgT5Fr", "ImgT5Eng", "ImgT6Fr", "ImgT6Eng"})
-        c.declare(name, K::Image, helpWindowName).visible = false;
-    c.declare("BtnOKAide", K::Label, helpWindowName);
+    c.declare(ids::TFAide).visible = false;
+    for (ImageId name : {ids::ImgAideT1Fr, ids::ImgAideT1Eng, ids::ImgT2fr, ids::ImgT2eng, ids::ImgT3fr,
+                         ids::ImgT3eng, ids::ImgT3frbis, ids::ImgT3engbis, ids::ImgT4fr, ids::ImgT4eng,
+                         ids::ImgT5Fr, ids::ImgT5Eng, ids::ImgT6Fr, ids::ImgT6Eng})
+        c.declare(name, ids::TFAide).visible = false;
+    c.declare(ids::BtnOKAide, ids::TFAide);
 
-    c.declare(aboutWindowName, K::Dialog).visible = false;
-    c.declare("ImgAproposFr", K::Image, aboutWindowName);
-    c.declare("ImgAproposEng", K::Image, aboutWindowName).visible = false;
+    c.declare(ids::TFApropos).visible = false;
+    c.declare(ids::ImgAproposFr, ids::TFApropos);
+    c.declare(ids::ImgAproposEng, ids::TFApropos).visible = false;
 
     // Photo processing: the colour choices show only for a monochrome photo.
-    const QString& photo = photoDialogName;
-    c.declare(photo, K::Dialog).visible = false;
-    c.declare("ImgTraiter", K::Image, photo);
-    c.declare("ChbxMonochrome", K::CheckBox, photo);
-    c.declare("ImgArcEnCiel", K::Image, photo).visible = false;
-    c.declare("LblCliquerCouleur", K::Label, photo).visible = false;
-    c.declare("PnlChoixCouleur", K::Panel, photo).visible = false;
-    ControlState& sliver = c.declare("PnlSliver", K::Panel, photo);
+    const DialogId photo = ids::TFtraitePhoto;
+    c.declare(ids::TFtraitePhoto).visible = false;
+    c.declare(ids::ImgTraiter, photo);
+    c.declare(ids::ChbxMonochrome, photo);
+    c.declare(ids::ImgArcEnCiel, photo).visible = false;
+    c.declare(ids::LblCliquerCouleur, photo).visible = false;
+    c.declare(ids::PnlChoixCouleur, photo).visible = false;
+    ControlState& sliver = c.declare(ids::PnlSliver, photo);
     sliver.visible = false;
     sliver.colour = 0xC0C0C0; // silver: a grey photo
-    c.declare("ChbxAttenuation", K::CheckBox, photo).checked = true;
-    c.declare("ChbxTrait", K::CheckBox, photo);
-    c.declare("BtnOKTraitePhoto", K::Label, photo);
+    c.declare(ids::ChbxAttenuation, photo).checked = true;
+    c.declare(ids::ChbxTrait, photo);
+    c.declare(ids::BtnOKTraitePhoto, photo);
 }
 
 void declareSecondWindow(Controls& c) {
-    const QString& w = secondWindowName;
+    const WindowId w = ids::TFparametres;
     // Its size with the groups of the parameter step; the window keeps the
     // size it really has here.
-    ControlState& window = c.declare(w, K::Window);
+    ControlState& window = c.declare(ids::TFparametres);
     window.visible = false;
     window.width = 820;
     window.height = 460;
     // The hosts of the eight groups that can move here from the main window:
     // those of the main window's column, then those of its bottom band.
-    c.declare("PnlDockDestEtapes", K::Panel, w);
-    c.declare("PnlDockOKtoutDest", K::Panel, w);
-    c.declare("PnlDockPointsSurCourbeDest", K::Panel, w);
-    c.declare("PnlDockAideDest", K::Panel, w);
-    c.declare("PnlDockDestExtras", K::Panel, w);
-    c.declare("PnlDockFondDest", K::Panel, w);
-    c.declare("PnlDockAffichageDest", K::Panel, w);
-    c.declare("PnlDockParasDest", K::Panel, w);
-    c.declare("PnlDockTemps", K::Panel, "PnlDockParasDest");
-    c.declare("PnlDockLePoint", K::Panel, "PnlDockParasDest");
-    c.declare("LblNombrePoints", K::Label, w, "");
+    c.declare(ids::PnlDockDestEtapes, w);
+    c.declare(ids::PnlDockOKtoutDest, w);
+    c.declare(ids::PnlDockPointsSurCourbeDest, w);
+    c.declare(ids::PnlDockAideDest, w);
+    c.declare(ids::PnlDockDestExtras, w);
+    c.declare(ids::PnlDockFondDest, w);
+    c.declare(ids::PnlDockAffichageDest, w);
+    c.declare(ids::PnlDockParasDest, w);
+    c.declare(ids::PnlDockTemps, ids::PnlDockParasDest);
+    c.declare(ids::PnlDockLePoint, ids::PnlDockParasDest);
+    c.declare(ids::LblNombrePoints, w, "");
 
     // An inspection view of the named lists, which the program never turns on.
-    c.declare("PnlLbxSauve", K::Panel, w).visible = false;
+    c.declare(ids::PnlLbxSauve, w).visible = false;
     for (const QString& list : NamedLists::names())
-        c.declare(list, K::List, "PnlLbxSauve").visible = false;
-    radio(c, "RdgVoir", w, NamedLists::names(), -1);
-    c.hide("RdgVoir");
+        c.declare(list, ControlKind::List, ids::PnlLbxSauve.str()).visible = false;
+    radio(c, ids::RdgVoir, w, NamedLists::names(), -1);
+    c.hide(ids::RdgVoir);
 }
 
 void declareExtrasDialog(Controls& c) {
-    const QString& w = extrasDialogName;
-    c.declare(w, K::Dialog).visible = false;
-    c.declare("GbxActionsCourbeIntacte", K::GroupBox, w);
-    c.declare("ChbxInverserCourbe", K::CheckBox, "GbxActionsCourbeIntacte");
-    radio(c, "Rdg_inverse180_OuPas", "GbxActionsCourbeIntacte", 2, 0).visible = false;
+    const DialogId w = ids::TFExtras;
+    c.declare(ids::TFExtras).visible = false;
+    c.declare(ids::GbxActionsCourbeIntacte, w);
+    c.declare(ids::ChbxInverserCourbe, ids::GbxActionsCourbeIntacte);
+    radio(c, ids::Rdg_inverse180_OuPas, ids::GbxActionsCourbeIntacte, 2, 0).visible = false;
 
-    c.declare("ChBxSupKP", K::CheckBox, w);
-    c.declare("PnlSupVoir", K::Panel, w).visible = false;
-    c.declare("LbliSupDeb", K::Label, "PnlSupVoir");
-    slider(c, "TbrSupDeb", "PnlSupVoir", 0, 10, 0);
-    c.declare("LblSupDeb", K::Label, "PnlSupVoir", "0");
-    c.declare("LbiSupFin", K::Label, "PnlSupVoir");
-    slider(c, "TbrSupFin", "PnlSupVoir", 0, 10, 0);
-    c.declare("LblSupFin", K::Label, "PnlSupVoir", "0");
+    c.declare(ids::ChBxSupKP, w);
+    c.declare(ids::PnlSupVoir, w).visible = false;
+    c.declare(ids::LbliSupDeb, ids::PnlSupVoir);
+    slider(c, ids::TbrSupDeb, ids::PnlSupVoir, 0, 10, 0);
+    c.declare(ids::LblSupDeb, ids::PnlSupVoir, "0");
+    c.declare(ids::LbiSupFin, ids::PnlSupVoir);
+    slider(c, ids::TbrSupFin, ids::PnlSupVoir, 0, 10, 0);
+    c.declare(ids::LblSupFin, ids::PnlSupVoir, "0");
     // A lime bar whose red marks show the share deleted at each end.
-    ControlState& bar = c.declare("PnlVoisSup", K::Panel, "PnlSupVoir");
+    ControlState& bar = c.declare(ids::PnlVoisSup, ids::PnlSupVoir);
     bar.width = extrasBarWidth;
     bar.height = extrasBarHeight;
-    for (const char* mark : {"ShpSupDeb", "ShpSupFin"}) {
-        ControlState& shape = c.declare(mark, K::Shape, "PnlVoisSup");
+    for (ShapeId mark : {ids::ShpSupDeb, ids::ShpSupFin}) {
+        ControlState& shape = c.declare(mark, ids::PnlVoisSup);
         shape.visible = false;
         shape.height = extrasBarHeight;
         shape.colour = colours::red;
     }
-    c.declare("LbliResteKP", K::Label, "PnlSupVoir");
-    c.declare("LblResteKP", K::Label, "PnlSupVoir", "");
-    c.declare("LbliTemps1erPoint", K::Label, "PnlSupVoir");
-    c.declare("LblTemps1erPoint", K::Label, "PnlSupVoir", "");
-    c.declare("LbliTempsDerPoint", K::Label, "PnlSupVoir");
-    c.declare("LblTempsDerPoint", K::Label, "PnlSupVoir", "");
-    c.declare("ChBxRecalerTemps", K::CheckBox, "PnlSupVoir").visible = false;
-    c.declare("LblExtrasAppliquer", K::Label, w);
-    c.declare("BtnExtrasAnnuler", K::Label, w);
+    c.declare(ids::LbliResteKP, ids::PnlSupVoir);
+    c.declare(ids::LblResteKP, ids::PnlSupVoir, "");
+    c.declare(ids::LbliTemps1erPoint, ids::PnlSupVoir);
+    c.declare(ids::LblTemps1erPoint, ids::PnlSupVoir, "");
+    c.declare(ids::LbliTempsDerPoint, ids::PnlSupVoir);
+    c.declare(ids::LblTempsDerPoint, ids::PnlSupVoir, "");
+    c.declare(ids::ChBxRecalerTemps, ids::PnlSupVoir).visible = false;
+    c.declare(ids::LblExtrasAppliquer, w);
+    c.declare(ids::BtnExtrasAnnuler, w);
 }
 
 void describeDialogs(ControlLooks& looks) {

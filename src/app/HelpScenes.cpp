@@ -3,6 +3,7 @@
 #include "app/ScriptedServices.h"
 #include "app/Session.h"
 #include "core/LayoutSizes.h"
+#include "document/ControlIds.h"
 
 #include <QPointF>
 
@@ -32,8 +33,8 @@ class Walk {
     const CurveDocument& doc() { return session_->document(); }
     QImage picture() { return session_->workPicture().copy(); }
 
-    void click(const char* name) { controls().userClick(QString::fromLatin1(name)); }
-    void set(const char* name, int value) { controls().userSetPosition(QString::fromLatin1(name), value); }
+    void click(AnyControlId id) { controls().userClick(id); }
+    void set(SliderId id, int value) { controls().userSetPosition(id, value); }
 
     // A press, a drag and a release with the left button, as the mouse gives them.
     void drag(QPoint from, QPoint to) {
@@ -56,7 +57,7 @@ class Walk {
 
   private:
     void mouse(MouseAction action, QPoint at, bool left) {
-        controls().userMouse(QStringLiteral("ImgDessin"), MouseEvent{action, at.x(), at.y(), left});
+        controls().userMouse(ids::ImgDessin, MouseEvent{action, at.x(), at.y(), left});
     }
 
     ScriptedServices services_;
@@ -69,8 +70,8 @@ std::array<QImage, helpSceneCount> renderHelpScenes(int width) {
     std::array<QImage, helpSceneCount> scenes;
     auto keep = [&](HelpScene scene, const QImage& picture) { scenes[std::size_t(scene)] = picture; };
     Walk walk(width);
-    walk.click("ChargerExemple");
-    walk.click("LbCreation");
+    walk.click(ids::ChargerExemple);
+    walk.click(ids::LbCreation);
     keep(HelpScene::Format, walk.picture());
 
     // Two parts and the first point of a third.
@@ -80,33 +81,33 @@ std::array<QImage, helpSceneCount> renderHelpScenes(int width) {
 
     walk.clickAt(walk.at(curvePoints[8]));
     walk.clickAt(walk.at(curvePoints[9]));
-    walk.click("LblStopMarquage");
+    walk.click(ids::LblStopMarquage);
     // Every tangent shown, a handle pulled a little, more points on the middle part.
-    walk.controls().userSetItemIndex(QStringLiteral("RdgTangentes"), 0);
+    walk.controls().userSetItemIndex(ids::RdgTangentes, 0);
     walk.drag(walk.at(curvePoints[8]), walk.at({0.84, 0.64}));
-    walk.click("ChBx2");
-    walk.set("TbrQPoints", 30);
+    walk.click(ids::ChBx2);
+    walk.set(ids::TbrQPoints, 30);
     keep(HelpScene::Shaping, walk.picture());
 
-    walk.click("LblCadre");
+    walk.click(ids::LblCadre);
     walk.drag(walk.at({0.05, 0.05}), walk.at({0.06, 0.95}));
     keep(HelpScene::FramePlacing, walk.picture());
 
-    walk.click("LblOKcourbe");
-    walk.set("TbMontrePoint", 12);
-    walk.click("LblVarDep");
-    walk.set("TbMontrePoint", 40);
-    walk.click("LblVarFin");
+    walk.click(ids::LblOKcourbe);
+    walk.set(ids::TbMontrePoint, 12);
+    walk.click(ids::LblVarDep);
+    walk.set(ids::TbMontrePoint, 40);
+    walk.click(ids::LblVarFin);
     keep(HelpScene::Times, walk.picture());
-    walk.click("LblVarAnnule");
+    walk.click(ids::LblVarAnnule);
 
-    walk.click("LblParaFini");
-    walk.controls().userSetChecked(QStringLiteral("ChBxTangenteAuPoint"), true);
-    walk.set("TbMontrePoint", 30);
+    walk.click(ids::LblParaFini);
+    walk.controls().userSetChecked(ids::ChBxTangenteAuPoint, true);
+    walk.set(ids::TbMontrePoint, 30);
     keep(HelpScene::Parameters, walk.picture());
 
-    walk.click("LblParaFini");
-    walk.controls().userSetItemIndex(QStringLiteral("RdgFond"), 2);
+    walk.click(ids::LblParaFini);
+    walk.controls().userSetItemIndex(ids::RdgFond, 2);
     keep(HelpScene::Finished, walk.picture());
     return scenes;
 }

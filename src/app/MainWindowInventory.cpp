@@ -5,346 +5,346 @@ namespace trajecta::inventory {
 
 namespace {
 
-using K = ControlKind;
-
 // The keypoint cursor, the range buttons and the record count of steps 4 and 5.
 void declareCursorGroup(Controls& c) {
-    c.declare("PnlLePoint", K::Panel, "PnlPourDockLePoint");
-    c.declare("LblDeplaceCurseur", K::Label, "PnlLePoint");
-    slider(c, "TbMontrePoint", "PnlLePoint", 1, 20, 1);
-    c.declare("LblPointSelect", K::Label, "PnlLePoint", "");
-    c.declare("LbliTempsCePoint", K::Label, "PnlLePoint");
-    c.declare("LblTempsPointActuel", K::Label, "PnlLePoint", "2 min 56 s  /  37 s");
-    c.declare("PnlGroupeFleches", K::Panel, "PnlLePoint");
-    c.declare("ImgFG_haut", K::Image, "PnlGroupeFleches");
-    c.declare("ImgCentreHaut", K::Image, "PnlGroupeFleches");
-    c.declare("ImgFD_haut", K::Image, "PnlGroupeFleches");
-    c.declare("ChBxTangenteAuPoint", K::CheckBox, "PnlLePoint");
-    c.declare("LblChoixDep", K::Label, "PnlLePoint", "").visible = false;
-    c.declare("LblChoixFin", K::Label, "PnlLePoint", "").visible = false;
+    c.declare(ids::PnlLePoint, ids::PnlPourDockLePoint);
+    c.declare(ids::LblDeplaceCurseur, ids::PnlLePoint);
+    slider(c, ids::TbMontrePoint, ids::PnlLePoint, 1, 20, 1);
+    c.declare(ids::LblPointSelect, ids::PnlLePoint, "");
+    c.declare(ids::LbliTempsCePoint, ids::PnlLePoint);
+    c.declare(ids::LblTempsPointActuel, ids::PnlLePoint, "2 min 56 s  /  37 s");
+    c.declare(ids::PnlGroupeFleches, ids::PnlLePoint);
+    c.declare(ids::ImgFG_haut, ids::PnlGroupeFleches);
+    c.declare(ids::ImgCentreHaut, ids::PnlGroupeFleches);
+    c.declare(ids::ImgFD_haut, ids::PnlGroupeFleches);
+    c.declare(ids::ChBxTangenteAuPoint, ids::PnlLePoint);
+    c.declare(ids::LblChoixDep, ids::PnlLePoint, "").visible = false;
+    c.declare(ids::LblChoixFin, ids::PnlLePoint, "").visible = false;
     // Each button is a label over a raised picture (…Haut) and a pressed one (…Bas).
-    c.declare("ImgVarDepHaut", K::Image, "PnlLePoint");
-    c.declare("ImgVarDepBas", K::Image, "PnlLePoint").visible = false;
-    c.declare("LblVarDep", K::Label, "PnlLePoint");
-    c.declare("PnFinPara", K::Panel, "PnlLePoint");
-    c.declare("ImgVarFinHaut", K::Image, "PnFinPara");
-    c.declare("ImgVarFinBas", K::Image, "PnFinPara").visible = false;
-    c.declare("LblVarFin", K::Label, "PnFinPara").enabled = false;
-    c.declare("PnAnnulePara", K::Panel, "PnlLePoint");
-    c.declare("ImgVarAnnuleHaut", K::Image, "PnAnnulePara");
-    c.declare("ImgVarAnnuleBas", K::Image, "PnAnnulePara").visible = false;
-    c.declare("LblVarAnnule", K::Label, "PnAnnulePara").enabled = false;
-    c.declare("PnOKPara", K::Panel, "PnlLePoint");
-    c.declare("ImgVarOKHaut", K::Image, "PnOKPara");
-    c.declare("ImgVarOKBas", K::Image, "PnOKPara").visible = false;
-    c.declare("LblVarSave", K::Label, "PnOKPara");
-    c.declare("PnAnnulerTout", K::Panel, "PnlLePoint");
-    c.declare("ImgAnnuleToutHaut", K::Image, "PnAnnulerTout");
-    c.declare("ImgAnnuleToutBas", K::Image, "PnAnnulerTout").visible = false;
-    c.declare("LblParaAnnuleTout", K::Label, "PnAnnulerTout").enabled = false;
-    c.declare("ImgParaFiniHaut", K::Image, "PnlLePoint");
-    c.declare("ImgParaFiniBas", K::Image, "PnlLePoint").visible = false;
-    c.declare("LblParaFini", K::Label, "PnlLePoint");
-    c.declare("LbliQpara", K::Label, "PnlLePoint");
-    c.declare("LblQpara", K::Label, "PnlLePoint", "0").visible = false; // shown from the time step on
-    c.declare("LbliValide", K::Label, "PnlLePoint");
+    c.declare(ids::ImgVarDepHaut, ids::PnlLePoint);
+    c.declare(ids::ImgVarDepBas, ids::PnlLePoint).visible = false;
+    c.declare(ids::LblVarDep, ids::PnlLePoint);
+    c.declare(ids::PnFinPara, ids::PnlLePoint);
+    c.declare(ids::ImgVarFinHaut, ids::PnFinPara);
+    c.declare(ids::ImgVarFinBas, ids::PnFinPara).visible = false;
+    c.declare(ids::LblVarFin, ids::PnFinPara).enabled = false;
+    c.declare(ids::PnAnnulePara, ids::PnlLePoint);
+    c.declare(ids::ImgVarAnnuleHaut, ids::PnAnnulePara);
+    c.declare(ids::ImgVarAnnuleBas, ids::PnAnnulePara).visible = false;
+    c.declare(ids::LblVarAnnule, ids::PnAnnulePara).enabled = false;
+    c.declare(ids::PnOKPara, ids::PnlLePoint);
+    c.declare(ids::ImgVarOKHaut, ids::PnOKPara);
+    c.declare(ids::ImgVarOKBas, ids::PnOKPara).visible = false;
+    c.declare(ids::LblVarSave, ids::PnOKPara);
+    c.declare(ids::PnAnnulerTout, ids::PnlLePoint);
+    c.declare(ids::ImgAnnuleToutHaut, ids::PnAnnulerTout);
+    c.declare(ids::ImgAnnuleToutBas, ids::PnAnnulerTout).visible = false;
+    c.declare(ids::LblParaAnnuleTout, ids::PnAnnulerTout).enabled = false;
+    c.declare(ids::ImgParaFiniHaut, ids::PnlLePoint);
+    c.declare(ids::ImgParaFiniBas, ids::PnlLePoint).visible = false;
+    c.declare(ids::LblParaFini, ids::PnlLePoint);
+    c.declare(ids::LbliQpara, ids::PnlLePoint);
+    c.declare(ids::LblQpara, ids::PnlLePoint, "0").visible = false; // shown from the time step on
+    c.declare(ids::LbliValide, ids::PnlLePoint);
 }
 
 // The nine parameters of step 5: a check box, a start edit and an end edit each.
 void declareParameterGroup(Controls& c) {
-    c.declare("GbxParaSurQuoi", K::GroupBox, "PnlPourDockGbxPara");
-    c.declare("ChbxOpacite", K::CheckBox, "GbxParaSurQuoi");
-    c.declare("ChBxZoomX", K::CheckBox, "GbxParaSurQuoi");
-    c.declare("ChBxZoomY", K::CheckBox, "GbxParaSurQuoi");
-    c.declare("ChBxEgal", K::CheckBox, "GbxParaSurQuoi").checked = true;
-    c.declare("ChBxRotation", K::CheckBox, "GbxParaSurQuoi");
-    c.declare("ChBxCentreX", K::CheckBox, "GbxParaSurQuoi");
-    c.declare("ChBxCentreY", K::CheckBox, "GbxParaSurQuoi");
-    c.declare("ChBxCentreEgal", K::CheckBox, "GbxParaSurQuoi").checked = true;
+    c.declare(ids::GbxParaSurQuoi, ids::PnlPourDockGbxPara);
+    c.declare(ids::ChbxOpacite, ids::GbxParaSurQuoi);
+    c.declare(ids::ChBxZoomX, ids::GbxParaSurQuoi);
+    c.declare(ids::ChBxZoomY, ids::GbxParaSurQuoi);
+    c.declare(ids::ChBxEgal, ids::GbxParaSurQuoi).checked = true;
+    c.declare(ids::ChBxRotation, ids::GbxParaSurQuoi);
+    c.declare(ids::ChBxCentreX, ids::GbxParaSurQuoi);
+    c.declare(ids::ChBxCentreY, ids::GbxParaSurQuoi);
+    c.declare(ids::ChBxCentreEgal, ids::GbxParaSurQuoi).checked = true;
     struct Edits {
-        const char *start, *end, *initial;
+        EditId start, end;
+        const char* initial;
     };
-    const Edits edits[] = {{"EdtOpaDeb", "EdtOpaFin", "100"},       {"EdtZoomXdeb", "EdtZoomXfin", "100"},
-                           {"EdtZoomYdeb", "EdtZoomYfin", "100"},   {"EdtRotDeb", "EdtRotFin", "0"},
-                           {"EdtCentreXDeb", "EdtCentreXFin", "0"}, {"EdtCentreYDeb", "EdtCentreYFin", "0"}};
-    c.declare("PnParaDeb", K::Panel, "GbxParaSurQuoi").visible = false; // shown with a range end chosen
-    c.declare("LbliListeDeb", K::Label, "PnParaDeb");
+    const Edits edits[] = {
+        {ids::EdtOpaDeb, ids::EdtOpaFin, "100"},       {ids::EdtZoomXdeb, ids::EdtZoomXfin, "100"},
+        {ids::EdtZoomYdeb, ids::EdtZoomYfin, "100"},   {ids::EdtRotDeb, ids::EdtRotFin, "0"},
+        {ids::EdtCentreXDeb, ids::EdtCentreXFin, "0"}, {ids::EdtCentreYDeb, ids::EdtCentreYFin, "0"}};
+    c.declare(ids::PnParaDeb, ids::GbxParaSurQuoi).visible = false; // shown with a range end chosen
+    c.declare(ids::LbliListeDeb, ids::PnParaDeb);
     for (const Edits& e : edits)
-        c.declare(e.start, K::Edit, "PnParaDeb", e.initial);
-    c.declare("PnParaFin", K::Panel, "GbxParaSurQuoi").visible = false; // shown with a range end chosen
-    c.declare("LbliListeFin", K::Label, "PnParaFin");
+        c.declare(e.start, ids::PnParaDeb, e.initial);
+    c.declare(ids::PnParaFin, ids::GbxParaSurQuoi).visible = false; // shown with a range end chosen
+    c.declare(ids::LbliListeFin, ids::PnParaFin);
     for (const Edits& e : edits)
-        c.declare(e.end, K::Edit, "PnParaFin", e.initial);
-    c.declare("Pn3D", K::Panel, "GbxParaSurQuoi");
-    c.declare("ChBx3D", K::CheckBox, "Pn3D");
-    c.declare("PnCoche3D", K::Panel, "Pn3D").visible = false;
-    c.declare("ChBx3DX", K::CheckBox, "PnCoche3D");
-    c.declare("ChBx3DY", K::CheckBox, "PnCoche3D");
-    c.declare("ChBx3DZ", K::CheckBox, "PnCoche3D");
-    c.declare("Pn3Ddeb", K::Panel, "Pn3D").visible = false;
-    c.declare("Lbl3DiDebut", K::Label, "Pn3Ddeb");
-    for (const char* name : {"Edt3DXdeb", "Edt3DYdeb", "Edt3DZdeb"})
-        c.declare(name, K::Edit, "Pn3Ddeb", "0");
-    c.declare("Pn3Dfin", K::Panel, "Pn3D").visible = false;
-    c.declare("Lbl3DiFin", K::Label, "Pn3Dfin");
-    for (const char* name : {"Edt3DXfin", "Edt3DYfin", "Edt3DZfin"})
-        c.declare(name, K::Edit, "Pn3Dfin", "0");
-    c.declare("ChBxAngleRotation", K::CheckBox, "GbxParaSurQuoi");
-    radio(c, "RdgDecalage", "GbxParaSurQuoi", 2, 0).visible = false;
-    c.declare("LblRetour", K::Label, "GbxParaSurQuoi", "");
+        c.declare(e.end, ids::PnParaFin, e.initial);
+    c.declare(ids::Pn3D, ids::GbxParaSurQuoi);
+    c.declare(ids::ChBx3D, ids::Pn3D);
+    c.declare(ids::PnCoche3D, ids::Pn3D).visible = false;
+    c.declare(ids::ChBx3DX, ids::PnCoche3D);
+    c.declare(ids::ChBx3DY, ids::PnCoche3D);
+    c.declare(ids::ChBx3DZ, ids::PnCoche3D);
+    c.declare(ids::Pn3Ddeb, ids::Pn3D).visible = false;
+    c.declare(ids::Lbl3DiDebut, ids::Pn3Ddeb);
+    for (EditId name : {ids::Edt3DXdeb, ids::Edt3DYdeb, ids::Edt3DZdeb})
+        c.declare(name, ids::Pn3Ddeb, "0");
+    c.declare(ids::Pn3Dfin, ids::Pn3D).visible = false;
+    c.declare(ids::Lbl3DiFin, ids::Pn3Dfin);
+    for (EditId name : {ids::Edt3DXfin, ids::Edt3DYfin, ids::Edt3DZfin})
+        c.declare(name, ids::Pn3Dfin, "0");
+    c.declare(ids::ChBxAngleRotation, ids::GbxParaSurQuoi);
+    radio(c, ids::RdgDecalage, ids::GbxParaSurQuoi, 2, 0).visible = false;
+    c.declare(ids::LblRetour, ids::GbxParaSurQuoi, "");
 }
 
 // The time group of step 4 with its presets.
-void declareTimeGroup(Controls& c, const QString& window) {
-    c.declare("GbxTemps", K::GroupBox, window);
-    c.declare("LblTemps1stKp", K::Label, "GbxTemps");
-    c.declare("EdtTemps1st", K::Edit, "GbxTemps");
-    c.declare("LbliDureeMiniVue", K::Label, "GbxTemps");
-    c.declare("LblTempsTotalVue", K::Label, "GbxTemps", "");
-    c.declare("ShpTemoin", K::Shape, "GbxTemps").colour = 0x008000; // green: no record yet
+void declareTimeGroup(Controls& c, AnyControlId window) {
+    c.declare(ids::GbxTemps, window);
+    c.declare(ids::LblTemps1stKp, ids::GbxTemps);
+    c.declare(ids::EdtTemps1st, ids::GbxTemps);
+    c.declare(ids::LbliDureeMiniVue, ids::GbxTemps);
+    c.declare(ids::LblTempsTotalVue, ids::GbxTemps, "");
+    c.declare(ids::ShpTemoin, ids::GbxTemps).colour = 0x008000; // green: no record yet
     // The keypoint gaps and the speed along the path, drawn by the window.
-    c.declare("ImgChronogramme", K::Image, "GbxTemps");
-    c.declare("ChBxSpeedUp", K::CheckBox, "GbxTemps");
-    c.declare("LblChoixTemps", K::Label, "GbxTemps");
+    c.declare(ids::ImgChronogramme, ids::GbxTemps);
+    c.declare(ids::ChBxSpeedUp, ids::GbxTemps);
+    c.declare(ids::LblChoixTemps, ids::GbxTemps);
 
-    c.declare("PnlTempsDebFin", K::Panel, "GbxTemps").visible = false;
-    c.declare("LbliAutresKP", K::Label, "PnlTempsDebFin");
-    c.declare("LbliDebTemps", K::Label, "PnlTempsDebFin");
-    c.declare("EdtTempsDeb", K::Edit, "PnlTempsDebFin");
-    c.declare("LbliFinTemps", K::Label, "PnlTempsDebFin");
-    c.declare("EdtTempsFin", K::Edit, "PnlTempsDebFin");
-    c.declare("LbliEnAbsolu", K::Label, "PnlTempsDebFin");
-    c.declare("LbliDebAbsolu", K::Label, "PnlTempsDebFin", "- - -");
-    c.declare("LbliFinAbsolu", K::Label, "PnlTempsDebFin", "- - -");
+    c.declare(ids::PnlTempsDebFin, ids::GbxTemps).visible = false;
+    c.declare(ids::LbliAutresKP, ids::PnlTempsDebFin);
+    c.declare(ids::LbliDebTemps, ids::PnlTempsDebFin);
+    c.declare(ids::EdtTempsDeb, ids::PnlTempsDebFin);
+    c.declare(ids::LbliFinTemps, ids::PnlTempsDebFin);
+    c.declare(ids::EdtTempsFin, ids::PnlTempsDebFin);
+    c.declare(ids::LbliEnAbsolu, ids::PnlTempsDebFin);
+    c.declare(ids::LbliDebAbsolu, ids::PnlTempsDebFin, "- - -");
+    c.declare(ids::LbliFinAbsolu, ids::PnlTempsDebFin, "- - -");
 
-    c.declare("PnlOptionsTemps", K::Panel, "GbxTemps").visible = false;
-    c.declare("LblVitConstante", K::Label, "PnlOptionsTemps");
-    c.declare("PnlTempsConstant", K::Panel, "PnlOptionsTemps");
-    c.declare("LblTempsConstant", K::Label, "PnlTempsConstant");
-    c.declare("LblAllerAAuRalenti", K::Label, "PnlOptionsTemps");
-    c.declare("LblChoixProportionnel", K::Label, "PnlOptionsTemps");
-    c.declare("PnlTempsPerso", K::Panel, "PnlOptionsTemps");
-    c.declare("LblTempsPerso", K::Label, "PnlTempsPerso");
+    c.declare(ids::PnlOptionsTemps, ids::GbxTemps).visible = false;
+    c.declare(ids::LblVitConstante, ids::PnlOptionsTemps);
+    c.declare(ids::PnlTempsConstant, ids::PnlOptionsTemps);
+    c.declare(ids::LblTempsConstant, ids::PnlTempsConstant);
+    c.declare(ids::LblAllerAAuRalenti, ids::PnlOptionsTemps);
+    c.declare(ids::LblChoixProportionnel, ids::PnlOptionsTemps);
+    c.declare(ids::PnlTempsPerso, ids::PnlOptionsTemps);
+    c.declare(ids::LblTempsPerso, ids::PnlTempsPerso);
     // The mark beside each option, in the colour ShpTemoin takes after its record.
-    c.declare("ShpVitConstante", K::Shape, "PnlOptionsTemps").colour = 0x00FF00;       // lime
-    c.declare("ShpTempsConstant", K::Shape, "PnlTempsConstant").colour = 0x008000;     // green
-    c.declare("ShpAllerAAuRalenti", K::Shape, "PnlOptionsTemps").colour = 0xFF0000;    // blue
-    c.declare("ShpChoixProportionnel", K::Shape, "PnlOptionsTemps").colour = 0xFF0000; // blue
-    c.declare("ShpTempsPerso", K::Shape, "PnlTempsPerso").colour = 0xFF0000;           // blue
+    c.declare(ids::ShpVitConstante, ids::PnlOptionsTemps).colour = 0x00FF00;       // lime
+    c.declare(ids::ShpTempsConstant, ids::PnlTempsConstant).colour = 0x008000;     // green
+    c.declare(ids::ShpAllerAAuRalenti, ids::PnlOptionsTemps).colour = 0xFF0000;    // blue
+    c.declare(ids::ShpChoixProportionnel, ids::PnlOptionsTemps).colour = 0xFF0000; // blue
+    c.declare(ids::ShpTempsPerso, ids::PnlTempsPerso).colour = 0xFF0000;           // blue
 
-    c.declare("PnlVitConst", K::Panel, "PnlOptionsTemps").visible = false;
-    c.declare("LblindicReglage", K::Label, "PnlVitConst");
-    c.declare("LbliVitGros", K::Label, "PnlVitConst");
-    slider(c, "TbrVitGros", "PnlVitConst", 0, 10, 0);
-    c.declare("LbliVitFin", K::Label, "PnlVitConst");
-    slider(c, "TbrVitFin", "PnlVitConst", 1, 20, 11);
-    c.declare("LbliEnregistrer", K::Label, "PnlVitConst");
+    c.declare(ids::PnlVitConst, ids::PnlOptionsTemps).visible = false;
+    c.declare(ids::LblindicReglage, ids::PnlVitConst);
+    c.declare(ids::LbliVitGros, ids::PnlVitConst);
+    slider(c, ids::TbrVitGros, ids::PnlVitConst, 0, 10, 0);
+    c.declare(ids::LbliVitFin, ids::PnlVitConst);
+    slider(c, ids::TbrVitFin, ids::PnlVitConst, 1, 20, 11);
+    c.declare(ids::LbliEnregistrer, ids::PnlVitConst);
 
-    c.declare("PnlFaireRalenti", K::Panel, "PnlOptionsTemps").visible = false;
-    c.declare("LbliTitreRalenti", K::Label, "PnlFaireRalenti");
-    radio(c, "RdgChoixRalenti", "PnlFaireRalenti", 3, 0);
-    radio(c, "RdgbxRalForce", "PnlFaireRalenti", 3, 1);
-    c.declare("PnlEtendueRalenti", K::Panel, "PnlFaireRalenti").visible = false;
-    c.declare("LbliRalDebOuFin", K::Label, "PnlEtendueRalenti", "");
-    c.declare("LbliChoixDebutOuFin", K::Label, "PnlEtendueRalenti", "");
-    slider(c, "TbEtendueRalenti", "PnlEtendueRalenti", 0, 10, 0);
-    c.declare("PnlAppliquer", K::Panel, "PnlFaireRalenti").visible = false;
-    c.declare("LblAppliquer", K::Label, "PnlAppliquer");
+    c.declare(ids::PnlFaireRalenti, ids::PnlOptionsTemps).visible = false;
+    c.declare(ids::LbliTitreRalenti, ids::PnlFaireRalenti);
+    radio(c, ids::RdgChoixRalenti, ids::PnlFaireRalenti, 3, 0);
+    radio(c, ids::RdgbxRalForce, ids::PnlFaireRalenti, 3, 1);
+    c.declare(ids::PnlEtendueRalenti, ids::PnlFaireRalenti).visible = false;
+    c.declare(ids::LbliRalDebOuFin, ids::PnlEtendueRalenti, "");
+    c.declare(ids::LbliChoixDebutOuFin, ids::PnlEtendueRalenti, "");
+    slider(c, ids::TbEtendueRalenti, ids::PnlEtendueRalenti, 0, 10, 0);
+    c.declare(ids::PnlAppliquer, ids::PnlFaireRalenti).visible = false;
+    c.declare(ids::LblAppliquer, ids::PnlAppliquer);
 }
 
 // The values stored at the keypoint under the cursor.
-void declarePointInfo(Controls& c, const QString& window) {
-    c.declare("GbxInfoParaPoint", K::GroupBox, window);
-    c.declare("LblAngletangente", K::Label, "GbxInfoParaPoint", "");
-    c.declare("LbliValeursEnreg", K::Label, "GbxInfoParaPoint");
-    for (const char* name : {"LblVOpacity", "LblVZoomX", "LblVZoomY", "LblVRotation", "LblVCentreX",
-                             "LblVCentreY", "LblV3DX", "LblV3DY", "LblV3DZ"})
-        c.declare(name, K::Label, "GbxInfoParaPoint", "");
-    c.declare("LbliAngleRelatif", K::Label, "GbxInfoParaPoint");
-    c.declare("LblAngleRelTang", K::Label, "GbxInfoParaPoint", "");
-    c.declare("LbliPosPoint", K::Label, "GbxInfoParaPoint");
-    c.declare("LblXY", K::Label, "GbxInfoParaPoint", "");
-    c.declare("ShpPointActuel", K::Shape, "GbxInfoParaPoint");
+void declarePointInfo(Controls& c, AnyControlId window) {
+    c.declare(ids::GbxInfoParaPoint, window);
+    c.declare(ids::LblAngletangente, ids::GbxInfoParaPoint, "");
+    c.declare(ids::LbliValeursEnreg, ids::GbxInfoParaPoint);
+    for (LabelId name : {ids::LblVOpacity, ids::LblVZoomX, ids::LblVZoomY, ids::LblVRotation,
+                         ids::LblVCentreX, ids::LblVCentreY, ids::LblV3DX, ids::LblV3DY, ids::LblV3DZ})
+        c.declare(name, ids::GbxInfoParaPoint, "");
+    c.declare(ids::LbliAngleRelatif, ids::GbxInfoParaPoint);
+    c.declare(ids::LblAngleRelTang, ids::GbxInfoParaPoint, "");
+    c.declare(ids::LbliPosPoint, ids::GbxInfoParaPoint);
+    c.declare(ids::LblXY, ids::GbxInfoParaPoint, "");
+    c.declare(ids::ShpPointActuel, ids::GbxInfoParaPoint);
 }
 
 // The French and English copies of the four image buttons' pictures.
-void declareButtonPictures(Controls& c, const QString& window) {
-    c.declare("Pnl_ImagesBoutons", K::Panel, window).visible = false;
-    for (const char* name :
-         {"ImgTransfertTotal_Bas_Fr", "ImgTransfertTotal_Bas_Eng", "ImgTransfertTotal_haut_Fr",
-          "ImgTransfertTotal_Haut_Eng", "ImgTransSeulBasFr", "ImgTransSeulBasEng", "ImgTransSeulHautFr",
-          "ImgTransSeulHautEng", "ImgChargeOpte_Bas_Fr", "ImgChargeOpte_Bas_Eng", "ImgChargeOpte_Haut_Fr",
-          "ImgChargeOpte_Haut_Eng", "ImgNouvelObjetBasFr", "ImgNouvelObjetBasEng", "ImgNouvelObjetHautFr",
-          "ImgNouvelObjetHautEng"})
-        c.declare(name, K::Image, "Pnl_ImagesBoutons");
+void declareButtonPictures(Controls& c, AnyControlId window) {
+    c.declare(ids::Pnl_ImagesBoutons, window).visible = false;
+    for (ImageId name : {ids::ImgTransfertTotal_Bas_Fr, ids::ImgTransfertTotal_Bas_Eng,
+                         ids::ImgTransfertTotal_haut_Fr, ids::ImgTransfertTotal_Haut_Eng,
+                         ids::ImgTransSeulBasFr, ids::ImgTransSeulBasEng, ids::ImgTransSeulHautFr,
+                         ids::ImgTransSeulHautEng, ids::ImgChargeOpte_Bas_Fr, ids::ImgChargeOpte_Bas_Eng,
+                         ids::ImgChargeOpte_Haut_Fr, ids::ImgChargeOpte_Haut_Eng, ids::ImgNouvelObjetBasFr,
+                         ids::ImgNouvelObjetBasEng, ids::ImgNouvelObjetHautFr, ids::ImgNouvelObjetHautEng})
+        c.declare(name, ids::Pnl_ImagesBoutons);
 }
 
-void declareMenus(Controls& c, const QString& window) {
-    c.declare("Fichier", K::MenuItem, window);
-    c.declare("ChargerExemple", K::MenuItem, "Fichier");
-    c.declare("Commencer", K::MenuItem, "Fichier");
-    c.declare("Edition", K::MenuItem, window);
+void declareMenus(Controls& c, AnyControlId window) {
+    c.declare(ids::Fichier, window);
+    c.declare(ids::ChargerExemple, ids::Fichier);
+    c.declare(ids::Commencer, ids::Fichier);
+    c.declare(ids::Edition, window);
     // Nothing to undo or redo yet.
-    c.declare("AnnulerAction", K::MenuItem, "Edition").enabled = false;
-    c.declare("RetablirAction", K::MenuItem, "Edition").enabled = false;
-    c.declare("Langage", K::MenuItem, window);
-    c.declare("French", K::MenuItem, "Langage").checked = true;
-    c.declare("English", K::MenuItem, "Langage");
-    c.declare("Options", K::MenuItem, window);
-    c.declare("Parametres", K::MenuItem, "Options");
-    c.declare("VoirF2", K::MenuItem, "Options");
-    c.declare("F2MilieuEcran1", K::MenuItem, "Options");
-    c.declare("Apropos", K::MenuItem, window);
+    c.declare(ids::AnnulerAction, ids::Edition).enabled = false;
+    c.declare(ids::RetablirAction, ids::Edition).enabled = false;
+    c.declare(ids::Langage, window);
+    c.declare(ids::French, ids::Langage).checked = true;
+    c.declare(ids::English, ids::Langage);
+    c.declare(ids::Options, window);
+    c.declare(ids::Parametres, ids::Options);
+    c.declare(ids::VoirF2, ids::Options);
+    c.declare(ids::F2MilieuEcran1, ids::Options);
+    c.declare(ids::Apropos, window);
 }
 
 // The keys that press a button or a menu item, wherever its group stands; a
 // shortcut does nothing while its control is hidden or disabled.
 void declareShortcuts(Controls& c) {
-    const std::pair<const char*, QStringList> keys[] = {
-        {"Commencer", {"Ctrl+Q"}},
-        {"AnnulerAction", {"Ctrl+Z"}},
-        {"RetablirAction", {"Ctrl+Y", "Ctrl+Shift+Z"}},
-        {"LblAide", {"F1"}},
-        {"LblChargerFichier", {"Ctrl+O"}},
-        {"LblEnregistrerCourbe", {"Ctrl+S"}},
-        {"LblStopMarquage", {"Esc"}},
-        {"LblOKcourbe", {"Ctrl+Return", "Ctrl+Enter"}},
-        {"LblEtapeAvant", {"PgUp"}},
-        {"LblEtapeApres", {"PgDown"}},
-        {"TbMontrePoint", {"Left", "Right"}},
-        {"LblLecture", {"Space"}},
+    const std::pair<AnyControlId, QStringList> keys[] = {
+        {ids::Commencer, {"Ctrl+Q"}},
+        {ids::AnnulerAction, {"Ctrl+Z"}},
+        {ids::RetablirAction, {"Ctrl+Y", "Ctrl+Shift+Z"}},
+        {ids::LblAide, {"F1"}},
+        {ids::LblChargerFichier, {"Ctrl+O"}},
+        {ids::LblEnregistrerCourbe, {"Ctrl+S"}},
+        {ids::LblStopMarquage, {"Esc"}},
+        {ids::LblOKcourbe, {"Ctrl+Return", "Ctrl+Enter"}},
+        {ids::LblEtapeAvant, {"PgUp"}},
+        {ids::LblEtapeApres, {"PgDown"}},
+        {ids::TbMontrePoint, {"Left", "Right"}},
+        {ids::LblLecture, {"Space"}},
     };
     for (const auto& [control, shortcuts] : keys)
-        c.setShortcuts(QLatin1String(control), shortcuts);
+        c.setShortcuts(control, shortcuts);
 }
 
 } // namespace
 
 void declareMainWindow(Controls& c) {
-    const QString& w = mainWindowName;
-    c.declare(w, K::Window);
+    const WindowId w = ids::KeyPointsBezier;
+    c.declare(ids::KeyPointsBezier);
 
     // The work area and the message line.
-    c.declare("ImgDessin", K::Image, w);
-    c.declare("PnMessages", K::Panel, w);
-    c.declare("LbInfos", K::Label, "PnMessages");
-    c.declare("LblTravauxEnCours", K::Label, w).visible = false;
+    c.declare(ids::ImgDessin, w);
+    c.declare(ids::PnMessages, w);
+    c.declare(ids::LbInfos, ids::PnMessages);
+    c.declare(ids::LblTravauxEnCours, w).visible = false;
 
     // Step 0: load a host object.
-    c.declare("PnlChargeObjetPte", K::Panel, w);
-    c.declare("ImgChargeObjetPte_Bas", K::Image, "PnlChargeObjetPte");
-    c.declare("ImgChargeObjetPte_Haut", K::Image, "PnlChargeObjetPte");
+    c.declare(ids::PnlChargeObjetPte, w);
+    c.declare(ids::ImgChargeObjetPte_Bas, ids::PnlChargeObjetPte);
+    c.declare(ids::ImgChargeObjetPte_Haut, ids::PnlChargeObjetPte);
 
     // Step 1: screen format, creation, curve file loading.
-    radio(c, "RdgChoixEcran", w, {"16/9", "16/10", "15/10", "4/3", "5/4"}, 0);
-    c.declare("PnCreation", K::Panel, w);
-    c.declare("LbCreation", K::Label, "PnCreation");
-    c.declare("PnlChargerFichier", K::Panel, w);
-    c.declare("LblChargerFichier", K::Label, "PnlChargerFichier");
-    c.declare("PnlEnregistrerCourbe", K::Panel, w);
-    c.declare("LblEnregistrerCourbe", K::Label, "PnlEnregistrerCourbe");
+    radio(c, ids::RdgChoixEcran, w, {"16/9", "16/10", "15/10", "4/3", "5/4"}, 0);
+    c.declare(ids::PnCreation, w);
+    c.declare(ids::LbCreation, ids::PnCreation);
+    c.declare(ids::PnlChargerFichier, w);
+    c.declare(ids::LblChargerFichier, ids::PnlChargerFichier);
+    c.declare(ids::PnlEnregistrerCourbe, w);
+    c.declare(ids::LblEnregistrerCourbe, ids::PnlEnregistrerCourbe);
 
     // The step buttons.
-    c.declare("PnlDockOrgEtapes", K::Panel, w);
-    c.declare("PnRefaire", K::Panel, "PnlDockOrgEtapes");
-    c.declare("LblRefaireTout", K::Label, "PnRefaire");
-    c.declare("LblEtapeAvant", K::Label, "PnRefaire");
-    c.declare("LblEtapeApres", K::Label, "PnRefaire");
+    c.declare(ids::PnlDockOrgEtapes, w);
+    c.declare(ids::PnRefaire, ids::PnlDockOrgEtapes);
+    c.declare(ids::LblRefaireTout, ids::PnRefaire);
+    c.declare(ids::LblEtapeAvant, ids::PnRefaire);
+    c.declare(ids::LblEtapeApres, ids::PnRefaire);
 
     // Mouse coordinates.
-    c.declare("PnlCoordSouris", K::Panel, w);
-    c.declare("LblCoordSouris", K::Label, "PnlCoordSouris", "X=  Y=");
-    c.declare("LblCoordPourCent", K::Label, "PnlCoordSouris", "X=%  Y=%");
+    c.declare(ids::PnlCoordSouris, w);
+    c.declare(ids::LblCoordSouris, ids::PnlCoordSouris, "X=  Y=");
+    c.declare(ids::LblCoordPourCent, ids::PnlCoordSouris, "X=%  Y=%");
 
     // Background and curve display.
-    c.declare("PnlDockFondOrg", K::Panel, w);
-    c.declare("PnlFondEtCourbe", K::Panel, "PnlDockFondOrg");
-    radio(c, "RdgFond", "PnlFondEtCourbe", 4, 0);
-    c.declare("PnlFond", K::Panel, "PnlFondEtCourbe");
-    c.declare("LblChoisirPhoto", K::Label, "PnlFond");
-    c.declare("LblTraiter", K::Label, "PnlFond");
-    radio(c, "RdgModeAff", "PnlFondEtCourbe", 4, 1);
-    c.declare("ChBxFermerCourbe", K::CheckBox, "PnlFondEtCourbe");
+    c.declare(ids::PnlDockFondOrg, w);
+    c.declare(ids::PnlFondEtCourbe, ids::PnlDockFondOrg);
+    radio(c, ids::RdgFond, ids::PnlFondEtCourbe, 4, 0);
+    c.declare(ids::PnlFond, ids::PnlFondEtCourbe);
+    c.declare(ids::LblChoisirPhoto, ids::PnlFond);
+    c.declare(ids::LblTraiter, ids::PnlFond);
+    radio(c, ids::RdgModeAff, ids::PnlFondEtCourbe, 4, 1);
+    c.declare(ids::ChBxFermerCourbe, ids::PnlFondEtCourbe);
 
-    c.declare("PnlDockAffichageOrg", K::Panel, w);
-    c.declare("GbxAffichage", K::GroupBox, "PnlDockAffichageOrg"); // without a title
-    c.declare("PnlVoir", K::Panel, "GbxAffichage");
-    c.declare("ChbxAffichePc", K::CheckBox, "PnlVoir").checked = true;
-    radio(c, "RdgTangentes", "GbxAffichage", 3, 2);
-    radio(c, "RdgActionsTangentes", "GbxAffichage", 5, 0);
-    c.declare("PnlRetourPC", K::Panel, "GbxAffichage");
-    c.declare("LblRetourPoints", K::Label, "PnlRetourPC");
+    c.declare(ids::PnlDockAffichageOrg, w);
+    c.declare(ids::GbxAffichage, ids::PnlDockAffichageOrg); // without a title
+    c.declare(ids::PnlVoir, ids::GbxAffichage);
+    c.declare(ids::ChbxAffichePc, ids::PnlVoir).checked = true;
+    radio(c, ids::RdgTangentes, ids::GbxAffichage, 3, 2);
+    radio(c, ids::RdgActionsTangentes, ids::GbxAffichage, 5, 0);
+    c.declare(ids::PnlRetourPC, ids::GbxAffichage);
+    c.declare(ids::LblRetourPoints, ids::PnlRetourPC);
 
     // Points on the curve.
-    c.declare("PnlDockPointsSurCourbeOrg", K::Panel, w);
-    c.declare("PnlPointsSurCourbe", K::Panel, "PnlDockPointsSurCourbeOrg");
-    slider(c, "TbrQPoints", "PnlPointsSurCourbe", 10, 60, 20);
-    c.declare("LBlQpCourbe", K::Label, "PnlPointsSurCourbe", "20");
-    c.declare("LblPtsEnTout", K::Label, "PnlPointsSurCourbe");
-    c.declare("LblTotalPts", K::Label, "PnlPointsSurCourbe", "0");
-    c.declare("LbliPointsDoubles", K::Label, "PnlPointsSurCourbe");
-    c.declare("LblPointsDoubles", K::Label, "PnlPointsSurCourbe", "0");
-    c.declare("PnlPartiesBz", K::Panel, "PnlPointsSurCourbe");
-    c.declare("LbliChoisirParties", K::Label, "PnlPartiesBz");
+    c.declare(ids::PnlDockPointsSurCourbeOrg, w);
+    c.declare(ids::PnlPointsSurCourbe, ids::PnlDockPointsSurCourbeOrg);
+    slider(c, ids::TbrQPoints, ids::PnlPointsSurCourbe, 10, 60, 20);
+    c.declare(ids::LBlQpCourbe, ids::PnlPointsSurCourbe, "20");
+    c.declare(ids::LblPtsEnTout, ids::PnlPointsSurCourbe);
+    c.declare(ids::LblTotalPts, ids::PnlPointsSurCourbe, "0");
+    c.declare(ids::LbliPointsDoubles, ids::PnlPointsSurCourbe);
+    c.declare(ids::LblPointsDoubles, ids::PnlPointsSurCourbe, "0");
+    c.declare(ids::PnlPartiesBz, ids::PnlPointsSurCourbe);
+    c.declare(ids::LbliChoisirParties, ids::PnlPartiesBz);
     for (int k = 1; k <= 16; ++k)
-        c.declare(QStringLiteral("ChBx%1").arg(k), K::CheckBox, "PnlPartiesBz", QString::number(k));
-    c.declare("PnlTout", K::Panel, "PnlPointsSurCourbe");
-    c.declare("LblTout", K::Label, "PnlTout");
-    c.declare("PnlRien", K::Panel, "PnlPointsSurCourbe");
-    c.declare("LblRien", K::Label, "PnlRien");
+        c.declare(ids::curvePartBoxes[k - 1], ids::PnlPartiesBz, QString::number(k));
+    c.declare(ids::PnlTout, ids::PnlPointsSurCourbe);
+    c.declare(ids::LblTout, ids::PnlTout);
+    c.declare(ids::PnlRien, ids::PnlPointsSurCourbe);
+    c.declare(ids::LblRien, ids::PnlRien);
 
     // Curve completion: marking, finishing, redoing, the frame.
-    c.declare("PnlDockOKtoutOrg", K::Panel, w);
-    c.declare("PnlOKtout", K::Panel, "PnlDockOKtoutOrg");
-    c.declare("PnlStopMarquage", K::Panel, "PnlOKtout");
-    c.declare("LblStopMarquage", K::Label, "PnlStopMarquage");
-    c.declare("PnlCadre", K::Panel, "PnlOKtout");
-    c.declare("LblCadre", K::Label, "PnlCadre");
-    c.declare("PnlEffacerCadre", K::Panel, "PnlOKtout");
-    c.declare("LblEffacerCadre", K::Label, "PnlEffacerCadre");
-    radio(c, "RdgCadreOuPoints", "PnlOKtout", 2, 1);
-    c.declare("PnlOKcourbe", K::Panel, "PnlOKtout");
-    c.declare("LblOKcourbe", K::Label, "PnlOKcourbe");
-    c.declare("PnlRefairePoints", K::Panel, "PnlOKtout");
-    c.declare("LblRefairePoints", K::Label, "PnlRefairePoints");
+    c.declare(ids::PnlDockOKtoutOrg, w);
+    c.declare(ids::PnlOKtout, ids::PnlDockOKtoutOrg);
+    c.declare(ids::PnlStopMarquage, ids::PnlOKtout);
+    c.declare(ids::LblStopMarquage, ids::PnlStopMarquage);
+    c.declare(ids::PnlCadre, ids::PnlOKtout);
+    c.declare(ids::LblCadre, ids::PnlCadre);
+    c.declare(ids::PnlEffacerCadre, ids::PnlOKtout);
+    c.declare(ids::LblEffacerCadre, ids::PnlEffacerCadre);
+    radio(c, ids::RdgCadreOuPoints, ids::PnlOKtout, 2, 1);
+    c.declare(ids::PnlOKcourbe, ids::PnlOKtout);
+    c.declare(ids::LblOKcourbe, ids::PnlOKcourbe);
+    c.declare(ids::PnlRefairePoints, ids::PnlOKtout);
+    c.declare(ids::LblRefairePoints, ids::PnlRefairePoints);
 
     // Help and extras.
-    c.declare("PnlDockAideOrg", K::Panel, w);
-    c.declare("PnlAide", K::Panel, "PnlDockAideOrg");
-    c.declare("LblAide", K::Label, "PnlAide");
-    c.declare("PnlDockOrgExtras", K::Panel, w).visible = false; // shown once a keypoint list exists
-    c.declare("PnlExtras", K::Panel, "PnlDockOrgExtras");
-    c.declare("LblExtras", K::Label, "PnlExtras");
-    c.declare("ShpTemoinExtra", K::Shape, w).visible = false; // the reversed path is in force
+    c.declare(ids::PnlDockAideOrg, w);
+    c.declare(ids::PnlAide, ids::PnlDockAideOrg);
+    c.declare(ids::LblAide, ids::PnlAide);
+    c.declare(ids::PnlDockOrgExtras, w).visible = false; // shown once a keypoint list exists
+    c.declare(ids::PnlExtras, ids::PnlDockOrgExtras);
+    c.declare(ids::LblExtras, ids::PnlExtras);
+    c.declare(ids::ShpTemoinExtra, w).visible = false; // the reversed path is in force
 
     // Time and parameter steps.
-    c.declare("PnlDockParasOrg", K::Panel, w);
-    c.declare("PnlPourDockGbxPara", K::Panel, "PnlDockParasOrg");
+    c.declare(ids::PnlDockParasOrg, w);
+    c.declare(ids::PnlPourDockGbxPara, ids::PnlDockParasOrg);
     declareParameterGroup(c);
-    c.declare("PnlPourDockLePoint", K::Panel, "PnlDockParasOrg");
+    c.declare(ids::PnlPourDockLePoint, ids::PnlDockParasOrg);
     declareCursorGroup(c);
     declareTimeGroup(c, w);
     declarePointInfo(c, w);
-    c.declare("LblTempsMiniVueFinal", K::Label, w, "").visible = false;
-    c.declare("Lbl1erKP", K::Label, w, "").visible = false;
-    c.declare("Label10", K::Label, w, "").visible = false;
+    c.declare(ids::LblTempsMiniVueFinal, w, "").visible = false;
+    c.declare(ids::Lbl1erKP, w, "").visible = false;
+    c.declare(ids::Label10, w, "").visible = false;
 
     // The preview of the motion, from the time step on.
-    c.declare("PnlLecture", K::Panel, w).visible = false;
-    c.declare("LblLecture", K::Label, "PnlLecture", "Lecture");
-    slider(c, "TbLecture", "PnlLecture", 0, 0, 0);
-    c.declare("LblTempsLecture", K::Label, "PnlLecture", "0 ms");
+    c.declare(ids::PnlLecture, w).visible = false;
+    c.declare(ids::LblLecture, ids::PnlLecture, "Lecture");
+    slider(c, ids::TbLecture, ids::PnlLecture, 0, 0, 0);
+    c.declare(ids::LblTempsLecture, ids::PnlLecture, "0 ms");
 
     // Step 6: the transfers.
-    c.declare("PnlTransfertEtRetour", K::Panel, w);
-    c.declare("ImgTransfertTotalBas", K::Image, "PnlTransfertEtRetour");
-    c.declare("ImgTransfertTotalHaut", K::Image, "PnlTransfertEtRetour");
-    c.declare("PnlTransfertSeul", K::Panel, w);
-    c.declare("ImgTransfertSeul_Bas", K::Image, "PnlTransfertSeul");
-    c.declare("ImgTransfertSeul_Haut", K::Image, "PnlTransfertSeul");
-    c.declare("Pnl_nouvel_objet", K::Panel, w);
-    c.declare("ImgNvlObjet_bas", K::Image, "Pnl_nouvel_objet");
-    c.declare("ImgNvlObjet_haut", K::Image, "Pnl_nouvel_objet");
+    c.declare(ids::PnlTransfertEtRetour, w);
+    c.declare(ids::ImgTransfertTotalBas, ids::PnlTransfertEtRetour);
+    c.declare(ids::ImgTransfertTotalHaut, ids::PnlTransfertEtRetour);
+    c.declare(ids::PnlTransfertSeul, w);
+    c.declare(ids::ImgTransfertSeul_Bas, ids::PnlTransfertSeul);
+    c.declare(ids::ImgTransfertSeul_Haut, ids::PnlTransfertSeul);
+    c.declare(ids::Pnl_nouvel_objet, w);
+    c.declare(ids::ImgNvlObjet_bas, ids::Pnl_nouvel_objet);
+    c.declare(ids::ImgNvlObjet_haut, ids::Pnl_nouvel_objet);
     declareButtonPictures(c, w);
 
     declareMenus(c, w);

@@ -1,6 +1,7 @@
 #include "app/Session.h"
 
 #include "app/ControlInventory.h"
+#include "document/ControlIds.h"
 
 namespace trajecta {
 
@@ -37,7 +38,7 @@ Session::Session(Services services)
     shell_.registerHandlers();
     preview_.registerHandlers();
     history_.registerHandlers();
-    controls_.onMouse("ImgDessin", [this](const MouseEvent& e) {
+    controls_.onMouse(ids::ImgDessin, [this](const MouseEvent& e) {
         history_.workAreaMouse(e);
         workflow_.workAreaMouse(e);
     });

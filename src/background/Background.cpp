@@ -3,6 +3,7 @@
 #include "background/PhotoFilters.h"
 #include "background/PictureLoader.h"
 #include "core/Workflow.h"
+#include "document/ControlIds.h"
 #include "platform/Colours.h"
 #include "platform/Numbers.h"
 
@@ -47,31 +48,31 @@ void Background::start() {
     bg.rainbow = QImage(rainbowWidth, rainbowHeight, QImage::Format_RGB32);
     bg.rainbow.fill(colourFromBgr(bg.chosenColour));
     drawRainbow(bg.rainbow);
-    ctx_.controls.setColour(QStringLiteral("PnlChoixCouleur"), bg.chosenColour);
+    ctx_.controls.setColour(ids::PnlChoixCouleur, bg.chosenColour);
     registerHandlers();
     onBackgroundChosen();
 }
 
 void Background::registerHandlers() {
     Controls& c = ctx_.controls;
-    c.onClick(QStringLiteral("RdgFond"), [this] { onBackgroundChosen(); });
-    c.onClick(QStringLiteral("LblChoisirPhoto"), [this] { choosePhoto(); });
-    c.onClick(QStringLiteral("LblTraiter"), [this] { openPhotoProcessing(); });
-    c.onClick(QStringLiteral("ChbxMonochrome"), [this] {
-        const bool on = ctx_.controls.checked(QStringLiteral("ChbxMonochrome"));
-        for (const char* name : {"ImgArcEnCiel", "PnlChoixCouleur", "LblCliquerCouleur", "PnlSliver"})
-            ctx_.controls.setVisible(QString::fromLatin1(name), on);
-        setOption(&PhotoOptions::monochrome, "ChbxMonochrome");
+    c.onClick(ids::RdgFond, [this] { onBackgroundChosen(); });
+    c.onClick(ids::LblChoisirPhoto, [this] { choosePhoto(); });
+    c.onClick(ids::LblTraiter, [this] { openPhotoProcessing(); });
+    c.onClick(ids::ChbxMonochrome, [this] {
+        const bool on = ctx_.controls.checked(ids::ChbxMonochrome);
+        for (AnyControlId name :
+             AnyControlIds{ids::ImgArcEnCiel, ids::PnlChoixCouleur, ids::LblCliquerCouleur, ids::PnlSliver})
+            ctx_.controls.setVisible(name, on);
+        setOption(&PhotoOptions::monochrome, ids::ChbxMonochrome);
     });
-    c.onClick(QStringLiteral("ChbxAttenuation"),
-              [this] { setOption(&PhotoOptions::attenuation, "ChbxAttenuation"); });
-    c.onClick(QStringLiteral("ChbxTrait"), [this] { setOption(&PhotoOptions::lines, "ChbxTrait"); });
-    c.onMouse(QStringLiteral("ImgArcEnCiel"), [this](const MouseEvent& e) {
+    c.onClick(ids::ChbxAttenuation, [this] { setOption(&PhotoOptions::attenuation, ids::ChbxAttenuation); });
+    c.onClick(ids::ChbxTrait, [this] { setOption(&PhotoOptions::lines, ids::ChbxTrait); });
+    c.onMouse(ids::ImgArcEnCiel, [this](const MouseEvent& e) {
         if (e.action == MouseAction::Up) pickRainbowColour(e.x, e.y);
     });
-    c.onClick(QStringLiteral("PnlChoixCouleur"), [this] { colourizeWithSwatch("PnlChoixCouleur"); });
-    c.onClick(QStringLiteral("PnlSliver"), [this] { colourizeWithSwatch("PnlSliver"); });
-    c.onClick(QStringLiteral("BtnOKTraitePhoto"), [this] { closeDialog(); });
+    c.onClick(ids::PnlChoixCouleur, [this] { colourizeWithSwatch(ids::PnlChoixCouleur); });
+    c.onClick(ids::PnlSliver, [this] { colourizeWithSwatch(ids::PnlSliver); });
+    c.onClick(ids::BtnOKTraitePhoto, [this] { closeDialog(); });
 }
 
 void Background::workAreaResized() {
@@ -124,7 +125,7 @@ void Background::showPreview(const QImage& picture) {
 }
 
 void Background::onBackgroundChosen() {
-    ctx_.doc.background.backgroundKind = ctx_.controls.itemIndex(QStringLiteral("RdgFond"));
+    ctx_.doc.background.backgroundKind = ctx_.controls.itemIndex(ids::RdgFond);
     workflow_.redrawBackground();
 }
 
@@ -171,17 +172,17 @@ void Background::openPhotoProcessing() {
     BackgroundState& bg = ctx_.doc.background;
     bg.preview = QImage(w, h, QImage::Format_RGB32);
     Controls& c = ctx_.controls;
-    c.setGeometry(QStringLiteral("ImgTraiter"), 0, 0, w, h);
+    c.setGeometry(ids::ImgTraiter, 0, 0, w, h);
     // Each box whose state changes runs its click rule, and so the processing.
-    c.setChecked(QStringLiteral("ChbxMonochrome"), bg.options.monochrome);
-    c.setChecked(QStringLiteral("ChbxAttenuation"), bg.options.attenuation);
-    c.setChecked(QStringLiteral("ChbxTrait"), bg.options.lines);
+    c.setChecked(ids::ChbxMonochrome, bg.options.monochrome);
+    c.setChecked(ids::ChbxAttenuation, bg.options.attenuation);
+    c.setChecked(ids::ChbxTrait, bg.options.lines);
     showPreview(ctx_.doc.pictures.processed);
-    c.show(QStringLiteral("TFtraitePhoto"));
+    c.show(ids::TFtraitePhoto);
 }
 
-void Background::setOption(bool PhotoOptions::*option, const char* box) {
-    ctx_.doc.background.options.*option = ctx_.controls.checked(QString::fromLatin1(box));
+void Background::setOption(bool PhotoOptions::*option, CheckBoxId box) {
+    ctx_.doc.background.options.*option = ctx_.controls.checked(box);
     processPhoto();
 }
 
@@ -190,15 +191,15 @@ void Background::pickRainbowColour(int x, int y) {
     BackgroundState& bg = ctx_.doc.background;
     if (!bg.rainbow.valid(x, y)) return;
     bg.chosenColour = bgrAt(bg.rainbow, x, y);
-    ctx_.controls.setColour(QStringLiteral("PnlChoixCouleur"), bg.chosenColour);
+    ctx_.controls.setColour(ids::PnlChoixCouleur, bg.chosenColour);
     processPhoto();
 }
 
 // The swatch's colour alone, whatever the options; the chosen colour stays.
-void Background::colourizeWithSwatch(const char* swatch) {
+void Background::colourizeWithSwatch(PanelId swatch) {
     Pictures& pictures = ctx_.doc.pictures;
     if (pictures.photo.isNull()) return;
-    colourize(ctx_.controls.get(QString::fromLatin1(swatch)).colour, pictures.photo, pictures.processed);
+    colourize(ctx_.controls.get(swatch).colour, pictures.photo, pictures.processed);
     showPreview(pictures.processed);
 }
 
@@ -208,7 +209,7 @@ void Background::closeDialog() {
     if (ctx_.doc.background.photoOptionCount == 0 && !pictures.photo.isNull())
         attenuate(pictures.photo, pictures.processed);
     onBackgroundChosen();
-    ctx_.controls.hide(QStringLiteral("TFtraitePhoto"));
+    ctx_.controls.hide(ids::TFtraitePhoto);
 }
 
 } // namespace trajecta

@@ -37,9 +37,9 @@ class Background final : public BackgroundPictures {
     void registerHandlers();
     void stretchPhoto();
     void showPreview(const QImage& picture);
-    void setOption(bool PhotoOptions::*option, const char* box);
+    void setOption(bool PhotoOptions::*option, CheckBoxId box);
     void pickRainbowColour(int x, int y);
-    void colourizeWithSwatch(const char* swatch);
+    void colourizeWithSwatch(PanelId swatch);
     void closeDialog();
 
     Context& ctx_;

@@ -3,6 +3,7 @@
 #include "core/Bezier.h"
 #include "core/Messages.h"
 #include "core/Tangents.h"
+#include "document/ControlIds.h"
 #include "platform/Colours.h"
 
 #include <charconv>
@@ -16,10 +17,6 @@ using namespace colours;
 
 constexpr Extended degreesPerRadian = 57.295779513082320877L;
 
-QString partBox(int k) {
-    return QStringLiteral("ChBx%1").arg(k);
-}
-
 // The parameter of a trace line, in the shortest text that reads back as the same single.
 QString shortestText(float value) {
     char buffer[32];
@@ -31,15 +28,15 @@ QString shortestText(float value) {
 
 CurveView::CurveView(Context& ctx, ObjectTextRefresh& objectText) : ctx_(ctx), objectText_(objectText) {
     Controls& c = ctx_.controls;
-    c.onChange("TbrQPoints", [this] { changeSampleCount(); });
+    c.onChange(ids::TbrQPoints, [this] { changeSampleCount(); });
     for (int k = 1; k <= maxParts; ++k)
-        c.onClick(partBox(k), [this, k] { togglePart(k); });
-    c.onClick("LblTout", [this] { selectAllParts(true); });
-    c.onClick("LblRien", [this] { selectAllParts(false); });
-    c.onClick("ChBxFermerCourbe", [this] { setClosedCurve(); });
-    c.onClick("RdgModeAff", [this] { setDisplayMode(); });
-    c.onClick("ChbxAffichePc", [this] { setShowMarks(); });
-    c.onClick("RdgTangentes", [this] { setTangentDisplay(); });
+        c.onClick(ids::curvePartBox(k), [this, k] { togglePart(k); });
+    c.onClick(ids::LblTout, [this] { selectAllParts(true); });
+    c.onClick(ids::LblRien, [this] { selectAllParts(false); });
+    c.onClick(ids::ChBxFermerCourbe, [this] { setClosedCurve(); });
+    c.onClick(ids::RdgModeAff, [this] { setDisplayMode(); });
+    c.onClick(ids::ChbxAffichePc, [this] { setShowMarks(); });
+    c.onClick(ids::RdgTangentes, [this] { setTangentDisplay(); });
 }
 
 void CurveView::sampleCurve() {
@@ -58,7 +55,7 @@ void CurveView::redrawCurve() {
     canvas.setPenMode(PenMode::Copy);
     drawBackground();
 
-    if (ctx_.controls.itemIndex("RdgModeAff") == 2) ctx_.doc.display.displayMode = 1;
+    if (ctx_.controls.itemIndex(ids::RdgModeAff) == 2) ctx_.doc.display.displayMode = 1;
     const CurveGeometry& curve = doc.curve;
     if (doc.display.displayMode == 5) {
         canvas.bezier(std::vector<QPoint>(curve.controlPoints.begin(),
@@ -163,7 +160,7 @@ void CurveView::drawCurve(const QPoint* points, int count, int mode, Canvas& can
         });
     }
     if (lines && curve.closedCurve) canvas.lineTo(points[0].x(), points[0].y());
-    ctx_.controls.setCaption("LblPointsDoubles", QString::number(curve.duplicateCount));
+    ctx_.controls.setCaption(ids::LblPointsDoubles, QString::number(curve.duplicateCount));
 }
 
 void CurveView::plotDot(Canvas& canvas, QPoint at) {
@@ -317,7 +314,7 @@ double CurveView::keypointTangentAngle(int k) {
                 QStringLiteral("PtDepBB, BBEtat[PtDepBB] = %1 %2").arg(3 * p).arg(curve.pointStates[3 * p]));
         text += QStringLiteral("/") + degreesText(second);
     }
-    ctx_.controls.setCaption("LblAngletangente", text);
+    ctx_.controls.setCaption(ids::LblAngletangente, text);
     ctx_.doc.parameters.angles.currentTangentAngle = first;
     return first;
 }
@@ -348,19 +345,19 @@ int CurveView::partSampleSum() const {
 void CurveView::showSampleCount() {
     CurveGeometry& curve = ctx_.doc.curve;
     curve.sampleCount = 1 + partSampleSum();
-    ctx_.controls.setCaption("LblTotalPts", QString::number(curve.sampleCount));
+    ctx_.controls.setCaption(ids::LblTotalPts, QString::number(curve.sampleCount));
 }
 
 void CurveView::changeSampleCount() {
     Controls& c = ctx_.controls;
-    const int mode = c.itemIndex("RdgModeAff");
-    if (mode == 1 || mode == 2) c.setItemIndex("RdgModeAff", 0);
+    const int mode = c.itemIndex(ids::RdgModeAff);
+    if (mode == 1 || mode == 2) c.setItemIndex(ids::RdgModeAff, 0);
 
     CurveGeometry& curve = ctx_.doc.curve;
-    const int position = c.position("TbrQPoints");
+    const int position = c.position(ids::TbrQPoints);
     for (int p = 0; p < std::min(curve.partCount, maxParts); ++p)
         if (curve.allPartsSelected || curve.partSelected[p]) curve.partSampleCounts[p] = position;
-    c.setCaption("LBlQpCourbe", QString::number(position));
+    c.setCaption(ids::LBlQpCourbe, QString::number(position));
     showSampleCount();
     const int displayMode = ctx_.doc.display.displayMode;
     if (displayMode == 1 || displayMode == 2) redrawCurve();
@@ -370,9 +367,9 @@ void CurveView::changeSampleCount() {
 void CurveView::togglePart(int k) {
     if (k < 1 || k > maxParts) return;
     CurveGeometry& curve = ctx_.doc.curve;
-    const bool checked = ctx_.controls.checked(partBox(k));
+    const bool checked = ctx_.controls.checked(ids::curvePartBox(k));
     curve.partSelected[k - 1] = checked;
-    if (checked) curve.partSampleCounts[k - 1] = ctx_.controls.position("TbrQPoints");
+    if (checked) curve.partSampleCounts[k - 1] = ctx_.controls.position(ids::TbrQPoints);
     const int parts = std::min(curve.partCount, maxParts);
     bool all = parts >= 1;
     for (int p = 0; p < parts; ++p)
@@ -386,13 +383,13 @@ void CurveView::togglePart(int k) {
 
 void CurveView::selectAllParts(bool checked) {
     for (int k = 1; k <= std::min(ctx_.doc.curve.partCount, maxParts); ++k)
-        ctx_.controls.setChecked(partBox(k), checked);
+        ctx_.controls.setChecked(ids::curvePartBox(k), checked);
 }
 
 void CurveView::setClosedCurve() {
     CurveDocument& doc = ctx_.doc;
     CurveGeometry& curve = doc.curve;
-    curve.closedCurve = ctx_.controls.checked("ChBxFermerCourbe");
+    curve.closedCurve = ctx_.controls.checked(ids::ChBxFermerCourbe);
     const int last = curve.controlPointCount - 1;
     if (last > 0) {
         if (!curve.closedCurve) {
@@ -411,7 +408,7 @@ void CurveView::setClosedCurve() {
 
 void CurveView::setDisplayMode() {
     DisplaySettings& display = ctx_.doc.display;
-    switch (ctx_.controls.itemIndex("RdgModeAff")) {
+    switch (ctx_.controls.itemIndex(ids::RdgModeAff)) {
     case 0:
         display.displayMode = 2;
         display.bigDots = false;
@@ -433,12 +430,12 @@ void CurveView::setDisplayMode() {
 }
 
 void CurveView::setShowMarks() {
-    ctx_.doc.display.showMarks = ctx_.controls.checked("ChbxAffichePc");
+    ctx_.doc.display.showMarks = ctx_.controls.checked(ids::ChbxAffichePc);
     if (ctx_.doc.workflow.curveExists) redrawCurve();
 }
 
 void CurveView::setTangentDisplay() {
-    ctx_.doc.display.tangentDisplay = ctx_.controls.itemIndex("RdgTangentes");
+    ctx_.doc.display.tangentDisplay = ctx_.controls.itemIndex(ids::RdgTangentes);
     redrawCurve();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/CurveView.h"
 #include "core/Tangents.h"
+#include "document/ControlIds.h"
 #include "platform/Colours.h"
 #include "platform/Numbers.h"
 
@@ -30,8 +31,8 @@ void resetWorkOrigin(CurveDocument& doc) {
 }
 
 Editor::Editor(Context& ctx, CurveView& view) : ctx_(ctx), view_(view) {
-    ctx_.controls.onClick("RdgActionsTangentes", [this] { setTangentAction(); });
-    ctx_.controls.onClick("LblRetourPoints", [this] { bringPointsBack(); });
+    ctx_.controls.onClick(ids::RdgActionsTangentes, [this] { setTangentAction(); });
+    ctx_.controls.onClick(ids::LblRetourPoints, [this] { bringPointsBack(); });
 }
 
 void Editor::showCoordinates(int x, int y) {
@@ -39,10 +40,10 @@ void Editor::showCoordinates(int x, int y) {
     const int dx = x - e.workOrigin.x();
     const int dy = y - e.workOrigin.y();
     const QChar sep = ctx_.services.system.decimalSeparator();
-    ctx_.controls.setCaption("LblCoordSouris", QStringLiteral("X=%1  Y=%2").arg(dx).arg(dy));
-    ctx_.controls.setCaption("LblCoordPourCent", QStringLiteral("X=%1%  Y=%2%")
-                                                     .arg(percentText(dx, e.workReference.x(), sep),
-                                                          percentText(dy, e.workReference.y(), sep)));
+    ctx_.controls.setCaption(ids::LblCoordSouris, QStringLiteral("X=%1  Y=%2").arg(dx).arg(dy));
+    ctx_.controls.setCaption(ids::LblCoordPourCent, QStringLiteral("X=%1%  Y=%2%")
+                                                        .arg(percentText(dx, e.workReference.x(), sep),
+                                                             percentText(dy, e.workReference.y(), sep)));
 }
 
 int Editor::pointAt(int x, int y) const {
@@ -58,7 +59,7 @@ int Editor::pointAt(int x, int y) const {
 void Editor::hover(int x, int y) {
     EditorState& e = ctx_.doc.editor;
     e.hoverIndex = pointAt(x, y);
-    ctx_.controls.setCursor("ImgDessin", e.hoverIndex >= 0 ? CursorShape::Hand : CursorShape::Arrow);
+    ctx_.controls.setCursor(ids::ImgDessin, e.hoverIndex >= 0 ? CursorShape::Hand : CursorShape::Arrow);
 }
 
 void Editor::mouseMove(int x, int y) {
@@ -230,7 +231,7 @@ void Editor::drawDragTangents(int a) {
 void Editor::setTangentAction() {
     EditorState& e = ctx_.doc.editor;
     CurveGeometry& curve = ctx_.doc.curve;
-    const int action = ctx_.controls.itemIndex("RdgActionsTangentes");
+    const int action = ctx_.controls.itemIndex(ids::RdgActionsTangentes);
     e.alignAllActive = action == 2;
     e.breakOnClick = action == 3;
     e.alignOnClick = action == 4;
@@ -239,11 +240,15 @@ void Editor::setTangentAction() {
             if (curve.pointStates[i] >= alignedCode) curve.pointStates[i] -= alignedCode;
         view_.redrawCurve();
     } else if (action == 2) {
-        alignAllTangents(curve);
-        view_.sampleCurve();
-        view_.refreshObjectText();
-        view_.redrawCurve();
+        alignEveryTangent();
     }
+}
+
+void Editor::alignEveryTangent() {
+    alignAllTangents(ctx_.doc.curve);
+    view_.sampleCurve();
+    view_.refreshObjectText();
+    view_.redrawCurve();
 }
 
 void Editor::bringPointsBack() {

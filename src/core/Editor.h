@@ -31,6 +31,9 @@ class Editor {
     void drawDragTangents(int index);
     // Handler of RdgActionsTangentes.
     void setTangentAction();
+    // Aligns every tangent of the curve, as the action "align all" does, and
+    // shows the curve and its object text again.
+    void alignEveryTangent();
     // LblRetourPoints: moves every point outside the work area back 4 pixels inside.
     void bringPointsBack();
 

@@ -3,6 +3,7 @@
 #include "core/CurveView.h"
 #include "core/Editor.h"
 #include "core/StepScreens.h"
+#include "document/ControlIds.h"
 #include "platform/Colours.h"
 #include "platform/Numbers.h"
 
@@ -58,9 +59,9 @@ CursorShape cursorForZone(int zone) {
 } // namespace
 
 Frame::Frame(Context& ctx, CurveView& view) : ctx_(ctx), view_(view) {
-    ctx_.controls.onClick("LblCadre", [this] { startFrame(); });
-    ctx_.controls.onClick("LblEffacerCadre", [this] { eraseFrame(); });
-    ctx_.controls.onClick("RdgCadreOuPoints", [this] { chooseFrameOrPoints(); });
+    ctx_.controls.onClick(ids::LblCadre, [this] { startFrame(); });
+    ctx_.controls.onClick(ids::LblEffacerCadre, [this] { eraseFrame(); });
+    ctx_.controls.onClick(ids::RdgCadreOuPoints, [this] { chooseFrameOrPoints(); });
 }
 
 bool Frame::editing() const {
@@ -84,8 +85,8 @@ void Frame::startFrame() {
 // The frame screen: the curve shown without its point marks.
 void Frame::showFramePlacing() {
     Controls& c = ctx_.controls;
-    c.setItemIndex("RdgModeAff", 3);
-    c.setChecked("ChbxAffichePc", false);
+    c.setItemIndex(ids::RdgModeAff, 3);
+    c.setChecked(ids::ChbxAffichePc, false);
     showScreen(ctx_, Screen::FramePlacing);
     setStepMessage(ctx_, StepMessage::PlaceFrame);
     ctx_.doc.display.highlightSelected = false;
@@ -95,7 +96,7 @@ void Frame::showFramePlacing() {
 void Frame::chooseFrameOrPoints() {
     Controls& c = ctx_.controls;
     FrameState& f = ctx_.doc.frame;
-    const bool onFrame = c.itemIndex("RdgCadreOuPoints") == 0;
+    const bool onFrame = c.itemIndex(ids::RdgCadreOuPoints) == 0;
     if (onFrame) {
         showFramePlacing();
         f.frameAdjusting = f.framePresent;
@@ -103,13 +104,13 @@ void Frame::chooseFrameOrPoints() {
     } else {
         f.frameAdjusting = false;
         f.frameDrawing = false;
-        c.setItemIndex("RdgModeAff", 0);
-        c.setChecked("ChbxAffichePc", true);
+        c.setItemIndex(ids::RdgModeAff, 0);
+        c.setChecked(ids::ChbxAffichePc, true);
         showScreen(ctx_, Screen::PointsEditing);
         ctx_.doc.display.highlightSelected = true;
         view_.redrawCurve();
         setStepMessage(ctx_, StepMessage::ShapeCurve);
-        c.setCursor("ImgDessin", CursorShape::Arrow);
+        c.setCursor(ids::ImgDessin, CursorShape::Arrow);
     }
 }
 
@@ -121,8 +122,8 @@ void Frame::eraseFrame() {
     f.framePresent = false;
     switchOff();
     showScreen(ctx_, Screen::FrameErased);
-    c.setChecked("ChbxAffichePc", true);
-    c.setCursor("ImgDessin", CursorShape::Arrow);
+    c.setChecked(ids::ChbxAffichePc, true);
+    c.setCursor(ids::ImgDessin, CursorShape::Arrow);
     resetWorkOrigin(ctx_.doc);
     view_.sampleCurve();
     view_.redrawCurve();
@@ -170,7 +171,7 @@ void Frame::frameMouseMove(int x, int y, bool leftButton) {
             adjust(x, y);
         } else {
             f.frameZone = zoneAt(x, y);
-            ctx_.controls.setCursor("ImgDessin", cursorForZone(f.frameZone));
+            ctx_.controls.setCursor(ids::ImgDessin, cursorForZone(f.frameZone));
         }
     }
 }
@@ -235,7 +236,7 @@ void Frame::releaseDrawing() {
     showScreen(ctx_, Screen::FramePlaced);
     f.frameAdjusting = true;
     f.frameDrawing = false;
-    ctx_.controls.setItemIndex("RdgCadreOuPoints", 0);
+    ctx_.controls.setItemIndex(ids::RdgCadreOuPoints, 0);
     view_.refreshObjectText();
 }
 

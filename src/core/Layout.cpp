@@ -1,26 +1,27 @@
 #include "core/Layout.h"
+#include "document/ControlIds.h"
 
 namespace trajecta {
 
-QString groupHost(const CurveDocument& doc, MovableGroup group) {
+PanelId groupHost(const CurveDocument& doc, MovableGroup group) {
     const bool main = doc.shell.groupsOnMain;
     switch (group) {
     case MovableGroup::Parameters:
-        return main ? "PnlDockParasOrg" : "PnlDockParasDest";
+        return main ? ids::PnlDockParasOrg : ids::PnlDockParasDest;
     case MovableGroup::StepButtons:
-        return main ? "PnlDockOrgEtapes" : "PnlDockDestEtapes";
+        return main ? ids::PnlDockOrgEtapes : ids::PnlDockDestEtapes;
     case MovableGroup::Background:
-        return main ? "PnlDockFondOrg" : "PnlDockFondDest";
+        return main ? ids::PnlDockFondOrg : ids::PnlDockFondDest;
     case MovableGroup::Completion:
-        return main ? "PnlDockOKtoutOrg" : "PnlDockOKtoutDest";
+        return main ? ids::PnlDockOKtoutOrg : ids::PnlDockOKtoutDest;
     case MovableGroup::Display:
-        return main ? "PnlDockAffichageOrg" : "PnlDockAffichageDest";
+        return main ? ids::PnlDockAffichageOrg : ids::PnlDockAffichageDest;
     case MovableGroup::PointsOnCurve:
-        return main ? "PnlDockPointsSurCourbeOrg" : "PnlDockPointsSurCourbeDest";
+        return main ? ids::PnlDockPointsSurCourbeOrg : ids::PnlDockPointsSurCourbeDest;
     case MovableGroup::Help:
-        return main ? "PnlDockAideOrg" : "PnlDockAideDest";
+        return main ? ids::PnlDockAideOrg : ids::PnlDockAideDest;
     case MovableGroup::Extras:
-        return main ? "PnlDockOrgExtras" : "PnlDockDestExtras";
+        return main ? ids::PnlDockOrgExtras : ids::PnlDockDestExtras;
     }
     return {};
 }

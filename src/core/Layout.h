@@ -22,7 +22,7 @@ enum class MovableGroup {
 
 // The host panel that holds the group now: on the main window while
 // doc.shell.groupsOnMain, otherwise on the second window.
-QString groupHost(const CurveDocument& doc, MovableGroup group);
+PanelId groupHost(const CurveDocument& doc, MovableGroup group);
 void showGroup(Context& ctx, MovableGroup group, bool visible = true);
 inline void hideGroup(Context& ctx, MovableGroup group) {
     showGroup(ctx, group, false);

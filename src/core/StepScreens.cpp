@@ -2,6 +2,7 @@
 
 #include "core/Layout.h"
 #include "core/Messages.h"
+#include "document/ControlIds.h"
 
 #include <vector>
 
@@ -11,95 +12,114 @@ namespace {
 
 struct ScreenRow {
     Screen screen;
-    QStringList hidden;
+    std::vector<AnyControlId> hidden;
     std::vector<MovableGroup> hiddenGroups;
-    QStringList shown;
+    std::vector<AnyControlId> shown;
     std::vector<MovableGroup> shownGroups;
 };
 
 using G = MovableGroup;
 
 // Each row: the panels hidden, the groups hidden, the panels shown, the groups shown.
-// clang-format off
 const std::vector<ScreenRow>& screenTable() {
     static const std::vector<ScreenRow> rows{
         {Screen::Start,
-         {"PnlDockOrgEtapes", "PnRefaire", "PnlCoordSouris", "PnMessages", "GbxAffichage", "PnlDockAffichageOrg",
-          "PnlDockFondOrg", "GbxInfoParaPoint", "RdgChoixEcran", "PnCreation", "PnlDockParasOrg", "GbxTemps",
-          "PnlChargerFichier", "PnlEnregistrerCourbe", "PnlDockOKtoutOrg", "PnlOKcourbe", "PnlRefairePoints",
-          "PnlStopMarquage", "PnlCadre", "PnlEffacerCadre", "PnlDockPointsSurCourbeOrg", "Pnl_nouvel_objet",
-          "PnlChargeObjetPte", "PnlTransfertSeul", "PnlTransfertEtRetour", "RdgCadreOuPoints", "PnlAide",
-          "ImgDessin"},
+         {ids::PnlDockOrgEtapes,
+          ids::PnRefaire,
+          ids::PnlCoordSouris,
+          ids::PnMessages,
+          ids::GbxAffichage,
+          ids::PnlDockAffichageOrg,
+          ids::PnlDockFondOrg,
+          ids::GbxInfoParaPoint,
+          ids::RdgChoixEcran,
+          ids::PnCreation,
+          ids::PnlDockParasOrg,
+          ids::GbxTemps,
+          ids::PnlChargerFichier,
+          ids::PnlEnregistrerCourbe,
+          ids::PnlDockOKtoutOrg,
+          ids::PnlOKcourbe,
+          ids::PnlRefairePoints,
+          ids::PnlStopMarquage,
+          ids::PnlCadre,
+          ids::PnlEffacerCadre,
+          ids::PnlDockPointsSurCourbeOrg,
+          ids::Pnl_nouvel_objet,
+          ids::PnlChargeObjetPte,
+          ids::PnlTransfertSeul,
+          ids::PnlTransfertEtRetour,
+          ids::RdgCadreOuPoints,
+          ids::PnlAide,
+          ids::ImgDessin},
          {},
-         {"PnlChargeObjetPte"},
+         {ids::PnlChargeObjetPte},
          {}},
         {Screen::Format,
-         {"ImgDessin", "PnlCoordSouris", "GbxTemps", "PnlStopMarquage", "PnlCadre", "GbxAffichage",
-          "GbxInfoParaPoint", "PnlTransfertEtRetour", "PnlTransfertSeul", "Pnl_nouvel_objet", "PnlEnregistrerCourbe"},
-         {G::StepButtons, G::Parameters, G::Extras, G::PointsOnCurve, G::Display, G::Background, G::Completion},
-         {"RdgChoixEcran", "PnMessages", "PnCreation", "TbMontrePoint", "PnlGroupeFleches", "PnlAide",
-          "PnlChargerFichier"},
+         {ids::ImgDessin, ids::PnlCoordSouris, ids::GbxTemps, ids::PnlStopMarquage, ids::PnlCadre,
+          ids::GbxAffichage, ids::GbxInfoParaPoint, ids::PnlTransfertEtRetour, ids::PnlTransfertSeul,
+          ids::Pnl_nouvel_objet, ids::PnlEnregistrerCourbe},
+         {G::StepButtons, G::Parameters, G::Extras, G::PointsOnCurve, G::Display, G::Background,
+          G::Completion},
+         {ids::RdgChoixEcran, ids::PnMessages, ids::PnCreation, ids::TbMontrePoint, ids::PnlGroupeFleches,
+          ids::PnlAide, ids::PnlChargerFichier},
          {G::Help}},
         {Screen::Marking,
-         {"RdgChoixEcran", "PnCreation", "PnlCadre", "PnlRefairePoints", "RdgCadreOuPoints", "PnlTransfertEtRetour",
-          "PnlTransfertSeul", "Pnl_nouvel_objet", "PnlChargerFichier", "ChBxFermerCourbe", "RdgModeAff",
-          "RdgActionsTangentes", "RdgTangentes", "PnlRetourPC", "PnlVoir", "PnlOKcourbe", "PnlEffacerCadre"},
+         {ids::RdgChoixEcran, ids::PnCreation, ids::PnlCadre, ids::PnlRefairePoints, ids::RdgCadreOuPoints,
+          ids::PnlTransfertEtRetour, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet, ids::PnlChargerFichier,
+          ids::ChBxFermerCourbe, ids::RdgModeAff, ids::RdgActionsTangentes, ids::RdgTangentes,
+          ids::PnlRetourPC, ids::PnlVoir, ids::PnlOKcourbe, ids::PnlEffacerCadre},
          {G::PointsOnCurve},
-         {"ImgDessin", "PnRefaire", "PnlCoordSouris", "RdgFond", "GbxAffichage", "PnlFond", "PnlStopMarquage",
-          "PnlAide"},
+         {ids::ImgDessin, ids::PnRefaire, ids::PnlCoordSouris, ids::RdgFond, ids::GbxAffichage, ids::PnlFond,
+          ids::PnlStopMarquage, ids::PnlAide},
          {G::StepButtons, G::Display, G::Background, G::Help, G::Completion}},
         {Screen::Shaping,
-         {"PnlStopMarquage", "GbxTemps"},
+         {ids::PnlStopMarquage, ids::GbxTemps},
          {G::Parameters},
-         {"GbxAffichage", "PnlFond", "PnlVoir", "ChBxFermerCourbe", "PnlRetourPC", "RdgModeAff", "PnlRefairePoints",
-          "PnlAide", "PnlOKcourbe", "RdgTangentes"},
+         {ids::GbxAffichage, ids::PnlFond, ids::PnlVoir, ids::ChBxFermerCourbe, ids::PnlRetourPC,
+          ids::RdgModeAff, ids::PnlRefairePoints, ids::PnlAide, ids::PnlOKcourbe, ids::RdgTangentes},
          {G::PointsOnCurve, G::Display, G::Background, G::Help, G::Completion}},
         {Screen::Times,
-         {"ChBxFermerCourbe", "RdgActionsTangentes", "RdgTangentes", "PnlRetourPC", "PnlVoir", "PnlOKcourbe",
-          "PnlRefairePoints", "PnlCadre", "PnlEffacerCadre", "RdgCadreOuPoints", "GbxInfoParaPoint"},
+         {ids::ChBxFermerCourbe, ids::RdgActionsTangentes, ids::RdgTangentes, ids::PnlRetourPC, ids::PnlVoir,
+          ids::PnlOKcourbe, ids::PnlRefairePoints, ids::PnlCadre, ids::PnlEffacerCadre, ids::RdgCadreOuPoints,
+          ids::GbxInfoParaPoint},
          {G::PointsOnCurve},
-         {"RdgModeAff", "RdgFond", "GbxAffichage", "PnlFond", "GbxTemps", "GbxParaSurQuoi", "LblQpara"},
+         {ids::RdgModeAff, ids::RdgFond, ids::GbxAffichage, ids::PnlFond, ids::GbxTemps, ids::GbxParaSurQuoi,
+          ids::LblQpara},
          {G::Display, G::Background, G::Parameters}},
-        {Screen::CurveFinished,
-         {},
-         {G::Completion, G::Display, G::Extras},
-         {},
-         {}},
+        {Screen::CurveFinished, {}, {G::Completion, G::Display, G::Extras}, {}, {}},
         {Screen::FramePlacing,
-         {"PnlVoir", "RdgActionsTangentes", "PnlRetourPC", "ChBxFermerCourbe", "PnlCadre"},
+         {ids::PnlVoir, ids::RdgActionsTangentes, ids::PnlRetourPC, ids::ChBxFermerCourbe, ids::PnlCadre},
          {},
          {},
          {}},
-        {Screen::FramePlaced,
-         {},
-         {},
-         {"PnlEffacerCadre", "RdgCadreOuPoints"},
-         {}},
+        {Screen::FramePlaced, {}, {}, {ids::PnlEffacerCadre, ids::RdgCadreOuPoints}, {}},
         {Screen::PointsEditing,
-         {"PnlCadre"},
+         {ids::PnlCadre},
          {},
-         {"PnlVoir", "RdgActionsTangentes", "PnlRetourPC", "ChBxFermerCourbe", "PnlEffacerCadre"},
+         {ids::PnlVoir, ids::RdgActionsTangentes, ids::PnlRetourPC, ids::ChBxFermerCourbe,
+          ids::PnlEffacerCadre},
          {}},
         {Screen::FrameErased,
-         {"PnlEffacerCadre", "RdgCadreOuPoints"},
+         {ids::PnlEffacerCadre, ids::RdgCadreOuPoints},
          {},
-         {"PnlCadre", "ChBxFermerCourbe", "RdgFond", "PnlVoir", "RdgActionsTangentes", "PnlRetourPC", "ChbxAffichePc"},
+         {ids::PnlCadre, ids::ChBxFermerCourbe, ids::RdgFond, ids::PnlVoir, ids::RdgActionsTangentes,
+          ids::PnlRetourPC, ids::ChbxAffichePc},
          {}},
     };
     return rows;
 }
-// clang-format on
 
 } // namespace
 
 void showScreen(Context& ctx, Screen screen) {
     for (const ScreenRow& row : screenTable()) {
         if (row.screen != screen) continue;
-        for (const QString& name : row.hidden)
+        for (AnyControlId name : row.hidden)
             ctx.controls.hide(name);
         for (MovableGroup group : row.hiddenGroups)
             hideGroup(ctx, group);
-        for (const QString& name : row.shown)
+        for (AnyControlId name : row.shown)
             ctx.controls.show(name);
         for (MovableGroup group : row.shownGroups)
             showGroup(ctx, group);
@@ -109,7 +129,7 @@ void showScreen(Context& ctx, Screen screen) {
 
 void setStepMessage(Context& ctx, StepMessage message) {
     ctx.doc.workflow.messageIndex = message;
-    ctx.controls.setCaption(QStringLiteral("LbInfos"), stepMessage(message).in(ctx.language()));
+    ctx.controls.setCaption(ids::LbInfos, stepMessage(message).in(ctx.language()));
 }
 
 } // namespace trajecta

@@ -8,6 +8,7 @@
 #include "core/LayoutSizes.h"
 #include "core/Messages.h"
 #include "core/StepScreens.h"
+#include "document/ControlIds.h"
 #include "platform/Colours.h"
 #include "platform/Numbers.h"
 
@@ -54,13 +55,13 @@ QSize workAreaSize(int formatIndex, const ShellState& shell) {
 Workflow::Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame)
     : ctx_(ctx), view_(view), editor_(editor), frame_(frame) {
     Controls& c = ctx_.controls;
-    c.onClick("LbCreation", [this] { createCurve(); });
-    c.onClick("LblStopMarquage", [this] { stopMarking(); });
-    c.onClick("LblOKcourbe", [this] { finishCurve(); });
-    c.onClick("LblEtapeAvant", [this] { previousStep(); });
-    c.onClick("LblEtapeApres", [this] { nextStep(); });
-    c.onClick("LblRefairePoints", [this] { redoCurve(); });
-    c.onClick("LblRefaireTout", [this] { restartAll(); });
+    c.onClick(ids::LbCreation, [this] { createCurve(); });
+    c.onClick(ids::LblStopMarquage, [this] { stopMarking(); });
+    c.onClick(ids::LblOKcourbe, [this] { finishCurve(); });
+    c.onClick(ids::LblEtapeAvant, [this] { previousStep(); });
+    c.onClick(ids::LblEtapeApres, [this] { nextStep(); });
+    c.onClick(ids::LblRefairePoints, [this] { redoCurve(); });
+    c.onClick(ids::LblRefaireTout, [this] { restartAll(); });
 }
 
 void Workflow::returnToStart() {
@@ -70,14 +71,14 @@ void Workflow::returnToStart() {
 
 void Workflow::createCurve() {
     WorkflowState& w = ctx_.doc.workflow;
-    const int index = ctx_.controls.itemIndex("RdgChoixEcran");
+    const int index = ctx_.controls.itemIndex(ids::RdgChoixEcran);
     if (w.stepDone[Done::WorkArea] && index == w.workFormatIndex) {
-        ctx_.controls.setGeometry("PnMessages", 0, w.workHeight, w.workWidth, messageHeight);
+        ctx_.controls.setGeometry(ids::PnMessages, 0, w.workHeight, w.workWidth, messageHeight);
     } else if (!sizeWorkArea()) {
         return;
     }
     enterMarkingStep();
-    ctx_.controls.setItemIndex("RdgVoir", NamedLists::names().indexOf("LbxListeKP"));
+    ctx_.controls.setItemIndex(ids::RdgVoir, NamedLists::names().indexOf(ids::LbxListeKP.str()));
     hideGroup(ctx_, MovableGroup::Display);
 }
 
@@ -85,7 +86,8 @@ void Workflow::createCurve() {
 // with a message and nothing changed, when the window leaves no usable area.
 bool Workflow::sizeWorkArea() {
     WorkflowState& w = ctx_.doc.workflow;
-    const int index = std::clamp(ctx_.controls.itemIndex("RdgChoixEcran"), 0, int(formatRatios.size()) - 1);
+    const int index =
+        std::clamp(ctx_.controls.itemIndex(ids::RdgChoixEcran), 0, int(formatRatios.size()) - 1);
     const float ratio = formatRatios[static_cast<size_t>(index)];
     const QSize size = workAreaSize(index, ctx_.doc.shell);
     const int width = size.width();
@@ -102,8 +104,8 @@ bool Workflow::sizeWorkArea() {
     w.aspectRatio = ratio;
     w.workWidth = width;
     w.workHeight = height;
-    ctx_.controls.setGeometry("ImgDessin", 0, 0, width, height);
-    ctx_.controls.setGeometry("PnMessages", 0, height, width, messageHeight);
+    ctx_.controls.setGeometry(ids::ImgDessin, 0, 0, width, height);
+    ctx_.controls.setGeometry(ids::PnMessages, 0, height, width, messageHeight);
 
     Pictures& pictures = ctx_.doc.pictures;
     ctx_.canvas.flush();
@@ -184,8 +186,8 @@ void Workflow::enterMarkingStep() {
     w.currentStep = Step::Marking;
     setStepMessage(ctx_, StepMessage::MarkPoints);
     showScreen(ctx_, Screen::Marking);
-    c.setChecked("ChbxAffichePc", true);
-    c.setItemIndex("RdgActionsTangentes", 0);
+    c.setChecked(ids::ChbxAffichePc, true);
+    c.setItemIndex(ids::RdgActionsTangentes, 0);
 
     frame_.switchOff();
     doc.display.highlightSelected = true;
@@ -204,14 +206,14 @@ void Workflow::enterMarkingStep() {
         doc.curve.partCount = 0;
         // A new curve starts open. Opening it later, at the first stop, would
         // move the last point the user marked off its place.
-        c.setChecked("ChBxFermerCourbe", false);
+        c.setChecked(ids::ChBxFermerCourbe, false);
         view_.drawBackground();
     }
-    c.setItemIndex("RdgModeAff", 1);
-    c.setChecked("ChbxAffichePc", true);
-    c.setItemIndex("RdgTangentes", 2);
+    c.setItemIndex(ids::RdgModeAff, 1);
+    c.setChecked(ids::ChbxAffichePc, true);
+    c.setItemIndex(ids::RdgTangentes, 2);
 
-    const ControlState& format = c.get("RdgChoixEcran");
+    const ControlState& format = c.get(ids::RdgChoixEcran);
     doc.lists.LbxCollecter = curveRecordStart(
         ctx_.services.system.todayShort(), format.items.value(format.itemIndex), w.workWidth, w.workHeight);
     w.stepDone[Done::Marking] = true;
@@ -291,13 +293,13 @@ void Workflow::stopMarking() {
         view_.redrawCurve();
     }
     for (int k = 1; k <= maxParts; ++k) {
-        const QString box = QStringLiteral("ChBx%1").arg(k);
+        const CheckBoxId box = ids::curvePartBox(k);
         c.setVisible(box, k <= curve.partCount);
         if (k <= curve.partCount) c.setChecked(box, false);
     }
-    c.show("PnlPartiesBz");
-    c.setVisible("PnlTout", curve.partCount > 1);
-    c.setVisible("PnlRien", curve.partCount > 1);
+    c.show(ids::PnlPartiesBz);
+    c.setVisible(ids::PnlTout, curve.partCount > 1);
+    c.setVisible(ids::PnlRien, curve.partCount > 1);
 
     w.markingActive = false;
     doc.editor.dragging = false;
@@ -309,7 +311,7 @@ void Workflow::stopMarking() {
 
     if (w.stepDone[Done::Curve] && !w.timesValid) {
         c.setCaption(
-            "LblNombrePoints",
+            ids::LblNombrePoints,
             Messages::countBeforeAndNow.in(ctx_.language()).arg(w.savedSampleCount).arg(curve.sampleCount));
         if (!doc.timing.keypointTimes.empty()) steps_->resizeTimes(curve.sampleCount);
         w.timesValid = true;
@@ -318,9 +320,11 @@ void Workflow::stopMarking() {
         // A freshly marked curve starts with every tangent aligned. A curve
         // read from a file, or stopped before, keeps its tangents and its
         // closing as they are.
-        c.setChecked("ChBxFermerCourbe", false);
-        c.setItemIndex("RdgActionsTangentes", 2);
-        c.setItemIndex("RdgActionsTangentes", 0);
+        // The actions stay on "none"; standing on "align all" already, they
+        // leave the tangents as they are.
+        c.setChecked(ids::ChBxFermerCourbe, false);
+        if (c.itemIndex(ids::RdgActionsTangentes) != 2) editor_.alignEveryTangent();
+        c.setItemIndex(ids::RdgActionsTangentes, 0);
     }
     w.curveStopped = true;
 }
@@ -330,20 +334,20 @@ void Workflow::showStep3Controls(bool tangentActionsAlways) {
     Controls& c = ctx_.controls;
     const CurveDocument& doc = ctx_.doc;
     showScreen(ctx_, Screen::Shaping);
-    c.setItemIndex("RdgModeAff", 1);
-    c.setItemIndex("RdgTangentes", 2);
-    c.setChecked("ChbxAffichePc", true);
-    c.setVisible("RdgActionsTangentes", tangentActionsAlways || doc.curve.controlPointCount >= 5);
-    c.setCaption("LblTotalPts", QString::number(doc.curve.sampleCount));
+    c.setItemIndex(ids::RdgModeAff, 1);
+    c.setItemIndex(ids::RdgTangentes, 2);
+    c.setChecked(ids::ChbxAffichePc, true);
+    c.setVisible(ids::RdgActionsTangentes, tangentActionsAlways || doc.curve.controlPointCount >= 5);
+    c.setCaption(ids::LblTotalPts, QString::number(doc.curve.sampleCount));
     if (doc.frame.framePresent) {
-        c.show("RdgCadreOuPoints");
-        c.setItemIndex("RdgCadreOuPoints", 1);
-        c.hide("PnlCadre");
-        c.show("PnlEffacerCadre");
+        c.show(ids::RdgCadreOuPoints);
+        c.setItemIndex(ids::RdgCadreOuPoints, 1);
+        c.hide(ids::PnlCadre);
+        c.show(ids::PnlEffacerCadre);
     } else {
-        c.hide("RdgCadreOuPoints");
-        c.hide("PnlEffacerCadre");
-        c.show("PnlCadre");
+        c.hide(ids::RdgCadreOuPoints);
+        c.hide(ids::PnlEffacerCadre);
+        c.show(ids::PnlCadre);
     }
 }
 
@@ -374,7 +378,7 @@ void Workflow::finishCurve() {
     frame_.switchOff();
     writeCurveBlock(doc.lists.LbxCollecter, doc, ctx_.services.system.decimalSeparator());
     if (rebuild) doc.lists.LbxColTemps = QStringList{QStringLiteral("=== Etape 4 le temps ===")};
-    ctx_.controls.setChecked("ChbxAffichePc", false);
+    ctx_.controls.setChecked(ids::ChbxAffichePc, false);
     doc.display.highlightSelected = false;
     // Times kept for a curve whose count changed while they were valid must
     // still have one row per sample point.
@@ -385,7 +389,7 @@ void Workflow::finishCurve() {
     steps_->curveFinished(!kept);
     enterTimeStep();
     if (kept) steps_->timesKept();
-    ctx_.controls.setCaption("LblTempsTotalVue", steps_->totalTimeText());
+    ctx_.controls.setCaption(ids::LblTempsTotalVue, steps_->totalTimeText());
     w.stepDone[Done::Curve] = true;
     showScreen(ctx_, Screen::CurveFinished);
 }
@@ -404,7 +408,7 @@ void Workflow::enterFormatStep() {
     CurveDocument& doc = ctx_.doc;
     WorkflowState& w = doc.workflow;
     showScreen(ctx_, Screen::Format);
-    c.setColour("PnMessages", messageColour);
+    c.setColour(ids::PnMessages, messageColour);
     if (w.currentStep != Step::Marking) {
         w.stepDone.setAll(false);
         w.objectTextBuilt = false;
@@ -425,7 +429,7 @@ void Workflow::previousStep() {
     WorkflowState& w = doc.workflow;
     Controls& c = ctx_.controls;
     view_.removeTangentSegments();
-    c.hide("LblTempsMiniVueFinal");
+    c.hide(ids::LblTempsMiniVueFinal);
     switch (w.currentStep) {
     case Step::Format:
         view_.setDisplayMode();
@@ -470,7 +474,7 @@ void Workflow::previousStep() {
     case Step::Finished:
         // Saving belongs to step 6, where the three records are whole: the
         // steps back take them apart (step 3 drops the curve block).
-        c.hide("PnlEnregistrerCourbe");
+        c.hide(ids::PnlEnregistrerCourbe);
         w.currentStep = Step::Parameters;
         setStepMessage(ctx_, StepMessage::SetParameters);
         steps_->restoreParameterStep();
@@ -486,11 +490,11 @@ void Workflow::nextStep() {
         stopMarking();
         break;
     case Step::Shaping:
-        if (ctx_.controls.enabled("LblOKcourbe")) finishCurve();
+        if (ctx_.controls.enabled(ids::LblOKcourbe)) finishCurve();
         break;
     case Step::Times:
     case Step::Parameters:
-        if (ctx_.controls.enabled("LblParaFini")) steps_->finishStep();
+        if (ctx_.controls.enabled(ids::LblParaFini)) steps_->finishStep();
         break;
     default:
         break;

@@ -6,6 +6,7 @@
 #include "core/Workflow.h"
 #include "curvefile/CurveFileCheck.h"
 #include "curvefile/CurveFileText.h"
+#include "document/ControlIds.h"
 #include "extras/Extras.h"
 #include "parameters/RangeChooser.h"
 #include "parameters/TimeLogReplay.h"
@@ -17,8 +18,6 @@ namespace trajecta {
 
 namespace {
 
-const QString mainWindow = QStringLiteral("KeyPointsBezier");
-const QString busyLabel = QStringLiteral("LblTravauxEnCours");
 const QString fileFilter = QStringLiteral("tjc (*tjc)");
 const QString defaultSuffix = QStringLiteral("tjc");
 
@@ -56,28 +55,28 @@ CurveFile::CurveFile(Context& ctx, Workflow& workflow, CurveView& view, TimeLogR
 
 void CurveFile::registerHandlers() {
     Controls& c = ctx_.controls;
-    c.onClick(QStringLiteral("LblEnregistrerCourbe"), [this] { saveCurveFile(); });
-    c.onClick(QStringLiteral("LblChargerFichier"), [this] { loadCurveFile(); });
-    c.onMouseDown(QStringLiteral("LblEnregistrerCourbe"), [&c] {
-        c.setLowered(QStringLiteral("PnlEnregistrerCourbe"), true);
-        c.setFontHeight(QStringLiteral("LblEnregistrerCourbe"), -17);
+    c.onClick(ids::LblEnregistrerCourbe, [this] { saveCurveFile(); });
+    c.onClick(ids::LblChargerFichier, [this] { loadCurveFile(); });
+    c.onMouseDown(ids::LblEnregistrerCourbe, [&c] {
+        c.setLowered(ids::PnlEnregistrerCourbe, true);
+        c.setFontHeight(ids::LblEnregistrerCourbe, -17);
     });
-    c.onMouseUp(QStringLiteral("LblEnregistrerCourbe"), [&c] {
-        c.setLowered(QStringLiteral("PnlEnregistrerCourbe"), false);
-        c.setFontHeight(QStringLiteral("LblEnregistrerCourbe"), -18);
+    c.onMouseUp(ids::LblEnregistrerCourbe, [&c] {
+        c.setLowered(ids::PnlEnregistrerCourbe, false);
+        c.setFontHeight(ids::LblEnregistrerCourbe, -18);
     });
-    c.onMouseDown(QStringLiteral("LblChargerFichier"), [&c] {
-        c.setLowered(QStringLiteral("PnlChargerFichier"), true);
-        c.setFontHeight(QStringLiteral("LblChargerFichier"), -20);
+    c.onMouseDown(ids::LblChargerFichier, [&c] {
+        c.setLowered(ids::PnlChargerFichier, true);
+        c.setFontHeight(ids::LblChargerFichier, -20);
     });
-    c.onMouseUp(QStringLiteral("LblChargerFichier"), [&c] {
-        c.setLowered(QStringLiteral("PnlChargerFichier"), false);
-        c.setFontHeight(QStringLiteral("LblChargerFichier"), -21);
+    c.onMouseUp(ids::LblChargerFichier, [&c] {
+        c.setLowered(ids::PnlChargerFichier, false);
+        c.setFontHeight(ids::LblChargerFichier, -21);
     });
 }
 
 void CurveFile::setCaption(const QString& path) {
-    ctx_.controls.setCaption(mainWindow, QFileInfo(path).fileName());
+    ctx_.controls.setCaption(ids::KeyPointsBezier, QFileInfo(path).fileName());
 }
 
 QString CurveFile::lineText(const QStringList& lines, qsizetype line) const {
@@ -127,7 +126,7 @@ void CurveFile::loadCurveFile() {
 
 QString CurveFile::fail(const QString& detail) {
     const QString text = fileError.in(ctx_.language()) + QLatin1Char('\n') + detail;
-    ctx_.controls.hide(busyLabel);
+    ctx_.controls.hide(ids::LblTravauxEnCours);
     ctx_.services.messages.warning(text);
     return text;
 }
@@ -137,7 +136,7 @@ QString CurveFile::loadLines(const QStringList& lines) {
     const int lang = ctx_.language();
     const CheckedCurveFile checked = checkCurveFile(lines, doc.curve.partCount);
     if (checked.error) return fail(lineText(lines, checked.error->line));
-    ctx_.controls.show(busyLabel);
+    ctx_.controls.show(ids::LblTravauxEnCours);
     ctx_.canvas.flush();
     const CurveDocument before = doc;
     const std::vector<ControlState> shown = ctx_.controls.states();
@@ -149,7 +148,7 @@ QString CurveFile::loadLines(const QStringList& lines) {
     }
     doc.lists.LbxFichier = lines;
     doc.workflow.replayingFile = false;
-    ctx_.controls.hide(busyLabel);
+    ctx_.controls.hide(ids::LblTravauxEnCours);
     return {};
 }
 
@@ -164,9 +163,8 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     CurveDocument& doc = ctx_.doc;
     Controls& c = ctx_.controls;
     const RecordedCurve& recorded = content.curve;
-    c.setItemIndex(QStringLiteral("RdgChoixEcran"),
-                   formatItem(c.get(QStringLiteral("RdgChoixEcran")).items, recorded.formatName,
-                              recorded.width, recorded.height));
+    c.setItemIndex(ids::RdgChoixEcran, formatItem(c.get(ids::RdgChoixEcran).items, recorded.formatName,
+                                                  recorded.width, recorded.height));
     workflow_.createCurve();
     WorkflowState& w = doc.workflow;
     if (w.currentStep != Step::Marking) return false;
@@ -202,7 +200,7 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     // The Extras choices belonged to the project being replaced.
     extras_.reset();
     w.curveExists = true;
-    c.setChecked(QStringLiteral("ChBxFermerCourbe"), recorded.closed);
+    c.setChecked(ids::ChBxFermerCourbe, recorded.closed);
     view_.sampleCurve();
     view_.redrawCurve();
     workflow_.stopMarking();

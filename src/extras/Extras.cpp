@@ -1,6 +1,7 @@
 #include "extras/Extras.h"
 
 #include "core/PressLook.h"
+#include "document/ControlIds.h"
 #include "extras/ExtrasChoice.h"
 #include "host/HostExchange.h"
 #include "timing/TimeTable.h"
@@ -9,35 +10,19 @@
 
 namespace trajecta {
 
-namespace {
-const QString dialog = QStringLiteral("TFExtras");
-const QString mainWindow = QStringLiteral("KeyPointsBezier");
-const QString reverseBox = QStringLiteral("ChbxInverserCourbe");
-const QString turnChoice = QStringLiteral("Rdg_inverse180_OuPas");
-const QString deleteBox = QStringLiteral("ChBxSupKP");
-const QString deletePanel = QStringLiteral("PnlSupVoir");
-const QString startSlider = QStringLiteral("TbrSupDeb");
-const QString endSlider = QStringLiteral("TbrSupFin");
-const QString retimeBox = QStringLiteral("ChBxRecalerTemps");
-const QString bar = QStringLiteral("PnlVoisSup");
-const QString startMark = QStringLiteral("ShpSupDeb");
-const QString endMark = QStringLiteral("ShpSupFin");
-const QString witness = QStringLiteral("ShpTemoinExtra");
-} // namespace
-
 Extras::Extras(Context& ctx, HostExchange& host) : ctx_(ctx), host_(host) {}
 
 void Extras::registerHandlers() {
     Controls& c = ctx_.controls;
-    registerPressLook(c, QStringLiteral("LblExtras"), QStringLiteral("PnlExtras"));
-    c.onClick(QStringLiteral("LblExtras"), [this] { LblExtrasClick(); });
-    c.onChange(startSlider, [this] { TbrSupDebChange(); });
-    c.onChange(endSlider, [this] { TbrSupFinChange(); });
-    c.onClick(deleteBox, [this] { ChBxSupKPClick(); });
-    c.onClick(reverseBox, [this] { ChbxInverserCourbeClick(); });
-    c.onClick(retimeBox, [this] { refreshTimeLabels(); });
-    c.onClick(QStringLiteral("LblExtrasAppliquer"), [this] { LblExtrasAppliquerClick(); });
-    c.onClick(QStringLiteral("BtnExtrasAnnuler"), [this] { BtnExtrasAnnulerClick(); });
+    registerPressLook(c, ids::LblExtras, ids::PnlExtras);
+    c.onClick(ids::LblExtras, [this] { LblExtrasClick(); });
+    c.onChange(ids::TbrSupDeb, [this] { TbrSupDebChange(); });
+    c.onChange(ids::TbrSupFin, [this] { TbrSupFinChange(); });
+    c.onClick(ids::ChBxSupKP, [this] { ChBxSupKPClick(); });
+    c.onClick(ids::ChbxInverserCourbe, [this] { ChbxInverserCourbeClick(); });
+    c.onClick(ids::ChBxRecalerTemps, [this] { refreshTimeLabels(); });
+    c.onClick(ids::LblExtrasAppliquer, [this] { LblExtrasAppliquerClick(); });
+    c.onClick(ids::BtnExtrasAnnuler, [this] { BtnExtrasAnnulerClick(); });
 }
 
 void Extras::LblExtrasClick() {
@@ -48,33 +33,33 @@ void Extras::LblExtrasClick() {
         doc.curve.backupStates = doc.curve.pointStates;
         doc.curve.backupCount = doc.curve.controlPointCount;
     }
-    ctx_.controls.show(dialog);
+    ctx_.controls.show(ids::TFExtras);
     formShow();
     formActivate();
 }
 
 void Extras::formShow() {
     Controls& c = ctx_.controls;
-    c.setVisible(turnChoice, c.checked(reverseBox));
-    if (c.checked(deleteBox)) {
-        c.show(deletePanel);
+    c.setVisible(ids::Rdg_inverse180_OuPas, c.checked(ids::ChbxInverserCourbe));
+    if (c.checked(ids::ChBxSupKP)) {
+        c.show(ids::PnlSupVoir);
         showRetime();
     } else {
-        c.hide(deletePanel);
+        c.hide(ids::PnlSupVoir);
     }
     refreshCounts();
-    c.setPosition(startSlider, ctx_.doc.extras.deleteAtStart);
+    c.setPosition(ids::TbrSupDeb, ctx_.doc.extras.deleteAtStart);
     // The times may have changed since the last opening.
     refreshTimeLabels();
 }
 
 void Extras::formActivate() {
-    ctx_.controls.setChecked(reverseBox, ctx_.doc.extras.reversedActive);
+    ctx_.controls.setChecked(ids::ChbxInverserCourbe, ctx_.doc.extras.reversedActive);
 }
 
 void Extras::TbrSupDebChange() {
     ExtrasState& e = ctx_.doc.extras;
-    e.deleteAtStart = ctx_.controls.position(startSlider);
+    e.deleteAtStart = ctx_.controls.position(ids::TbrSupDeb);
     e.keptCount = keptNow();
     refreshCounts();
     refreshTimeLabels();
@@ -83,7 +68,7 @@ void Extras::TbrSupDebChange() {
 
 void Extras::TbrSupFinChange() {
     ExtrasState& e = ctx_.doc.extras;
-    e.deleteAtEnd = ctx_.controls.position(endSlider);
+    e.deleteAtEnd = ctx_.controls.position(ids::TbrSupFin);
     e.keptCount = keptNow();
     refreshCounts();
     refreshTimeLabels();
@@ -92,18 +77,18 @@ void Extras::TbrSupFinChange() {
 void Extras::ChBxSupKPClick() {
     Controls& c = ctx_.controls;
     ctx_.doc.extras.keptCount = keptNow();
-    if (!c.checked(deleteBox)) {
-        c.hide(deletePanel);
+    if (!c.checked(ids::ChBxSupKP)) {
+        c.hide(ids::PnlSupVoir);
         return;
     }
-    c.show(deletePanel);
+    c.show(ids::PnlSupVoir);
     showRetime();
     refreshCounts();
     refreshTimeLabels();
 }
 
 void Extras::ChbxInverserCourbeClick() {
-    ctx_.controls.setVisible(turnChoice, ctx_.controls.checked(reverseBox));
+    ctx_.controls.setVisible(ids::Rdg_inverse180_OuPas, ctx_.controls.checked(ids::ChbxInverserCourbe));
     refreshTimeLabels();
 }
 
@@ -114,12 +99,12 @@ void Extras::LblExtrasAppliquerClick() {
     // below, and must carry every parameter recorded since it was built.
     if (!host_.refreshReversedPath()) return;
     ExtrasChoice choice;
-    choice.reverse = c.checked(reverseBox);
-    choice.turnOver = c.itemIndex(turnChoice) == 0;
-    choice.deleteKeypoints = c.checked(deleteBox);
+    choice.reverse = c.checked(ids::ChbxInverserCourbe);
+    choice.turnOver = c.itemIndex(ids::Rdg_inverse180_OuPas) == 0;
+    choice.deleteKeypoints = c.checked(ids::ChBxSupKP);
     choice.atStart = doc.extras.deleteAtStart;
     choice.atEnd = doc.extras.deleteAtEnd;
-    choice.retime = c.checked(retimeBox);
+    choice.retime = c.checked(ids::ChBxRecalerTemps);
     const ExtrasMemory memory{doc.extras.reversedActive, doc.extras.turnedOver};
     ExtrasApplied applied = applyExtras(memory, doc.lists.LbxListeKP, doc.lists.LbxKPinverse,
                                         keypointGaps(doc), choice, ctx_.services.system.decimalSeparator());
@@ -138,7 +123,7 @@ void Extras::LblExtrasAppliquerClick() {
                                 : applied.mode == 1 ? doc.lists.LbxKPinverse
                                                     : doc.lists.LbxListeKP;
     host_.writeObjectText(source, applied.mode);
-    c.show(witness);
+    c.show(ids::ShpTemoinExtra);
     close();
 }
 
@@ -148,24 +133,24 @@ void Extras::BtnExtrasAnnulerClick() {
 
 void Extras::reset() {
     Controls& c = ctx_.controls;
-    c.setChecked(reverseBox, false);
-    c.setItemIndex(turnChoice, 0);
-    c.setChecked(retimeBox, false);
-    c.setChecked(deleteBox, false);
-    c.setPosition(startSlider, 0);
-    c.setPosition(endSlider, 0);
+    c.setChecked(ids::ChbxInverserCourbe, false);
+    c.setItemIndex(ids::Rdg_inverse180_OuPas, 0);
+    c.setChecked(ids::ChBxRecalerTemps, false);
+    c.setChecked(ids::ChBxSupKP, false);
+    c.setPosition(ids::TbrSupDeb, 0);
+    c.setPosition(ids::TbrSupFin, 0);
     ctx_.doc.extras = ExtrasState{};
     refreshCounts();
     showRetime();
-    c.hide(witness);
+    c.hide(ids::ShpTemoinExtra);
 }
 
 void Extras::close() {
-    ctx_.controls.hide(dialog);
+    ctx_.controls.hide(ids::TFExtras);
     // This caption exists in French only.
-    ctx_.controls.setCaption(mainWindow, ctx_.doc.extras.reversedActive
-                                             ? QStringLiteral(" Trajecta avec EXTRAS")
-                                             : QStringLiteral(" Trajecta"));
+    ctx_.controls.setCaption(ids::KeyPointsBezier, ctx_.doc.extras.reversedActive
+                                                       ? QStringLiteral(" Trajecta avec EXTRAS")
+                                                       : QStringLiteral(" Trajecta"));
 }
 
 int Extras::sampleCount() const {
@@ -174,7 +159,8 @@ int Extras::sampleCount() const {
 
 int Extras::keptNow() const {
     const ExtrasState& e = ctx_.doc.extras;
-    return ctx_.controls.checked(deleteBox) ? sampleCount() - e.deleteAtStart - e.deleteAtEnd : sampleCount();
+    return ctx_.controls.checked(ids::ChBxSupKP) ? sampleCount() - e.deleteAtStart - e.deleteAtEnd
+                                                 : sampleCount();
 }
 
 void Extras::refreshCounts() {
@@ -182,34 +168,35 @@ void Extras::refreshCounts() {
     const ExtrasState& e = ctx_.doc.extras;
     // A new maximum may clamp a slider, whose handler then counts again; the
     // view below is taken from the counts as they end up.
-    c.setMax(startSlider, std::max(0, sampleCount() - e.deleteAtEnd - 1));
-    c.setMax(endSlider, std::max(0, sampleCount() - e.deleteAtStart - 1));
-    const int width = c.get(bar).width;
+    c.setMax(ids::TbrSupDeb, std::max(0, sampleCount() - e.deleteAtEnd - 1));
+    c.setMax(ids::TbrSupFin, std::max(0, sampleCount() - e.deleteAtStart - 1));
+    const int width = c.get(ids::PnlVoisSup).width;
     const DeletionView view = deletionView(sampleCount(), e.deleteAtStart, e.deleteAtEnd, width);
-    c.setCaption(QStringLiteral("LblSupDeb"), QString::number(e.deleteAtStart));
-    c.setCaption(QStringLiteral("LblSupFin"), QString::number(e.deleteAtEnd));
-    c.setCaption(QStringLiteral("LblResteKP"), view.keptText);
-    const int height = c.get(startMark).height;
-    c.setVisible(startMark, e.deleteAtStart != 0);
-    c.setGeometry(startMark, 0, 0, view.startMarkWidth, height);
-    c.setVisible(endMark, e.deleteAtEnd != 0);
-    c.setGeometry(endMark, view.endMarkLeft, 0, view.endMarkWidth, height);
+    c.setCaption(ids::LblSupDeb, QString::number(e.deleteAtStart));
+    c.setCaption(ids::LblSupFin, QString::number(e.deleteAtEnd));
+    c.setCaption(ids::LblResteKP, view.keptText);
+    const int height = c.get(ids::ShpSupDeb).height;
+    c.setVisible(ids::ShpSupDeb, e.deleteAtStart != 0);
+    c.setGeometry(ids::ShpSupDeb, 0, 0, view.startMarkWidth, height);
+    c.setVisible(ids::ShpSupFin, e.deleteAtEnd != 0);
+    c.setGeometry(ids::ShpSupFin, view.endMarkLeft, 0, view.endMarkWidth, height);
 }
 
 void Extras::refreshTimeLabels() {
     Controls& c = ctx_.controls;
     ExtrasState& e = ctx_.doc.extras;
-    const std::optional<KeptTimes> times = keptTimes(keypointGaps(ctx_.doc), e.deleteAtStart, e.deleteAtEnd,
-                                                     c.checked(reverseBox), c.checked(retimeBox));
+    const std::optional<KeptTimes> times =
+        keptTimes(keypointGaps(ctx_.doc), e.deleteAtStart, e.deleteAtEnd, c.checked(ids::ChbxInverserCourbe),
+                  c.checked(ids::ChBxRecalerTemps));
     e.retimeOffset = times ? static_cast<int>(times->retimeOffset) : 0;
-    c.setCaption(QStringLiteral("LblTemps1erPoint"),
+    c.setCaption(ids::LblTemps1erPoint,
                  times ? formatDuration(times->first - times->retimeOffset) : QString());
-    c.setCaption(QStringLiteral("LblTempsDerPoint"),
+    c.setCaption(ids::LblTempsDerPoint,
                  times ? formatDuration(times->last - times->retimeOffset) : QString());
 }
 
 void Extras::showRetime() {
-    ctx_.controls.setVisible(retimeBox, ctx_.doc.extras.deleteAtStart > 0);
+    ctx_.controls.setVisible(ids::ChBxRecalerTemps, ctx_.doc.extras.deleteAtStart > 0);
 }
 
 } // namespace trajecta

@@ -61,6 +61,7 @@ class Binder {
     Binder& operator=(const Binder&) = delete;
 
     QWidget* widget(const QString& name) const { return bindings_.widget(name); }
+    QWidget* widget(AnyControlId id) const { return widget(id.str()); }
     // Writes every control's state to its widget (after the window placed them).
     void syncAll();
     // Asks the look again for the pictures of every image (the language changed).

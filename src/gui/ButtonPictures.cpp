@@ -1,5 +1,6 @@
 #include "gui/ButtonPictures.h"
 
+#include "document/ControlIds.h"
 #include "shell/CaptionTables.h"
 
 #include <QLinearGradient>
@@ -19,8 +20,8 @@ QString ButtonPictures::caption(const QString& imageName, int languageIndex) {
 QPixmap ButtonPictures::forImage(const QString& imageName, int languageIndex) {
     const QString text = caption(imageName, languageIndex);
     if (!text.isEmpty()) return textButton(text, pressed(imageName));
-    if (imageName == QLatin1String("ImgFG_haut")) return arrowButton(true);
-    if (imageName == QLatin1String("ImgFD_haut")) return arrowButton(false);
+    if (imageName == ids::ImgFG_haut) return arrowButton(true);
+    if (imageName == ids::ImgFD_haut) return arrowButton(false);
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "app/ControlInventory.h"
 #include "app/LookInventory.h"
 #include "core/LayoutSizes.h"
+#include "document/ControlIds.h"
 #include "gui/ButtonPictures.h"
 #include "gui/FadeButton.h"
 #include "gui/Guarded.h"
@@ -31,34 +32,32 @@ namespace {
 // Where the window puts the controls that have no parent panel. Those not
 // named here go to the bottom band, in declaration order.
 const QStringList& rightColumnControls() {
-    static const QStringList names{"PnlDockOrgEtapes",     "GbxTemps",
-                                   "GbxInfoParaPoint",     "RdgChoixEcran",
-                                   "PnCreation",           "PnlChargerFichier",
-                                   "PnlDockOKtoutOrg",     "PnlDockPointsSurCourbeOrg",
-                                   "PnlEnregistrerCourbe", "PnlTransfertEtRetour",
-                                   "PnlTransfertSeul",     "Pnl_nouvel_objet",
-                                   "PnlCoordSouris",       "PnlDockAideOrg",
-                                   "PnlDockOrgExtras"};
+    static const QStringList names = controlNames(
+        {ids::PnlDockOrgEtapes, ids::GbxTemps, ids::GbxInfoParaPoint, ids::RdgChoixEcran, ids::PnCreation,
+         ids::PnlChargerFichier, ids::PnlDockOKtoutOrg, ids::PnlDockPointsSurCourbeOrg,
+         ids::PnlEnregistrerCourbe, ids::PnlTransfertEtRetour, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet,
+         ids::PnlCoordSouris, ids::PnlDockAideOrg, ids::PnlDockOrgExtras});
     return names;
 }
 
 // The groups of steps 4 and 5 that stand in the column, under the keypoint
 // cursor that drives them; their captions wrap to its width.
-const QStringList wrappedGroups{"PnlPourDockLePoint", "GbxTemps", "GbxInfoParaPoint"};
+constexpr AnyControlId wrappedGroups[] = {ids::PnlPourDockLePoint, ids::GbxTemps, ids::GbxInfoParaPoint};
 
 // The panel of the band that hosts the parameter group and, in the model, the cursor group.
-const QString cursorHost = QStringLiteral("PnlDockParasOrg");
 
 // The work area the smallest window still leaves above the bottom band.
 constexpr int minimumWorkHeight = 150;
 
 // The exchange buttons of the column: their pictures are shrunk to its width.
-const QStringList columnPictures{"ImgTransfertTotalBas",  "ImgTransfertTotalHaut", "ImgTransfertSeul_Bas",
-                                 "ImgTransfertSeul_Haut", "ImgNvlObjet_bas",       "ImgNvlObjet_haut"};
+constexpr ImageId columnPictures[] = {ids::ImgTransfertTotalBas, ids::ImgTransfertTotalHaut,
+                                      ids::ImgTransfertSeul_Bas, ids::ImgTransfertSeul_Haut,
+                                      ids::ImgNvlObjet_bas,      ids::ImgNvlObjet_haut};
 
 // Placed by the window itself, over the regions, from the model's geometry.
-const QSet<QString> freeControls{"ImgDessin", "PnMessages", "PnlChargeObjetPte", "LblTravauxEnCours",
-                                 "PnlLecture"};
+const QStringList freeControlList = controlNames(
+    {ids::ImgDessin, ids::PnMessages, ids::PnlChargeObjetPte, ids::LblTravauxEnCours, ids::PnlLecture});
+const QSet<QString> freeControls(freeControlList.begin(), freeControlList.end());
 
 // The preview's controls stand at the right end of the message line, under
 // the work area where the object plays.
@@ -112,7 +111,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     pictureLanguage_ = session_.document().shell.languageIndex;
     binder_ = std::make_unique<Binder>(
         session_.controls(), this, menuBar(), look(),
-        std::map<QString, QWidget*>{{QStringLiteral("ImgDessin"), work_}, {mainWindowName, client_}});
+        std::map<QString, QWidget*>{{ids::ImgDessin.str(), work_}, {mainWindowName, client_}});
     binder_->afterInput = [this] { afterInput(); };
     placeControls();
     shellView_ = std::make_unique<ShellView>(session_, *binder_, *this);
@@ -124,7 +123,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     setUpPreview();
     placement_ = session_.controls().addObserver([this](const ControlState& state) {
         if (freeControls.contains(state.name)) relayout();
-        if (state.name == cursorHost) syncCursorHolder();
+        if (state.name == ids::PnlDockParasOrg) syncCursorHolder();
         if (state.kind == ControlKind::Image && state.visible && HelpPictures::provides(state.name))
             if (auto* image = qobject_cast<QLabel*>(binder_->widget(state.name));
                 image && image->pixmap().isNull())
@@ -156,9 +155,8 @@ BinderLook KeyPointsBezier::look() {
         return ButtonPictures::forImage(name, session_.document().shell.languageIndex);
     };
     look.make = [this](const ControlState& state, QWidget* parent) -> QWidget* {
-        if (state.name == QLatin1String("BtnExtrasAnnuler")) return new FadeButton(parent);
-        if (state.name == QLatin1String("ImgChronogramme"))
-            return new TimingChartView(session_.document(), parent);
+        if (state.name == ids::BtnExtrasAnnuler) return new FadeButton(parent);
+        if (state.name == ids::ImgChronogramme) return new TimingChartView(session_.document(), parent);
         return nullptr;
     };
     return look;
@@ -167,7 +165,7 @@ BinderLook KeyPointsBezier::look() {
 void KeyPointsBezier::placeControls() {
     for (const QString& name : rightColumnControls()) {
         if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
-        if (name == QLatin1String("PnlDockOrgEtapes")) placeCursorGroup();
+        if (name == ids::PnlDockOrgEtapes) placeCursorGroup();
     }
     fitColumnControls();
     rightLayout_->addStretch(1);
@@ -195,12 +193,12 @@ void KeyPointsBezier::placeControls() {
             w->setStyleSheet(
                 QStringLiteral("QFrame#%1 { background: %2; }").arg(name, colourFromBgr(colour).name()));
     // The preview's row fits the message line.
-    if (QWidget* w = binder_->widget(QStringLiteral("PnlLecture")); w && w->layout())
+    if (QWidget* w = binder_->widget(ids::PnlLecture); w && w->layout())
         w->layout()->setContentsMargins(2, 0, 2, 0);
     // The time the preview shows keeps its room, so the slider beside it never jumps.
-    if (QWidget* w = binder_->widget(QStringLiteral("LblTempsLecture")))
+    if (QWidget* w = binder_->widget(ids::LblTempsLecture))
         w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("00 min 00 s 000 ms ")));
-    if (QWidget* w = binder_->widget(QStringLiteral("LblTravauxEnCours"))) {
+    if (QWidget* w = binder_->widget(ids::LblTravauxEnCours)) {
         w->setAutoFillBackground(true);
         w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
     }
@@ -211,21 +209,22 @@ void KeyPointsBezier::fitColumnControls() {
     // The cursor hides once a range end is chosen, and the chosen ends show
     // in a line kept for them: the room stays, so that the range buttons
     // under them never move away from the mouse.
-    for (const char* name : {"LblDeplaceCurseur", "TbMontrePoint", "LblPointSelect", "LbliTempsCePoint",
-                             "LblTempsPointActuel", "PnlGroupeFleches", "LblChoixDep", "LblChoixFin"})
-        if (QWidget* w = binder_->widget(QString::fromLatin1(name))) {
+    for (AnyControlId name :
+         AnyControlIds{ids::LblDeplaceCurseur, ids::TbMontrePoint, ids::LblPointSelect, ids::LbliTempsCePoint,
+                       ids::LblTempsPointActuel, ids::PnlGroupeFleches, ids::LblChoixDep, ids::LblChoixFin})
+        if (QWidget* w = binder_->widget(name)) {
             QSizePolicy policy = w->sizePolicy();
             policy.setRetainSizeWhenHidden(true);
             w->setSizePolicy(policy);
             w->setMinimumHeight(w->fontMetrics().height());
         }
-    for (const QString& group : wrappedGroups)
+    for (AnyControlId group : wrappedGroups)
         if (QWidget* w = binder_->widget(group))
             for (QLabel* label : w->findChildren<QLabel*>())
                 if (session_.controls().get(label->objectName()).kind == ControlKind::Label)
                     label->setWordWrap(true);
     const QMargins margins = rightLayout_->contentsMargins();
-    for (const QString& name : columnPictures)
+    for (ImageId name : columnPictures)
         if (auto* image = qobject_cast<QLabel*>(binder_->widget(name))) {
             image->setScaledContents(true);
             image->setMinimumSize(1, ButtonPictures::buttonHeight);
@@ -238,7 +237,7 @@ void KeyPointsBezier::fitColumnControls() {
 // parameter group stays in the band. Its holder shows and hides with the
 // panel that hosts both.
 void KeyPointsBezier::placeCursorGroup() {
-    QWidget* host = binder_->widget(QStringLiteral("PnlPourDockLePoint"));
+    QWidget* host = binder_->widget(ids::PnlPourDockLePoint);
     if (!host) return;
     if (QWidget* old = host->parentWidget(); old && old->layout()) old->layout()->removeWidget(host);
     cursorHolder_ = new QWidget;
@@ -268,7 +267,7 @@ QSize KeyPointsBezier::minimumClientSize() const {
 }
 
 void KeyPointsBezier::syncCursorHolder() {
-    if (cursorHolder_) cursorHolder_->setVisible(session_.controls().get(cursorHost).visible);
+    if (cursorHolder_) cursorHolder_->setVisible(session_.controls().get(ids::PnlDockParasOrg).visible);
 }
 
 void KeyPointsBezier::relayout() {
@@ -276,19 +275,19 @@ void KeyPointsBezier::relayout() {
     const int width = client_->width(), height = client_->height();
     const int leftWidth = std::max(0, width - rightColumnWidth);
 
-    const ControlState& image = controls.get(QStringLiteral("ImgDessin"));
+    const ControlState& image = controls.get(ids::ImgDessin);
     QSize workSize(image.width, image.height);
     if (workSize.isEmpty()) workSize = session_.workPicture().size();
     work_->setGeometry(QRect(QPoint(0, 0), workSize));
     const int workBottom = image.visible ? workSize.height() : 0;
 
-    const ControlState& messages = controls.get(QStringLiteral("PnMessages"));
+    const ControlState& messages = controls.get(ids::PnMessages);
     QRect messageBox(0, workBottom, image.visible ? workSize.width() : leftWidth, messageHeight);
     if (image.visible && messages.width > 0)
         messageBox = QRect(messages.left, messages.top, messages.width, messages.height);
     if (QWidget* w = binder_->widget(messages.name)) w->setGeometry(messageBox);
     const int bandTop = std::max(workBottom, messages.visible ? messageBox.bottom() + 1 : workBottom);
-    if (QWidget* w = binder_->widget(QStringLiteral("PnlLecture"))) {
+    if (QWidget* w = binder_->widget(ids::PnlLecture)) {
         const int previewBoxWidth =
             std::max(w->minimumSizeHint().width(), std::min(previewWidth, messageBox.width() / 2));
         w->setGeometry(messageBox.right() + 1 - previewBoxWidth, messageBox.top(), previewBoxWidth,
@@ -308,7 +307,7 @@ void KeyPointsBezier::relayout() {
     rightColumn_->setGeometry(columnLeft, 0, rightColumnWidth, columnHeight);
     bottomBand_->setGeometry(0, bandTop, columnLeft, std::max(0, height - bandTop));
 
-    const ControlState& load = controls.get(QStringLiteral("PnlChargeObjetPte"));
+    const ControlState& load = controls.get(ids::PnlChargeObjetPte);
     QRect loadBox;
     if (QWidget* w = binder_->widget(load.name)) {
         // Where the model placed it, else centred as the program places it on activation.
@@ -318,7 +317,7 @@ void KeyPointsBezier::relayout() {
                       : QRect(width / 2 - size.width() / 2, height / 3, size.width(), size.height());
         w->setGeometry(loadBox);
     }
-    const ControlState& busy = controls.get(QStringLiteral("LblTravauxEnCours"));
+    const ControlState& busy = controls.get(ids::LblTravauxEnCours);
     if (QWidget* w = binder_->widget(busy.name)) {
         QPoint at(loadBox.left(), loadBox.bottom() + 1 + 80);
         if (busy.width > 0) at = QPoint(busy.left, busy.top);
@@ -350,7 +349,7 @@ void KeyPointsBezier::followPreview() {
     } else if (!preview.playing()) {
         playTimer_->stop();
     }
-    if (QWidget* chart = binder_->widget(QStringLiteral("ImgChronogramme"))) chart->update();
+    if (QWidget* chart = binder_->widget(ids::ImgChronogramme)) chart->update();
 }
 
 void KeyPointsBezier::afterInput() {

@@ -1,5 +1,6 @@
 #include "gui/PhotoDialogView.h"
 
+#include "document/ControlIds.h"
 #include "document/CurveDocument.h"
 #include "gui/Binder.h"
 
@@ -30,33 +31,33 @@ PhotoDialogView::PhotoDialogView(Binder& binder, const CurveDocument& doc) : bin
 }
 
 void PhotoDialogView::arrange() {
-    QWidget* dialog = binder_.widget(QStringLiteral("TFtraitePhoto"));
+    QWidget* dialog = binder_.widget(ids::TFtraitePhoto);
     if (!dialog) return;
     delete dialog->layout();
     auto* grid = new QGridLayout(dialog);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setSpacing(6);
-    auto at = [this](const char* name) { return binder_.widget(QString::fromLatin1(name)); };
-    for (const char* swatch : {"PnlChoixCouleur", "PnlSliver"})
+    auto at = [this](AnyControlId id) { return binder_.widget(id); };
+    for (PanelId swatch : {ids::PnlChoixCouleur, ids::PnlSliver})
         if (QWidget* w = at(swatch)) w->setFixedSize(swatchSide, swatchSide);
     // Preview | options over the strip and its swatches; OK at the bottom right.
-    grid->addWidget(at("ImgTraiter"), 0, 0, 7, 1, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(at("ChbxMonochrome"), 0, 1, 1, 2);
-    grid->addWidget(at("ChbxAttenuation"), 1, 1, 1, 2);
-    grid->addWidget(at("ChbxTrait"), 2, 1, 1, 2);
-    grid->addWidget(at("LblCliquerCouleur"), 3, 1, 1, 2);
-    grid->addWidget(at("ImgArcEnCiel"), 4, 1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(at("PnlChoixCouleur"), 4, 2, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(at("PnlSliver"), 5, 2, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(at("BtnOKTraitePhoto"), 6, 1, 1, 2, Qt::AlignBottom);
+    grid->addWidget(at(ids::ImgTraiter), 0, 0, 7, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(at(ids::ChbxMonochrome), 0, 1, 1, 2);
+    grid->addWidget(at(ids::ChbxAttenuation), 1, 1, 1, 2);
+    grid->addWidget(at(ids::ChbxTrait), 2, 1, 1, 2);
+    grid->addWidget(at(ids::LblCliquerCouleur), 3, 1, 1, 2);
+    grid->addWidget(at(ids::ImgArcEnCiel), 4, 1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(at(ids::PnlChoixCouleur), 4, 2, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(at(ids::PnlSliver), 5, 2, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(at(ids::BtnOKTraitePhoto), 6, 1, 1, 2, Qt::AlignBottom);
     grid->setRowStretch(5, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void PhotoDialogView::refresh(bool always) {
     const BackgroundState& bg = doc_.background;
-    showPicture(binder_.widget(QStringLiteral("ImgTraiter")), bg.preview, previewKey_, always);
-    showPicture(binder_.widget(QStringLiteral("ImgArcEnCiel")), bg.rainbow, rainbowKey_, always);
+    showPicture(binder_.widget(ids::ImgTraiter), bg.preview, previewKey_, always);
+    showPicture(binder_.widget(ids::ImgArcEnCiel), bg.rainbow, rainbowKey_, always);
 }
 
 } // namespace trajecta

@@ -1,6 +1,7 @@
 #include "gui/WorkArea.h"
 
 #include "app/Session.h"
+#include "document/ControlIds.h"
 #include "gui/Guarded.h"
 
 #include <QMouseEvent>
@@ -10,7 +11,7 @@
 namespace trajecta {
 
 WorkArea::WorkArea(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-    setObjectName(QStringLiteral("ImgDessin"));
+    setObjectName(ids::ImgDessin.str());
     setMouseTracking(true); // moves without a button drive the hover marks
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -1,16 +1,13 @@
 #include "history/UndoHistory.h"
 
 #include "core/Messages.h"
+#include "document/ControlIds.h"
 
 #include <algorithm>
 
 namespace trajecta {
 
 namespace {
-
-const QString undoItem = QStringLiteral("AnnulerAction");
-const QString redoItem = QStringLiteral("RetablirAction");
-const QString workArea = QStringLiteral("ImgDessin");
 
 // The project is the document but the shell's part: the language, the layout
 // and the windows' places are the user's settings, not steps of the work.
@@ -62,8 +59,8 @@ const MenuTexts controlTexts{{"Annuler « %1 »", "Undo \"%1\""}, {"Rétablir «
 UndoHistory::UndoHistory(Context& ctx, ShellRestore& shell) : ctx_(ctx), shell_(shell) {}
 
 void UndoHistory::registerHandlers() {
-    ctx_.controls.onClick(undoItem, [this] { undo(); });
-    ctx_.controls.onClick(redoItem, [this] { redo(); });
+    ctx_.controls.onClick(ids::AnnulerAction, [this] { undo(); });
+    ctx_.controls.onClick(ids::RetablirAction, [this] { redo(); });
 }
 
 void UndoHistory::reset() {
@@ -143,7 +140,7 @@ void UndoHistory::workAreaMouse(const MouseEvent& event) {
 }
 
 bool UndoHistory::continues(const QString& name) const {
-    return !ctx_.controls.openDialog().isEmpty() || (name == workArea && workAreaHeld_) ||
+    return !ctx_.controls.openDialog().isEmpty() || (name == ids::ImgDessin && workAreaHeld_) ||
            (!sliderHeld_.isEmpty() && name == sliderHeld_);
 }
 
@@ -191,7 +188,7 @@ UndoHistory::Step UndoHistory::describe(const QString& name) const {
     step.control = name;
     const CurveDocument& before = before_.doc;
     const CurveDocument& now = ctx_.doc;
-    if (name == workArea) {
+    if (name == ids::ImgDessin) {
         const CurveGeometry& a = before.curve;
         const CurveGeometry& b = now.curve;
         if (b.controlPointCount > a.controlPointCount) {
@@ -285,10 +282,10 @@ QString UndoHistory::menuText(const Step* step, bool undoing) const {
 
 void UndoHistory::showMenu() {
     Controls& c = ctx_.controls;
-    c.setCaption(undoItem, menuText(undo_.empty() ? nullptr : &undo_.back(), true));
-    c.setEnabled(undoItem, !undo_.empty());
-    c.setCaption(redoItem, menuText(redo_.empty() ? nullptr : &redo_.back(), false));
-    c.setEnabled(redoItem, !redo_.empty());
+    c.setCaption(ids::AnnulerAction, menuText(undo_.empty() ? nullptr : &undo_.back(), true));
+    c.setEnabled(ids::AnnulerAction, !undo_.empty());
+    c.setCaption(ids::RetablirAction, menuText(redo_.empty() ? nullptr : &redo_.back(), false));
+    c.setEnabled(ids::RetablirAction, !redo_.empty());
 }
 
 std::size_t UndoHistory::stepBytes(int index) const {

@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 #include "core/StepScreens.h"
 #include "core/Workflow.h"
+#include "document/ControlIds.h"
 #include "host/KeypointList.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@
 namespace trajecta {
 
 namespace {
-const QString busyLabel = QStringLiteral("LblTravauxEnCours");
 
 int samples(const CurveDocument& doc) {
     return std::clamp(doc.curve.sampleCount, 0, maxSamplePoints);
@@ -20,37 +20,37 @@ int samples(const CurveDocument& doc) {
 
 HostExchange::HostExchange(Context& ctx, Workflow& workflow) : ctx_(ctx), workflow_(workflow) {
     Controls& c = ctx_.controls;
-    c.onClick(QStringLiteral("ImgChargeObjetPte_Haut"), [this] { ImgChargeObjetPte_HautClick(); });
-    c.onClick(QStringLiteral("ImgTransfertSeul_Haut"), [this] { ImgTransfertSeul_HautClick(); });
-    c.onClick(QStringLiteral("ImgNvlObjet_haut"), [this] { ImgNvlObjet_hautClick(); });
-    c.onClick(QStringLiteral("ImgTransfertTotalHaut"), [this] { ImgTransfertTotalHautClick(); });
-    c.onClick(QStringLiteral("ChargerExemple"), [this] { ChargerExempleClick(); });
-    for (const char* upper :
-         {"ImgChargeObjetPte_Haut", "ImgTransfertSeul_Haut", "ImgNvlObjet_haut", "ImgTransfertTotalHaut"})
-        pressLook(QString::fromLatin1(upper));
+    c.onClick(ids::ImgChargeObjetPte_Haut, [this] { ImgChargeObjetPte_HautClick(); });
+    c.onClick(ids::ImgTransfertSeul_Haut, [this] { ImgTransfertSeul_HautClick(); });
+    c.onClick(ids::ImgNvlObjet_haut, [this] { ImgNvlObjet_hautClick(); });
+    c.onClick(ids::ImgTransfertTotalHaut, [this] { ImgTransfertTotalHautClick(); });
+    c.onClick(ids::ChargerExemple, [this] { ChargerExempleClick(); });
+    for (ImageId upper : {ids::ImgChargeObjetPte_Haut, ids::ImgTransfertSeul_Haut, ids::ImgNvlObjet_haut,
+                          ids::ImgTransfertTotalHaut})
+        pressLook(upper);
     ctx_.doc.lists.LbxPoucet = sampleObjectLines();
 }
 
 // The raised picture lies over its pressed twin: hiding it while the button
 // is held shows the pressed one.
-void HostExchange::pressLook(const QString& upper) {
+void HostExchange::pressLook(ImageId upper) {
     ctx_.controls.onMouseDown(upper, [this, upper] { ctx_.controls.hide(upper); });
     ctx_.controls.onMouseUp(upper, [this, upper] { ctx_.controls.show(upper); });
 }
 
 ObjectRead::Status HostExchange::readObjectText(bool takeValues) {
-    ctx_.controls.show(busyLabel);
+    ctx_.controls.show(ids::LblTravauxEnCours);
     ctx_.doc.lists.LbxPointsCourbe.clear();
     const std::optional<QString> text = ctx_.services.clipboard.text();
     if (!text) {
-        ctx_.controls.hide(busyLabel);
+        ctx_.controls.hide(ids::LblTravauxEnCours);
         return ObjectRead::Status::NotAnObject;
     }
     return takeRead(splitClipboardText(*text), takeValues);
 }
 
 ObjectRead::Status HostExchange::readObjectLines(const QStringList& lines, bool takeValues) {
-    ctx_.controls.show(busyLabel);
+    ctx_.controls.show(ids::LblTravauxEnCours);
     ctx_.doc.lists.LbxPointsCourbe.clear();
     return takeRead(lines, takeValues);
 }
@@ -65,7 +65,7 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
         ctx_.services.messages.warning(Messages::badSpeedField.in(ctx_.language()) + QLatin1Char('"') +
                                        read.badText + QLatin1Char('"'));
     if (read.status != ObjectRead::Status::Accepted) {
-        ctx_.controls.hide(busyLabel);
+        ctx_.controls.hide(ids::LblTravauxEnCours);
         return read.status;
     }
     HostObjectState& host = doc.host;
@@ -76,7 +76,7 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
     host.firstTimeText = read.firstTimeText;
     host.firstTimeReliable = read.firstTimeReliable;
     host.loadedFirstTimeText = QString::number(read.firstKeypointTime);
-    ctx_.controls.setCaption(QStringLiteral("Lbl1erKP"), host.loadedFirstTimeText);
+    ctx_.controls.setCaption(ids::Lbl1erKP, host.loadedFirstTimeText);
     if (!read.firstTimeReliable)
         ctx_.services.messages.warning(Messages::firstTimeDoubtful.in(ctx_.language()));
     doc.lists.LbxPointsCourbe = read.trace;
@@ -88,7 +88,7 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
         host.zoomEqual = read.zoomEqual;
         host.centreEqual = read.centreEqual;
     }
-    ctx_.controls.hide(busyLabel);
+    ctx_.controls.hide(ids::LblTravauxEnCours);
     return ObjectRead::Status::Accepted;
 }
 
@@ -121,8 +121,8 @@ void HostExchange::rebuildKeyPointList() {
     }
     // Every keypoint carries the loaded object's values again, so the "Egaux"
     // boxes say whether those values are equal.
-    ctx_.controls.setChecked(QStringLiteral("ChBxEgal"), doc.host.zoomEqual);
-    ctx_.controls.setChecked(QStringLiteral("ChBxCentreEgal"), doc.host.centreEqual);
+    ctx_.controls.setChecked(ids::ChBxEgal, doc.host.zoomEqual);
+    ctx_.controls.setChecked(ids::ChBxCentreEgal, doc.host.centreEqual);
     doc.workflow.objectTextBuilt = true;
     doc.workflow.positionsStale = false;
 }
@@ -157,7 +157,7 @@ void HostExchange::refreshTimes() {
 
 bool HostExchange::writeObjectText(const QStringList& source, int mode) {
     CurveDocument& doc = ctx_.doc;
-    ctx_.controls.show(busyLabel);
+    ctx_.controls.show(ids::LblTravauxEnCours);
     const int n = mode == 2 ? doc.extras.keptCount : samples(doc);
     std::optional<QStringList> merged;
     if (n > 0 && source.size() == keypointBlockLines * n) {
@@ -167,7 +167,7 @@ bool HostExchange::writeObjectText(const QStringList& source, int mode) {
                                    &doc.lists.LbxPointsCourbe);
     }
     if (!merged) {
-        ctx_.controls.hide(busyLabel);
+        ctx_.controls.hide(ids::LblTravauxEnCours);
         ctx_.services.messages.beep();
         return false;
     }
@@ -176,7 +176,7 @@ bool HostExchange::writeObjectText(const QStringList& source, int mode) {
     putObjectText();
     showTransferPanels();
     setStepMessage(ctx_, StepMessage::ObjectOnClipboard);
-    ctx_.controls.hide(busyLabel);
+    ctx_.controls.hide(ids::LblTravauxEnCours);
     return true;
 }
 
@@ -200,20 +200,20 @@ bool HostExchange::writePathInForce() {
 }
 
 void HostExchange::showTransferPanels() {
-    ctx_.controls.hide(QStringLiteral("PnlTransfertEtRetour"));
-    ctx_.controls.show(QStringLiteral("PnlTransfertSeul"));
-    ctx_.controls.show(QStringLiteral("Pnl_nouvel_objet"));
+    ctx_.controls.hide(ids::PnlTransfertEtRetour);
+    ctx_.controls.show(ids::PnlTransfertSeul);
+    ctx_.controls.show(ids::Pnl_nouvel_objet);
 }
 
 void HostExchange::loadFrom(const std::optional<QStringList>& lines) {
     const ObjectRead::Status status = lines ? readObjectLines(*lines, true) : readObjectText(true);
     if (status == ObjectRead::Status::NotAnObject) {
-        ctx_.controls.hide(busyLabel);
+        ctx_.controls.hide(ids::LblTravauxEnCours);
         ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
     }
     if (status != ObjectRead::Status::Accepted) return;
     workflow_.createCurve();
-    ctx_.controls.hide(QStringLiteral("PnlChargeObjetPte"));
+    ctx_.controls.hide(ids::PnlChargeObjetPte);
     workflow_.enterFormatStep();
 }
 
@@ -223,7 +223,7 @@ void HostExchange::ImgChargeObjetPte_HautClick() {
 
 // Only where the load button itself could be pressed: a load starts the work anew.
 void HostExchange::ChargerExempleClick() {
-    if (!ctx_.controls.showing(QStringLiteral("PnlChargeObjetPte"))) return ctx_.services.messages.beep();
+    if (!ctx_.controls.showing(ids::PnlChargeObjetPte)) return ctx_.services.messages.beep();
     loadFrom(QStringList{QStringLiteral("PicturesToExe-Objects")} + ctx_.doc.lists.LbxPoucet);
 }
 
@@ -236,7 +236,7 @@ void HostExchange::ImgNvlObjet_hautClick() {
     const ObjectRead::Status status = readObjectText(false);
     if (status == ObjectRead::Status::NotAnObject) {
         ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
-        ctx_.controls.hide(busyLabel);
+        ctx_.controls.hide(ids::LblTravauxEnCours);
     }
     if (status != ObjectRead::Status::Accepted) return;
     const int first = doc.host.firstKeypointTime;
@@ -249,10 +249,9 @@ void HostExchange::ImgNvlObjet_hautClick() {
     // step-6 message gives way to the one that names the new object.
     if (written) setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);
     doc.workflow.stepDone.setAll(true);
-    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), steps_->totalTimeText());
-    ctx_.controls.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
-                             ctx_.controls.text(QStringLiteral("LbliDureeMiniVue")) +
-                                 ctx_.controls.text(QStringLiteral("LblTempsTotalVue")));
+    ctx_.controls.setCaption(ids::LblTempsTotalVue, steps_->totalTimeText());
+    ctx_.controls.setCaption(ids::LblTempsMiniVueFinal, ctx_.controls.text(ids::LbliDureeMiniVue) +
+                                                            ctx_.controls.text(ids::LblTempsTotalVue));
 }
 
 void HostExchange::ImgTransfertTotalHautClick() {
@@ -268,7 +267,7 @@ void HostExchange::ImgTransfertTotalHautClick() {
     if (!merged) return ctx_.services.messages.beep();
     doc.host.firstKeypointTime = target->firstKeypointTime;
     doc.host.slideOffset = target->offset;
-    ctx_.controls.setCaption(QStringLiteral("Label10"),
+    ctx_.controls.setCaption(ids::Label10,
                              QStringLiteral("%1 / %2").arg(target->firstKeypointTime).arg(target->offset));
     doc.lists.LbxAcquiClipboard = std::move(*merged);
     doc.host.objectAccepted = true;
@@ -282,10 +281,10 @@ void HostExchange::formActivate() {
     const ShellState& shell = ctx_.doc.shell;
     const int top = shell.clientHeight / 3;
     const int left = shell.clientWidth / 2 - loadPanelWidth / 2;
-    ctx_.controls.setGeometry(QStringLiteral("PnlChargeObjetPte"), left, top, loadPanelWidth,
-                              loadPanelHeight);
-    const ControlState& busy = ctx_.controls.get(busyLabel);
-    ctx_.controls.setGeometry(busyLabel, left, top + loadPanelHeight + 80, busy.width, busy.height);
+    ctx_.controls.setGeometry(ids::PnlChargeObjetPte, left, top, loadPanelWidth, loadPanelHeight);
+    const ControlState& busy = ctx_.controls.get(ids::LblTravauxEnCours);
+    ctx_.controls.setGeometry(ids::LblTravauxEnCours, left, top + loadPanelHeight + 80, busy.width,
+                              busy.height);
 }
 
 } // namespace trajecta

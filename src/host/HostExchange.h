@@ -75,7 +75,7 @@ class HostExchange : public ObjectTextRefresh {
     void loadFrom(const std::optional<QStringList>& lines);
     bool keyPointListComplete() const;
     void showTransferPanels();
-    void pressLook(const QString& upper);
+    void pressLook(ImageId upper);
 
     Context& ctx_;
     Workflow& workflow_;

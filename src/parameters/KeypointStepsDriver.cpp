@@ -1,6 +1,7 @@
 #include "parameters/KeypointStepsDriver.h"
 
 #include "core/Context.h"
+#include "document/ControlIds.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
 #include "parameters/TimeLogReplay.h"
@@ -64,8 +65,8 @@ void KeypointStepsDriver::redrawMarks() {
 
 void KeypointStepsDriver::resetParameterCount() {
     ctx_.doc.parameters.parameterRecordCount = 0;
-    ctx_.controls.setCaption(QStringLiteral("LblQpara"), QStringLiteral("0"));
-    ctx_.controls.setEnabled(QStringLiteral("LblParaAnnuleTout"), false);
+    ctx_.controls.setCaption(ids::LblQpara, QStringLiteral("0"));
+    ctx_.controls.setEnabled(ids::LblParaAnnuleTout, false);
 }
 
 bool KeypointStepsDriver::dropParameters() {

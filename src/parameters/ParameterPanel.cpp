@@ -1,5 +1,6 @@
 #include "parameters/ParameterPanel.h"
 
+#include "document/ControlIds.h"
 #include "parameters/ParameterRecord.h"
 #include "parameters/ParameterStep.h"
 #include "platform/Numbers.h"
@@ -13,12 +14,12 @@ namespace {
 constexpr std::uint32_t relativeRotationColour = 12048127;
 constexpr std::uint32_t plainRotationColour = 12058623;
 
-QString box(int p) {
-    return QString::fromLatin1(parameterInfo(p).box);
+CheckBoxId box(int p) {
+    return parameterInfo(p).box;
 }
-QString edit(int p, int column) {
+EditId edit(int p, int column) {
     const ParameterInfo& info = parameterInfo(p);
-    return QString::fromLatin1(column == 0 ? info.startEdit : info.endEdit);
+    return column == 0 ? info.startEdit : info.endEdit;
 }
 constexpr int zoomX = static_cast<int>(Parameter::ZoomX);
 constexpr int rotation = static_cast<int>(Parameter::Rotation);
@@ -26,10 +27,10 @@ constexpr int centreX = static_cast<int>(Parameter::CentreX);
 constexpr int firstThreeD = static_cast<int>(Parameter::ThreeDX);
 
 // The "Egaux" box that ties parameter p to its partner, if any.
-QString tieBox(int p) {
-    if (p == zoomX || p == zoomX + 1) return QStringLiteral("ChBxEgal");
-    if (p == centreX || p == centreX + 1) return QStringLiteral("ChBxCentreEgal");
-    return {};
+std::optional<CheckBoxId> tieBox(int p) {
+    if (p == zoomX || p == zoomX + 1) return ids::ChBxEgal;
+    if (p == centreX || p == centreX + 1) return ids::ChBxCentreEgal;
+    return std::nullopt;
 }
 int partner(int p) {
     return p == zoomX || p == centreX ? p + 1 : p - 1;
@@ -52,7 +53,7 @@ void ParameterPanel::registerHandlers() {
     for (int p = 0; p < parameterCount; ++p) {
         c.onClick(box(p), [this, p] { boxClicked(p); });
         for (int column : {0, 1}) {
-            const QString name = edit(p, column);
+            const EditId name = edit(p, column);
             c.onChange(name, [this, name, p, column] { editChanged(name, p, column); });
             c.onKey(name, [this, name, p](const QString& keys) { clipboardKey(name, keys, p == 0); });
             if (p == 0) {
@@ -61,21 +62,19 @@ void ParameterPanel::registerHandlers() {
             }
             // Where a separator or a minus sign may go depends on the text
             // around the caret.
-            const bool minus = tieBox(p) != QStringLiteral("ChBxEgal");
+            const bool minus = tieBox(p) != ids::ChBxEgal;
             c.setKeyFilter(name, [this, minus](QChar ch, const QString& text, int caret) {
                 return realKeyAccepted(ch, text, caret, minus, ctx_.services.system.decimalSeparator());
             });
         }
     }
-    c.onClick(QStringLiteral("ChBx3D"), [this] { applyVisibility(); });
-    c.onClick(QStringLiteral("ChBxEgal"), [this] { equalClicked(zoomX); });
-    c.onClick(QStringLiteral("ChBxCentreEgal"), [this] { equalClicked(centreX); });
-    c.onClick(QStringLiteral("ChBxAngleRotation"), [this] { tangentOption(); });
-    c.onClick(QStringLiteral("RdgDecalage"), [this] { zeroChoice(); });
-    for (const char* field : {"EdtTemps1st", "EdtTempsDeb", "EdtTempsFin"}) {
-        const QString name = QString::fromLatin1(field);
+    c.onClick(ids::ChBx3D, [this] { applyVisibility(); });
+    c.onClick(ids::ChBxEgal, [this] { equalClicked(zoomX); });
+    c.onClick(ids::ChBxCentreEgal, [this] { equalClicked(centreX); });
+    c.onClick(ids::ChBxAngleRotation, [this] { tangentOption(); });
+    c.onClick(ids::RdgDecalage, [this] { zeroChoice(); });
+    for (EditId name : {ids::EdtTemps1st, ids::EdtTempsDeb, ids::EdtTempsFin})
         c.onKey(name, [this, name](const QString& keys) { clipboardKey(name, keys, true); });
-    }
 }
 
 bool ParameterPanel::active() const {
@@ -84,8 +83,8 @@ bool ParameterPanel::active() const {
 
 void ParameterPanel::boxClicked(int p) {
     Controls& c = ctx_.controls;
-    const QString tie = tieBox(p);
-    if (!tie.isEmpty() && c.checked(tie)) c.setChecked(box(partner(p)), c.checked(box(p)));
+    const std::optional<CheckBoxId> tie = tieBox(p);
+    if (tie && c.checked(*tie)) c.setChecked(box(partner(p)), c.checked(box(p)));
     applyVisibility();
 }
 
@@ -93,7 +92,7 @@ void ParameterPanel::boxClicked(int p) {
 // from Y when Y is.
 void ParameterPanel::equalClicked(int x) {
     Controls& c = ctx_.controls;
-    if (!c.checked(tieBox(x))) return;
+    if (!c.checked(*tieBox(x))) return;
     int from = -1;
     if (c.checked(box(x)))
         from = x;
@@ -106,19 +105,19 @@ void ParameterPanel::equalClicked(int x) {
     c.setChecked(box(to), true);
 }
 
-void ParameterPanel::editChanged(const QString& name, int p, int column) {
+void ParameterPanel::editChanged(EditId name, int p, int column) {
     Controls& c = ctx_.controls;
     ParameterState& state = ctx_.doc.parameters;
     if (p == 0) {
         opacityChanged(name, column == 0 ? state.lastOpacityStart : state.lastOpacityEnd);
     } else if (programChange_ == 0) {
-        const QString tie = tieBox(p);
-        if (!tie.isEmpty() && c.checked(tie)) setEditText(edit(partner(p), column), c.text(name));
+        const std::optional<CheckBoxId> tie = tieBox(p);
+        if (tie && c.checked(*tie)) setEditText(edit(partner(p), column), c.text(name));
     }
     validate();
 }
 
-void ParameterPanel::opacityChanged(const QString& name, QString& lastText) {
+void ParameterPanel::opacityChanged(EditId name, QString& lastText) {
     Controls& c = ctx_.controls;
     const QString text = c.text(name);
     if (opacityTextKept(text)) {
@@ -131,7 +130,7 @@ void ParameterPanel::opacityChanged(const QString& name, QString& lastText) {
 
 // Copying and cutting take the selection (an empty one copies nothing); a cut
 // then empties the whole edit. A paste replaces the selection.
-void ParameterPanel::clipboardKey(const QString& name, const QString& keys, bool integer) {
+void ParameterPanel::clipboardKey(EditId name, const QString& keys, bool integer) {
     Controls& c = ctx_.controls;
     ClipboardService& clipboard = ctx_.services.clipboard;
     const ControlState& state = c.get(name);
@@ -166,18 +165,18 @@ void ParameterPanel::applyVisibility() {
     if (!active()) return;
     Controls& c = ctx_.controls;
     const KeypointRange& range = ctx_.doc.range;
-    c.hide(QStringLiteral("PnCoche3D"));
+    c.hide(ids::PnCoche3D);
     if (range.rangeStart >= 0) {
         showColumn(0);
     } else {
-        c.hide(QStringLiteral("PnParaDeb"));
-        c.hide(QStringLiteral("Pn3Ddeb"));
+        c.hide(ids::PnParaDeb);
+        c.hide(ids::Pn3Ddeb);
     }
     if (range.rangeEnd >= 0) {
         showColumn(1);
     } else {
-        c.hide(QStringLiteral("PnParaFin"));
-        c.hide(QStringLiteral("Pn3Dfin"));
+        c.hide(ids::PnParaFin);
+        c.hide(ids::Pn3Dfin);
     }
     validate();
 }
@@ -186,11 +185,11 @@ void ParameterPanel::showColumn(int column) {
     Controls& c = ctx_.controls;
     for (int p = 0; p < firstThreeD; ++p)
         c.setVisible(edit(p, column), c.checked(box(p)));
-    if (c.checked(QStringLiteral("ChBxAngleRotation"))) tangentOption();
-    c.show(column == 0 ? QStringLiteral("PnParaDeb") : QStringLiteral("PnParaFin"));
-    const QString threeD = column == 0 ? QStringLiteral("Pn3Ddeb") : QStringLiteral("Pn3Dfin");
-    if (c.checked(QStringLiteral("ChBx3D"))) {
-        c.show(QStringLiteral("PnCoche3D"));
+    if (c.checked(ids::ChBxAngleRotation)) tangentOption();
+    c.show(column == 0 ? ids::PnParaDeb : ids::PnParaFin);
+    const PanelId threeD = column == 0 ? ids::Pn3Ddeb : ids::Pn3Dfin;
+    if (c.checked(ids::ChBx3D)) {
+        c.show(ids::PnCoche3D);
         for (int p = firstThreeD; p < parameterCount; ++p)
             c.setVisible(edit(p, column), c.checked(box(p)));
         c.show(threeD);
@@ -212,12 +211,11 @@ void ParameterPanel::validate() {
         readable = panelTextReadable(parameter, c.text(edit(p, 0))) &&
                    panelTextReadable(parameter, c.text(edit(p, 1)));
     }
-    const bool valid = c.visible(QStringLiteral("PnParaFin")) && ticked > 0 && readable;
-    c.setEnabled(QStringLiteral("LblVarSave"), valid);
-    c.setEnabled(QStringLiteral("LblParaFini"), !valid);
-    c.setEnabled(QStringLiteral("LblEtapeApres"), !valid);
-    c.setCaption(QStringLiteral("LblRetour"),
-                 QStringLiteral("Valide=%1 Qcoches=%2").arg(valid ? -1 : 0).arg(ticked));
+    const bool valid = c.visible(ids::PnParaFin) && ticked > 0 && readable;
+    c.setEnabled(ids::LblVarSave, valid);
+    c.setEnabled(ids::LblParaFini, !valid);
+    c.setEnabled(ids::LblEtapeApres, !valid);
+    c.setCaption(ids::LblRetour, QStringLiteral("Valide=%1 Qcoches=%2").arg(valid ? -1 : 0).arg(ticked));
 }
 
 void ParameterPanel::tangentOption() {
@@ -225,7 +223,7 @@ void ParameterPanel::tangentOption() {
     Controls& c = ctx_.controls;
     const CurveDocument& doc = ctx_.doc;
     const KeypointRange& range = doc.range;
-    const bool on = c.checked(QStringLiteral("ChBxAngleRotation"));
+    const bool on = c.checked(ids::ChBxAngleRotation);
     if (on) c.setChecked(box(rotation), true);
     if (!replaying_) {
         if (range.rangeStart >= 0) loadValues(range.rangeStart, 0);
@@ -234,17 +232,17 @@ void ParameterPanel::tangentOption() {
         if (shown >= 0) loadValues(shown, 2);
     }
     if (!on) {
-        c.hide(QStringLiteral("RdgDecalage"));
+        c.hide(ids::RdgDecalage);
         for (int column : {0, 1})
             c.setColour(edit(rotation, column), plainRotationColour);
         return;
     }
-    c.show(QStringLiteral("RdgDecalage"));
+    c.show(ids::RdgDecalage);
     const AngleState& angles = doc.parameters.angles;
     for (int column : {0, 1}) {
         const int k = column == 0 ? range.rangeStart : range.rangeEnd;
         if (k < 0) continue;
-        const QString name = edit(rotation, column);
+        const EditId name = edit(rotation, column);
         c.setColour(name, relativeRotationColour);
         if (replaying_ || k >= static_cast<int>(angles.tangentAngles.size()) || k >= doc.keypoints.size())
             continue;
@@ -257,8 +255,7 @@ void ParameterPanel::tangentOption() {
 
 void ParameterPanel::zeroChoice() {
     AngleState& angles = ctx_.doc.parameters.angles;
-    angles.rotationShift =
-        ctx_.controls.itemIndex(QStringLiteral("RdgDecalage")) == 1 ? angles.initialAngleOffset : 0;
+    angles.rotationShift = ctx_.controls.itemIndex(ids::RdgDecalage) == 1 ? angles.initialAngleOffset : 0;
     tangentOption();
 }
 
@@ -267,7 +264,7 @@ void ParameterPanel::loadValues(int k, int target) {
     step_.loadKeypointValues(k, target);
 }
 
-void ParameterPanel::setEditText(const QString& name, const QString& text) {
+void ParameterPanel::setEditText(EditId name, const QString& text) {
     const Nested program(programChange_);
     ctx_.controls.setText(name, text);
 }

@@ -39,7 +39,7 @@ class ParameterPanel {
     // end edits (1) or the info group (2), as the program's own change.
     void loadValues(int k, int target);
     // An edit set by the program: no typing rule and no "Egaux" copy applies.
-    void setEditText(const QString& edit, const QString& text);
+    void setEditText(EditId edit, const QString& text);
 
     // While a saved log is replayed the tangent option does not reload the
     // stored values, so that the logged values typed after it stay.
@@ -49,9 +49,9 @@ class ParameterPanel {
     bool active() const;
     void boxClicked(int parameter);
     void equalClicked(int xParameter);
-    void editChanged(const QString& edit, int parameter, int column);
-    void opacityChanged(const QString& edit, QString& lastText);
-    void clipboardKey(const QString& edit, const QString& keys, bool integer);
+    void editChanged(EditId edit, int parameter, int column);
+    void opacityChanged(EditId edit, QString& lastText);
+    void clipboardKey(EditId edit, const QString& keys, bool integer);
     void showColumn(int column);
 
     Context& ctx_;

@@ -1,5 +1,6 @@
 #include "parameters/ParameterRecord.h"
 
+#include "document/ControlIds.h"
 #include "host/ObjectText.h"
 #include "platform/Numbers.h"
 
@@ -11,15 +12,15 @@ namespace trajecta {
 namespace {
 
 constexpr std::array<ParameterInfo, parameterCount> infos{{
-    {"1-Opacité : (", "ChbxOpacite", "EdtOpaDeb", "EdtOpaFin", "100", 3, "  Opacity="},
-    {"2-ZoomX : (", "ChBxZoomX", "EdtZoomXdeb", "EdtZoomXfin", "100", 5, "  ScaleX="},
-    {"3-ZoomY : (", "ChBxZoomY", "EdtZoomYdeb", "EdtZoomYfin", "100", 6, "  ScaleY="},
-    {"4-rotation : (", "ChBxRotation", "EdtRotDeb", "EdtRotFin", "0", 4, "  Angle="},
-    {"5-centreX : (", "ChBxCentreX", "EdtCentreXDeb", "EdtCentreXFin", "0", 8, "  CenterPos="},
-    {"6-centreY : (", "ChBxCentreY", "EdtCentreYDeb", "EdtCentreYFin", "0", 8, "  CenterPos="},
-    {"7-3DX : (", "ChBx3DX", "Edt3DXdeb", "Edt3DXfin", "0", 9, "  AngleX="},
-    {"8-3DY : (", "ChBx3DY", "Edt3DYdeb", "Edt3DYfin", "0", 10, "  AngleY="},
-    {"9-3DZ : (", "ChBx3DZ", "Edt3DZdeb", "Edt3DZfin", "0", 11, "  ZPos="},
+    {"1-Opacité : (", ids::ChbxOpacite, ids::EdtOpaDeb, ids::EdtOpaFin, "100", 3, "  Opacity="},
+    {"2-ZoomX : (", ids::ChBxZoomX, ids::EdtZoomXdeb, ids::EdtZoomXfin, "100", 5, "  ScaleX="},
+    {"3-ZoomY : (", ids::ChBxZoomY, ids::EdtZoomYdeb, ids::EdtZoomYfin, "100", 6, "  ScaleY="},
+    {"4-rotation : (", ids::ChBxRotation, ids::EdtRotDeb, ids::EdtRotFin, "0", 4, "  Angle="},
+    {"5-centreX : (", ids::ChBxCentreX, ids::EdtCentreXDeb, ids::EdtCentreXFin, "0", 8, "  CenterPos="},
+    {"6-centreY : (", ids::ChBxCentreY, ids::EdtCentreYDeb, ids::EdtCentreYFin, "0", 8, "  CenterPos="},
+    {"7-3DX : (", ids::ChBx3DX, ids::Edt3DXdeb, ids::Edt3DXfin, "0", 9, "  AngleX="},
+    {"8-3DY : (", ids::ChBx3DY, ids::Edt3DYdeb, ids::Edt3DYfin, "0", 10, "  AngleY="},
+    {"9-3DZ : (", ids::ChBx3DZ, ids::Edt3DZdeb, ids::Edt3DZfin, "0", 11, "  ZPos="},
 }};
 
 QString commaForm(const QString& text) {

@@ -2,6 +2,7 @@
 
 #include "document/Keypoint.h"
 #include "document/ParameterState.h"
+#include "platform/ControlId.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,10 +18,10 @@ enum class Parameter { Opacity, ZoomX, ZoomY, Rotation, CentreX, CentreY, ThreeD
 constexpr int parameterCount = 9;
 
 struct ParameterInfo {
-    const char* logName;   // "1-Opacité : ("
-    const char* box;       // its check box
-    const char* startEdit; // column "début"
-    const char* endEdit;   // column "fin"
+    const char* logName; // "1-Opacité : ("
+    CheckBoxId box;      // its check box
+    EditId startEdit;    // column "début"
+    EditId endEdit;      // column "fin"
     const char* initialText;
     int lineOffset;  // line of the 13-line keypoint block it rewrites
     const char* key; // "  Opacity="; the CenterPos line holds both centre values

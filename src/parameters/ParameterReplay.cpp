@@ -1,6 +1,7 @@
 // The replay of a saved parameter log: each record drives the panel and the
 // range buttons as the user did when it was made.
 
+#include "document/ControlIds.h"
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterRecord.h"
 #include "parameters/ParameterStep.h"
@@ -25,11 +26,11 @@ bool RangeChooser::replayParameterLog(const QStringList& lines) {
         step_.clearBoxes();
         // A record ties a pair only through its X line: one that changes Y
         // alone was made with "Egaux" cleared.
-        ctx_.controls.setChecked(QStringLiteral("ChBxEgal"), false);
-        ctx_.controls.setChecked(QStringLiteral("ChBxCentreEgal"), false);
-        ctx_.controls.setPosition(QStringLiteral("TbMontrePoint"), record.start);
+        ctx_.controls.setChecked(ids::ChBxEgal, false);
+        ctx_.controls.setChecked(ids::ChBxCentreEgal, false);
+        ctx_.controls.setPosition(ids::TbMontrePoint, record.start);
         chooseStart();
-        ctx_.controls.setPosition(QStringLiteral("TbMontrePoint"), record.end);
+        ctx_.controls.setPosition(ids::TbMontrePoint, record.end);
         chooseEnd();
         for (const LoggedLine& line : record.lines)
             applyLogLine(line.number, line.text, line.tied, readable);
@@ -68,8 +69,8 @@ void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool
     Controls& c = ctx_.controls;
     if (number == static_cast<int>(Parameter::Rotation) + 1) {
         const bool tangent = rotationAddsTangent(line);
-        c.setChecked(QStringLiteral("ChBxAngleRotation"), tangent);
-        c.setItemIndex(QStringLiteral("RdgDecalage"), tangent ? rotationZeroItem(line) : 0);
+        c.setChecked(ids::ChBxAngleRotation, tangent);
+        c.setItemIndex(ids::RdgDecalage, tangent ? rotationZeroItem(line) : 0);
     }
     if (number < 1 || number > parameterCount) return;
     const std::optional<LoggedValues> values =
@@ -81,15 +82,16 @@ void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool
     const Parameter parameter = static_cast<Parameter>(number - 1);
     // The tie is made once the X values stand, so that it copies them into the
     // Y edits and ticks the Y box as it did for the user.
-    const QString tie = parameter == Parameter::ZoomX     ? QStringLiteral("ChBxEgal")
-                        : parameter == Parameter::CentreX ? QStringLiteral("ChBxCentreEgal")
-                                                          : QString();
-    if (!tie.isEmpty()) c.setChecked(tie, false);
-    if (number >= static_cast<int>(Parameter::ThreeDX) + 1) c.setChecked(QStringLiteral("ChBx3D"), true);
+    const std::optional<CheckBoxId> tie = parameter == Parameter::ZoomX ? ids::ChBxEgal
+                                          : parameter == Parameter::CentreX
+                                              ? std::optional(ids::ChBxCentreEgal)
+                                              : std::nullopt;
+    if (tie) c.setChecked(*tie, false);
+    if (number >= static_cast<int>(Parameter::ThreeDX) + 1) c.setChecked(ids::ChBx3D, true);
     const ParameterInfo& info = parameterInfo(parameter);
-    c.setChecked(QString::fromLatin1(info.box), true);
-    const QString start = QString::fromLatin1(info.startEdit);
-    const QString end = QString::fromLatin1(info.endEdit);
+    c.setChecked(info.box, true);
+    const EditId start = info.startEdit;
+    const EditId end = info.endEdit;
     if (parameter == Parameter::Opacity) {
         // Opacity keeps its own rule for what its edits accept.
         c.setText(start, values->start);
@@ -98,7 +100,7 @@ void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool
         panel_.setEditText(start, values->start);
         panel_.setEditText(end, values->end);
     }
-    if (!tie.isEmpty()) c.setChecked(tie, tied);
+    if (tie) c.setChecked(*tie, tied);
 }
 
 } // namespace trajecta

@@ -2,6 +2,7 @@
 
 #include "core/CurveView.h"
 #include "core/Messages.h"
+#include "document/ControlIds.h"
 #include "host/HostExchange.h"
 #include "host/ObjectText.h"
 #include "platform/Numbers.h"
@@ -11,9 +12,10 @@
 namespace trajecta {
 
 namespace {
-const QString mainBoxes[] = {"ChbxOpacite", "ChBxZoomX",   "ChBxZoomY",        "ChBxRotation",
-                             "ChBxCentreX", "ChBxCentreY", "ChBx3D",           "ChBx3DX",
-                             "ChBx3DY",     "ChBx3DZ",     "ChBxAngleRotation"};
+constexpr CheckBoxId mainBoxes[] = {ids::ChbxOpacite,  ids::ChBxZoomX,        ids::ChBxZoomY,
+                                    ids::ChBxRotation, ids::ChBxCentreX,      ids::ChBxCentreY,
+                                    ids::ChBx3D,       ids::ChBx3DX,          ids::ChBx3DY,
+                                    ids::ChBx3DZ,      ids::ChBxAngleRotation};
 
 QStringList freshLog() {
     return {QString::fromUtf8(parameterLogHeader), QString::fromLatin1(parameterLogSeparator)};
@@ -28,15 +30,14 @@ PanelReading ParameterStep::readPanel() const {
     PanelReading panel;
     for (int i = 0; i < parameterCount; ++i) {
         const ParameterInfo& info = parameterInfo(i);
-        panel.ticked[static_cast<size_t>(i)] = c.checked(QString::fromLatin1(info.box));
-        panel.texts[static_cast<size_t>(i)] = {c.text(QString::fromLatin1(info.startEdit)),
-                                               c.text(QString::fromLatin1(info.endEdit))};
+        panel.ticked[static_cast<size_t>(i)] = c.checked(info.box);
+        panel.texts[static_cast<size_t>(i)] = {c.text(info.startEdit), c.text(info.endEdit)};
     }
-    panel.threeD = c.checked(QStringLiteral("ChBx3D"));
-    panel.zoomTied = c.checked(QStringLiteral("ChBxEgal"));
-    panel.centreTied = c.checked(QStringLiteral("ChBxCentreEgal"));
-    panel.addTangent = c.checked(QStringLiteral("ChBxAngleRotation"));
-    panel.zeroItem = c.itemIndex(QStringLiteral("RdgDecalage"));
+    panel.threeD = c.checked(ids::ChBx3D);
+    panel.zoomTied = c.checked(ids::ChBxEgal);
+    panel.centreTied = c.checked(ids::ChBxCentreEgal);
+    panel.addTangent = c.checked(ids::ChBxAngleRotation);
+    panel.zeroItem = c.itemIndex(ids::RdgDecalage);
     return panel;
 }
 
@@ -56,7 +57,7 @@ bool ParameterStep::saveRecord() {
             doc.lists.LbxColParametres += *log;
             doc.lists.LbxParametres += trace;
             ++state.parameterRecordCount;
-            ctx_.controls.setCaption(QStringLiteral("LblQpara"), QString::number(state.parameterRecordCount));
+            ctx_.controls.setCaption(ids::LblQpara, QString::number(state.parameterRecordCount));
         }
     }
     clearBoxes();
@@ -64,7 +65,7 @@ bool ParameterStep::saveRecord() {
 }
 
 void ParameterStep::clearBoxes() {
-    for (const QString& box : mainBoxes)
+    for (CheckBoxId box : mainBoxes)
         ctx_.controls.setChecked(box, false);
 }
 
@@ -89,7 +90,7 @@ bool ParameterStep::confirmDefaults() const {
 void ParameterStep::startLogAnew() {
     ctx_.doc.lists.LbxColParametres = freshLog();
     ctx_.doc.parameters.parameterRecordCount = 0;
-    ctx_.controls.setCaption(QStringLiteral("LblQpara"), QStringLiteral("0"));
+    ctx_.controls.setCaption(ids::LblQpara, QStringLiteral("0"));
 }
 
 void ParameterStep::startParameterLog() {
@@ -121,7 +122,7 @@ void ParameterStep::buildTangentTable() {
 
 void ParameterStep::updateAngleOffsets() {
     trajecta::updateAngleOffsets(ctx_.doc.parameters.angles, ctx_.doc.host.firstAngle,
-                                 ctx_.controls.itemIndex(QStringLiteral("RdgDecalage")));
+                                 ctx_.controls.itemIndex(ids::RdgDecalage));
 }
 
 void ParameterStep::loadKeypointValues(int k, int target) {
@@ -146,31 +147,29 @@ void ParameterStep::loadKeypointValues(int k, int target) {
     if (target == 0 || target == 1) {
         for (int i = 0; i < parameterCount; ++i) {
             const ParameterInfo& info = parameterInfo(i);
-            c.setText(QString::fromLatin1(target == 0 ? info.startEdit : info.endEdit),
-                      values[static_cast<size_t>(i)]);
+            c.setText(target == 0 ? info.startEdit : info.endEdit, values[static_cast<size_t>(i)]);
         }
         return;
     }
-    static const char* const valueLabels[parameterCount] = {"LblVOpacity",  "LblVZoomX",   "LblVZoomY",
-                                                            "LblVRotation", "LblVCentreX", "LblVCentreY",
-                                                            "LblV3DX",      "LblV3DY",     "LblV3DZ"};
-    c.hide(QStringLiteral("ShpPointActuel"));
-    c.show(QStringLiteral("LbliValeursEnreg"));
+    static constexpr LabelId valueLabels[parameterCount] = {
+        ids::LblVOpacity, ids::LblVZoomX, ids::LblVZoomY, ids::LblVRotation, ids::LblVCentreX,
+        ids::LblVCentreY, ids::LblV3DX,   ids::LblV3DY,   ids::LblV3DZ};
+    c.hide(ids::ShpPointActuel);
+    c.show(ids::LbliValeursEnreg);
     for (int i = 0; i < parameterCount; ++i)
-        c.setCaption(QString::fromLatin1(valueLabels[i]), values[static_cast<size_t>(i)]);
+        c.setCaption(valueLabels[i], values[static_cast<size_t>(i)]);
     const AngleState& angles = doc.parameters.angles;
     const Extended angle = parseNumber(keypoint.angle).value_or(0.0);
-    c.setCaption(QStringLiteral("LblAngleRelTang"), fixed2(relativeRotation(angles, k, angle)));
+    c.setCaption(ids::LblAngleRelTang, fixed2(relativeRotation(angles, k, angle)));
     const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(std::min(k, maxSamplePoints - 1))];
     const auto percent = [](int v, int origin, int size) {
         return size > 0 ? 100.0L * (v - origin) / (size / 2.0L) : 0.0L;
     };
     const QPoint& origin = doc.editor.workOrigin;
     const QPoint& reference = doc.editor.workReference;
-    c.setCaption(QStringLiteral("LblXY"),
-                 QStringLiteral("X=") + fixed2(percent(point.x, origin.x(), reference.x())) +
-                     QStringLiteral("%  Y=") + fixed2(percent(point.y, origin.y(), reference.y())) +
-                     QLatin1Char('%'));
+    c.setCaption(ids::LblXY, QStringLiteral("X=") + fixed2(percent(point.x, origin.x(), reference.x())) +
+                                 QStringLiteral("%  Y=") +
+                                 fixed2(percent(point.y, origin.y(), reference.y())) + QLatin1Char('%'));
 }
 
 void ParameterStep::traceFinalAngles() {

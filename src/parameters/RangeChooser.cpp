@@ -4,6 +4,7 @@
 #include "core/Layout.h"
 #include "core/Messages.h"
 #include "core/StepScreens.h"
+#include "document/ControlIds.h"
 #include "host/HostExchange.h"
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterRecord.h"
@@ -17,21 +18,14 @@
 namespace trajecta {
 
 namespace {
-const QString cursor = QStringLiteral("TbMontrePoint");
-const QString startButton = QStringLiteral("LblVarDep");
-const QString endButton = QStringLiteral("LblVarFin");
-const QString cancelButton = QStringLiteral("LblVarAnnule");
-const QString saveButton = QStringLiteral("LblVarSave");
-const QString cancelAllButton = QStringLiteral("LblParaAnnuleTout");
-const QString finishButton = QStringLiteral("LblParaFini");
-const QString nextStepButton = QStringLiteral("LblEtapeApres");
 
 const TextPair lastPointAsStart{QStringLiteral("Le dernier point ne peut être choisi comme départ"),
                                 QStringLiteral("The last point can not be chosen as start")};
 
 // The cursor group, hidden while a whole range is chosen.
-const char* const cursorGroup[] = {"TbMontrePoint",     "PnlGroupeFleches", "LblPointSelect",
-                                   "LblDeplaceCurseur", "LbliTempsCePoint", "LblTempsPointActuel"};
+constexpr AnyControlId cursorGroup[] = {ids::TbMontrePoint,    ids::PnlGroupeFleches,
+                                        ids::LblPointSelect,   ids::LblDeplaceCurseur,
+                                        ids::LbliTempsCePoint, ids::LblTempsPointActuel};
 } // namespace
 
 RangeChooser::RangeChooser(Context& ctx, CurveView& view, KeypointTimes& times, TimePresets& presets,
@@ -40,30 +34,29 @@ RangeChooser::RangeChooser(Context& ctx, CurveView& view, KeypointTimes& times, 
 
 void RangeChooser::registerHandlers() {
     Controls& c = ctx_.controls;
-    c.onChange(cursor, [this] { cursorMoved(); });
-    c.onClick(QStringLiteral("ImgFG_haut"), [this] { first(); });
-    c.onClick(QStringLiteral("ImgCentreHaut"), [this] { middle(); });
-    c.onClick(QStringLiteral("ImgFD_haut"), [this] { last(); });
-    c.onMouseDown(QStringLiteral("ImgCentreHaut"), [&c] { c.hide(QStringLiteral("ImgCentreHaut")); });
-    c.onMouseUp(QStringLiteral("ImgCentreHaut"), [&c] { c.show(QStringLiteral("ImgCentreHaut")); });
-    c.onClick(startButton, [this] { chooseStart(); });
-    c.onClick(endButton, [this] { chooseEnd(); });
-    c.onClick(cancelButton, [this] { cancelRange(); });
-    c.onClick(saveButton, [this] { save(); });
-    c.onClick(cancelAllButton, [this] { cancelAll(); });
-    c.onClick(finishButton, [this] { finish(); });
-    c.onClick(QStringLiteral("ChBxTangenteAuPoint"), [this] { tangentDisplay(); });
-    pressLook(startButton, QStringLiteral("ImgVarDepHaut"), QStringLiteral("ImgVarDepBas"), 11, 12);
-    pressLook(endButton, QStringLiteral("ImgVarFinHaut"), QStringLiteral("ImgVarFinBas"), 11, 12);
-    pressLook(cancelButton, QStringLiteral("ImgVarAnnuleHaut"), QStringLiteral("ImgVarAnnuleBas"), 11, 12);
-    pressLook(saveButton, QStringLiteral("ImgVarOKHaut"), QStringLiteral("ImgVarOKBas"), 11, 13);
-    pressLook(cancelAllButton, QStringLiteral("ImgAnnuleToutHaut"), QStringLiteral("ImgAnnuleToutBas"), 11,
-              12);
-    pressLook(finishButton, QStringLiteral("ImgParaFiniHaut"), QStringLiteral("ImgParaFiniBas"), 13, 14);
+    c.onChange(ids::TbMontrePoint, [this] { cursorMoved(); });
+    c.onClick(ids::ImgFG_haut, [this] { first(); });
+    c.onClick(ids::ImgCentreHaut, [this] { middle(); });
+    c.onClick(ids::ImgFD_haut, [this] { last(); });
+    c.onMouseDown(ids::ImgCentreHaut, [&c] { c.hide(ids::ImgCentreHaut); });
+    c.onMouseUp(ids::ImgCentreHaut, [&c] { c.show(ids::ImgCentreHaut); });
+    c.onClick(ids::LblVarDep, [this] { chooseStart(); });
+    c.onClick(ids::LblVarFin, [this] { chooseEnd(); });
+    c.onClick(ids::LblVarAnnule, [this] { cancelRange(); });
+    c.onClick(ids::LblVarSave, [this] { save(); });
+    c.onClick(ids::LblParaAnnuleTout, [this] { cancelAll(); });
+    c.onClick(ids::LblParaFini, [this] { finish(); });
+    c.onClick(ids::ChBxTangenteAuPoint, [this] { tangentDisplay(); });
+    pressLook(ids::LblVarDep, ids::ImgVarDepHaut, ids::ImgVarDepBas, 11, 12);
+    pressLook(ids::LblVarFin, ids::ImgVarFinHaut, ids::ImgVarFinBas, 11, 12);
+    pressLook(ids::LblVarAnnule, ids::ImgVarAnnuleHaut, ids::ImgVarAnnuleBas, 11, 12);
+    pressLook(ids::LblVarSave, ids::ImgVarOKHaut, ids::ImgVarOKBas, 11, 13);
+    pressLook(ids::LblParaAnnuleTout, ids::ImgAnnuleToutHaut, ids::ImgAnnuleToutBas, 11, 12);
+    pressLook(ids::LblParaFini, ids::ImgParaFiniHaut, ids::ImgParaFiniBas, 13, 14);
 }
 
-void RangeChooser::pressLook(const QString& label, const QString& raised, const QString& pressed,
-                             int pressedSize, int releasedSize) {
+void RangeChooser::pressLook(LabelId label, ImageId raised, ImageId pressed, int pressedSize,
+                             int releasedSize) {
     Controls& c = ctx_.controls;
     c.onMouseDown(label, [&c, label, raised, pressed, pressedSize] {
         c.hide(raised);
@@ -87,39 +80,40 @@ void RangeChooser::cursorMoved() {
     if (!r.cursorLive) return;
     Controls& c = ctx_.controls;
     r.previousPoint = r.shownKeypoint;
-    r.shownKeypoint = c.position(cursor);
+    r.shownKeypoint = c.position(ids::TbMontrePoint);
     // Drawn over itself when the keypoint did not change, the cross stays.
     view_.markKeypoint(r.previousPoint, r.shownKeypoint);
-    c.setCaption(QStringLiteral("LblPointSelect"), QString::number(r.shownKeypoint + 1));
+    c.setCaption(ids::LblPointSelect, QString::number(r.shownKeypoint + 1));
     times_.showKeypointTime(r.shownKeypoint);
     if (!timeStep()) panel_.loadValues(r.shownKeypoint, 2);
-    c.setItemIndex(QStringLiteral("LbxListeKP"), -1);
+    c.setItemIndex(ids::LbxListeKP, -1);
     const QChar sep = ctx_.services.system.decimalSeparator();
-    c.setCaption(QStringLiteral("LblNombrePoints"),
+    c.setCaption(ids::LblNombrePoints,
                  QStringLiteral("AngleDecalInitial=") +
                      generalNumber(static_cast<double>(doc.parameters.angles.initialAngleOffset), sep));
     view_.keypointTangentAngle(r.shownKeypoint);
 }
 
 void RangeChooser::first() {
-    if (ctx_.doc.range.cursorLive) ctx_.controls.setPosition(cursor, timeStep() ? 1 : 0);
+    if (ctx_.doc.range.cursorLive) ctx_.controls.setPosition(ids::TbMontrePoint, timeStep() ? 1 : 0);
 }
 
 void RangeChooser::middle() {
     if (!ctx_.doc.range.cursorLive) return;
-    const ControlState& s = ctx_.controls.get(cursor);
-    ctx_.controls.setPosition(cursor, s.min + (s.max - s.min) / 2);
+    const ControlState& s = ctx_.controls.get(ids::TbMontrePoint);
+    ctx_.controls.setPosition(ids::TbMontrePoint, s.min + (s.max - s.min) / 2);
 }
 
 void RangeChooser::last() {
-    if (ctx_.doc.range.cursorLive) ctx_.controls.setPosition(cursor, ctx_.doc.curve.sampleCount - 1);
+    if (ctx_.doc.range.cursorLive)
+        ctx_.controls.setPosition(ids::TbMontrePoint, ctx_.doc.curve.sampleCount - 1);
 }
 
 void RangeChooser::chooseStart() {
     CurveDocument& doc = ctx_.doc;
     KeypointRange& r = doc.range;
     Controls& c = ctx_.controls;
-    const int p = c.position(cursor);
+    const int p = c.position(ids::TbMontrePoint);
     if (r.rangeStart >= 0) return;
     if (p >= doc.curve.sampleCount - 1) {
         ctx_.services.messages.information(lastPointAsStart.in(ctx_.language()));
@@ -127,19 +121,19 @@ void RangeChooser::chooseStart() {
     }
     r.rangeStart = p;
     r.cursorLive = false;
-    c.setPosition(cursor, p + 1);
+    c.setPosition(ids::TbMontrePoint, p + 1);
     view_.markKeypoint(r.shownKeypoint, -1);
-    c.setCaption(QStringLiteral("LblChoixDep"), QString::number(p + 1));
-    c.show(QStringLiteral("LblChoixDep"));
+    c.setCaption(ids::LblChoixDep, QString::number(p + 1));
+    c.show(ids::LblChoixDep);
     rangeMark(p);
     r.shownKeypoint = p + 1;
     view_.markKeypoint(r.shownKeypoint, -1);
-    c.setMin(cursor, p + 1);
-    c.setCaption(QStringLiteral("LblPointSelect"), QString::number(p + 2));
-    c.setEnabled(startButton, false);
-    c.setEnabled(cancelButton, true);
-    c.setEnabled(endButton, true);
-    c.show(QStringLiteral("PnAnnulePara"));
+    c.setMin(ids::TbMontrePoint, p + 1);
+    c.setCaption(ids::LblPointSelect, QString::number(p + 2));
+    c.setEnabled(ids::LblVarDep, false);
+    c.setEnabled(ids::LblVarAnnule, true);
+    c.setEnabled(ids::LblVarFin, true);
+    c.show(ids::PnAnnulePara);
     r.cursorLive = true;
     if (timeStep()) {
         times_.startChosen();
@@ -153,27 +147,27 @@ void RangeChooser::chooseEnd() {
     CurveDocument& doc = ctx_.doc;
     KeypointRange& r = doc.range;
     Controls& c = ctx_.controls;
-    const int p = c.position(cursor);
+    const int p = c.position(ids::TbMontrePoint);
     if (r.rangeStart < 0 || p <= r.rangeStart || r.rangeEnd >= 0) return;
     r.rangeEnd = p;
     r.cursorLive = false;
     view_.markKeypoint(r.shownKeypoint, -1);
     r.shownKeypoint = r.previousPoint = -1;
-    c.setCaption(QStringLiteral("LblChoixFin"), QString::number(p + 1));
-    c.show(QStringLiteral("LblChoixFin"));
+    c.setCaption(ids::LblChoixFin, QString::number(p + 1));
+    c.show(ids::LblChoixFin);
     rangeMark(p);
-    c.setEnabled(endButton, false);
-    c.setEnabled(cancelButton, true);
-    c.show(QStringLiteral("PnFinPara"));
-    c.show(QStringLiteral("PnOKPara"));
-    c.setEnabled(saveButton, true);
-    c.setEnabled(finishButton, false);
-    c.setEnabled(nextStepButton, false);
+    c.setEnabled(ids::LblVarFin, false);
+    c.setEnabled(ids::LblVarAnnule, true);
+    c.show(ids::PnFinPara);
+    c.show(ids::PnOKPara);
+    c.setEnabled(ids::LblVarSave, true);
+    c.setEnabled(ids::LblParaFini, false);
+    c.setEnabled(ids::LblEtapeApres, false);
     showCursorGroup(false);
     const double angle = view_.keypointTangentAngle(p);
     const QString angleText = generalNumber(angle, ctx_.services.system.decimalSeparator());
-    c.setCaption(QStringLiteral("LblAngletangente"), angleText);
-    panel_.setEditText(QStringLiteral("EdtRotFin"), angleText);
+    c.setCaption(ids::LblAngletangente, angleText);
+    panel_.setEditText(ids::EdtRotFin, angleText);
     if (timeStep()) {
         times_.endChosen();
         return;
@@ -199,34 +193,34 @@ void RangeChooser::resetChooser(bool cursorToStart) {
     r.rangeStart = r.rangeEnd = -1;
     if (cursorToStart) {
         r.cursorLive = false;
-        c.setMin(cursor, times ? 1 : 0);
-        c.setMax(cursor, std::max(c.get(cursor).min, doc.curve.sampleCount - 1));
+        c.setMin(ids::TbMontrePoint, times ? 1 : 0);
+        c.setMax(ids::TbMontrePoint, std::max(c.get(ids::TbMontrePoint).min, doc.curve.sampleCount - 1));
     }
     r.cursorLive = true;
     r.shownKeypoint = -1;
-    if (cursorToStart) c.setPosition(cursor, 0);
+    if (cursorToStart) c.setPosition(ids::TbMontrePoint, 0);
     if (r.shownKeypoint < 0) cursorMoved();
     resetButtons();
-    if (!times) c.setEnabled(cancelAllButton, doc.parameters.parameterRecordCount >= 1);
+    if (!times) c.setEnabled(ids::LblParaAnnuleTout, doc.parameters.parameterRecordCount >= 1);
     hideColumns();
     showCursorGroup(true);
 }
 
 void RangeChooser::hideColumns() {
-    for (const char* panel : {"PnParaDeb", "PnParaFin", "Pn3Ddeb", "Pn3Dfin"})
-        ctx_.controls.hide(QString::fromLatin1(panel));
+    for (PanelId panel : {ids::PnParaDeb, ids::PnParaFin, ids::Pn3Ddeb, ids::Pn3Dfin})
+        ctx_.controls.hide(panel);
 }
 
 void RangeChooser::resetButtons() {
     Controls& c = ctx_.controls;
-    c.setEnabled(endButton, false);
-    c.setEnabled(cancelButton, false);
-    c.setEnabled(saveButton, false);
-    c.setEnabled(startButton, true);
-    c.setEnabled(finishButton, true);
-    c.setEnabled(nextStepButton, true);
-    c.setCaption(QStringLiteral("LblChoixDep"), QString());
-    c.setCaption(QStringLiteral("LblChoixFin"), QString());
+    c.setEnabled(ids::LblVarFin, false);
+    c.setEnabled(ids::LblVarAnnule, false);
+    c.setEnabled(ids::LblVarSave, false);
+    c.setEnabled(ids::LblVarDep, true);
+    c.setEnabled(ids::LblParaFini, true);
+    c.setEnabled(ids::LblEtapeApres, true);
+    c.setCaption(ids::LblChoixDep, QString());
+    c.setCaption(ids::LblChoixFin, QString());
 }
 
 void RangeChooser::save() {
@@ -246,12 +240,12 @@ void RangeChooser::save() {
     if (!step_.saveRecord()) return;
     cancelRange();
     // The next range can start where this one ended.
-    if (e < doc.curve.sampleCount - 1) ctx_.controls.setPosition(cursor, e);
+    if (e < doc.curve.sampleCount - 1) ctx_.controls.setPosition(ids::TbMontrePoint, e);
 }
 
 void RangeChooser::cancelAll() {
     step_.cancelAllParameters();
-    ctx_.controls.setEnabled(cancelAllButton, ctx_.doc.parameters.parameterRecordCount >= 1);
+    ctx_.controls.setEnabled(ids::LblParaAnnuleTout, ctx_.doc.parameters.parameterRecordCount >= 1);
 }
 
 void RangeChooser::finish() {
@@ -263,7 +257,7 @@ void RangeChooser::finish() {
 
 void RangeChooser::tangentDisplay() {
     view_.removeTangentSegments();
-    ctx_.doc.parameters.tangentShown = ctx_.controls.checked(QStringLiteral("ChBxTangenteAuPoint"));
+    ctx_.doc.parameters.tangentShown = ctx_.controls.checked(ids::ChBxTangenteAuPoint);
     cursorMoved();
 }
 
@@ -284,20 +278,21 @@ void RangeChooser::enterParameterStep() {
 
     doc.workflow.currentStep = Step::Parameters;
     setStepMessage(ctx_, StepMessage::SetParameters);
-    c.hide(QStringLiteral("GbxTemps"));
-    for (const char* name : {"LbliQpara", "LblQpara", "GbxInfoParaPoint", "PnAnnulerTout", "GbxParaSurQuoi"})
-        c.show(QString::fromLatin1(name));
-    c.hide(QStringLiteral("LblChoixDep"));
-    c.hide(QStringLiteral("LblChoixFin"));
+    c.hide(ids::GbxTemps);
+    for (AnyControlId name : AnyControlIds{ids::LbliQpara, ids::LblQpara, ids::GbxInfoParaPoint,
+                                           ids::PnAnnulerTout, ids::GbxParaSurQuoi})
+        c.show(name);
+    c.hide(ids::LblChoixDep);
+    c.hide(ids::LblChoixFin);
     resetChooser(true);
-    c.setEnabled(cancelAllButton, false);
+    c.setEnabled(ids::LblParaAnnuleTout, false);
     panel_.applyVisibility();
-    c.setCaption(QStringLiteral("LblQpara"), QString::number(doc.parameters.parameterRecordCount));
+    c.setCaption(ids::LblQpara, QString::number(doc.parameters.parameterRecordCount));
     step_.refreshKeypointList();
     // A replay leaves the range and the cursor of its last record.
     if (rotationsFollowThePath()) {
         resetChooser(true);
-        c.setEnabled(cancelAllButton, false);
+        c.setEnabled(ids::LblParaAnnuleTout, false);
     }
     // The reversed path follows the times just recorded, once the keypoint
     // list it is built from has them too.
@@ -315,17 +310,16 @@ void RangeChooser::finishParameterStep() {
     doc.workflow.stepDone[Done::Parameters] = true;
     hideGroup(ctx_, MovableGroup::Parameters);
     doc.workflow.currentStep = Step::Finished;
-    c.setEnabled(nextStepButton, false);
+    c.setEnabled(ids::LblEtapeApres, false);
     view_.markKeypoint(r.shownKeypoint, -1);
     r.shownKeypoint = r.rangeStart = r.rangeEnd = -1;
-    c.hide(QStringLiteral("GbxInfoParaPoint"));
+    c.hide(ids::GbxInfoParaPoint);
 
-    c.hide(QStringLiteral("PnlTransfertEtRetour"));
-    for (const char* name :
-         {"PnlTransfertSeul", "Pnl_nouvel_objet", "PnlEnregistrerCourbe", "LblTempsMiniVueFinal"})
-        c.show(QString::fromLatin1(name));
-    c.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
-                 c.text(QStringLiteral("LbliDureeMiniVue")) + c.text(QStringLiteral("LblTempsTotalVue")));
+    c.hide(ids::PnlTransfertEtRetour);
+    for (AnyControlId name : AnyControlIds{ids::PnlTransfertSeul, ids::Pnl_nouvel_objet,
+                                           ids::PnlEnregistrerCourbe, ids::LblTempsMiniVueFinal})
+        c.show(name);
+    c.setCaption(ids::LblTempsMiniVueFinal, c.text(ids::LbliDureeMiniVue) + c.text(ids::LblTempsTotalVue));
     // The writer announces the object only once it is on the clipboard.
     host_.writePathInForce();
     showGroup(ctx_, MovableGroup::Extras);
@@ -361,7 +355,7 @@ void RangeChooser::restoreParameterStep() {
     Controls& c = ctx_.controls;
     hideGroup(ctx_, MovableGroup::Extras);
     showGroup(ctx_, MovableGroup::Parameters);
-    c.show(QStringLiteral("GbxInfoParaPoint"));
+    c.show(ids::GbxInfoParaPoint);
     resetChooser(true);
     panel_.applyVisibility();
 }
@@ -397,8 +391,8 @@ void RangeChooser::rangeMark(int k) {
 }
 
 void RangeChooser::showCursorGroup(bool visible) {
-    for (const char* name : cursorGroup)
-        ctx_.controls.setVisible(QString::fromLatin1(name), visible);
+    for (AnyControlId name : cursorGroup)
+        ctx_.controls.setVisible(name, visible);
 }
 
 } // namespace trajecta

@@ -82,8 +82,7 @@ class RangeChooser : public RangeCancel {
     void forgetRange();
     void hideColumns();
     void applyLogLine(int number, const QString& line, bool tied, bool& readable);
-    void pressLook(const QString& label, const QString& raised, const QString& pressed, int pressedSize,
-                   int releasedSize);
+    void pressLook(LabelId label, ImageId raised, ImageId pressed, int pressedSize, int releasedSize);
 
     Context& ctx_;
     CurveView& view_;

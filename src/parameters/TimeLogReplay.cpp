@@ -1,5 +1,6 @@
 #include "parameters/TimeLogReplay.h"
 
+#include "document/ControlIds.h"
 #include "parameters/RangeChooser.h"
 #include "timing/KeypointTimes.h"
 #include "timing/PresetMath.h"
@@ -10,8 +11,6 @@
 namespace trajecta {
 
 namespace {
-
-const QString cursor = QStringLiteral("TbMontrePoint");
 
 // Replayed records that reach a keypoint time beyond maxKeypointTime, or a
 // total beyond this, are refused.
@@ -38,7 +37,7 @@ bool TimeLogReplay::replay(std::optional<int> firstTime, const std::vector<TimeR
     // The first keypoint time as the user set it: typed, then "Enregistrer"
     // when it differs from the object's.
     if (firstTime) {
-        ctx_.controls.setText(QStringLiteral("EdtTemps1st"), QString::number(*firstTime));
+        ctx_.controls.setText(ids::EdtTemps1st, QString::number(*firstTime));
         if (doc.timeEdit.firstTimePending) chooser_.save();
     }
     for (const TimeRecord& r : records) {
@@ -49,7 +48,7 @@ bool TimeLogReplay::replay(std::optional<int> firstTime, const std::vector<TimeR
             !timesSound(doc.timing.keypointTimes))
             return false;
     }
-    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), times_.totalText());
+    ctx_.controls.setCaption(ids::LblTempsTotalVue, times_.totalText());
     return true;
 }
 
@@ -84,15 +83,15 @@ bool TimeLogReplay::replayRange(const TimeRecord& r) {
     // Each time is made the field's last accepted text before it is typed: a
     // time above what may be typed, which "Début" or "Fin" loaded when the
     // record was made, then stands as it stood then.
-    c.setPosition(cursor, r.first);
+    c.setPosition(ids::TbMontrePoint, r.first);
     chooser_.chooseStart();
     t.rangeStartText = QString::number(r.startTime);
-    c.setText(QStringLiteral("EdtTempsDeb"), t.rangeStartText);
-    c.setPosition(cursor, r.last);
+    c.setText(ids::EdtTempsDeb, t.rangeStartText);
+    c.setPosition(ids::TbMontrePoint, r.last);
     chooser_.chooseEnd();
     t.rangeEndText = QString::number(r.endTime);
-    c.setText(QStringLiteral("EdtTempsFin"), t.rangeEndText);
-    c.setChecked(QStringLiteral("ChBxSpeedUp"), r.speedUp);
+    c.setText(ids::EdtTempsFin, t.rangeEndText);
+    c.setChecked(ids::ChBxSpeedUp, r.speedUp);
     if (doc.range.rangeStart != r.first || doc.range.rangeEnd != r.last || !t.rangeReady ||
         t.rangeStartText != QString::number(r.startTime) || t.rangeEndText != QString::number(r.endTime))
         return false;
@@ -120,7 +119,7 @@ bool TimeLogReplay::replayPreset(const TimeRecord& r, const CurveGeometry& measu
     case TimeRecord::Kind::SlowDownStart:
     case TimeRecord::Kind::SlowDownEnd:
         presets_.chooseSlowDown();
-        ctx_.controls.setPosition(cursor, r.extent);
+        ctx_.controls.setPosition(ids::TbMontrePoint, r.extent);
         if (!presets_.applySlowDown(r.kind == TimeRecord::Kind::SlowDownEnd, r.extent, r.strength)) {
             presets_.cancel();
             return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ControlId.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -10,24 +12,6 @@
 #include <vector>
 
 namespace trajecta {
-
-// A Window is a top-level window the user can leave for another; a Dialog is
-// modal: while one is visible, user input outside it is refused.
-enum class ControlKind {
-    Label,
-    Panel,
-    GroupBox,
-    CheckBox,
-    RadioGroup,
-    Slider,
-    Edit,
-    Image,
-    Shape,
-    List,
-    MenuItem,
-    Window,
-    Dialog
-};
 
 const char* kindName(ControlKind kind);
 
@@ -249,6 +233,81 @@ class Controls {
     // shortcut gives (a click, or a new position); otherwise the key handler
     // of `name` hears it.
     bool userKey(const QString& name, const QString& keys);
+
+    // The same through the handles: the kind-specific calls take only the
+    // kind they work on, so the compiler sees which control each call reaches.
+    template <ControlKind K>
+    ControlState& declare(ControlId<K> id, const QString& parent = {}, const QString& text = {}) {
+        return declare(id.str(), K, parent, text);
+    }
+    template <ControlKind K>
+    ControlState& declare(ControlId<K> id, AnyControlId parent, const QString& text = {}) {
+        return declare(id.str(), K, parent.str(), text);
+    }
+    const ControlState& get(AnyControlId id) const { return get(id.str()); }
+    const ControlState& get(AnyControlId id, ControlKind kind) const { return get(id.str(), kind); }
+    bool showing(AnyControlId id) const { return showing(id.str()); }
+    QString windowOf(AnyControlId id) const { return windowOf(id.str()); }
+    QString blockedBy(AnyControlId id) const { return blockedBy(id.str()); }
+    QStringList children(AnyControlId id) const { return children(id.str()); }
+    void reparent(AnyControlId id, AnyControlId newParent) { reparent(id.str(), newParent.str()); }
+    void setVisible(AnyControlId id, bool visible) { setVisible(id.str(), visible); }
+    void show(AnyControlId id) { setVisible(id.str(), true); }
+    void hide(AnyControlId id) { setVisible(id.str(), false); }
+    void setEnabled(AnyControlId id, bool enabled) { setEnabled(id.str(), enabled); }
+    void setCaption(AnyControlId id, const QString& text) { setCaption(id.str(), text); }
+    void setHint(AnyControlId id, const QString& hint) { setHint(id.str(), hint); }
+    void setText(EditId id, const QString& text) { setText(id.str(), text); }
+    void setCaret(EditId id, int caret) { setCaret(id.str(), caret); }
+    void setSelection(EditId id, int anchor, int caret) { setSelection(id.str(), anchor, caret); }
+    void setChecked(CheckBoxId id, bool checked) { setChecked(id.str(), checked); }
+    void setChecked(MenuItemId id, bool checked) { setChecked(id.str(), checked); }
+    void setItems(RadioGroupId id, const QStringList& items) { setItems(id.str(), items); }
+    void setItemIndex(RadioGroupId id, int index) { setItemIndex(id.str(), index); }
+    void setItemIndex(ListId id, int index) { setItemIndex(id.str(), index); }
+    void setMin(SliderId id, int min) { setMin(id.str(), min); }
+    void setMax(SliderId id, int max) { setMax(id.str(), max); }
+    void setPosition(SliderId id, int position) { setPosition(id.str(), position); }
+    void setColour(AnyControlId id, std::uint32_t colour) { setColour(id.str(), colour); }
+    void setCursor(AnyControlId id, CursorShape cursor) { setCursor(id.str(), cursor); }
+    void setFontHeight(AnyControlId id, int height) { setFontHeight(id.str(), height); }
+    void setLowered(AnyControlId id, bool lowered) { setLowered(id.str(), lowered); }
+    void setGeometry(AnyControlId id, int left, int top, int width, int height) {
+        setGeometry(id.str(), left, top, width, height);
+    }
+    void setShortcuts(AnyControlId id, const QStringList& keys) { setShortcuts(id.str(), keys); }
+    bool visible(AnyControlId id) const { return visible(id.str()); }
+    bool enabled(AnyControlId id) const { return enabled(id.str()); }
+    bool checked(CheckBoxId id) const { return checked(id.str()); }
+    int itemIndex(RadioGroupId id) const { return itemIndex(id.str()); }
+    int position(SliderId id) const { return position(id.str()); }
+    const QString& text(AnyControlId id) const { return text(id.str()); }
+    void onClick(AnyControlId id, Handler handler) { onClick(id.str(), std::move(handler)); }
+    // Only edits and sliders change by themselves.
+    void onChange(EditId id, Handler handler) { onChange(id.str(), std::move(handler)); }
+    void onChange(SliderId id, Handler handler) { onChange(id.str(), std::move(handler)); }
+    void onMouseDown(AnyControlId id, Handler handler) { onMouseDown(id.str(), std::move(handler)); }
+    void onMouseUp(AnyControlId id, Handler handler) { onMouseUp(id.str(), std::move(handler)); }
+    void onMouse(AnyControlId id, MouseHandler handler) { onMouse(id.str(), std::move(handler)); }
+    void onKey(AnyControlId id, KeyHandler handler) { onKey(id.str(), std::move(handler)); }
+    bool handlesKeys(AnyControlId id) const { return handlesKeys(id.str()); }
+    bool handlesClicks(AnyControlId id) const { return handlesClicks(id.str()); }
+    void setKeyFilter(EditId id, KeyFilter filter) { setKeyFilter(id.str(), std::move(filter)); }
+    void setKeyFilter(EditId id, const std::function<bool(QChar)>& accepts) {
+        setKeyFilter(id.str(), accepts);
+    }
+    bool userCanReach(AnyControlId id) const { return userCanReach(id.str()); }
+    bool userClick(AnyControlId id) { return userClick(id.str()); }
+    bool userMouseDown(AnyControlId id) { return userMouseDown(id.str()); }
+    bool userMouseUp(AnyControlId id) { return userMouseUp(id.str()); }
+    bool userType(EditId id, const QString& text) { return userType(id.str(), text); }
+    bool userInsert(EditId id, const QString& text) { return userInsert(id.str(), text); }
+    bool userSetChecked(CheckBoxId id, bool checked) { return userSetChecked(id.str(), checked); }
+    bool userSetItemIndex(RadioGroupId id, int index) { return userSetItemIndex(id.str(), index); }
+    bool userSetItemIndex(ListId id, int index) { return userSetItemIndex(id.str(), index); }
+    bool userSetPosition(SliderId id, int position) { return userSetPosition(id.str(), position); }
+    bool userMouse(AnyControlId id, const MouseEvent& event) { return userMouse(id.str(), event); }
+    bool userKey(AnyControlId id, const QString& keys) { return userKey(id.str(), keys); }
 
     // The one listener to user input, or nullptr. It must outlive the model
     // or be removed first.

@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 
+#include "document/ControlIds.h"
 #include "preview/PreviewFrame.h"
 #include "timing/TimeTable.h"
 
@@ -10,18 +11,11 @@
 
 namespace trajecta {
 
-namespace {
-const QString panel = QStringLiteral("PnlLecture");
-const QString playButton = QStringLiteral("LblLecture");
-const QString slider = QStringLiteral("TbLecture");
-const QString timeLabel = QStringLiteral("LblTempsLecture");
-} // namespace
-
 Preview::Preview(Context& ctx) : ctx_(ctx) {}
 
 void Preview::registerHandlers() {
-    ctx_.controls.onClick(playButton, [this] { LblLectureClick(); });
-    ctx_.controls.onChange(slider, [this] { TbLectureChange(); });
+    ctx_.controls.onClick(ids::LblLecture, [this] { LblLectureClick(); });
+    ctx_.controls.onChange(ids::TbLecture, [this] { TbLectureChange(); });
 }
 
 void Preview::refresh() {
@@ -32,19 +26,19 @@ void Preview::refresh() {
     const bool on = (step == Step::Times || step == Step::Parameters || step == Step::Finished) &&
                     doc.curve.sampleCount > 0 && !doc.pictures.work.isNull();
     if (!on) stop();
-    c.setVisible(panel, on);
+    c.setVisible(ids::PnlLecture, on);
     if (!on) return;
     const qint64 duration = pathDuration(keypointsInForce(doc, ctx_.services.system.decimalSeparator()));
-    c.setMin(slider, 0);
-    c.setMax(slider, static_cast<int>(std::min<qint64>(duration, std::numeric_limits<int>::max())));
-    c.setCaption(timeLabel, formatDuration(c.position(slider)));
+    c.setMin(ids::TbLecture, 0);
+    c.setMax(ids::TbLecture, static_cast<int>(std::min<qint64>(duration, std::numeric_limits<int>::max())));
+    c.setCaption(ids::LblTempsLecture, formatDuration(c.position(ids::TbLecture)));
 }
 
 void Preview::showCaption() {
     static const TextPair play{QStringLiteral("Lecture"), QStringLiteral("Play")};
     static const TextPair pause{QStringLiteral("Pause"), QStringLiteral("Pause")};
     const TextPair& caption = playing_ ? pause : play;
-    ctx_.controls.setCaption(playButton, caption.in(ctx_.language()));
+    ctx_.controls.setCaption(ids::LblLecture, caption.in(ctx_.language()));
 }
 
 void Preview::start() {
@@ -59,7 +53,7 @@ void Preview::start() {
 }
 
 void Preview::draw() {
-    state_ = objectState(valuesAt(path_, ctx_.controls.position(slider)), frame_);
+    state_ = objectState(valuesAt(path_, ctx_.controls.position(ids::TbLecture)), frame_);
     drawPreviewFrame(ctx_.canvas.image(), state_, picture_, stale_);
 }
 
@@ -75,14 +69,15 @@ void Preview::LblLectureClick() {
     Controls& c = ctx_.controls;
     if (!showing_) start();
     // From the beginning again once the end was reached.
-    if (c.position(slider) >= c.get(slider).max) c.setPosition(slider, c.get(slider).min);
+    if (c.position(ids::TbLecture) >= c.get(ids::TbLecture).max)
+        c.setPosition(ids::TbLecture, c.get(ids::TbLecture).min);
     playing_ = true;
     lastClock_.reset();
     showCaption();
 }
 
 void Preview::TbLectureChange() {
-    ctx_.controls.setCaption(timeLabel, formatDuration(ctx_.controls.position(slider)));
+    ctx_.controls.setCaption(ids::LblTempsLecture, formatDuration(ctx_.controls.position(ids::TbLecture)));
     if (showing_) draw();
 }
 
@@ -90,7 +85,7 @@ void Preview::tick(qint64 clock) {
     if (!playing_) return;
     const qint64 before = lastClock_.value_or(clock);
     lastClock_ = clock;
-    const ControlState& s = ctx_.controls.get(slider, ControlKind::Slider);
+    const ControlState& s = ctx_.controls.get(ids::TbLecture, ControlKind::Slider);
     qint64 next = s.position + std::max<qint64>(0, clock - before);
     if (next >= s.max) {
         next = s.max;
@@ -98,18 +93,18 @@ void Preview::tick(qint64 clock) {
         lastClock_.reset();
         showCaption();
     }
-    ctx_.controls.setPosition(slider, static_cast<int>(next));
+    ctx_.controls.setPosition(ids::TbLecture, static_cast<int>(next));
 }
 
 bool Preview::ownControl(const QString& name) const {
-    return name == panel || ctx_.controls.get(name).parent == panel;
+    return name == ids::PnlLecture || ctx_.controls.get(name).parent == ids::PnlLecture;
 }
 
 void Preview::beforeUserInput(const QString& name, UserInput input) {
     if (input == UserInput::Hover) return;
     if (ownControl(name)) {
         // The slider shows the object even where it already stands.
-        if (name == slider && input == UserInput::Position && !showing_) start();
+        if (name == ids::TbLecture && input == UserInput::Position && !showing_) start();
         return;
     }
     if (input == UserInput::Key && !ctx_.controls.handlesKeys(name)) return;

@@ -1,4 +1,5 @@
 #include "shell/HelpContent.h"
+#include "document/ControlIds.h"
 
 #include <QRegularExpression>
 
@@ -14,8 +15,8 @@ std::vector<HelpPage> buildPages() {
     using S = HelpScene;
     std::vector<HelpPage> pages;
     pages.push_back(
-        {"ImgAideT1Fr",
-         "ImgAideT1Eng",
+        {ids::ImgAideT1Fr,
+         ids::ImgAideT1Eng,
          S::Format,
          t("Étape 1 : le format de l'écran", "Step 1: the screen format"),
          t("L'objet PTE est chargé. Choisissez la forme de la zone de travail : elle prend les proportions "
@@ -37,8 +38,8 @@ std::vector<HelpPage> buildPages() {
          t("La zone de travail au format 16/9, juste créée.", "The work area in 16/9, just created.")});
 
     pages.push_back(
-        {"ImgT2fr",
-         "ImgT2eng",
+        {ids::ImgT2fr,
+         ids::ImgT2eng,
          S::Marking,
          t("Étape 2 : marquer les points de contrôle", "Step 2: mark the control points"),
          t("Chaque clic dans la zone de travail pose un point de contrôle. La courbe est faite de parties : "
@@ -61,8 +62,8 @@ std::vector<HelpPage> buildPages() {
            "Two parts marked and the first point of a third one.")});
 
     pages.push_back(
-        {"ImgT3fr",
-         "ImgT3eng",
+        {ids::ImgT3fr,
+         ids::ImgT3eng,
          S::Shaping,
          t("Étape 3 : façonner la courbe", "Step 3: shape the curve"),
          t("Faites glisser les points de contrôle avec la souris : la courbe suit.",
@@ -90,8 +91,8 @@ std::vector<HelpPage> buildPages() {
            "A curve of three parts with its control points and tangents.")});
 
     pages.push_back(
-        {"ImgT3frbis",
-         "ImgT3engbis",
+        {ids::ImgT3frbis,
+         ids::ImgT3engbis,
          S::FramePlacing,
          t("Étape 3 : placer le cadre", "Step 3: place the frame"),
          t("Le cadre figure la vue du diaporama : les positions des points-clés sont comptées par rapport à "
@@ -114,8 +115,8 @@ std::vector<HelpPage> buildPages() {
          t("Le cadre en pointillés, aux proportions 16/9.", "The dashed frame, in 16/9 proportions.")});
 
     pages.push_back(
-        {"ImgT4fr",
-         "ImgT4eng",
+        {ids::ImgT4fr,
+         ids::ImgT4eng,
          S::Times,
          t("Étape 4 : le temps des points-clés", "Step 4: the keypoint times"),
          t("Chaque point pris sur la courbe devient un point-clé ; son temps se règle dans « Gérer le temps "
@@ -147,8 +148,8 @@ std::vector<HelpPage> buildPages() {
            "A range of keypoints chosen with “Start” and “End”.")});
 
     pages.push_back(
-        {"ImgT5Fr",
-         "ImgT5Eng",
+        {ids::ImgT5Fr,
+         ids::ImgT5Eng,
          S::Parameters,
          t("Étape 5 : les paramètres des points-clés", "Step 5: the keypoint parameters"),
          t("Si vous le voulez, l'opacité, le zoom, la rotation, le centre et la 3D changent le long de la "
@@ -173,8 +174,8 @@ std::vector<HelpPage> buildPages() {
            "The keypoint under the cursor and the tangent of the curve there.")});
 
     pages.push_back(
-        {"ImgT6Fr",
-         "ImgT6Eng",
+        {ids::ImgT6Fr,
+         ids::ImgT6Eng,
          S::Finished,
          t("Étape 6 : coller l'objet dans PTE", "Step 6: paste the object into PTE"),
          t("L'objet PTE, avec sa nouvelle trajectoire, est dans le presse-papier : collez-le dans une vue de "
@@ -208,7 +209,7 @@ const std::vector<HelpPage>& helpPages() {
 const HelpPage* helpPageOf(const QString& imageName, int* language) {
     for (const HelpPage& page : helpPages())
         for (int l : {0, 1})
-            if (imageName == QLatin1String(l == 0 ? page.frenchImage : page.englishImage)) {
+            if (imageName == (l == 0 ? page.frenchImage : page.englishImage)) {
                 if (language) *language = l;
                 return &page;
             }
@@ -231,7 +232,7 @@ QStringList quotedCaptions(const HelpPage& page, int language) {
 
 const AboutText& aboutText() {
     static const AboutText about{
-        "ImgAproposFr", "ImgAproposEng",
+        ids::ImgAproposFr, ids::ImgAproposEng,
         t("Dessine la trajectoire d'un objet de PicturesToExe : une courbe de Bézier, les points-clés "
           "qu'elle "
           "donne, leurs temps et leurs paramètres, rendus à PTE par le presse-papier.",
@@ -243,8 +244,8 @@ const AboutText& aboutText() {
 
 int aboutLanguageOf(const QString& imageName) {
     const AboutText& about = aboutText();
-    if (imageName == QLatin1String(about.frenchImage)) return 0;
-    if (imageName == QLatin1String(about.englishImage)) return 1;
+    if (imageName == about.frenchImage) return 0;
+    if (imageName == about.englishImage) return 1;
     return -1;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Messages.h"
+#include "platform/ControlId.h"
 #include "shell/HelpScene.h"
 
 #include <QStringList>
@@ -12,8 +13,8 @@ namespace trajecta {
 // Captions of the program's controls stand between « » in French and between
 // “ ” in English, exactly as the controls show them in that language.
 struct HelpPage {
-    const char* frenchImage; // the image controls of the help window that show it
-    const char* englishImage;
+    ImageId frenchImage; // the image controls of the help window that show it
+    ImageId englishImage;
     HelpScene scene; // the picture of the step beside the text
     TextPair title;
     TextPair intro;
@@ -33,8 +34,8 @@ QStringList quotedCaptions(const HelpPage& page, int language);
 
 // The about window: one picture per language.
 struct AboutText {
-    const char* frenchImage;
-    const char* englishImage;
+    ImageId frenchImage;
+    ImageId englishImage;
     TextPair summary;    // what the program does, a sentence or two
     TextPair closing;    // how to close the window
     TextPair versionTag; // followed by the version number

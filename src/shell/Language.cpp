@@ -2,23 +2,17 @@
 
 #include "core/Messages.h"
 #include "core/StepScreens.h"
+#include "document/ControlIds.h"
 #include "shell/CaptionTables.h"
 #include "timing/TimePresets.h"
 
 namespace trajecta {
 
-namespace {
-const QString mainWindow = QStringLiteral("KeyPointsBezier");
-const QString frenchItem = QStringLiteral("French");
-const QString englishItem = QStringLiteral("English");
-const QString minimumDurationLabel = QStringLiteral("LbliDureeMiniVue");
-} // namespace
-
 Language::Language(Context& ctx, TimePresets& presets) : ctx_(ctx), presets_(presets) {}
 
 void Language::registerHandlers() {
-    ctx_.controls.onClick(frenchItem, [this] { FrenchClick(); });
-    ctx_.controls.onClick(englishItem, [this] { EnglishClick(); });
+    ctx_.controls.onClick(ids::French, [this] { FrenchClick(); });
+    ctx_.controls.onClick(ids::English, [this] { EnglishClick(); });
 }
 
 void Language::apply() {
@@ -26,14 +20,13 @@ void Language::apply() {
     const int language = ctx_.language();
     setStepMessage(ctx_, ctx_.doc.workflow.messageIndex);
     presets_.showTexts();
-    c.setCaption(minimumDurationLabel, Messages::minimumDuration.in(language));
-    c.setCaption(QStringLiteral("LblTempsMiniVueFinal"),
-                 c.text(minimumDurationLabel) + c.text(QStringLiteral("LblTempsTotalVue")));
-    c.setCaption(QStringLiteral("LblChargerFichier"), Messages::loadLabel.in(language));
-    c.setCaption(mainWindow, Messages::windowTitle.in(language));
+    c.setCaption(ids::LbliDureeMiniVue, Messages::minimumDuration.in(language));
+    c.setCaption(ids::LblTempsMiniVueFinal, c.text(ids::LbliDureeMiniVue) + c.text(ids::LblTempsTotalVue));
+    c.setCaption(ids::LblChargerFichier, Messages::loadLabel.in(language));
+    c.setCaption(ids::KeyPointsBezier, Messages::windowTitle.in(language));
 
-    c.setChecked(englishItem, language == 1);
-    c.setChecked(frenchItem, language != 1);
+    c.setChecked(ids::English, language == 1);
+    c.setChecked(ids::French, language != 1);
 
     writeCaptions(c, language);
 }

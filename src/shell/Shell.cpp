@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/PressLook.h"
+#include "document/ControlIds.h"
 #include "document/KeypointBlock.h"
 #include "shell/ScreenPlace.h"
 
@@ -13,57 +14,61 @@ namespace trajecta {
 
 namespace {
 
-const QString secondWindow = QStringLiteral("TFparametres");
-const QString mainWindow = QStringLiteral("KeyPointsBezier");
-const QString helpWindow = QStringLiteral("TFAide");
-const QString aboutWindow = QStringLiteral("TFApropos");
-const QString keypointList = QStringLiteral("LbxListeKP");
-
 const TextPair settingsNotSaved{QStringLiteral("Les réglages n'ont pas pu être enregistrés."),
                                 QStringLiteral("The settings could not be saved.")};
 
 // A control of a group, with its parent on each window.
 struct Docked {
-    const char* control;
-    const char* onMain;
-    const char* onSecond;
+    AnyControlId control;
+    PanelId onMain;
+    PanelId onSecond;
 };
 
 // A movable group: its host on each window and the controls that move.
 struct GroupMove {
-    const char* mainHost;
-    const char* secondHost;
+    PanelId mainHost;
+    PanelId secondHost;
     std::vector<Docked> controls;
 };
 
 const std::vector<GroupMove>& groupMoves() {
     static const std::vector<GroupMove> moves{
-        {"PnlDockParasOrg",
-         "PnlDockParasDest",
-         {{"GbxParaSurQuoi", "PnlPourDockGbxPara", "PnlDockTemps"},
-          {"PnlLePoint", "PnlPourDockLePoint", "PnlDockLePoint"}}},
-        {"PnlDockOrgEtapes", "PnlDockDestEtapes", {{"PnRefaire", "PnlDockOrgEtapes", "PnlDockDestEtapes"}}},
-        {"PnlDockFondOrg", "PnlDockFondDest", {{"PnlFondEtCourbe", "PnlDockFondOrg", "PnlDockFondDest"}}},
-        {"PnlDockOKtoutOrg", "PnlDockOKtoutDest", {{"PnlOKtout", "PnlDockOKtoutOrg", "PnlDockOKtoutDest"}}},
-        {"PnlDockAffichageOrg",
-         "PnlDockAffichageDest",
-         {{"GbxAffichage", "PnlDockAffichageOrg", "PnlDockAffichageDest"}}},
-        {"PnlDockPointsSurCourbeOrg",
-         "PnlDockPointsSurCourbeDest",
-         {{"PnlPointsSurCourbe", "PnlDockPointsSurCourbeOrg", "PnlDockPointsSurCourbeDest"}}},
-        {"PnlDockAideOrg", "PnlDockAideDest", {{"PnlAide", "PnlDockAideOrg", "PnlDockAideDest"}}},
-        {"PnlDockOrgExtras", "PnlDockDestExtras", {{"PnlExtras", "PnlDockOrgExtras", "PnlDockDestExtras"}}},
+        {ids::PnlDockParasOrg,
+         ids::PnlDockParasDest,
+         {{ids::GbxParaSurQuoi, ids::PnlPourDockGbxPara, ids::PnlDockTemps},
+          {ids::PnlLePoint, ids::PnlPourDockLePoint, ids::PnlDockLePoint}}},
+        {ids::PnlDockOrgEtapes,
+         ids::PnlDockDestEtapes,
+         {{ids::PnRefaire, ids::PnlDockOrgEtapes, ids::PnlDockDestEtapes}}},
+        {ids::PnlDockFondOrg,
+         ids::PnlDockFondDest,
+         {{ids::PnlFondEtCourbe, ids::PnlDockFondOrg, ids::PnlDockFondDest}}},
+        {ids::PnlDockOKtoutOrg,
+         ids::PnlDockOKtoutDest,
+         {{ids::PnlOKtout, ids::PnlDockOKtoutOrg, ids::PnlDockOKtoutDest}}},
+        {ids::PnlDockAffichageOrg,
+         ids::PnlDockAffichageDest,
+         {{ids::GbxAffichage, ids::PnlDockAffichageOrg, ids::PnlDockAffichageDest}}},
+        {ids::PnlDockPointsSurCourbeOrg,
+         ids::PnlDockPointsSurCourbeDest,
+         {{ids::PnlPointsSurCourbe, ids::PnlDockPointsSurCourbeOrg, ids::PnlDockPointsSurCourbeDest}}},
+        {ids::PnlDockAideOrg,
+         ids::PnlDockAideDest,
+         {{ids::PnlAide, ids::PnlDockAideOrg, ids::PnlDockAideDest}}},
+        {ids::PnlDockOrgExtras,
+         ids::PnlDockDestExtras,
+         {{ids::PnlExtras, ids::PnlDockOrgExtras, ids::PnlDockDestExtras}}},
     };
     return moves;
 }
 
 // The help pictures, French and English, of steps 1, 2, 3, 3 with the
 // frame being placed, 4, 5 and 6.
-const std::vector<std::pair<const char*, const char*>>& helpPictures() {
-    static const std::vector<std::pair<const char*, const char*>> pictures{
-        {"ImgAideT1Fr", "ImgAideT1Eng"}, {"ImgT2fr", "ImgT2eng"}, {"ImgT3fr", "ImgT3eng"},
-        {"ImgT3frbis", "ImgT3engbis"},   {"ImgT4fr", "ImgT4eng"}, {"ImgT5Fr", "ImgT5Eng"},
-        {"ImgT6Fr", "ImgT6Eng"}};
+const std::vector<std::pair<ImageId, ImageId>>& helpPictures() {
+    static const std::vector<std::pair<ImageId, ImageId>> pictures{
+        {ids::ImgAideT1Fr, ids::ImgAideT1Eng}, {ids::ImgT2fr, ids::ImgT2eng}, {ids::ImgT3fr, ids::ImgT3eng},
+        {ids::ImgT3frbis, ids::ImgT3engbis},   {ids::ImgT4fr, ids::ImgT4eng}, {ids::ImgT5Fr, ids::ImgT5Eng},
+        {ids::ImgT6Fr, ids::ImgT6Eng}};
     return pictures;
 }
 
@@ -84,29 +89,29 @@ Shell::Shell(Context& ctx) : ctx_(ctx) {}
 
 void Shell::registerHandlers() {
     Controls& c = ctx_.controls;
-    c.onClick(QStringLiteral("Commencer"), [this] { CommencerClick(); });
-    c.onClick(QStringLiteral("Parametres"), [this] { ParametresClick(); });
-    c.onClick(QStringLiteral("VoirF2"), [this] { VoirF2Click(); });
-    c.onClick(QStringLiteral("F2MilieuEcran1"), [this] { F2MilieuEcran1Click(); });
-    c.onClick(QStringLiteral("Apropos"), [this] { AproposClick(); });
-    for (const char* picture : {"ImgAproposFr", "ImgAproposEng"})
-        c.onClick(QLatin1String(picture), [&c] { c.hide(aboutWindow); });
-    c.onClick(QStringLiteral("BtnOKAide"), [&c] { c.hide(helpWindow); });
+    c.onClick(ids::Commencer, [this] { CommencerClick(); });
+    c.onClick(ids::Parametres, [this] { ParametresClick(); });
+    c.onClick(ids::VoirF2, [this] { VoirF2Click(); });
+    c.onClick(ids::F2MilieuEcran1, [this] { F2MilieuEcran1Click(); });
+    c.onClick(ids::Apropos, [this] { AproposClick(); });
+    for (AnyControlId picture : AnyControlIds{ids::ImgAproposFr, ids::ImgAproposEng})
+        c.onClick(picture, [&c] { c.hide(ids::TFApropos); });
+    c.onClick(ids::BtnOKAide, [&c] { c.hide(ids::TFAide); });
 
-    registerPressLook(c, QStringLiteral("LblAide"), QStringLiteral("PnlAide"));
-    c.onClick(QStringLiteral("LblAide"), [this] { LblAideClick(); });
+    registerPressLook(c, ids::LblAide, ids::PnlAide);
+    c.onClick(ids::LblAide, [this] { LblAideClick(); });
 
     // The second window hands its key presses to the main window's handler,
     // and the two windows press each other's shortcuts: the groups move between them.
-    for (const QString& window : {mainWindow, secondWindow})
+    for (AnyControlId window : AnyControlIds{ids::KeyPointsBezier, ids::TFparametres})
         c.onKey(window, [this](const QString& keys) { keyDown(keys); });
-    c.shareShortcuts({mainWindow, secondWindow});
-    c.onClick(QStringLiteral("RdgVoir"), [this] { RdgVoirClick(); });
-    c.onClick(keypointList, [this] { LbxListeKPClick(); });
+    c.shareShortcuts({ids::KeyPointsBezier.str(), ids::TFparametres.str()});
+    c.onClick(ids::RdgVoir, [this] { RdgVoirClick(); });
+    c.onClick(ids::LbxListeKP, [this] { LbxListeKPClick(); });
 
-    secondVisible_ = c.visible(secondWindow);
+    secondVisible_ = c.visible(ids::TFparametres);
     watch_ = c.addObserver([this](const ControlState& state) {
-        if (state.name != secondWindow || state.visible == secondVisible_) return;
+        if (state.name != ids::TFparametres || state.visible == secondVisible_) return;
         secondVisible_ = state.visible;
         secondWindowVisibility(secondVisible_);
     });
@@ -115,7 +120,7 @@ void Shell::registerHandlers() {
 void Shell::start() {
     ShellState& shell = ctx_.doc.shell;
     shell.languageIndex = 0;
-    const ControlState& window = ctx_.controls.get(secondWindow);
+    const ControlState& window = ctx_.controls.get(ids::TFparametres);
     const QPoint place = defaultPlace(ctx_.services.system.screens(), window.width);
     shell.secondWindowLeft = place.x();
     shell.secondWindowTop = place.y();
@@ -133,7 +138,7 @@ void Shell::readSettings() {
     shell.secondWindowTop = stored(s, "positionF2", "PosTop", shell.secondWindowTop);
     shell.languageIndex = stored(s, "parametres", "Langue", 0) == 1 ? 1 : 0;
     shell.singleWindowLayout = stored(s, "F1seule", "TravauxSurF1", 1) != 0;
-    ctx_.controls.setEnabled(QStringLiteral("VoirF2"), !shell.singleWindowLayout);
+    ctx_.controls.setEnabled(ids::VoirF2, !shell.singleWindowLayout);
 
     // The main window's place, restored by the window when it fits a monitor.
     WindowPlace& main = shell.mainWindow;
@@ -156,14 +161,14 @@ void Shell::closeMainWindow() {
     if (shell.closed) return;
     shell.closed = true;
     writeSettings();
-    ctx_.controls.hide(mainWindow);
+    ctx_.controls.hide(ids::KeyPointsBezier);
 }
 
 void Shell::writeSettings() {
     ShellState& shell = ctx_.doc.shell;
     // The place of a second window still open; a window never shown in this
     // run keeps the place read at start.
-    if (ctx_.controls.visible(secondWindow)) keepSecondWindowPlace();
+    if (ctx_.controls.visible(ids::TFparametres)) keepSecondWindowPlace();
     SettingsService& s = ctx_.services.settings;
     auto put = [&s](const char* section, const char* key, int value) {
         s.setValue(QLatin1String(section), QLatin1String(key), QString::number(value));
@@ -215,28 +220,28 @@ void Shell::placeGroups(bool onMain) {
 void Shell::moveGroups(bool toSecondWindow) {
     Controls& c = ctx_.controls;
     for (const GroupMove& group : groupMoves()) {
-        const QString from = QLatin1String(toSecondWindow ? group.mainHost : group.secondHost);
-        const QString to = QLatin1String(toSecondWindow ? group.secondHost : group.mainHost);
+        const PanelId from = toSecondWindow ? group.mainHost : group.secondHost;
+        const PanelId to = toSecondWindow ? group.secondHost : group.mainHost;
         const bool shown = c.visible(from);
         for (const Docked& d : group.controls)
-            c.reparent(QLatin1String(d.control), QLatin1String(toSecondWindow ? d.onSecond : d.onMain));
+            c.reparent(d.control, toSecondWindow ? d.onSecond : d.onMain);
         if (toSecondWindow) {
             c.setVisible(to, shown);
             c.hide(from);
-        } else if (to == QLatin1String("PnlDockParasOrg")) {
+        } else if (to == ids::PnlDockParasOrg) {
             c.setVisible(to, stepWithParameters(ctx_.doc.workflow.currentStep));
         } else {
             c.setVisible(to, shown);
         }
     }
-    if (toSecondWindow) c.show(QStringLiteral("PnRefaire"));
+    if (toSecondWindow) c.show(ids::PnRefaire);
     ctx_.doc.shell.groupsOnMain = !toSecondWindow;
 }
 
 void Shell::layoutMenu() {
     const bool two = !ctx_.doc.shell.singleWindowLayout;
-    ctx_.controls.setEnabled(QStringLiteral("VoirF2"), two);
-    ctx_.controls.setChecked(QStringLiteral("Parametres"), two);
+    ctx_.controls.setEnabled(ids::VoirF2, two);
+    ctx_.controls.setChecked(ids::Parametres, two);
 }
 
 void Shell::VoirF2Click() {
@@ -248,11 +253,11 @@ void Shell::VoirF2Click() {
 
 void Shell::F2MilieuEcran1Click() {
     ShellState& shell = ctx_.doc.shell;
-    const ControlState& window = ctx_.controls.get(secondWindow);
+    const ControlState& window = ctx_.controls.get(ids::TFparametres);
     const QPoint place = defaultPlace(ctx_.services.system.screens(), window.width);
     shell.secondWindowLeft = place.x();
     shell.secondWindowTop = place.y();
-    ctx_.controls.setGeometry(secondWindow, place.x(), place.y(), window.width, window.height);
+    ctx_.controls.setGeometry(ids::TFparametres, place.x(), place.y(), window.width, window.height);
     shell.secondWindowShown = false;
 }
 
@@ -268,14 +273,14 @@ void Shell::keyDown(const QString& keys) {
 // Showing a window already on screen brings it to the front, which counts as
 // showing it: the next Ctrl+W closes it.
 void Shell::showSecondWindow() {
-    if (ctx_.controls.visible(secondWindow))
+    if (ctx_.controls.visible(ids::TFparametres))
         ctx_.doc.shell.secondWindowShown = true;
     else
-        ctx_.controls.show(secondWindow);
+        ctx_.controls.show(ids::TFparametres);
 }
 
 void Shell::hideSecondWindow() {
-    ctx_.controls.hide(secondWindow);
+    ctx_.controls.hide(ids::TFparametres);
 }
 
 // The window shows at its stored place, moved onto a monitor when that place
@@ -288,19 +293,19 @@ void Shell::secondWindowVisibility(bool visible) {
         shell.secondWindowShown = false;
         return;
     }
-    const ControlState& window = c.get(secondWindow);
+    const ControlState& window = c.get(ids::TFparametres);
     const QList<QRect> screens = ctx_.services.system.screens();
     const QRect wanted(shell.secondWindowLeft, shell.secondWindowTop, window.width, window.height);
     const QPoint place = placeOnScreens(wanted, screens, defaultPlace(screens, window.width));
     shell.secondWindowLeft = place.x();
     shell.secondWindowTop = place.y();
-    c.setGeometry(secondWindow, place.x(), place.y(), window.width, window.height);
+    c.setGeometry(ids::TFparametres, place.x(), place.y(), window.width, window.height);
     shell.secondWindowShown = true;
-    c.setVisible(QStringLiteral("PnlDockParasDest"), stepWithParameters(ctx_.doc.workflow.currentStep));
+    c.setVisible(ids::PnlDockParasDest, stepWithParameters(ctx_.doc.workflow.currentStep));
 }
 
 void Shell::keepSecondWindowPlace() {
-    const ControlState& window = ctx_.controls.get(secondWindow);
+    const ControlState& window = ctx_.controls.get(ids::TFparametres);
     ctx_.doc.shell.secondWindowLeft = window.left;
     ctx_.doc.shell.secondWindowTop = window.top;
 }
@@ -313,16 +318,16 @@ void Shell::secondWindowDeactivated() {
 void Shell::AproposClick() {
     Controls& c = ctx_.controls;
     const bool english = ctx_.language() == 1;
-    c.setVisible(QStringLiteral("ImgAproposEng"), english);
-    c.setVisible(QStringLiteral("ImgAproposFr"), !english);
-    c.show(aboutWindow);
+    c.setVisible(ids::ImgAproposEng, english);
+    c.setVisible(ids::ImgAproposFr, !english);
+    c.show(ids::TFApropos);
 }
 
 void Shell::LblAideClick() {
     Controls& c = ctx_.controls;
     for (const auto& [fr, en] : helpPictures()) {
-        c.hide(QLatin1String(fr));
-        c.hide(QLatin1String(en));
+        c.hide(fr);
+        c.hide(en);
     }
     const WorkflowState& w = ctx_.doc.workflow;
     const int step = static_cast<int>(w.currentStep);
@@ -331,15 +336,15 @@ void Shell::LblAideClick() {
         int row = step <= 3 ? step - 1 : step;
         if (w.currentStep == Step::Shaping && w.messageIndex == StepMessage::PlaceFrame) row = 3;
         const auto& [fr, en] = helpPictures()[static_cast<size_t>(row)];
-        c.show(QLatin1String(ctx_.language() == 1 ? en : fr));
+        c.show(ctx_.language() == 1 ? en : fr);
     }
-    c.show(helpWindow);
+    c.show(ids::TFAide);
 }
 
 void Shell::RdgVoirClick() {
     Controls& c = ctx_.controls;
     const QStringList& lists = NamedLists::names();
-    const int chosen = c.itemIndex(QStringLiteral("RdgVoir"));
+    const int chosen = c.itemIndex(ids::RdgVoir);
     for (int i = 0; i < lists.size(); ++i)
         c.setVisible(lists[i], i == chosen);
 }
@@ -347,7 +352,7 @@ void Shell::RdgVoirClick() {
 // The keypoint of the block holding the clicked line goes under the cursor of
 // the keypoint steps, as if the user had moved it there.
 void Shell::LbxListeKPClick() {
-    const int line = ctx_.controls.get(keypointList).itemIndex;
+    const int line = ctx_.controls.get(ids::LbxListeKP).itemIndex;
     const QStringList& list = ctx_.doc.lists.LbxListeKP;
     if (line < 0 || line >= list.size() || !stepWithParameters(ctx_.doc.workflow.currentStep)) return;
     const QString& first = list[line - line % keypointBlockLines];
@@ -357,9 +362,9 @@ void Shell::LbxListeKPClick() {
     bool ok = false;
     const int number = first.mid(from, first.indexOf(QLatin1Char(':'), from) - from).toInt(&ok);
     if (!ok) return;
-    ctx_.controls.setPosition(QStringLiteral("TbMontrePoint"), number - 1);
+    ctx_.controls.setPosition(ids::TbMontrePoint, number - 1);
     // Moving the cursor clears the list's selection; the clicked line stays selected.
-    ctx_.controls.setItemIndex(keypointList, line);
+    ctx_.controls.setItemIndex(ids::LbxListeKP, line);
 }
 
 } // namespace trajecta

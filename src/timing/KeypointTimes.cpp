@@ -1,6 +1,7 @@
 #include "timing/KeypointTimes.h"
 
 #include "core/Workflow.h"
+#include "document/ControlIds.h"
 #include "host/HostExchange.h"
 #include "platform/Colours.h"
 #include "platform/Numbers.h"
@@ -11,10 +12,6 @@
 namespace trajecta {
 
 namespace {
-const QString firstField = QStringLiteral("EdtTemps1st");
-const QString startField = QStringLiteral("EdtTempsDeb");
-const QString endField = QStringLiteral("EdtTempsFin");
-const QString cursor = QStringLiteral("TbMontrePoint");
 const QString noTime = QStringLiteral("- - -");
 
 int valueOf(const QString& text) {
@@ -27,14 +24,14 @@ KeypointTimes::KeypointTimes(Context& ctx, Workflow& workflow, HostExchange& hos
 
 void KeypointTimes::registerHandlers() {
     Controls& c = ctx_.controls;
-    c.onChange(firstField, [this] { onFirstTimeChanged(); });
-    c.onChange(startField, [this] { onRangeStartChanged(); });
-    c.onChange(endField, [this] { onRangeEndChanged(); });
-    c.onClick(QStringLiteral("ChBxSpeedUp"), [this] {
+    c.onChange(ids::EdtTemps1st, [this] { onFirstTimeChanged(); });
+    c.onChange(ids::EdtTempsDeb, [this] { onRangeStartChanged(); });
+    c.onChange(ids::EdtTempsFin, [this] { onRangeEndChanged(); });
+    c.onClick(ids::ChBxSpeedUp, [this] {
         if (ctx_.doc.timeEdit.timeStepActive) refreshTimeRange();
     });
-    c.setKeyFilter(startField, rangeKeyAccepted);
-    c.setKeyFilter(endField, rangeKeyAccepted);
+    c.setKeyFilter(ids::EdtTempsDeb, rangeKeyAccepted);
+    c.setKeyFilter(ids::EdtTempsFin, rangeKeyAccepted);
 }
 
 void KeypointTimes::initialiseTimes() {
@@ -49,7 +46,7 @@ void KeypointTimes::initialiseTimes() {
     doc.host.firstKeypointTime = first;
 
     doc.host.firstTimeText = QString::number(first);
-    ctx_.controls.setText(firstField, doc.host.firstTimeText);
+    ctx_.controls.setText(ids::EdtTemps1st, doc.host.firstTimeText);
     // Nothing is pending after a fresh table, whatever the field's change
     // handler made of the new text.
     doc.timeEdit.firstTimePending = false;
@@ -71,7 +68,7 @@ void KeypointTimes::keepTimes() {
         row.inUse = row.committed;
     const int first = times.empty() ? 0 : times[0].committed;
     doc.host.firstTimeText = QString::number(first);
-    ctx_.controls.setText(firstField, doc.host.firstTimeText);
+    ctx_.controls.setText(ids::EdtTemps1st, doc.host.firstTimeText);
     doc.timeEdit.firstTimePending = false;
     setSaveState(false);
     showTotal();
@@ -94,7 +91,7 @@ void KeypointTimes::takeFirstTime(int ms) {
     if (!doc.timing.keypointTimes.empty()) doc.timing.keypointTimes[0] = {ms, ms};
     doc.host.firstTimeText = QString::number(ms);
     // Shown without running the change rule: the new time is committed, not pending.
-    ctx_.controls.setCaption(firstField, doc.host.firstTimeText);
+    ctx_.controls.setCaption(ids::EdtTemps1st, doc.host.firstTimeText);
     showTotal();
 }
 
@@ -107,26 +104,25 @@ void KeypointTimes::prepareTimeControls() {
     t.timeStepActive = true;
     t.timeMode = TimeMode::Personal;
     // Row 0 is never chosen here: its time is only edited in EdtTemps1st.
-    c.setMin(cursor, 1);
-    c.setMax(cursor, std::max(1, doc.curve.sampleCount - 1));
-    c.setPosition(cursor, c.get(cursor).min);
-    c.hide(QStringLiteral("PnlOptionsTemps"));
-    c.hide(QStringLiteral("PnlTempsDebFin"));
-    c.show(QStringLiteral("LbliTempsCePoint"));
-    c.show(QStringLiteral("LblTempsPointActuel"));
+    c.setMin(ids::TbMontrePoint, 1);
+    c.setMax(ids::TbMontrePoint, std::max(1, doc.curve.sampleCount - 1));
+    c.setPosition(ids::TbMontrePoint, c.get(ids::TbMontrePoint).min);
+    c.hide(ids::PnlOptionsTemps);
+    c.hide(ids::PnlTempsDebFin);
+    c.show(ids::LbliTempsCePoint);
+    c.show(ids::LblTempsPointActuel);
     if (!doc.workflow.stepDone[Done::Curve]) t.timeRecordCount = 0;
-    c.setCaption(QStringLiteral("LblQpara"), QString::number(t.timeRecordCount));
+    c.setCaption(ids::LblQpara, QString::number(t.timeRecordCount));
 }
 
 void KeypointTimes::showKeypointTime(int row) {
-    ctx_.controls.setCaption(QStringLiteral("LblTempsPointActuel"),
-                             keypointTimeText(ctx_.doc.timing.keypointTimes, row));
+    ctx_.controls.setCaption(ids::LblTempsPointActuel, keypointTimeText(ctx_.doc.timing.keypointTimes, row));
 }
 
 void KeypointTimes::onFirstTimeChanged() {
     CurveDocument& doc = ctx_.doc;
     TimeEditState& t = doc.timeEdit;
-    const QString text = ctx_.controls.text(firstField);
+    const QString text = ctx_.controls.text(ids::EdtTemps1st);
     switch (judgeFirstTime(text)) {
     case FieldVerdict::Keep:
         doc.host.firstTimeText = text;
@@ -151,17 +147,17 @@ void KeypointTimes::onFirstTimeChanged() {
 
 void KeypointTimes::onRangeStartChanged() {
     TimeEditState& t = ctx_.doc.timeEdit;
-    onRangeFieldChanged(startField, t.rangeStartText, t.rangeStartSet);
+    onRangeFieldChanged(ids::EdtTempsDeb, t.rangeStartText, t.rangeStartSet);
 }
 
 void KeypointTimes::onRangeEndChanged() {
     TimeEditState& t = ctx_.doc.timeEdit;
-    onRangeFieldChanged(endField, t.rangeEndText, t.rangeEndSet);
+    onRangeFieldChanged(ids::EdtTempsFin, t.rangeEndText, t.rangeEndSet);
 }
 
 // One end's field changed: its last accepted text and whether it is set
 // follow the field's rule, then the range is filled when both ends are set.
-void KeypointTimes::onRangeFieldChanged(const QString& field, QString& accepted, bool& set) {
+void KeypointTimes::onRangeFieldChanged(EditId field, QString& accepted, bool& set) {
     TimeEditState& t = ctx_.doc.timeEdit;
     const QString text = ctx_.controls.text(field);
     const FieldVerdict verdict = judgeRangeTime(text);
@@ -174,7 +170,7 @@ void KeypointTimes::onRangeFieldChanged(const QString& field, QString& accepted,
         set = false;
     }
     t.rangeReady = t.rangeStartSet && t.rangeEndSet;
-    setSaveState(t.rangeReady && !ctx_.controls.text(firstField).isEmpty());
+    setSaveState(t.rangeReady && !ctx_.controls.text(ids::EdtTemps1st).isEmpty());
     refreshTimeRange();
 }
 
@@ -185,15 +181,13 @@ void KeypointTimes::refreshTimeRange() {
     std::vector<KeypointTime>& times = doc.timing.keypointTimes;
     if (t.rangeReady) {
         fillRange(times, doc.range.rangeStart, doc.range.rangeEnd, valueOf(t.rangeStartText),
-                  valueOf(t.rangeEndText), c.checked(QStringLiteral("ChBxSpeedUp")));
-        c.setCaption(QStringLiteral("LbliDebAbsolu"),
-                     formatDuration(absoluteWorking(times, doc.range.rangeStart)));
-        c.setCaption(QStringLiteral("LbliFinAbsolu"),
-                     formatDuration(absoluteWorking(times, doc.range.rangeEnd)));
+                  valueOf(t.rangeEndText), c.checked(ids::ChBxSpeedUp));
+        c.setCaption(ids::LbliDebAbsolu, formatDuration(absoluteWorking(times, doc.range.rangeStart)));
+        c.setCaption(ids::LbliFinAbsolu, formatDuration(absoluteWorking(times, doc.range.rangeEnd)));
         showTotal();
     } else {
-        c.setCaption(QStringLiteral("LbliDebAbsolu"), noTime);
-        c.setCaption(QStringLiteral("LbliFinAbsolu"), noTime);
+        c.setCaption(ids::LbliDebAbsolu, noTime);
+        c.setCaption(ids::LbliFinAbsolu, noTime);
     }
     refreshTimeListing(doc.lists.LbxTempsKP, times);
 }
@@ -206,7 +200,7 @@ void KeypointTimes::startChosen() {
     // typed is still the one the field shows and the record keeps.
     const QString text = QString::number(doc.timing.keypointTimes[static_cast<size_t>(row)].committed);
     doc.timeEdit.rangeStartText = text;
-    ctx_.controls.setText(startField, text);
+    ctx_.controls.setText(ids::EdtTempsDeb, text);
 }
 
 void KeypointTimes::endChosen() {
@@ -216,10 +210,10 @@ void KeypointTimes::endChosen() {
     const std::vector<KeypointTime>& times = doc.timing.keypointTimes;
     const int row = doc.range.rangeEnd;
     if (row < 0 || row >= static_cast<int>(times.size())) return;
-    c.show(QStringLiteral("PnlTempsDebFin"));
+    c.show(ids::PnlTempsDebFin);
     const QString text = QString::number(times[static_cast<size_t>(row)].inUse);
     t.rangeEndText = text;
-    c.setText(endField, text);
+    c.setText(ids::EdtTempsFin, text);
     // A committed time of 0 cannot start or end a fill.
     t.rangeStartSet = valueOf(t.rangeStartText) > 0;
     t.rangeEndSet = valueOf(text) > 0;
@@ -227,7 +221,7 @@ void KeypointTimes::endChosen() {
     // Filled and offered for recording here, not only when a field's text
     // changed: the times shown are then those the record line gives and a
     // replay of it rebuilds.
-    setSaveState(t.rangeReady && !c.text(firstField).isEmpty());
+    setSaveState(t.rangeReady && !c.text(ids::EdtTemps1st).isEmpty());
     refreshTimeRange();
 }
 
@@ -250,14 +244,14 @@ void KeypointTimes::recordTimes() {
             t.timeRecordCount = 0;
         }
         ++t.timeRecordCount;
-        c.setCaption(QStringLiteral("LblQpara"), QString::number(t.timeRecordCount));
+        c.setCaption(ids::LblQpara, QString::number(t.timeRecordCount));
         recordFirstTime();
         record << rangeRecordLine(start, end, t.timeMode)
-               << timesRecordLine(t.rangeStartText, t.rangeEndText, c.checked(QStringLiteral("ChBxSpeedUp")));
-        c.setColour(QStringLiteral("ShpTemoin"), colours::blue);
+               << timesRecordLine(t.rangeStartText, t.rangeEndText, c.checked(ids::ChBxSpeedUp));
+        c.setColour(ids::ShpTemoin, colours::blue);
         workflow_.enterTimeStep();
         // The next range can start where this one ended.
-        if (end < count - 1) c.setPosition(cursor, end);
+        if (end < count - 1) c.setPosition(ids::TbMontrePoint, end);
     } else if (t.firstTimePending) {
         recordFirstTime();
         setSaveState(false);
@@ -274,7 +268,7 @@ void KeypointTimes::cancelTimes() {
     for (KeypointTime& row : doc.timing.keypointTimes)
         row.inUse = row.committed;
     dropFirstTime();
-    ctx_.controls.hide(QStringLiteral("PnlTempsDebFin"));
+    ctx_.controls.hide(ids::PnlTempsDebFin);
     showTotal();
 }
 
@@ -314,7 +308,7 @@ void KeypointTimes::dropFirstTime() {
 void KeypointTimes::leaveTimeStep() {
     copyToSamples();
     ctx_.doc.timeEdit.timeStepActive = false;
-    ctx_.controls.hide(QStringLiteral("GbxTemps"));
+    ctx_.controls.hide(ids::GbxTemps);
 }
 
 QString KeypointTimes::totalText() const {
@@ -339,14 +333,14 @@ void KeypointTimes::handOver() {
 
 void KeypointTimes::setSaveState(bool saving) {
     Controls& c = ctx_.controls;
-    c.setEnabled(QStringLiteral("LblVarSave"), saving);
-    c.setEnabled(QStringLiteral("LblParaFini"), !saving);
-    c.setEnabled(QStringLiteral("LblEtapeApres"), !saving);
+    c.setEnabled(ids::LblVarSave, saving);
+    c.setEnabled(ids::LblParaFini, !saving);
+    c.setEnabled(ids::LblEtapeApres, !saving);
 }
 
 // A refused text: the field returns to its last accepted text (its change
 // handler runs again on it) with the caret at the end.
-void KeypointTimes::refuse(const QString& field, const QString& lastText) {
+void KeypointTimes::refuse(EditId field, const QString& lastText) {
     ctx_.controls.setText(field, lastText);
     ctx_.controls.setCaret(field, static_cast<int>(lastText.size()));
 }
@@ -355,12 +349,12 @@ void KeypointTimes::refuse(const QString& field, const QString& lastText) {
 // rule, with the caret at the end.
 void KeypointTimes::showFirstTime() {
     const QString& text = ctx_.doc.host.firstTimeText;
-    ctx_.controls.setCaption(firstField, text);
-    ctx_.controls.setCaret(firstField, static_cast<int>(text.size()));
+    ctx_.controls.setCaption(ids::EdtTemps1st, text);
+    ctx_.controls.setCaret(ids::EdtTemps1st, static_cast<int>(text.size()));
 }
 
 void KeypointTimes::showTotal() {
-    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), totalText());
+    ctx_.controls.setCaption(ids::LblTempsTotalVue, totalText());
 }
 
 } // namespace trajecta

@@ -70,10 +70,10 @@ class KeypointTimes {
     void handOver();
 
   private:
-    void onRangeFieldChanged(const QString& field, QString& accepted, bool& set);
+    void onRangeFieldChanged(EditId field, QString& accepted, bool& set);
     void copyToSamples();
     void setSaveState(bool saving);
-    void refuse(const QString& field, const QString& lastText);
+    void refuse(EditId field, const QString& lastText);
     void showFirstTime();
     void showTotal();
 

@@ -1,6 +1,7 @@
 #include "timing/TimePresets.h"
 
 #include "core/Messages.h"
+#include "document/ControlIds.h"
 #include "platform/Colours.h"
 #include "timing/KeypointTimes.h"
 #include "timing/PresetMath.h"
@@ -13,15 +14,6 @@
 namespace trajecta {
 
 namespace {
-const QString coarse = QStringLiteral("TbrVitGros");
-const QString fine = QStringLiteral("TbrVitFin");
-const QString extent = QStringLiteral("TbEtendueRalenti");
-const QString side = QStringLiteral("RdgChoixRalenti");
-const QString cursor = QStringLiteral("TbMontrePoint");
-const QString applyButton = QStringLiteral("LblAppliquer");
-const QString startButton = QStringLiteral("LblVarDep");
-const QString cancelButton = QStringLiteral("LblVarAnnule");
-const QString saveButton = QStringLiteral("LblVarSave");
 
 const std::array<TextPair, 3> titles{{
     {QStringLiteral("Réglage du temps global pour durée constante entre les points"),
@@ -53,33 +45,33 @@ TimePresets::TimePresets(Context& ctx, KeypointTimes& times) : ctx_(ctx), times_
 
 void TimePresets::registerHandlers() {
     Controls& c = ctx_.controls;
-    c.onClick(QStringLiteral("LblChoixTemps"), [this] { openOptions(); });
-    c.onClick(QStringLiteral("LblTempsConstant"), [this] { chooseConstantTime(); });
-    c.onClick(QStringLiteral("LblVitConstante"), [this] { chooseConstantSpeed(); });
-    c.onClick(QStringLiteral("LblAllerAAuRalenti"), [this] { chooseSlowDown(); });
-    c.onClick(QStringLiteral("LblChoixProportionnel"), [this] { chooseProportional(); });
-    c.onClick(QStringLiteral("LblTempsPerso"), [this] { cancel(); });
-    c.onChange(coarse, [this] { slidersChanged(); });
-    c.onChange(fine, [this] { slidersChanged(); });
-    c.onClick(side, [this] { slowDownSideChosen(); });
-    c.onChange(extent, [this] { slowDownExtentChanged(); });
-    c.onClick(QStringLiteral("RdgbxRalForce"), [this] { slowDownIntensityChosen(); });
-    c.onClick(applyButton, [this] { applyChosenSlowDown(); });
+    c.onClick(ids::LblChoixTemps, [this] { openOptions(); });
+    c.onClick(ids::LblTempsConstant, [this] { chooseConstantTime(); });
+    c.onClick(ids::LblVitConstante, [this] { chooseConstantSpeed(); });
+    c.onClick(ids::LblAllerAAuRalenti, [this] { chooseSlowDown(); });
+    c.onClick(ids::LblChoixProportionnel, [this] { chooseProportional(); });
+    c.onClick(ids::LblTempsPerso, [this] { cancel(); });
+    c.onChange(ids::TbrVitGros, [this] { slidersChanged(); });
+    c.onChange(ids::TbrVitFin, [this] { slidersChanged(); });
+    c.onClick(ids::RdgChoixRalenti, [this] { slowDownSideChosen(); });
+    c.onChange(ids::TbEtendueRalenti, [this] { slowDownExtentChanged(); });
+    c.onClick(ids::RdgbxRalForce, [this] { slowDownIntensityChosen(); });
+    c.onClick(ids::LblAppliquer, [this] { applyChosenSlowDown(); });
 }
 
 // The cancel runs before the list is shown: cancelling an open preset closes
 // the list, which would otherwise stay closed.
 void TimePresets::openOptions() {
     Controls& c = ctx_.controls;
-    if (c.enabled(cancelButton) && chooser_ != nullptr) chooser_->cancelRange();
-    c.hide(QStringLiteral("PnlVitConst"));
-    c.hide(QStringLiteral("PnlFaireRalenti"));
-    c.show(QStringLiteral("PnlTempsConstant"));
-    c.show(QStringLiteral("PnlTempsPerso"));
-    c.show(QStringLiteral("PnlOptionsTemps"));
-    c.setEnabled(cancelButton, true);
+    if (c.enabled(ids::LblVarAnnule) && chooser_ != nullptr) chooser_->cancelRange();
+    c.hide(ids::PnlVitConst);
+    c.hide(ids::PnlFaireRalenti);
+    c.show(ids::PnlTempsConstant);
+    c.show(ids::PnlTempsPerso);
+    c.show(ids::PnlOptionsTemps);
+    c.setEnabled(ids::LblVarAnnule, true);
     setSaving(false);
-    c.setEnabled(startButton, false);
+    c.setEnabled(ids::LblVarDep, false);
     measureDistances(ctx_.doc.curve, ctx_.doc.presets);
     ctx_.doc.timeEdit.timeMode = TimeMode::Options;
 }
@@ -89,10 +81,11 @@ void TimePresets::choosePanel(TimeMode mode, int titleIndex) {
     ctx_.doc.timeEdit.timeMode = mode;
     ctx_.doc.presets.titleIndex = titleIndex;
     showTitle();
-    for (const char* panel : {"PnlTempsDebFin", "PnlTempsConstant", "PnlTempsPerso", "PnlFaireRalenti"})
-        c.hide(QString::fromLatin1(panel));
-    c.show(QStringLiteral("PnlVitConst"));
-    c.setEnabled(cancelButton, true);
+    for (AnyControlId panel :
+         AnyControlIds{ids::PnlTempsDebFin, ids::PnlTempsConstant, ids::PnlTempsPerso, ids::PnlFaireRalenti})
+        c.hide(panel);
+    c.show(ids::PnlVitConst);
+    c.setEnabled(ids::LblVarAnnule, true);
 }
 
 // Each slider preset applies the setting its sliders show when it opens, also
@@ -101,7 +94,7 @@ void TimePresets::choosePanel(TimeMode mode, int titleIndex) {
 void TimePresets::chooseConstantTime() {
     choosePanel(TimeMode::ConstantTime, 0);
     setCoarseMax(constantTimeCoarseMax(ctx_.doc.curve.sampleCount));
-    ctx_.controls.setPosition(coarse, ctx_.controls.get(coarse).max / 10);
+    ctx_.controls.setPosition(ids::TbrVitGros, ctx_.controls.get(ids::TbrVitGros).max / 10);
     slidersChanged();
     setSaving(true);
 }
@@ -116,7 +109,7 @@ void TimePresets::chooseConstantSpeed() {
     } else {
         p.speedCoefficient = defaultSpeedCoefficient(p.sampleDistances, p.distanceMin, doc.curve.sampleCount);
         setCoarseMax(p.speedCoefficient / 20);
-        ctx_.controls.setPosition(coarse, ctx_.controls.get(coarse).max / 10);
+        ctx_.controls.setPosition(ids::TbrVitGros, ctx_.controls.get(ids::TbrVitGros).max / 10);
         slidersChanged();
     }
     setSaving(true);
@@ -127,13 +120,13 @@ void TimePresets::chooseSlowDown() {
     TimePresetState& p = ctx_.doc.presets;
     p.slowDownApplied = false;
     p.slowDownRecordMark = static_cast<int>(ctx_.doc.lists.LbxColTemps.size());
-    c.setEnabled(cancelButton, true);
-    c.setItemIndex(side, 0);
-    c.hide(QStringLiteral("PnlEtendueRalenti"));
-    c.setEnabled(QStringLiteral("LblParaFini"), false);
-    c.setEnabled(QStringLiteral("LblEtapeApres"), false);
-    c.setCaption(QStringLiteral("LbliTitreRalenti"), slowDownTitle.in(ctx_.language()));
-    c.show(QStringLiteral("PnlFaireRalenti"));
+    c.setEnabled(ids::LblVarAnnule, true);
+    c.setItemIndex(ids::RdgChoixRalenti, 0);
+    c.hide(ids::PnlEtendueRalenti);
+    c.setEnabled(ids::LblParaFini, false);
+    c.setEnabled(ids::LblEtapeApres, false);
+    c.setCaption(ids::LbliTitreRalenti, slowDownTitle.in(ctx_.language()));
+    c.show(ids::PnlFaireRalenti);
     ctx_.doc.timeEdit.timeMode = TimeMode::SlowDown;
 }
 
@@ -149,13 +142,13 @@ void TimePresets::chooseProportional() {
     p.proportionalOffset = s.offset;
     p.proportionalMax = s.max;
     p.proportionalStep = s.step;
-    c.setMin(coarse, 1);
-    c.setMax(coarse, 100);
-    c.setPosition(coarse, 3);
-    c.setMin(fine, 0);
-    c.setMax(fine, 30);
-    c.setPosition(fine, 15);
-    c.setPosition(coarse, 100 / 10);
+    c.setMin(ids::TbrVitGros, 1);
+    c.setMax(ids::TbrVitGros, 100);
+    c.setPosition(ids::TbrVitGros, 3);
+    c.setMin(ids::TbrVitFin, 0);
+    c.setMax(ids::TbrVitFin, 30);
+    c.setPosition(ids::TbrVitFin, 15);
+    c.setPosition(ids::TbrVitGros, 100 / 10);
     setSaving(true);
 }
 
@@ -163,8 +156,8 @@ void TimePresets::slidersChanged() {
     CurveDocument& doc = ctx_.doc;
     TimePresetState& p = doc.presets;
     std::vector<KeypointTime>& times = doc.timing.keypointTimes;
-    const int gross = ctx_.controls.position(coarse);
-    const int detail = ctx_.controls.position(fine);
+    const int gross = ctx_.controls.position(ids::TbrVitGros);
+    const int detail = ctx_.controls.position(ids::TbrVitFin);
     switch (doc.timeEdit.timeMode) {
     case TimeMode::ConstantTime:
         // A gap of 0 would put two keypoints at the same time.
@@ -187,20 +180,20 @@ void TimePresets::slidersChanged() {
 
 void TimePresets::slowDownSideChosen() {
     Controls& c = ctx_.controls;
-    const int item = c.itemIndex(side);
-    c.setEnabled(applyButton, true);
+    const int item = c.itemIndex(ids::RdgChoixRalenti);
+    c.setEnabled(ids::LblAppliquer, true);
     if (item != 1 && item != 2) {
-        c.hide(QStringLiteral("PnlEtendueRalenti"));
-        c.hide(QStringLiteral("PnlAppliquer"));
+        c.hide(ids::PnlEtendueRalenti);
+        c.hide(ids::PnlAppliquer);
         enableCursor(true);
         return;
     }
     const bool atEnd = item == 2;
-    c.setCaption(QStringLiteral("LbliRalDebOuFin"), slowDownSides[atEnd ? 1 : 0].in(ctx_.language()));
-    c.setCaption(QStringLiteral("LbliChoixDebutOuFin"), slowDownChoices[atEnd ? 1 : 0].in(ctx_.language()));
+    c.setCaption(ids::LbliRalDebOuFin, slowDownSides[atEnd ? 1 : 0].in(ctx_.language()));
+    c.setCaption(ids::LbliChoixDebutOuFin, slowDownChoices[atEnd ? 1 : 0].in(ctx_.language()));
     enableCursor(false);
-    c.show(QStringLiteral("PnlEtendueRalenti"));
-    c.show(QStringLiteral("PnlAppliquer"));
+    c.show(ids::PnlEtendueRalenti);
+    c.show(ids::PnlAppliquer);
 
     // The extent keeps at least one keypoint to spread over; a curve too
     // short for the usual range gets the keypoints it has, and one with none
@@ -209,7 +202,7 @@ void TimePresets::slowDownSideChosen() {
     const int lowest = atEnd ? 1 : 2;
     const int highest = atEnd ? count - 2 : count - 1;
     if (highest < lowest) {
-        c.setEnabled(applyButton, false);
+        c.setEnabled(ids::LblAppliquer, false);
         return;
     }
     int lo = atEnd ? count / 3 : 3;
@@ -217,23 +210,23 @@ void TimePresets::slowDownSideChosen() {
     hi = std::clamp(std::max(hi, lo), lowest, highest);
     lo = std::clamp(lo, lowest, hi);
     if (atEnd) {
-        c.setMax(extent, hi);
-        c.setMin(extent, lo);
+        c.setMax(ids::TbEtendueRalenti, hi);
+        c.setMin(ids::TbEtendueRalenti, lo);
     } else {
-        c.setMin(extent, lo);
-        c.setMax(extent, hi);
+        c.setMin(ids::TbEtendueRalenti, lo);
+        c.setMax(ids::TbEtendueRalenti, hi);
     }
-    c.setPosition(extent, lo + (hi - lo) / 2);
-    c.setPosition(cursor, c.position(extent));
+    c.setPosition(ids::TbEtendueRalenti, lo + (hi - lo) / 2);
+    c.setPosition(ids::TbMontrePoint, c.position(ids::TbEtendueRalenti));
 }
 
 void TimePresets::slowDownExtentChanged() {
     if (ctx_.doc.timeEdit.timeMode == TimeMode::SlowDown)
-        ctx_.controls.setPosition(cursor, ctx_.controls.position(extent));
+        ctx_.controls.setPosition(ids::TbMontrePoint, ctx_.controls.position(ids::TbEtendueRalenti));
 }
 
 void TimePresets::slowDownIntensityChosen() {
-    const int item = ctx_.controls.itemIndex(QStringLiteral("RdgbxRalForce"));
+    const int item = ctx_.controls.itemIndex(ids::RdgbxRalForce);
     if (item >= 0 && item < static_cast<int>(intensities.size()))
         ctx_.doc.presets.slowDownIntensity = intensities[static_cast<size_t>(item)];
 }
@@ -241,10 +234,10 @@ void TimePresets::slowDownIntensityChosen() {
 void TimePresets::applyChosenSlowDown() {
     Controls& c = ctx_.controls;
     slowDownIntensityChosen();
-    const int item = c.itemIndex(side);
+    const int item = c.itemIndex(ids::RdgChoixRalenti);
     if (item == 1 || item == 2)
-        applySlowDown(item == 2, c.position(extent), ctx_.doc.presets.slowDownIntensity);
-    c.setEnabled(applyButton, false);
+        applySlowDown(item == 2, c.position(ids::TbEtendueRalenti), ctx_.doc.presets.slowDownIntensity);
+    c.setEnabled(ids::LblAppliquer, false);
 }
 
 bool TimePresets::applySlowDown(bool atEnd, int k, int intensity) {
@@ -255,7 +248,7 @@ bool TimePresets::applySlowDown(bool atEnd, int k, int intensity) {
                                : slowDownAtStart(times, distances, k, intensity);
     if (!applied) return false;
     doc.presets.slowDownIntensity = intensity;
-    ctx_.controls.setEnabled(saveButton, true);
+    ctx_.controls.setEnabled(ids::LblVarSave, true);
     doc.lists.LbxColTemps << slowDownRecordLine(atEnd, k, intensity);
     doc.presets.slowDownApplied = true;
     refreshLabels();
@@ -304,20 +297,20 @@ void TimePresets::record() {
         lines << rangeRecordLine(1, static_cast<int>(times.size()) - 1, mode);
         if (mode == TimeMode::ConstantTime) {
             lines << constantTimeRecordLine(times.size() > 1 ? times[1].committed : p.constantGap);
-            c.setColour(QStringLiteral("ShpTemoin"), colours::green);
+            c.setColour(ids::ShpTemoin, colours::green);
         } else {
             lines << speedRecordLine(p.speedCoefficient, p.distanceSum, p.distanceMin, p.distanceMax);
-            c.setColour(QStringLiteral("ShpTemoin"), colours::lime);
+            c.setColour(ids::ShpTemoin, colours::lime);
         }
     } else if (mode == TimeMode::SlowDown) {
         enableCursor(true);
-        c.setColour(QStringLiteral("ShpTemoin"), colours::blue);
+        c.setColour(ids::ShpTemoin, colours::blue);
     } else {
         lines << proportionalRecordLine(p.proportionalFactor, p.proportionalOffset, p.proportionalMax,
                                         ctx_.services.system.decimalSeparator());
     }
-    c.setCaption(QStringLiteral("LblQpara"), QString::number(t.timeRecordCount));
-    c.hide(QStringLiteral("PnlVitConst"));
+    c.setCaption(ids::LblQpara, QString::number(t.timeRecordCount));
+    c.hide(ids::PnlVitConst);
     closeOptions();
     doc.workflow.timesDirty = true;
 }
@@ -329,7 +322,7 @@ void TimePresets::cancel() {
     const TimeMode mode = doc.timeEdit.timeMode;
     if (mode == TimeMode::Personal) return;
     if (mode == TimeMode::ConstantTime || mode == TimeMode::ConstantSpeed || mode == TimeMode::SlowDown) {
-        ctx_.controls.hide(QStringLiteral("PnlVitConst"));
+        ctx_.controls.hide(ids::PnlVitConst);
         closeOptions();
         for (KeypointTime& row : times)
             row.inUse = row.committed;
@@ -356,54 +349,54 @@ void TimePresets::showTexts() {
     Controls& c = ctx_.controls;
     const int language = ctx_.language();
     showTitle();
-    const int item = c.itemIndex(side);
+    const int item = c.itemIndex(ids::RdgChoixRalenti);
     // The side texts belong to a chosen side; "rien" leaves them as they are.
     if (item == 1 || item == 2) {
-        c.setCaption(QStringLiteral("LbliRalDebOuFin"), slowDownSides[item == 2 ? 1 : 0].in(language));
-        c.setCaption(QStringLiteral("LbliChoixDebutOuFin"), slowDownChoices[item == 2 ? 1 : 0].in(language));
+        c.setCaption(ids::LbliRalDebOuFin, slowDownSides[item == 2 ? 1 : 0].in(language));
+        c.setCaption(ids::LbliChoixDebutOuFin, slowDownChoices[item == 2 ? 1 : 0].in(language));
     }
-    c.setCaption(applyButton, applyLabel.in(language));
-    c.setCaption(QStringLiteral("LbliTitreRalenti"), slowDownTitle.in(language));
-    c.setCaption(QStringLiteral("RdgbxRalForce"), strengthTitle.in(language));
+    c.setCaption(ids::LblAppliquer, applyLabel.in(language));
+    c.setCaption(ids::LbliTitreRalenti, slowDownTitle.in(language));
+    c.setCaption(ids::RdgbxRalForce, strengthTitle.in(language));
 }
 
 void TimePresets::showTitle() {
     const int index = std::clamp(ctx_.doc.presets.titleIndex, 0, static_cast<int>(titles.size()) - 1);
-    ctx_.controls.setCaption(QStringLiteral("LblindicReglage"),
-                             titles[static_cast<size_t>(index)].in(ctx_.language()));
+    ctx_.controls.setCaption(ids::LblindicReglage, titles[static_cast<size_t>(index)].in(ctx_.language()));
 }
 
 // The option list closes and the range buttons are back in use.
 void TimePresets::closeOptions() {
     Controls& c = ctx_.controls;
-    c.hide(QStringLiteral("PnlOptionsTemps"));
-    c.setEnabled(startButton, true);
-    c.setEnabled(saveButton, false);
-    c.setEnabled(cancelButton, false);
-    c.setEnabled(QStringLiteral("LblParaFini"), true);
-    c.setEnabled(QStringLiteral("LblEtapeApres"), true);
+    c.hide(ids::PnlOptionsTemps);
+    c.setEnabled(ids::LblVarDep, true);
+    c.setEnabled(ids::LblVarSave, false);
+    c.setEnabled(ids::LblVarAnnule, false);
+    c.setEnabled(ids::LblParaFini, true);
+    c.setEnabled(ids::LblEtapeApres, true);
     ctx_.doc.timeEdit.timeMode = TimeMode::Personal;
 }
 
 void TimePresets::enableCursor(bool enabled) {
-    for (const char* name : {"TbMontrePoint", "ImgFG_haut", "ImgCentreHaut", "ImgFD_haut"})
-        ctx_.controls.setEnabled(QString::fromLatin1(name), enabled);
+    for (AnyControlId name :
+         AnyControlIds{ids::TbMontrePoint, ids::ImgFG_haut, ids::ImgCentreHaut, ids::ImgFD_haut})
+        ctx_.controls.setEnabled(name, enabled);
 }
 
 void TimePresets::setSaving(bool saving) {
     Controls& c = ctx_.controls;
-    c.setEnabled(saveButton, saving);
-    c.setEnabled(QStringLiteral("LblParaFini"), !saving);
-    c.setEnabled(QStringLiteral("LblEtapeApres"), !saving);
+    c.setEnabled(ids::LblVarSave, saving);
+    c.setEnabled(ids::LblParaFini, !saving);
+    c.setEnabled(ids::LblEtapeApres, !saving);
 }
 
 // The coarse slider never gets a maximum below its minimum.
 void TimePresets::setCoarseMax(int max) {
-    ctx_.controls.setMax(coarse, std::max(max, ctx_.controls.get(coarse).min));
+    ctx_.controls.setMax(ids::TbrVitGros, std::max(max, ctx_.controls.get(ids::TbrVitGros).min));
 }
 
 void TimePresets::refreshLabels() {
-    ctx_.controls.setCaption(QStringLiteral("LblTempsTotalVue"), times_.totalText());
+    ctx_.controls.setCaption(ids::LblTempsTotalVue, times_.totalText());
     const int shown = ctx_.doc.range.shownKeypoint;
     if (shown >= 0) times_.showKeypointTime(shown);
 }

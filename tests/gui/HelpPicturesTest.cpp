@@ -18,7 +18,7 @@ namespace {
 QStringList helpImages() {
     QStringList names;
     for (const HelpPage& page : helpPages())
-        names << page.frenchImage << page.englishImage;
+        names << page.frenchImage.str() << page.englishImage.str();
     return names;
 }
 
@@ -41,16 +41,16 @@ void expectCaptionsShown(Session& session, int language) {
     const QSet<QString> shown = shownCaptions(session, language);
     for (const HelpPage& page : helpPages()) {
         const QStringList named = quotedCaptions(page, language);
-        EXPECT_FALSE(named.isEmpty()) << page.frenchImage << " names no control";
+        EXPECT_FALSE(named.isEmpty()) << page.frenchImage.name << " names no control";
         for (const QString& caption : named)
             EXPECT_TRUE(shown.contains(caption.simplified()))
-                << (language ? page.englishImage : page.frenchImage) << " names \"" << caption.toStdString()
-                << "\", which no control shows";
+                << (language ? page.englishImage : page.frenchImage).name << " names \""
+                << caption.toStdString() << "\", which no control shows";
     }
 }
 
 TEST(HelpPictures, EveryPageAndAboutPictureIsDrawnOncePerLanguage) {
-    const QStringList names = helpImages() << aboutText().frenchImage << aboutText().englishImage;
+    const QStringList names = helpImages() << aboutText().frenchImage.str() << aboutText().englishImage.str();
     ASSERT_EQ(names.size(), 16);
     std::vector<QImage> pictures;
     for (const QString& name : names) {

@@ -196,7 +196,7 @@ QString ProjectGenerator::number(bool negative, bool positive, int hi) {
 
 // The box of parameter `index` ticked; its texts are typed afterwards.
 void ProjectGenerator::tick(int index) {
-    u_.set(QString::fromLatin1(parameterInfo(index).box), 1);
+    u_.set(parameterInfo(index).box.str(), 1);
 }
 
 // Zoom or centre: X, Y or both, tied by "Egaux" or not.
@@ -230,7 +230,7 @@ void ProjectGenerator::parameterRecord() {
         for (int d = 6; d <= 8; ++d)
             if (chance(60)) tick(d);
     }
-    const auto ticked = [&](int p) { return u_.c().get(QString::fromLatin1(parameterInfo(p).box)).checked; };
+    const auto ticked = [&](int p) { return u_.c().get(parameterInfo(p).box.str()).checked; };
     bool any = false;
     for (int p = 0; p < parameterCount; ++p)
         any = any || ticked(p);
@@ -252,11 +252,11 @@ void ProjectGenerator::parameterRecord() {
     for (int p = 0; p < parameterCount; ++p) {
         const ParameterInfo& info = parameterInfo(p);
         if (!ticked(p)) continue;
-        for (const char* edit : {info.startEdit, info.endEdit}) {
+        for (EditId edit : {info.startEdit, info.endEdit}) {
             if (!chance(75)) continue;
             const Span span = spans[size_t(p)];
-            u_.type(QString::fromLatin1(edit), p == 0 ? QString::number(pick(0, span.hi))
-                                                      : number(span.minus, p == 1 || p == 2, span.hi));
+            u_.type(edit.str(), p == 0 ? QString::number(pick(0, span.hi))
+                                       : number(span.minus, p == 1 || p == 2, span.hi));
         }
     }
     u_.click(QStringLiteral("LblVarSave"));
