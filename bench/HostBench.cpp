@@ -69,7 +69,7 @@ void WriteObjectText961(benchmark::State& state) {
     LargestList fixture;
     for (auto _ : state) {
         fixture.doc.lists.LbxPointsCourbe.clear();
-        if (!fixture.session.host().writeObjectText(fixture.doc.lists.LbxListeKP, 0))
+        if (!fixture.session.host().writeObjectText(fixture.doc.lists.LbxListeKP, WrittenList::Keypoints))
             return state.SkipWithError("the object was refused");
         benchmark::DoNotOptimize(fixture.fakes.clipboardText->size());
     }

@@ -167,6 +167,14 @@ struct TimingState {
     bool operator==(const TimingState&) const = default;
 };
 
+// The keypoint lists the clipboard's object can be written from.
+enum class WrittenList {
+    None = -1,     // nothing written yet
+    Keypoints = 0, // LbxListeKP
+    Reversed = 1,  // LbxKPinverse
+    Partial = 2,   // LbxListeKPpartielle
+};
+
 // The texts of the first KeyPoint of the loaded object, written into every
 // keypoint that no parameter record changes.
 struct KeyPointDefaults {
@@ -187,9 +195,8 @@ struct HostObjectState {
     KeyPointDefaults keyPointDefaults;
     bool zoomEqual = false;
     bool centreEqual = false;
-    // The keypoint list the clipboard last received: 0 LbxListeKP, 1
-    // LbxKPinverse, 2 LbxListeKPpartielle; -1 before the first transfer.
-    int writtenMode = -1;
+    // The keypoint list the clipboard last received.
+    WrittenList writtenMode = WrittenList::None;
 
     bool operator==(const HostObjectState&) const = default;
 };

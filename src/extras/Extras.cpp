@@ -118,10 +118,10 @@ void Extras::LblExtrasAppliquerClick() {
     doc.extras.turnedOver = applied.memory.turnedOver;
     doc.extras.keptCount = applied.keptCount;
     doc.lists.LbxKPinverse = std::move(applied.reversed);
-    if (applied.mode == 2) doc.lists.LbxListeKPpartielle = std::move(applied.partial);
-    const QStringList& source = applied.mode == 2   ? doc.lists.LbxListeKPpartielle
-                                : applied.mode == 1 ? doc.lists.LbxKPinverse
-                                                    : doc.lists.LbxListeKP;
+    if (applied.mode == WrittenList::Partial) doc.lists.LbxListeKPpartielle = std::move(applied.partial);
+    const QStringList& source = applied.mode == WrittenList::Partial    ? doc.lists.LbxListeKPpartielle
+                                : applied.mode == WrittenList::Reversed ? doc.lists.LbxKPinverse
+                                                                        : doc.lists.LbxListeKP;
     host_.writeObjectText(source, applied.mode);
     c.show(ids::ShpTemoinExtra);
     close();

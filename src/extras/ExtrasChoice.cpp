@@ -76,7 +76,7 @@ ExtrasApplied applyExtras(const ExtrasMemory& memory, const QStringList& keypoin
 
     const int n = static_cast<int>(gaps.size());
     out.keptCount = n;
-    out.mode = choice.reverse ? 1 : 0;
+    out.mode = choice.reverse ? WrittenList::Reversed : WrittenList::Keypoints;
     if (choice.deleteKeypoints) {
         const QStringList& source = out.memory.reversedActive ? out.reversed : keypoints;
         ListResult kept =
@@ -84,7 +84,7 @@ ExtrasApplied applyExtras(const ExtrasMemory& memory, const QStringList& keypoin
         if (!kept.ok()) return refuse(kept.fault);
         out.partial = std::move(kept.lines);
         out.keptCount = n - choice.atStart - choice.atEnd;
-        out.mode = 2;
+        out.mode = WrittenList::Partial;
     }
     return out;
 }

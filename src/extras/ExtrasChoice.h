@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CurveDocument.h"
 #include "host/KeypointList.h"
 
 #include <QString>
@@ -65,7 +66,7 @@ struct ExtrasApplied {
     QStringList reversed; // LbxKPinverse
     QStringList partial;  // LbxListeKPpartielle, in mode 2
     int keptCount = 0;
-    int mode = 0;
+    WrittenList mode = WrittenList::Keypoints;
     bool ok() const { return fault == ListFault::None; }
 };
 

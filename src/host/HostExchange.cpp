@@ -155,14 +155,15 @@ void HostExchange::refreshTimes() {
     doc.workflow.timesDirty = false;
 }
 
-bool HostExchange::writeObjectText(const QStringList& source, int mode) {
+bool HostExchange::writeObjectText(const QStringList& source, WrittenList mode) {
     CurveDocument& doc = ctx_.doc;
     ctx_.controls.show(ids::LblTravauxEnCours);
-    const int n = mode == 2 ? doc.extras.keptCount : samples(doc);
+    const int n = mode == WrittenList::Partial ? doc.extras.keptCount : samples(doc);
     std::optional<QStringList> merged;
     if (n > 0 && source.size() == keypointBlockLines * n) {
-        const std::vector<QString> times =
-            mode == 0 ? runningTimes(doc, n, doc.host.slideOffset) : listedTimes(source, n);
+        const std::vector<QString> times = mode == WrittenList::Keypoints
+                                               ? runningTimes(doc, n, doc.host.slideOffset)
+                                               : listedTimes(source, n);
         merged = mergeKeyPointList(doc.lists.LbxAcquiClipboard, source, speedValue(times),
                                    &doc.lists.LbxPointsCourbe);
     }
@@ -195,8 +196,8 @@ bool HostExchange::refreshReversedPath() {
 
 bool HostExchange::writePathInForce() {
     CurveDocument& doc = ctx_.doc;
-    if (!doc.extras.reversedActive) return writeObjectText(doc.lists.LbxListeKP, 0);
-    return refreshReversedPath() && writeObjectText(doc.lists.LbxKPinverse, 1);
+    if (!doc.extras.reversedActive) return writeObjectText(doc.lists.LbxListeKP, WrittenList::Keypoints);
+    return refreshReversedPath() && writeObjectText(doc.lists.LbxKPinverse, WrittenList::Reversed);
 }
 
 void HostExchange::showTransferPanels() {
@@ -271,7 +272,7 @@ void HostExchange::ImgTransfertTotalHautClick() {
                              QStringLiteral("%1 / %2").arg(target->firstKeypointTime).arg(target->offset));
     doc.lists.LbxAcquiClipboard = std::move(*merged);
     doc.host.objectAccepted = true;
-    doc.host.writtenMode = 0;
+    doc.host.writtenMode = WrittenList::Keypoints;
     putObjectText();
     showTransferPanels();
     setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);

@@ -48,10 +48,10 @@ class HostExchange : public ObjectTextRefresh {
     void refreshPositions() override;
     void refreshTimes();
     // Merges a keypoint list into LbxAcquiClipboard and puts it on the
-    // clipboard. mode 0: LbxListeKP, 1: LbxKPinverse, 2: LbxListeKPpartielle.
+    // clipboard; `mode` names the list written.
     // Refused with a beep (nothing changed) when the list does not hold one
     // block per keypoint or no object with a PanSpeed line is held.
-    bool writeObjectText(const QStringList& source, int mode);
+    bool writeObjectText(const QStringList& source, WrittenList mode);
     // While the reversed path is in force and the keypoint list exists,
     // LbxKPinverse built again from the keypoint list and the times as they
     // stand. False, with the reason shown and LbxKPinverse left as it was,

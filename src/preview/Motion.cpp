@@ -75,7 +75,7 @@ double between(double a, double b, double f) {
 QStringList keypointsInForce(const CurveDocument& doc, QChar decimalSeparator) {
     const int n = std::clamp(doc.curve.sampleCount, 0, maxSamplePoints);
     const NamedLists& lists = doc.lists;
-    if (doc.workflow.currentStep == Step::Finished && doc.host.writtenMode == 2 &&
+    if (doc.workflow.currentStep == Step::Finished && doc.host.writtenMode == WrittenList::Partial &&
         holdsBlocks(lists.LbxListeKPpartielle, blockCount(lists.LbxListeKPpartielle)))
         return lists.LbxListeKPpartielle;
     if (!doc.workflow.objectTextBuilt || !holdsBlocks(lists.LbxListeKP, n)) return keypointsFromCurve(doc);

@@ -76,7 +76,7 @@ TEST(ExtrasChoice, ApplyingAgainOnlyTurnsTheReversedListAndUncheckingLeavesIt) {
     choice.reverse = true;
     ExtrasApplied a = applyExtras({}, list, {}, gaps, choice, ',');
     ASSERT_TRUE(a.ok());
-    EXPECT_EQ(a.mode, 1);
+    EXPECT_EQ(a.mode, WrittenList::Reversed);
     EXPECT_TRUE(a.memory.reversedActive);
     EXPECT_TRUE(a.memory.turnedOver);
     EXPECT_EQ(a.reversed, reverseKeypoints(list, gaps, true, ',').lines);
@@ -93,7 +93,7 @@ TEST(ExtrasChoice, ApplyingAgainOnlyTurnsTheReversedListAndUncheckingLeavesIt) {
 
     choice.reverse = false;
     again = applyExtras(a.memory, list, a.reversed, gaps, choice, ',');
-    EXPECT_EQ(again.mode, 0);
+    EXPECT_EQ(again.mode, WrittenList::Keypoints);
     EXPECT_FALSE(again.memory.reversedActive);
     EXPECT_EQ(again.reversed, a.reversed);
 }
@@ -108,7 +108,7 @@ TEST(ExtrasChoice, DeletionTakesTheListInForceAndCountsWhatIsLeft) {
     choice.retime = true;
     const ExtrasApplied a = applyExtras({}, list, {}, gaps, choice, '.');
     ASSERT_TRUE(a.ok());
-    EXPECT_EQ(a.mode, 2);
+    EXPECT_EQ(a.mode, WrittenList::Partial);
     EXPECT_EQ(a.keptCount, 3);
     EXPECT_EQ(angles(a.partial), (QStringList{"30", "20", "10"}));
     EXPECT_EQ(a.partial[keypointLine(1, KeypointLine::Time)], "  Time=1300"); // 1000, then the gap of 300

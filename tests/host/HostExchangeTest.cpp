@@ -51,7 +51,7 @@ class HostExchangeTest : public ::testing::Test {
         load("host_object_in.txt");
         setCurve();
         host.rebuildKeyPointList();
-        ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKP, 0));
+        ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKP, WrittenList::Keypoints));
     }
 };
 
@@ -161,7 +161,7 @@ TEST_F(HostExchangeTest, TheWrittenObjectMatchesTheGoldenTextAndWritingAgainChan
     EXPECT_EQ(controls.text("LbInfos"),
               "Etape 6 : L'objet PTE est dans le presse-papier, collez-le dans PTE");
 
-    ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKP, 0));
+    ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKP, WrittenList::Keypoints));
     EXPECT_EQ(clipboard(), testData("host_object_out.txt"));
 
     // Transfer only puts the last object back after something else was copied.
@@ -174,13 +174,13 @@ TEST_F(HostExchangeTest, ReversedAndPartialListsGiveTheTimesTheyCarry) {
     writeGolden();
     const QStringList& list = doc.lists.LbxListeKP;
     doc.lists.LbxKPinverse = list.mid(39, 13) + list.mid(26, 13) + list.mid(13, 13) + list.mid(0, 13);
-    ASSERT_TRUE(host.writeObjectText(doc.lists.LbxKPinverse, 1));
+    ASSERT_TRUE(host.writeObjectText(doc.lists.LbxKPinverse, WrittenList::Reversed));
     EXPECT_TRUE(clipboard().contains("  PanSpeed=4;1750;1500;900;500;1;0;3;0;1;0;1;\r\n"
                                      "  RotateSpeed=4;1750;1500;900;500;1;0;3;0;1;0;1;\r\n"));
 
     doc.lists.LbxListeKPpartielle = list.mid(13, 26);
     doc.extras.keptCount = 2;
-    ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKPpartielle, 2));
+    ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKPpartielle, WrittenList::Partial));
     const QStringList out = splitClipboardText(clipboard());
     EXPECT_EQ(out.count("  ZoomSpeed=2;900;1500;1;0;1;0;1;0;1;"), 1);
     EXPECT_EQ(out.filter("  object KeyPoint").size(), 2);
@@ -191,8 +191,8 @@ TEST_F(HostExchangeTest, ReversedAndPartialListsGiveTheTimesTheyCarry) {
     copy("kept");
     fakes.log.clear();
     doc.extras.keptCount = 3;
-    EXPECT_FALSE(host.writeObjectText(doc.lists.LbxListeKPpartielle, 2));
-    EXPECT_FALSE(host.writeObjectText(list.mid(0, 50), 0));
+    EXPECT_FALSE(host.writeObjectText(doc.lists.LbxListeKPpartielle, WrittenList::Partial));
+    EXPECT_FALSE(host.writeObjectText(list.mid(0, 50), WrittenList::Keypoints));
     EXPECT_EQ(fakes.log, (QStringList{"beep", "beep"}));
     EXPECT_EQ(clipboard(), "kept");
     EXPECT_EQ(doc.lists.LbxAcquiClipboard, held);
