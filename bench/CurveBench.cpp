@@ -49,7 +49,7 @@ struct LargestCurve {
         }
         curve.partSampleCounts.fill(60);
         doc.display.showMarks = true;
-        doc.display.tangentDisplay = 0;
+        doc.display.tangentDisplay = TangentsShown::All;
         doc.frame.framePresent = true;
         doc.frame.frameRect = {200, 100, 1500, 830};
         session.curveView().sampleCurve();
@@ -83,7 +83,8 @@ void BM_RedrawCurve(benchmark::State& state) {
         c.session.curveView().redrawCurve();
         benchmark::DoNotOptimize(c.session.workPicture().constBits());
     }
-    state.SetLabel("display mode " + std::to_string(c.session.document().display.displayMode));
+    state.SetLabel("display mode " +
+                   std::to_string(static_cast<int>(c.session.document().display.displayMode)));
 }
 BENCHMARK(BM_RedrawCurve)->Arg(2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -101,7 +102,8 @@ void BM_DragTo(benchmark::State& state) {
         c.session.editor().dragTo(anchor.x() + d, anchor.y() - d);
         benchmark::DoNotOptimize(c.session.workPicture().constBits());
     }
-    state.SetLabel("display mode " + std::to_string(c.session.document().display.displayMode));
+    state.SetLabel("display mode " +
+                   std::to_string(static_cast<int>(c.session.document().display.displayMode)));
 }
 BENCHMARK(BM_DragTo)->Arg(2)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

@@ -55,9 +55,9 @@ void CurveView::redrawCurve() {
     canvas.setPenMode(PenMode::Copy);
     drawBackground();
 
-    if (ctx_.controls.itemIndex(ids::RdgModeAff) == 2) ctx_.doc.display.displayMode = 1;
+    if (ctx_.controls.itemIndex(ids::RdgModeAff) == 2) ctx_.doc.display.displayMode = CurveLook::PartSegments;
     const CurveGeometry& curve = doc.curve;
-    if (doc.display.displayMode == 5) {
+    if (doc.display.displayMode == CurveLook::Path) {
         canvas.bezier(std::vector<QPoint>(curve.controlPoints.begin(),
                                           curve.controlPoints.begin() + curve.controlPointCount));
     } else {
@@ -65,7 +65,7 @@ void CurveView::redrawCurve() {
     }
     if (doc.display.showMarks) {
         drawMarks();
-        if (doc.display.tangentDisplay == 0) drawTangents();
+        if (doc.display.tangentDisplay == TangentsShown::All) drawTangents();
     }
     if (doc.frame.framePresent) drawFrame();
 
@@ -122,14 +122,14 @@ void CurveView::drawFrame() {
     canvas.setPenMode(PenMode::Copy);
 }
 
-void CurveView::drawCurve(const QPoint* points, int count, int mode, Canvas& canvas) {
+void CurveView::drawCurve(const QPoint* points, int count, CurveLook mode, Canvas& canvas) {
     CurveDocument& doc = ctx_.doc;
     CurveGeometry& curve = doc.curve;
     curve.duplicateCount = 0;
     if (count % 3 != 1) ctx_.services.messages.information(Messages::incorrectPointCount);
     if (count < 1) return;
 
-    const bool lines = mode == 1;
+    const bool lines = mode == CurveLook::PartSegments;
     const auto partColour = [&](int p) {
         if (lines) {
             static constexpr std::uint32_t byPart[3] = {black, red, blue};
@@ -359,8 +359,8 @@ void CurveView::changeSampleCount() {
         if (curve.allPartsSelected || curve.partSelected[p]) curve.partSampleCounts[p] = position;
     c.setCaption(ids::LBlQpCourbe, QString::number(position));
     showSampleCount();
-    const int displayMode = ctx_.doc.display.displayMode;
-    if (displayMode == 1 || displayMode == 2) redrawCurve();
+    const CurveLook look = ctx_.doc.display.displayMode;
+    if (look == CurveLook::PartSegments || look == CurveLook::Dots) redrawCurve();
     sampleCurve();
 }
 
@@ -410,17 +410,17 @@ void CurveView::setDisplayMode() {
     DisplaySettings& display = ctx_.doc.display;
     switch (ctx_.controls.itemIndex(ids::RdgModeAff)) {
     case 0:
-        display.displayMode = 2;
+        display.displayMode = CurveLook::Dots;
         display.bigDots = false;
         break;
     case 1:
-        display.displayMode = 5;
+        display.displayMode = CurveLook::Path;
         break;
     case 2:
-        display.displayMode = 1;
+        display.displayMode = CurveLook::PartSegments;
         break;
     case 3:
-        display.displayMode = 2;
+        display.displayMode = CurveLook::Dots;
         display.bigDots = true;
         break;
     default:
@@ -435,7 +435,7 @@ void CurveView::setShowMarks() {
 }
 
 void CurveView::setTangentDisplay() {
-    ctx_.doc.display.tangentDisplay = ctx_.controls.itemIndex(ids::RdgTangentes);
+    ctx_.doc.display.tangentDisplay = static_cast<TangentsShown>(ctx_.controls.itemIndex(ids::RdgTangentes));
     redrawCurve();
 }
 

@@ -35,7 +35,7 @@ class CurveView {
     // The sampled curve of the complete parts among `points[0..count)`: mode 1
     // draws lines coloured by part, mode 2 dots. Counts the repeated samples
     // into duplicateCount and shows them.
-    void drawCurve(const QPoint* points, int count, int mode, Canvas& canvas);
+    void drawCurve(const QPoint* points, int count, CurveLook mode, Canvas& canvas);
     void drawMarks();
     void drawTangents();
     // The tangent angle in radians at parameter t of the part starting at

@@ -178,7 +178,8 @@ void Editor::drawDragTangents(int a) {
     const EditorState& e = ctx_.doc.editor;
     const CurveGeometry& curve = ctx_.doc.curve;
     const int n = usedPoints(curve);
-    if (ctx_.doc.display.tangentDisplay != 2 || !e.dragTangentsShown || a < 0 || a >= n) return;
+    if (ctx_.doc.display.tangentDisplay != TangentsShown::InUse || !e.dragTangentsShown || a < 0 || a >= n)
+        return;
     Canvas& canvas = ctx_.canvas;
     canvas.setPenWidth(1);
     canvas.setPenDashed(false);

@@ -83,12 +83,17 @@ inline int usedPoints(const CurveGeometry& curve) {
                                                         : curve.controlPointCount;
 }
 
+// How the curve is drawn: segments coloured by part, dots, or one Bezier path.
+enum class CurveLook { PartSegments = 1, Dots = 2, Path = 5 };
+// Which tangents are drawn, in the order of RdgTangentes' items.
+enum class TangentsShown { All = 0, None = 1, InUse = 2 };
+
 // How the curve is drawn.
 struct DisplaySettings {
-    int displayMode = 5; // 1 segments coloured by part, 2 dots, 5 one Bezier path
+    CurveLook displayMode = CurveLook::Path;
     bool bigDots = false;
     bool showMarks = true;
-    int tangentDisplay = 2; // 0 all, 1 none, 2 only the one in use
+    TangentsShown tangentDisplay = TangentsShown::InUse;
     bool highlightSelected = true;
 
     bool operator==(const DisplaySettings&) const = default;

@@ -59,7 +59,7 @@ class CurveViewTest : public ::testing::Test {
 TEST_F(CurveViewTest, MarksHaveTheirShapeColourAndSize) {
     setCurve({QPoint(20, 20), QPoint(60, 20), QPoint(100, 20), QPoint(140, 20)}, {3, 1, 12, 4});
     doc().display.showMarks = true;
-    doc().display.displayMode = 5;
+    doc().display.displayMode = CurveLook::Path;
     doc().curve.pointStates[3] = 14;
     view().redrawCurve();
 
@@ -142,7 +142,7 @@ TEST_F(CurveViewTest, MovingTheSliderSwitchesLinesToDotsAndCountsOnlySelectedPar
 
     controls().setPosition("TbrQPoints", 35);
     EXPECT_EQ(controls().itemIndex("RdgModeAff"), 0);
-    EXPECT_EQ(doc().display.displayMode, 2);
+    EXPECT_EQ(doc().display.displayMode, CurveLook::Dots);
     EXPECT_EQ(doc().curve.partSampleCounts[0], 20);
     EXPECT_EQ(doc().curve.partSampleCounts[1], 35);
     EXPECT_EQ(doc().curve.sampleCount, 56);
@@ -208,7 +208,7 @@ TEST_F(CurveViewTest, CoincidentSamplesAreCountedAsDuplicates) {
     setCurve({QPoint(50, 50), QPoint(50, 50), QPoint(50, 50), QPoint(50, 50), QPoint(50, 80), QPoint(90, 80),
               QPoint(90, 50)});
     controls().setItemIndex("RdgModeAff", 2);
-    EXPECT_EQ(doc().display.displayMode, 1);
+    EXPECT_EQ(doc().display.displayMode, CurveLook::PartSegments);
     EXPECT_EQ(doc().curve.duplicateCount, 20);
     EXPECT_EQ(controls().text("LblPointsDoubles"), "20");
     EXPECT_TRUE(fakes.log.isEmpty());
