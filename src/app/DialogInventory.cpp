@@ -102,16 +102,16 @@ void declareExtrasDialog(Controls& c) {
 }
 
 void describeDialogs(ControlLooks& looks) {
-    looks.buttons.unite({"BtnOKAide", "BtnOKTraitePhoto", "LblExtrasAppliquer"});
-    looks.swatches.unite({"PnlChoixCouleur", "PnlSliver"});
+    looks.buttons.unite(nameSet({ids::BtnOKAide, ids::BtnOKTraitePhoto, ids::LblExtrasAppliquer}));
+    looks.swatches.unite(nameSet({ids::PnlChoixCouleur, ids::PnlSliver}));
     // The second window: the groups of the main window's column, those of its
     // band, and the parameter and cursor groups.
     looks.arrangements[secondWindowName] = {Arrangement::Columns, 3, {5, 2, 4}};
     // The deletion bar of the Extras dialog: a lime bar whose red marks sit where the model puts them.
-    looks.arrangements["PnlVoisSup"] = {Arrangement::Placed, 1};
-    looks.faces["PnlVoisSup"] = colours::lime;
-    looks.faces["ShpSupDeb"] = colours::red;
-    looks.faces["ShpSupFin"] = colours::red;
+    looks.arrangements[ids::PnlVoisSup.str()] = {Arrangement::Placed, 1};
+    looks.faces[ids::PnlVoisSup.str()] = colours::lime;
+    looks.faces[ids::ShpSupDeb.str()] = colours::red;
+    looks.faces[ids::ShpSupFin.str()] = colours::red;
 }
 
 } // namespace trajecta::inventory

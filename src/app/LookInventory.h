@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ControlId.h"
+
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -44,6 +46,12 @@ struct ControlLooks {
         return it == arrangements.end() ? Arrangement{} : it->second;
     }
 };
+
+// The names of controls, for the sets above.
+inline QSet<QString> nameSet(AnyControlIds ids) {
+    const QStringList names = controlNames(ids);
+    return {names.begin(), names.end()};
+}
 
 // The looks of every window's controls.
 const ControlLooks& controlLooks();

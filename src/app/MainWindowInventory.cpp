@@ -353,43 +353,45 @@ void declareMainWindow(Controls& c) {
 
 void describeMainWindow(ControlLooks& looks) {
     // Labels and panels that act as push buttons.
-    looks.buttons.unite({"LblLecture",        "PnCreation",      "PnlChargerFichier", "PnlEnregistrerCourbe",
-                         "PnlStopMarquage",   "PnlCadre",        "PnlEffacerCadre",   "PnlOKcourbe",
-                         "PnlRefairePoints",  "PnlRetourPC",     "PnlTout",           "PnlRien",
-                         "PnlAide",           "PnlExtras",       "LblRefaireTout",    "LblEtapeAvant",
-                         "LblEtapeApres",     "LblChoisirPhoto", "LblTraiter",        "LblParaFini",
-                         "LblVarDep",         "LblVarFin",       "LblVarAnnule",      "LblVarSave",
-                         "LblParaAnnuleTout", "LblAppliquer"});
-    looks.wells.insert("PnMessages");
+    looks.buttons.unite(nameSet(
+        {ids::LblLecture,        ids::PnCreation,      ids::PnlChargerFichier, ids::PnlEnregistrerCourbe,
+         ids::PnlStopMarquage,   ids::PnlCadre,        ids::PnlEffacerCadre,   ids::PnlOKcourbe,
+         ids::PnlRefairePoints,  ids::PnlRetourPC,     ids::PnlTout,           ids::PnlRien,
+         ids::PnlAide,           ids::PnlExtras,       ids::LblRefaireTout,    ids::LblEtapeAvant,
+         ids::LblEtapeApres,     ids::LblChoisirPhoto, ids::LblTraiter,        ids::LblParaFini,
+         ids::LblVarDep,         ids::LblVarFin,       ids::LblVarAnnule,      ids::LblVarSave,
+         ids::LblParaAnnuleTout, ids::LblAppliquer}));
+    looks.wells.insert(ids::PnMessages.str());
 
     auto& a = looks.arrangements;
-    a["PnlFondEtCourbe"] = a["GbxAffichage"] = {Arrangement::Columns, 2};
-    a["PnlPartiesBz"] = {Arrangement::Grid, 4};
-    a["PnlGroupeFleches"] = {Arrangement::Horizontal, 1};
-    a["PnlPointsSurCourbe"] = {Arrangement::Pairs, 2};
+    a[ids::PnlFondEtCourbe.str()] = a[ids::GbxAffichage.str()] = {Arrangement::Columns, 2};
+    a[ids::PnlPartiesBz.str()] = {Arrangement::Grid, 4};
+    a[ids::PnlGroupeFleches.str()] = {Arrangement::Horizontal, 1};
+    a[ids::PnlPointsSurCourbe.str()] = {Arrangement::Pairs, 2};
     // The keypoint cursor stands in the column: one caption or a few buttons a row.
-    a["PnlLePoint"] = {Arrangement::Rows, 1, {1, 2, 1, 1, 2, 2, 4, 2, 4, 2, 1}};
-    a["PnlTempsDebFin"] = {Arrangement::Rows, 1, {1, 4, 3}};
-    a["PnlLecture"] = {Arrangement::Rows, 1, {3}};
+    a[ids::PnlLePoint.str()] = {Arrangement::Rows, 1, {1, 2, 1, 1, 2, 2, 4, 2, 4, 2, 1}};
+    a[ids::PnlTempsDebFin.str()] = {Arrangement::Rows, 1, {1, 4, 3}};
+    a[ids::PnlLecture.str()] = {Arrangement::Rows, 1, {3}};
     // The values stored at the point, three a row as the check boxes of the parameters stand.
-    a["GbxInfoParaPoint"] = {Arrangement::Rows, 1, {1, 1, 3, 3, 3}};
+    a[ids::GbxInfoParaPoint.str()] = {Arrangement::Rows, 1, {1, 1, 3, 3, 3}};
     // The parameter group of the band: two rows of check boxes over a row of
     // start values and a row of end values, then the 3D values beside the angle option.
-    a["GbxParaSurQuoi"] = {Arrangement::Rows, 1, {4, 4, 1, 1, 2}};
-    a["Pn3D"] = {Arrangement::Rows, 1, {2}};
-    for (const char* row : {"PnParaDeb", "PnParaFin", "PnCoche3D", "Pn3Ddeb", "Pn3Dfin"})
-        a[row] = {Arrangement::Horizontal, 1};
+    a[ids::GbxParaSurQuoi.str()] = {Arrangement::Rows, 1, {4, 4, 1, 1, 2}};
+    a[ids::Pn3D.str()] = {Arrangement::Rows, 1, {2}};
+    for (const AnyControlId row :
+         AnyControlIds{ids::PnParaDeb, ids::PnParaFin, ids::PnCoche3D, ids::Pn3Ddeb, ids::Pn3Dfin})
+        a[row.str()] = {Arrangement::Horizontal, 1};
     // A label over its raised and pressed pictures.
-    for (const char* button : {"PnFinPara", "PnAnnulePara", "PnOKPara", "PnAnnulerTout"})
-        a[button] = {Arrangement::Stacked, 1};
+    for (const AnyControlId button :
+         AnyControlIds{ids::PnFinPara, ids::PnAnnulePara, ids::PnOKPara, ids::PnAnnulerTout})
+        a[button.str()] = {Arrangement::Stacked, 1};
 
     // Tab visits the step buttons, then the buttons and fields of the steps
     // (only those of the current step show), then the options.
-    looks.tabOrder = {"PnRefaire",        "PnlChargeObjetPte",    "RdgChoixEcran",
-                      "PnCreation",       "PnlChargerFichier",    "PnlOKtout",
-                      "PnlLePoint",       "GbxParaSurQuoi",       "GbxTemps",
-                      "PnlLecture",       "PnlEnregistrerCourbe", "PnlTransfertEtRetour",
-                      "PnlTransfertSeul", "Pnl_nouvel_objet"};
+    looks.tabOrder = controlNames(
+        {ids::PnRefaire, ids::PnlChargeObjetPte, ids::RdgChoixEcran, ids::PnCreation, ids::PnlChargerFichier,
+         ids::PnlOKtout, ids::PnlLePoint, ids::GbxParaSurQuoi, ids::GbxTemps, ids::PnlLecture,
+         ids::PnlEnregistrerCourbe, ids::PnlTransfertEtRetour, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet});
 }
 
 } // namespace trajecta::inventory
