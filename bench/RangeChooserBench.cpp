@@ -47,7 +47,7 @@ struct ParameterStepOnLargestCurve {
         curve.partSampleCounts.fill(60);
         session.curveView().sampleCurve();
         session.workflow().finishCurve();
-        session.rangeChooser().enterParameterStep();
+        session.workflow().finishKeypointStep();
         session.controls().setChecked("ChBxTangenteAuPoint", true);
     }
 };

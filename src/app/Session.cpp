@@ -16,22 +16,28 @@ Session::Session(Services services)
     : services_(services), canvas_(doc_.pictures.work), ctx_{doc_, declared(controls_), services_, canvas_},
       host_(ctx_, workflow_), view_(ctx_, host_), editor_(ctx_, view_), frame_(ctx_, view_),
       workflow_(ctx_, view_, editor_, frame_), times_(ctx_, workflow_, host_), presets_(ctx_, times_),
-      parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
-      chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
-      timeReplay_(ctx_, times_, presets_, chooser_),
-      steps_(ctx_, times_, parameterStep_, chooser_, timeReplay_), extras_(ctx_, host_),
-      background_(ctx_, workflow_), curveFile_(ctx_, workflow_, view_, timeReplay_, chooser_, extras_),
+      timeReplay_(ctx_, times_, presets_), timeStep_(ctx_, view_, times_, presets_, timeReplay_),
+      recorder_(ctx_, view_, host_), panel_(ctx_, recorder_), chooser_(ctx_, view_, panel_),
+      parameterStep_(ctx_, view_, times_, recorder_, panel_, chooser_, host_), extras_(ctx_, host_),
+      background_(ctx_, workflow_), curveFile_(ctx_, workflow_, view_, timeReplay_, parameterStep_, extras_),
       language_(ctx_, presets_), shell_(ctx_), shellParts_(shell_, language_), preview_(ctx_),
       history_(ctx_, shellParts_), listeners_(preview_, history_) {
-    host_.connect(steps_);
-    view_.connect(steps_);
-    workflow_.connect(steps_);
+    host_.connect(timeStep_, parameterStep_);
+    view_.connect(chooser_);
+    workflow_.connect(timeStep_, parameterStep_);
     workflow_.connect(background_);
+    workflow_.connect(shell_);
+    chooser_.connect(timeStep_, parameterStep_);
+    times_.connect(chooser_);
     presets_.connect(chooser_);
+    timeReplay_.connect(chooser_);
+    timeStep_.connect(chooser_);
+    shell_.connect(chooser_);
     times_.registerHandlers();
     presets_.registerHandlers();
     panel_.registerHandlers();
     chooser_.registerHandlers();
+    parameterStep_.registerHandlers();
     extras_.registerHandlers();
     curveFile_.registerHandlers();
     language_.registerHandlers();

@@ -10,16 +10,17 @@
 #include "extras/Extras.h"
 #include "history/UndoHistory.h"
 #include "host/HostExchange.h"
-#include "parameters/KeypointStepsDriver.h"
 #include "parameters/ParameterPanel.h"
+#include "parameters/ParameterRecorder.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
-#include "parameters/TimeLogReplay.h"
 #include "preview/Preview.h"
 #include "shell/Language.h"
 #include "shell/Shell.h"
 #include "timing/KeypointTimes.h"
+#include "timing/TimeLogReplay.h"
 #include "timing/TimePresets.h"
+#include "timing/TimeStep.h"
 
 namespace trajecta {
 
@@ -44,8 +45,9 @@ class Session {
     HostExchange& host() { return host_; }
     KeypointTimes& times() { return times_; }
     TimePresets& timePresets() { return presets_; }
-    ParameterStep& parameterStep() { return parameterStep_; }
+    ParameterRecorder& recorder() { return recorder_; }
     RangeChooser& rangeChooser() { return chooser_; }
+    ParameterStep& parameterStep() { return parameterStep_; }
     Extras& extras() { return extras_; }
     Background& background() { return background_; }
     CurveFile& curveFile() { return curveFile_; }
@@ -74,15 +76,17 @@ class Session {
     Editor editor_;
     Frame frame_;
     Workflow workflow_;
-    // The keypoint steps come after the curve core, which reaches them through
-    // the driver as its KeypointSteps.
+    // The keypoint steps come after the curve core, which reaches them as its
+    // TimeScreen and ParameterScreen; the range chooser acts on both as their
+    // RangeTarget, and they reach it back as their KeypointCursor.
     KeypointTimes times_;
     TimePresets presets_;
-    ParameterStep parameterStep_;
+    TimeLogReplay timeReplay_;
+    TimeStep timeStep_;
+    ParameterRecorder recorder_;
     ParameterPanel panel_;
     RangeChooser chooser_;
-    TimeLogReplay timeReplay_;
-    KeypointStepsDriver steps_;
+    ParameterStep parameterStep_;
     Extras extras_;
     // The step machine reaches the background as its BackgroundPictures.
     Background background_;

@@ -73,7 +73,7 @@ void CurveView::redrawCurve() {
     const int shown = doc.range.shownKeypoint;
     if ((step == Step::Times || step == Step::Parameters) && doc.parameters.tangentShown && shown >= 0)
         keypointTangentAngle(shown);
-    if ((step == Step::Times || step == Step::Parameters) && steps_) steps_->redrawMarks();
+    if ((step == Step::Times || step == Step::Parameters) && marks_) marks_->redrawMarks();
 }
 
 void CurveView::refreshObjectText() {

@@ -15,9 +15,9 @@ namespace trajecta {
 class CurveView {
   public:
     CurveView(Context& ctx, ObjectTextRefresh& objectText);
-    // The keypoint steps, whose marks a redraw in steps 4 and 5 puts back;
+    // The keypoint marks, which a redraw in steps 4 and 5 puts back;
     // connected once by the session.
-    void connect(KeypointSteps& steps) { steps_ = &steps; }
+    void connect(KeypointMarks& marks) { marks_ = &marks; }
 
     // Fills the sample points and sampleCount from the control points.
     void sampleCurve();
@@ -73,7 +73,7 @@ class CurveView {
 
     Context& ctx_;
     ObjectTextRefresh& objectText_;
-    KeypointSteps* steps_ = nullptr;
+    KeypointMarks* marks_ = nullptr;
     // Tangent segments on screen in the parameter step: how many, and where.
     int segmentCount_ = 0;
     std::array<std::array<QPoint, 2>, 2> segments_{};

@@ -4,35 +4,46 @@
 
 namespace trajecta {
 
-// What the step machine and the host exchange ask of the keypoint steps (the
-// times of step 4, the parameters of step 5). The keypoint steps are built
-// after the curve core and the host exchange and implement this; the session
-// connects it.
-class KeypointSteps {
+// A step of the keypoints as the step machine sees it. The screen the step
+// machine shows on the way in comes first; the step then does its own part.
+class StepScreen {
   public:
-    virtual ~KeypointSteps() = default;
+    virtual ~StepScreen() = default;
+    // Entered forward (step 4 also when coming back from step 5).
+    virtual void enter() = 0;
+    // Left back to the step before.
+    virtual void leave() = 0;
+    // "Terminé" (also "Etape suivante" while it is enabled): left forward.
+    virtual void finish() = 0;
+};
 
-    // The curve is finished: a new time table (rebuild) or the kept one, then
-    // the tangent table of the keypoints and the angle offsets.
-    virtual void curveFinished(bool rebuild) = 0;
-    // The time table follows a changed sample count: added rows repeat the
-    // last row.
+// Step 4, the keypoint times. It is built after the curve core and the host
+// exchange; the session connects it.
+class TimeScreen : public StepScreen {
+  public:
+    // The curve is finished: a new time table (rebuild) or the kept one, which
+    // first follows the sample count (added rows repeat the last row).
+    // Returns whether the times were kept.
+    virtual bool curveFinished(bool rebuild) = 0;
+    // The time table follows a changed sample count.
     virtual void resizeTimes(int count) = 0;
     // The curve was finished again with its times kept: times whose records
     // measure the path are made again on the path as it is now.
     virtual void timesKept() = 0;
-    // The time part of entering step 4, after the step machine showed it.
-    virtual void enterTimeControls() = 0;
     // The total of the working times, formatted.
     virtual QString totalTimeText() const = 0;
-    // "Terminé" of steps 4 and 5 (also "Etape suivante" while it is enabled).
-    virtual void finishStep() = 0;
-    // Back from step 4 to 3, from 5 to 4, from 6 to 5.
-    virtual void leaveTimeStep() = 0;
-    virtual void leaveParameterStep() = 0;
-    virtual void restoreParameterStep() = 0;
-    // The keypoint marks drawn again over a freshly drawn work area.
-    virtual void redrawMarks() = 0;
+    // A new object was read for the same path: its first keypoint time.
+    virtual void takeFirstTime(int ms) = 0;
+};
+
+// Step 5, the parameters, which step 6 is left back into.
+class ParameterScreen : public StepScreen {
+  public:
+    // The curve is finished: the tangent table of the keypoints and the angle
+    // offsets.
+    virtual void curveFinished() = 0;
+    // Back from step 6: the step-5 controls with no range.
+    virtual void restore() = 0;
     // A new project, or the parameters cancelled with a new sample count: no
     // parameter record yet, nothing for "Annuler tout" to cancel.
     virtual void resetParameterCount() = 0;
@@ -40,9 +51,16 @@ class KeypointSteps {
     // parameters are given up only after the question; on OK the log and the
     // count start anew. Returns false when the user keeps them.
     virtual bool dropParameters() = 0;
-    // A new object was read for the same path: its first keypoint time and
-    // its first angle.
-    virtual void newObjectRead() = 0;
+    // A new object was read for the same path: its first angle.
+    virtual void objectRead() = 0;
+};
+
+// The keypoint marks of steps 4 and 5, drawn again over a freshly drawn work
+// area.
+class KeypointMarks {
+  public:
+    virtual ~KeypointMarks() = default;
+    virtual void redrawMarks() = 0;
 };
 
 } // namespace trajecta

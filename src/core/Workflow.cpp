@@ -62,6 +62,7 @@ Workflow::Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame)
     c.onClick(ids::LblEtapeApres, [this] { nextStep(); });
     c.onClick(ids::LblRefairePoints, [this] { redoCurve(); });
     c.onClick(ids::LblRefaireTout, [this] { restartAll(); });
+    c.onClick(ids::LblParaFini, [this] { finishKeypointStep(); });
 }
 
 void Workflow::returnToStart() {
@@ -78,7 +79,7 @@ void Workflow::createCurve() {
         return;
     }
     enterMarkingStep();
-    ctx_.controls.setItemIndex(ids::RdgVoir, NamedLists::names().indexOf(ids::LbxListeKP.str()));
+    lists_->showList(ids::LbxListeKP);
     hideGroup(ctx_, MovableGroup::Display);
 }
 
@@ -201,7 +202,7 @@ void Workflow::enterMarkingStep() {
         // A new curve starts a new keypoint list: nothing of the old curve's
         // positions or parameters may reach the clipboard.
         w.objectTextBuilt = false;
-        steps_->resetParameterCount();
+        parameters_->resetParameterCount();
         doc.curve.controlPointCount = 0;
         doc.curve.partCount = 0;
         // A new curve starts open. Opening it later, at the first stop, would
@@ -313,7 +314,7 @@ void Workflow::stopMarking() {
         c.setCaption(
             ids::LblNombrePoints,
             Messages::countBeforeAndNow.in(ctx_.language()).arg(w.savedSampleCount).arg(curve.sampleCount));
-        if (!doc.timing.keypointTimes.empty()) steps_->resizeTimes(curve.sampleCount);
+        if (!doc.timing.keypointTimes.empty()) times_->resizeTimes(curve.sampleCount);
         w.timesValid = true;
         view_.redrawCurve();
     } else if (!w.replayingFile && !w.curveStopped) {
@@ -370,7 +371,7 @@ void Workflow::finishCurve() {
             w.stepDone.undoFrom(Done::Curve);
             // The parameters go with the times: no record is left to count,
             // to save or to replay, and the next step 5 starts the log anew.
-            steps_->resetParameterCount();
+            parameters_->resetParameterCount();
             doc.lists.LbxColParametres.clear();
         }
     }
@@ -380,16 +381,11 @@ void Workflow::finishCurve() {
     if (rebuild) doc.lists.LbxColTemps = QStringList{QStringLiteral("=== Etape 4 le temps ===")};
     ctx_.controls.setChecked(ids::ChbxAffichePc, false);
     doc.display.highlightSelected = false;
-    // Times kept for a curve whose count changed while they were valid must
-    // still have one row per sample point.
-    const std::vector<KeypointTime>& times = doc.timing.keypointTimes;
-    if (!rebuild && static_cast<int>(times.size()) != doc.curve.sampleCount && !times.empty())
-        steps_->resizeTimes(doc.curve.sampleCount);
-    const bool kept = !rebuild && !times.empty();
-    steps_->curveFinished(!kept);
+    const bool kept = times_->curveFinished(rebuild);
+    parameters_->curveFinished();
     enterTimeStep();
-    if (kept) steps_->timesKept();
-    ctx_.controls.setCaption(ids::LblTempsTotalVue, steps_->totalTimeText());
+    if (kept) times_->timesKept();
+    ctx_.controls.setCaption(ids::LblTempsTotalVue, times_->totalTimeText());
     w.stepDone[Done::Curve] = true;
     showScreen(ctx_, Screen::CurveFinished);
 }
@@ -400,7 +396,7 @@ void Workflow::enterTimeStep() {
     setStepMessage(ctx_, StepMessage::SetTimes);
     // The keypoint slider's range (1 .. sampleCount - 1, at its start) comes
     // with the time controls.
-    steps_->enterTimeControls();
+    times_->enter();
 }
 
 void Workflow::enterFormatStep() {
@@ -414,7 +410,7 @@ void Workflow::enterFormatStep() {
         w.objectTextBuilt = false;
         doc.frame.framePresent = false;
         frame_.switchOff();
-        steps_->resetParameterCount();
+        parameters_->resetParameterCount();
     }
     w.timesValid = false;
     w.replayingFile = false;
@@ -451,7 +447,7 @@ void Workflow::previousStep() {
         hideGroup(ctx_, MovableGroup::Display);
         break;
     case Step::Times: {
-        steps_->leaveTimeStep();
+        times_->leave();
         removeCurveBlock(doc.lists.LbxCollecter);
         showStep3Controls(true);
         w.currentStep = Step::Shaping;
@@ -467,7 +463,7 @@ void Workflow::previousStep() {
         break;
     }
     case Step::Parameters:
-        steps_->leaveParameterStep();
+        parameters_->leave();
         enterTimeStep();
         hideGroup(ctx_, MovableGroup::Display);
         break;
@@ -477,7 +473,7 @@ void Workflow::previousStep() {
         c.hide(ids::PnlEnregistrerCourbe);
         w.currentStep = Step::Parameters;
         setStepMessage(ctx_, StepMessage::SetParameters);
-        steps_->restoreParameterStep();
+        parameters_->restore();
         break;
     case Step::Start:
         break;
@@ -494,10 +490,19 @@ void Workflow::nextStep() {
         break;
     case Step::Times:
     case Step::Parameters:
-        if (ctx_.controls.enabled(ids::LblParaFini)) steps_->finishStep();
+        if (ctx_.controls.enabled(ids::LblParaFini)) finishKeypointStep();
         break;
     default:
         break;
+    }
+}
+
+void Workflow::finishKeypointStep() {
+    if (ctx_.doc.timeEdit.timeStepActive) {
+        times_->finish();
+        parameters_->enter();
+    } else if (ctx_.doc.workflow.currentStep == Step::Parameters) {
+        parameters_->finish();
     }
 }
 
@@ -505,7 +510,7 @@ void Workflow::redoCurve() {
     WorkflowState& w = ctx_.doc.workflow;
     // The new curve's keypoints start from the loaded object's values: the
     // parameters recorded for the old one go with them, or the redo waits.
-    if (!steps_->dropParameters()) return;
+    if (!parameters_->dropParameters()) return;
     w.stepDone[Done::Marking] = false;
     ctx_.doc.frame.framePresent = false;
     enterMarkingStep();

@@ -12,6 +12,14 @@ class CurveView;
 class Editor;
 class Frame;
 
+// The list viewer, which the step machine turns to the keypoint list when a
+// curve is created.
+class ListViewer {
+  public:
+    virtual ~ListViewer() = default;
+    virtual void showList(ListId list) = 0;
+};
+
 // The work area a screen format (an item of RdgChoixEcran) gets in a window
 // of the shell's client size and layout.
 QSize workAreaSize(int formatIndex, const ShellState& shell);
@@ -23,9 +31,13 @@ class Workflow {
     Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame);
     // The keypoint steps are built after the step machine; the session
     // connects them once, before any control event.
-    void connect(KeypointSteps& steps) { steps_ = &steps; }
-    // So is the background.
+    void connect(TimeScreen& times, ParameterScreen& parameters) {
+        times_ = &times;
+        parameters_ = &parameters;
+    }
+    // So are the background and the list viewer.
     void connect(BackgroundPictures& background) { background_ = &background; }
+    void connect(ListViewer& lists) { lists_ = &lists; }
 
     // LbCreation: sizes the work area for the chosen screen format (unless one
     // of that format exists) and enters step 2. A window too small for a work
@@ -39,8 +51,11 @@ class Workflow {
     void finishCurve();  // LblOKcourbe
     void previousStep(); // LblEtapeAvant
     void nextStep();     // LblEtapeApres
-    void redoCurve();    // LblRefairePoints
-    void restartAll();   // LblRefaireTout
+    // "Terminé" of steps 4 and 5 (LblParaFini): on to step 5, or to step 6
+    // with the object on the clipboard.
+    void finishKeypointStep();
+    void redoCurve();  // LblRefairePoints
+    void restartAll(); // LblRefaireTout
     void enterFormatStep();
     void enterTimeStep();
     // State codes after a part is completed; all alignment marks are cleared.
@@ -65,8 +80,10 @@ class Workflow {
     CurveView& view_;
     Editor& editor_;
     Frame& frame_;
-    KeypointSteps* steps_ = nullptr;
+    TimeScreen* times_ = nullptr;
+    ParameterScreen* parameters_ = nullptr;
     BackgroundPictures* background_ = nullptr;
+    ListViewer* lists_ = nullptr;
 };
 
 } // namespace trajecta

@@ -8,9 +8,9 @@
 #include "curvefile/CurveFileText.h"
 #include "document/ControlIds.h"
 #include "extras/Extras.h"
-#include "parameters/RangeChooser.h"
-#include "parameters/TimeLogReplay.h"
+#include "parameters/ParameterStep.h"
 #include "platform/Numbers.h"
+#include "timing/TimeLogReplay.h"
 
 #include <QFileInfo>
 
@@ -50,8 +50,9 @@ int rescaled(int value, int now, int then) {
 } // namespace
 
 CurveFile::CurveFile(Context& ctx, Workflow& workflow, CurveView& view, TimeLogReplay& replay,
-                     RangeChooser& chooser, Extras& extras)
-    : ctx_(ctx), workflow_(workflow), view_(view), replay_(replay), chooser_(chooser), extras_(extras) {}
+                     ParameterStep& parameters, Extras& extras)
+    : ctx_(ctx), workflow_(workflow), view_(view), replay_(replay), parameters_(parameters), extras_(extras) {
+}
 
 void CurveFile::registerHandlers() {
     Controls& c = ctx_.controls;
@@ -216,17 +217,17 @@ bool CurveFile::replayTimes(const CurveFileContent& content) {
         recorded.controlPoints[i] = content.curve.points[i];
     sampleParts(recorded);
     if (!replay_.replay(content.firstTime, content.times, recorded)) return false;
-    chooser_.finish();
+    workflow_.finishKeypointStep();
     return ctx_.doc.workflow.currentStep == Step::Parameters;
 }
 
 bool CurveFile::replayParameters(const CurveFileContent& content, const QStringList& lines) {
     CurveDocument& doc = ctx_.doc;
     const int before = doc.parameters.parameterRecordCount;
-    if (!chooser_.replayParameterLog(lines)) return false;
+    if (!parameters_.replayParameterLog(lines)) return false;
     // A record the panel refused would be lost without a word.
     if (doc.parameters.parameterRecordCount - before != int(content.parameters.records.size())) return false;
-    chooser_.finish();
+    workflow_.finishKeypointStep();
     return doc.workflow.currentStep == Step::Finished;
 }
 

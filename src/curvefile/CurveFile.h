@@ -8,7 +8,7 @@ namespace trajecta {
 
 class CurveView;
 class Extras;
-class RangeChooser;
+class ParameterStep;
 class TimeLogReplay;
 class Workflow;
 struct CurveFileContent;
@@ -22,8 +22,8 @@ struct CurveFileContent;
 // was before the load.
 class CurveFile {
   public:
-    CurveFile(Context& ctx, Workflow& workflow, CurveView& view, TimeLogReplay& replay, RangeChooser& chooser,
-              Extras& extras);
+    CurveFile(Context& ctx, Workflow& workflow, CurveView& view, TimeLogReplay& replay,
+              ParameterStep& parameters, Extras& extras);
 
     // The two buttons and their press looks.
     void registerHandlers();
@@ -53,7 +53,7 @@ class CurveFile {
     Workflow& workflow_;
     CurveView& view_;
     TimeLogReplay& replay_;
-    RangeChooser& chooser_;
+    ParameterStep& parameters_;
     Extras& extras_;
 };
 

@@ -241,7 +241,8 @@ void HostExchange::ImgNvlObjet_hautClick() {
     }
     if (status != ObjectRead::Status::Accepted) return;
     const int first = doc.host.firstKeypointTime;
-    steps_->newObjectRead();
+    times_->takeFirstTime(first);
+    parameters_->objectRead();
     refreshTimes();
     if (doc.lists.LbxColTemps.size() > 1)
         doc.lists.LbxColTemps[1] = QStringLiteral("temps 1er point: (%1)").arg(first);
@@ -250,7 +251,7 @@ void HostExchange::ImgNvlObjet_hautClick() {
     // step-6 message gives way to the one that names the new object.
     if (written) setStepMessage(ctx_, StepMessage::NewObjectOnClipboard);
     doc.workflow.stepDone.setAll(true);
-    ctx_.controls.setCaption(ids::LblTempsTotalVue, steps_->totalTimeText());
+    ctx_.controls.setCaption(ids::LblTempsTotalVue, times_->totalTimeText());
     ctx_.controls.setCaption(ids::LblTempsMiniVueFinal, ctx_.controls.text(ids::LbliDureeMiniVue) +
                                                             ctx_.controls.text(ids::LblTempsTotalVue));
 }

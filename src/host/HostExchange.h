@@ -23,7 +23,10 @@ class HostExchange : public ObjectTextRefresh {
     HostExchange(Context& ctx, Workflow& workflow);
     // The keypoint steps, told of a new object read for the same path;
     // connected once by the session.
-    void connect(KeypointSteps& steps) { steps_ = &steps; }
+    void connect(TimeScreen& times, ParameterScreen& parameters) {
+        times_ = &times;
+        parameters_ = &parameters;
+    }
 
     // The design size of the load panel PnlChargeObjetPte.
     static constexpr int loadPanelWidth = 250; // the size of the button picture
@@ -79,7 +82,8 @@ class HostExchange : public ObjectTextRefresh {
 
     Context& ctx_;
     Workflow& workflow_;
-    KeypointSteps* steps_ = nullptr;
+    TimeScreen* times_ = nullptr;
+    ParameterScreen* parameters_ = nullptr;
 };
 
 } // namespace trajecta

@@ -2,7 +2,7 @@
 
 #include "document/ControlIds.h"
 #include "parameters/ParameterRecord.h"
-#include "parameters/ParameterStep.h"
+#include "parameters/ParameterRecorder.h"
 #include "platform/Numbers.h"
 #include "timing/TimeTable.h"
 
@@ -46,7 +46,7 @@ struct Nested {
 };
 } // namespace
 
-ParameterPanel::ParameterPanel(Context& ctx, ParameterStep& step) : ctx_(ctx), step_(step) {}
+ParameterPanel::ParameterPanel(Context& ctx, ParameterRecorder& step) : ctx_(ctx), step_(step) {}
 
 void ParameterPanel::registerHandlers() {
     Controls& c = ctx_.controls;

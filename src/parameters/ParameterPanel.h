@@ -4,7 +4,7 @@
 
 namespace trajecta {
 
-class ParameterStep;
+class ParameterRecorder;
 
 // The parameter panel of step 5: which edits show, whether "Enregistrer" may
 // be pressed, the "Egaux" ties, the tangent option of the rotation, and the
@@ -14,7 +14,7 @@ class ParameterStep;
 // the same panel is on screen, and there "Enregistrer" belongs to the times.
 class ParameterPanel {
   public:
-    ParameterPanel(Context& ctx, ParameterStep& step);
+    ParameterPanel(Context& ctx, ParameterRecorder& step);
 
     // Click handlers of the boxes and RdgDecalage, change handlers, key
     // filters and clipboard keys of the eighteen parameter edits, and the
@@ -55,7 +55,7 @@ class ParameterPanel {
     void showColumn(int column);
 
     Context& ctx_;
-    ParameterStep& step_;
+    ParameterRecorder& step_;
     int programChange_ = 0; // nesting depth of program-made text changes
     bool replaying_ = false;
 };

@@ -4,6 +4,7 @@
 #include "document/ControlIds.h"
 #include "parameters/ParameterPanel.h"
 #include "parameters/ParameterRecord.h"
+#include "parameters/ParameterRecorder.h"
 #include "parameters/ParameterStep.h"
 #include "parameters/RangeChooser.h"
 
@@ -11,9 +12,9 @@
 
 namespace trajecta {
 
-bool RangeChooser::replayParameterLog(const QStringList& lines) {
+bool ParameterStep::replayParameterLog(const QStringList& lines) {
     CurveDocument& doc = ctx_.doc;
-    if (doc.workflow.currentStep != Step::Parameters || timeStep()) return false;
+    if (doc.workflow.currentStep != Step::Parameters || doc.timeEdit.timeStepActive) return false;
     const ParameterLog log = readParameterLog(lines, doc.curve.sampleCount);
     bool readable = log.readable;
     // The logged values are typed after the tangent option was ticked: the
@@ -23,27 +24,27 @@ bool RangeChooser::replayParameterLog(const QStringList& lines) {
         TParametres& p = doc.parameters.currentParameters;
         p.opacityOn = p.zoomXOn = p.zoomYOn = p.zoomTied = p.centreTied = p.rotationOn = false;
         p.centreXOn = p.centreYOn = p.threeDOn = p.threeDXOn = p.threeDYOn = p.threeDZOn = false;
-        step_.clearBoxes();
+        recorder_.clearBoxes();
         // A record ties a pair only through its X line: one that changes Y
         // alone was made with "Egaux" cleared.
         ctx_.controls.setChecked(ids::ChBxEgal, false);
         ctx_.controls.setChecked(ids::ChBxCentreEgal, false);
-        ctx_.controls.setPosition(ids::TbMontrePoint, record.start);
-        chooseStart();
-        ctx_.controls.setPosition(ids::TbMontrePoint, record.end);
-        chooseEnd();
+        chooser_.moveCursor(record.start);
+        chooser_.chooseStart();
+        chooser_.moveCursor(record.end);
+        chooser_.chooseEnd();
         for (const LoggedLine& line : record.lines)
             applyLogLine(line.number, line.text, line.tied, readable);
-        save();
+        chooser_.save();
         // A record that could not be made leaves its range chosen; the next
         // record starts from none.
-        if (doc.range.rangeStart >= 0) cancelRange();
+        if (doc.range.rangeStart >= 0) chooser_.cancelRange();
     }
     panel_.setReplaying(false);
     return readable;
 }
 
-bool RangeChooser::rotationsFollowThePath() {
+bool ParameterStep::rotationsFollowThePath() {
     CurveDocument& doc = ctx_.doc;
     // Read as a saved file holds it, after the time log.
     const QStringList lines = doc.lists.LbxColTemps + doc.lists.LbxColParametres;
@@ -56,7 +57,7 @@ bool RangeChooser::rotationsFollowThePath() {
     if (!log.readable || std::none_of(log.records.begin(), log.records.end(), followsTangent)) return false;
     const CurveDocument before = doc;
     const std::vector<ControlState> shown = ctx_.controls.states();
-    step_.restoreDefaults();
+    recorder_.restoreDefaults();
     if (!replayParameterLog(lines) || doc.parameters.parameterRecordCount != int(log.records.size())) {
         doc = before;
         ctx_.controls.restoreStates(shown);
@@ -65,7 +66,7 @@ bool RangeChooser::rotationsFollowThePath() {
     return true;
 }
 
-void RangeChooser::applyLogLine(int number, const QString& line, bool tied, bool& readable) {
+void ParameterStep::applyLogLine(int number, const QString& line, bool tied, bool& readable) {
     Controls& c = ctx_.controls;
     if (number == static_cast<int>(Parameter::Rotation) + 1) {
         const bool tangent = rotationAddsTangent(line);

@@ -1,192 +1,152 @@
 #include "parameters/ParameterStep.h"
 
 #include "core/CurveView.h"
-#include "core/Messages.h"
+#include "core/Layout.h"
+#include "core/StepScreens.h"
 #include "document/ControlIds.h"
 #include "host/HostExchange.h"
-#include "host/ObjectText.h"
-#include "platform/Numbers.h"
-
-#include <algorithm>
+#include "parameters/ParameterPanel.h"
+#include "parameters/ParameterRecorder.h"
+#include "parameters/RangeChooser.h"
+#include "timing/KeypointTimes.h"
 
 namespace trajecta {
 
-namespace {
-constexpr CheckBoxId mainBoxes[] = {ids::ChbxOpacite,  ids::ChBxZoomX,        ids::ChBxZoomY,
-                                    ids::ChBxRotation, ids::ChBxCentreX,      ids::ChBxCentreY,
-                                    ids::ChBx3D,       ids::ChBx3DX,          ids::ChBx3DY,
-                                    ids::ChBx3DZ,      ids::ChBxAngleRotation};
+ParameterStep::ParameterStep(Context& ctx, CurveView& view, KeypointTimes& times, ParameterRecorder& recorder,
+                             ParameterPanel& panel, RangeChooser& chooser, HostExchange& host)
+    : ctx_(ctx), view_(view), times_(times), recorder_(recorder), panel_(panel), chooser_(chooser),
+      host_(host) {}
 
-QStringList freshLog() {
-    return {QString::fromUtf8(parameterLogHeader), QString::fromLatin1(parameterLogSeparator)};
-}
-} // namespace
-
-ParameterStep::ParameterStep(Context& ctx, CurveView& view, HostExchange& keypoints)
-    : ctx_(ctx), view_(view), keypoints_(keypoints) {}
-
-PanelReading ParameterStep::readPanel() const {
-    const Controls& c = ctx_.controls;
-    PanelReading panel;
-    for (int i = 0; i < parameterCount; ++i) {
-        const ParameterInfo& info = parameterInfo(i);
-        panel.ticked[static_cast<size_t>(i)] = c.checked(info.box);
-        panel.texts[static_cast<size_t>(i)] = {c.text(info.startEdit), c.text(info.endEdit)};
-    }
-    panel.threeD = c.checked(ids::ChBx3D);
-    panel.zoomTied = c.checked(ids::ChBxEgal);
-    panel.centreTied = c.checked(ids::ChBxCentreEgal);
-    panel.addTangent = c.checked(ids::ChBxAngleRotation);
-    panel.zeroItem = c.itemIndex(ids::RdgDecalage);
-    return panel;
+void ParameterStep::registerHandlers() {
+    ctx_.controls.onClick(ids::LblParaAnnuleTout, [this] { cancelAll(); });
 }
 
-bool ParameterStep::saveRecord() {
+void ParameterStep::enter() {
     CurveDocument& doc = ctx_.doc;
-    ParameterState& state = doc.parameters;
-    TParametres record = state.currentParameters;
-    bool made = false;
-    if (const std::optional<QStringList> log =
-            buildParameterRecord(readPanel(), doc.range.rangeStart, doc.range.rangeEnd, record)) {
-        QStringList trace;
-        made = applyParameterRecord(doc.keypoints, record, state.angles, trace,
-                                    ctx_.services.system.decimalSeparator());
-        if (made) {
-            rewriteKeypointValues(doc.lists.LbxListeKP, doc.keypoints, record.startIndex, record.endIndex);
-            state.currentParameters = record;
-            doc.lists.LbxColParametres += *log;
-            doc.lists.LbxParametres += trace;
-            ++state.parameterRecordCount;
-            ctx_.controls.setCaption(ids::LblQpara, QString::number(state.parameterRecordCount));
-        }
+    Controls& c = ctx_.controls;
+    recorder_.startParameterLog();
+    doc.workflow.currentStep = Step::Parameters;
+    setStepMessage(ctx_, StepMessage::SetParameters);
+    c.hide(ids::GbxTemps);
+    for (AnyControlId name : AnyControlIds{ids::LbliQpara, ids::LblQpara, ids::GbxInfoParaPoint,
+                                           ids::PnAnnulerTout, ids::GbxParaSurQuoi})
+        c.show(name);
+    c.hide(ids::LblChoixDep);
+    c.hide(ids::LblChoixFin);
+    chooser_.resume(true);
+    c.setEnabled(ids::LblParaAnnuleTout, false);
+    panel_.applyVisibility();
+    c.setCaption(ids::LblQpara, QString::number(doc.parameters.parameterRecordCount));
+    recorder_.refreshKeypointList();
+    // A replay leaves the range and the cursor of its last record.
+    if (rotationsFollowThePath()) {
+        chooser_.resume(true);
+        c.setEnabled(ids::LblParaAnnuleTout, false);
     }
-    clearBoxes();
-    return made;
+    // The reversed path follows the times just recorded, once the keypoint
+    // list it is built from has them too.
+    host_.refreshReversedPath();
+    hideGroup(ctx_, MovableGroup::Extras);
+    panel_.loadValues(0, 2);
 }
 
-void ParameterStep::clearBoxes() {
-    for (CheckBoxId box : mainBoxes)
-        ctx_.controls.setChecked(box, false);
+void ParameterStep::leave() {
+    chooser_.removeMarks();
+    chooser_.forgetRange();
 }
 
-void ParameterStep::cancelAllParameters() {
-    if (!confirmDefaults()) return;
-    restoreDefaults();
-    loadKeypointValues(0, 2);
+void ParameterStep::finish() {
+    CurveDocument& doc = ctx_.doc;
+    KeypointRange& r = doc.range;
+    Controls& c = ctx_.controls;
+    view_.removeTangentSegments();
+    if (r.rangeStart >= 0 || r.rangeEnd >= 0) cancelChoice();
+    doc.workflow.stepDone[Done::Parameters] = true;
+    hideGroup(ctx_, MovableGroup::Parameters);
+    doc.workflow.currentStep = Step::Finished;
+    c.setEnabled(ids::LblEtapeApres, false);
+    chooser_.removeMarks();
+    c.hide(ids::GbxInfoParaPoint);
+
+    c.hide(ids::PnlTransfertEtRetour);
+    for (AnyControlId name : AnyControlIds{ids::PnlTransfertSeul, ids::Pnl_nouvel_objet,
+                                           ids::PnlEnregistrerCourbe, ids::LblTempsMiniVueFinal})
+        c.show(name);
+    c.setCaption(ids::LblTempsMiniVueFinal, c.text(ids::LbliDureeMiniVue) + c.text(ids::LblTempsTotalVue));
+    // The writer announces the object only once it is on the clipboard.
+    host_.writePathInForce();
+    showGroup(ctx_, MovableGroup::Extras);
+    recorder_.traceFinalAngles();
 }
 
-void ParameterStep::restoreDefaults() {
-    keypoints_.rebuildKeyPointList();
-    startLogAnew();
+void ParameterStep::restore() {
+    hideGroup(ctx_, MovableGroup::Extras);
+    showGroup(ctx_, MovableGroup::Parameters);
+    ctx_.controls.show(ids::GbxInfoParaPoint);
+    noRange();
+    panel_.applyVisibility();
 }
 
-bool ParameterStep::confirmDefaults() const {
-    const int language = ctx_.language();
-    return ctx_.services.messages.okCancel(Messages::cancelAllParameters.in(language),
-                                           Messages::cancelAllParametersTitle.in(language)) ==
-           MessageAnswer::Ok;
+void ParameterStep::curveFinished() {
+    recorder_.buildTangentTable();
+    recorder_.updateAngleOffsets();
 }
 
-void ParameterStep::startLogAnew() {
-    ctx_.doc.lists.LbxColParametres = freshLog();
+void ParameterStep::resetParameterCount() {
     ctx_.doc.parameters.parameterRecordCount = 0;
     ctx_.controls.setCaption(ids::LblQpara, QStringLiteral("0"));
+    ctx_.controls.setEnabled(ids::LblParaAnnuleTout, false);
 }
 
-void ParameterStep::startParameterLog() {
-    WorkflowState& w = ctx_.doc.workflow;
-    if (w.stepDone[Done::ParameterLog]) return;
-    ctx_.doc.lists.LbxColParametres = freshLog();
-    w.stepDone[Done::ParameterLog] = true;
+bool ParameterStep::dropParameters() {
+    if (ctx_.doc.parameters.parameterRecordCount == 0) return true;
+    if (!recorder_.confirmDefaults()) return false;
+    recorder_.startLogAnew();
+    resetParameterCount();
+    return true;
 }
 
-void ParameterStep::refreshKeypointList() {
-    const WorkflowState& w = ctx_.doc.workflow;
-    if (!w.objectTextBuilt) return keypoints_.rebuildKeyPointList();
-    if (w.positionsStale) keypoints_.refreshPositions();
-    if (w.timesDirty) keypoints_.refreshTimes();
+void ParameterStep::objectRead() {
+    recorder_.updateAngleOffsets();
 }
 
-void ParameterStep::buildTangentTable() {
-    CurveDocument& doc = ctx_.doc;
-    AngleState& angles = doc.parameters.angles;
-    const int count = std::clamp(doc.curve.sampleCount, 0, static_cast<int>(angles.tangentAngles.size()));
-    for (int i = 0; i < count; ++i)
-        angles.tangentAngles[static_cast<size_t>(i)] =
-            static_cast<double>(90.0L - static_cast<Extended>(view_.keypointTangentAngle(i)));
-    unwrapTangentAngles(angles.tangentAngles.data(), count);
-    for (int i = 0; i < count; ++i)
-        doc.lists.LbxParametres << QStringLiteral("bon/nouv : /") +
-                                       fixed2(angles.tangentAngles[static_cast<size_t>(i)]);
+void ParameterStep::showKeypoint(int k) {
+    times_.showKeypointTime(k);
+    panel_.loadValues(k, 2);
 }
 
-void ParameterStep::updateAngleOffsets() {
-    trajecta::updateAngleOffsets(ctx_.doc.parameters.angles, ctx_.doc.host.firstAngle,
-                                 ctx_.controls.itemIndex(ids::RdgDecalage));
+void ParameterStep::startChosen(int k) {
+    panel_.loadValues(k, 0);
+    panel_.applyVisibility();
 }
 
-void ParameterStep::loadKeypointValues(int k, int target) {
-    const CurveDocument& doc = ctx_.doc;
-    if (k < 0 || k >= static_cast<int>(doc.parameters.angles.tangentAngles.size()) ||
-        k >= doc.keypoints.size())
-        return;
-    const QChar sep = ctx_.services.system.decimalSeparator();
-    const Keypoint& keypoint = doc.keypoints.at(k);
-    // In the order of the parameters; opacity keeps its text as written.
-    const std::array<QString, parameterCount> values{keypoint.opacity,
-                                                     toLocalDecimal(keypoint.scaleX, sep),
-                                                     toLocalDecimal(keypoint.scaleY, sep),
-                                                     toLocalDecimal(keypoint.angle, sep),
-                                                     toLocalDecimal(keypoint.centreX, sep),
-                                                     toLocalDecimal(keypoint.centreY, sep),
-                                                     toLocalDecimal(keypoint.angleX, sep),
-                                                     toLocalDecimal(keypoint.angleY, sep),
-                                                     toLocalDecimal(keypoint.zPos, sep)};
-
-    Controls& c = ctx_.controls;
-    if (target == 0 || target == 1) {
-        for (int i = 0; i < parameterCount; ++i) {
-            const ParameterInfo& info = parameterInfo(i);
-            c.setText(target == 0 ? info.startEdit : info.endEdit, values[static_cast<size_t>(i)]);
-        }
-        return;
-    }
-    static constexpr LabelId valueLabels[parameterCount] = {
-        ids::LblVOpacity, ids::LblVZoomX, ids::LblVZoomY, ids::LblVRotation, ids::LblVCentreX,
-        ids::LblVCentreY, ids::LblV3DX,   ids::LblV3DY,   ids::LblV3DZ};
-    c.hide(ids::ShpPointActuel);
-    c.show(ids::LbliValeursEnreg);
-    for (int i = 0; i < parameterCount; ++i)
-        c.setCaption(valueLabels[i], values[static_cast<size_t>(i)]);
-    const AngleState& angles = doc.parameters.angles;
-    const Extended angle = parseNumber(keypoint.angle).value_or(0.0);
-    c.setCaption(ids::LblAngleRelTang, fixed2(relativeRotation(angles, k, angle)));
-    const SamplePoint& point = doc.curve.samplePoints[static_cast<size_t>(std::min(k, maxSamplePoints - 1))];
-    const auto percent = [](int v, int origin, int size) {
-        return size > 0 ? 100.0L * (v - origin) / (size / 2.0L) : 0.0L;
-    };
-    const QPoint& origin = doc.editor.workOrigin;
-    const QPoint& reference = doc.editor.workReference;
-    c.setCaption(ids::LblXY, QStringLiteral("X=") + fixed2(percent(point.x, origin.x(), reference.x())) +
-                                 QStringLiteral("%  Y=") +
-                                 fixed2(percent(point.y, origin.y(), reference.y())) + QLatin1Char('%'));
+void ParameterStep::endChosen(int k) {
+    panel_.loadValues(k, 1);
+    panel_.applyVisibility();
 }
 
-void ParameterStep::traceFinalAngles() {
-    CurveDocument& doc = ctx_.doc;
-    const QChar sep = ctx_.services.system.decimalSeparator();
-    doc.lists.LbxParametres << QStringLiteral("*********");
-    const int count =
-        std::clamp(doc.curve.sampleCount, 0, static_cast<int>(doc.parameters.angles.tangentAngles.size()));
-    for (int i = 1; i <= count; ++i)
-        doc.lists.LbxParametres << QStringLiteral("pt%1  a =   nouveau : ").arg(i) +
-                                       formatFixed(
-                                           doc.parameters.angles.tangentAngles[static_cast<size_t>(i - 1)], 3,
-                                           sep);
+void ParameterStep::cancelChoice() {
+    chooser_.removeMarks();
+    noRange();
 }
 
-QString ParameterStep::fixed2(long double value) const {
-    return formatFixed(static_cast<double>(value), 2, ctx_.services.system.decimalSeparator());
+// No range, the cursor on keypoint 0, and "Annuler tout" once a record exists.
+void ParameterStep::noRange() {
+    chooser_.resume(true);
+    ctx_.controls.setEnabled(ids::LblParaAnnuleTout, ctx_.doc.parameters.parameterRecordCount >= 1);
+}
+
+void ParameterStep::saveChoice() {
+    const int end = ctx_.doc.range.rangeEnd;
+    if (!recorder_.saveRecord()) return;
+    cancelChoice();
+    // The next range can start where this one ended.
+    if (end < ctx_.doc.curve.sampleCount - 1) chooser_.moveCursor(end);
+}
+
+void ParameterStep::cancelAll() {
+    recorder_.cancelAllParameters();
+    ctx_.controls.setEnabled(ids::LblParaAnnuleTout, ctx_.doc.parameters.parameterRecordCount >= 1);
 }
 
 } // namespace trajecta

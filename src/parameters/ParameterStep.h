@@ -1,67 +1,76 @@
 #pragma once
 
 #include "core/Context.h"
-#include "parameters/ParameterRecord.h"
+#include "core/KeypointSteps.h"
+#include "timing/RangeTarget.h"
 
 namespace trajecta {
 
 class CurveView;
 class HostExchange;
+class KeypointTimes;
+class ParameterPanel;
+class ParameterRecorder;
+class RangeChooser;
 
-// The parameter side of step 5: records read from the parameter panel and
-// applied to the keypoint list, the parameter log, the tangent table and the
-// values stored at a keypoint. The range itself is chosen by the range
-// chooser, which calls these operations.
-class ParameterStep {
+// Step 5: the parameters of the keypoints, and the way on to step 6 with the
+// object on the clipboard. The keypoint cursor and the range buttons act on it
+// while the time step is not active; a saved parameter log replays through
+// them as the user's clicks made it.
+class ParameterStep : public ParameterScreen, public RangeTarget {
   public:
-    ParameterStep(Context& ctx, CurveView& view, HostExchange& host);
+    ParameterStep(Context& ctx, CurveView& view, KeypointTimes& times, ParameterRecorder& recorder,
+                  ParameterPanel& panel, RangeChooser& chooser, HostExchange& host);
 
-    // The panel as it stands: boxes, "Egaux", tangent option, zero item, edits.
-    PanelReading readPanel() const;
-    // "Enregistrer" with a range chosen: when a main box is ticked, the record
-    // is applied to the keypoint list and logged, and the count grows.
-    // Returns whether a record was made. A record the list cannot take (a
-    // range beyond it, a text that is not a number) is neither applied nor
-    // logged. The boxes are cleared in every case, the "Egaux" boxes kept.
-    bool saveRecord();
-    // "Annuler tout": after the question, every keypoint gets the loaded
-    // object's values again and the log and the count start anew.
-    void cancelAllParameters();
-    // The question of "Annuler tout": may every keypoint get the loaded
-    // object's values again?
-    bool confirmDefaults() const;
-    // A log without records and a count of 0.
-    void startLogAnew();
-    // Every keypoint with the loaded object's values again, and the log anew.
-    void restoreDefaults();
+    // "Annuler tout".
+    void registerHandlers();
 
-    // The first entry into step 5 of a curve project starts the log.
-    void startParameterLog();
-    // The keypoint list brought up to date on entering step 5: rebuilt when
-    // none was written, else only its positions and times where stale.
-    void refreshKeypointList();
+    // From step 4: the keypoint list brought up to date, no range, the cursor
+    // on keypoint 0.
+    void enter() override;
+    // Back to step 4: a pending range and every mark go.
+    void leave() override;
+    // Step 6, with the object on the clipboard.
+    void finish() override;
 
-    // Tangent angles of every keypoint, unwrapped and traced, then the offsets.
-    void buildTangentTable();
-    void updateAngleOffsets();
+    void curveFinished() override;
+    void restore() override;
+    void resetParameterCount() override;
+    bool dropParameters() override;
+    void objectRead() override;
 
-    // The values stored at keypoint k: target 0 into the start edits, 1 into
-    // the end edits, 2 into the info group. Nothing when the list does not
-    // hold keypoint k.
-    void loadKeypointValues(int k, int target);
+    int firstKeypoint() const override { return 0; }
+    void showKeypoint(int k) override;
+    void startChosen(int k) override;
+    void endChosen(int k) override;
+    void cancelChoice() override;
+    void saveChoice() override;
 
-    // The trace of the tangent angles written when step 6 is reached.
-    void traceFinalAngles();
-
-    // Every parameter box cleared but the two "Egaux" boxes.
-    void clearBoxes();
+    // "Annuler tout": after the question, every keypoint has the loaded
+    // object's values again.
+    void cancelAll();
+    // The parameter log of a saved curve replayed through the panel and the
+    // buttons. False when a record's range cannot be read (the replay stops
+    // there) or a parameter line's values cannot be read (the replay goes on).
+    bool replayParameterLog(const QStringList& lines);
+    // On entering step 5: when a record turns keypoints with the path's
+    // tangent, the log is replayed on the object's values over the path as it
+    // is now, so that the rotations are those a load of the saved project
+    // makes. A log that does not replay whole leaves everything as it was.
+    // Returns whether the log was replayed.
+    bool rotationsFollowThePath();
 
   private:
-    QString fixed2(long double value) const;
+    void noRange();
+    void applyLogLine(int number, const QString& line, bool tied, bool& readable);
 
     Context& ctx_;
     CurveView& view_;
-    HostExchange& keypoints_;
+    KeypointTimes& times_;
+    ParameterRecorder& recorder_;
+    ParameterPanel& panel_;
+    RangeChooser& chooser_;
+    HostExchange& host_;
 };
 
 } // namespace trajecta

@@ -5,6 +5,7 @@
 #include "document/ControlIds.h"
 #include "document/KeypointBlock.h"
 #include "shell/ScreenPlace.h"
+#include "timing/RangeTarget.h"
 
 #include <cstring>
 #include <limits>
@@ -341,6 +342,10 @@ void Shell::LblAideClick() {
     c.show(ids::TFAide);
 }
 
+void Shell::showList(ListId list) {
+    ctx_.controls.setItemIndex(ids::RdgVoir, NamedLists::names().indexOf(list.str()));
+}
+
 void Shell::RdgVoirClick() {
     Controls& c = ctx_.controls;
     const QStringList& lists = NamedLists::names();
@@ -362,7 +367,7 @@ void Shell::LbxListeKPClick() {
     bool ok = false;
     const int number = first.mid(from, first.indexOf(QLatin1Char(':'), from) - from).toInt(&ok);
     if (!ok) return;
-    ctx_.controls.setPosition(ids::TbMontrePoint, number - 1);
+    cursor_->moveCursor(number - 1);
     // Moving the cursor clears the list's selection; the clicked line stays selected.
     ctx_.controls.setItemIndex(ids::LbxListeKP, line);
 }

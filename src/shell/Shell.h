@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/Context.h"
+#include "core/Workflow.h"
 
 namespace trajecta {
+
+class KeypointCursor;
 
 // The application shell: the settings file read at start and written when the
 // main window closes, the second window TFparametres with the eight groups of
@@ -13,13 +16,18 @@ namespace trajecta {
 // The second window is shown and hidden through the control model; whatever
 // shows or hides it (a command, Ctrl+W, the window manager closing it), the
 // shell hears of it and keeps secondWindowShown and its stored position.
-class Shell {
+class Shell : public ListViewer {
   public:
     explicit Shell(Context& ctx);
     Shell(const Shell&) = delete;
     Shell& operator=(const Shell&) = delete;
 
     void registerHandlers();
+    // The keypoint cursor, which a click in the keypoint list moves; it is
+    // built before the shell and connected by the session.
+    void connect(KeypointCursor& cursor) { cursor_ = &cursor; }
+    // RdgVoir turned to `list`; its click shows that list alone.
+    void showList(ListId list) override;
     // Reads the settings (language, layout, the windows' places), sets the
     // check marks of the menu and brings back the two-window layout when the
     // last run ended with it.
@@ -55,6 +63,7 @@ class Shell {
     void layoutMenu();
 
     Context& ctx_;
+    KeypointCursor* cursor_ = nullptr;
     Subscription watch_;
     bool secondVisible_ = false;
 };

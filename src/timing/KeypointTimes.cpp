@@ -5,6 +5,7 @@
 #include "host/HostExchange.h"
 #include "platform/Colours.h"
 #include "platform/Numbers.h"
+#include "timing/RangeTarget.h"
 #include "timing/TimeTable.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ void KeypointTimes::prepareTimeControls() {
     // Row 0 is never chosen here: its time is only edited in EdtTemps1st.
     c.setMin(ids::TbMontrePoint, 1);
     c.setMax(ids::TbMontrePoint, std::max(1, doc.curve.sampleCount - 1));
-    c.setPosition(ids::TbMontrePoint, c.get(ids::TbMontrePoint).min);
+    cursor_->moveCursor(c.get(ids::TbMontrePoint).min);
     c.hide(ids::PnlOptionsTemps);
     c.hide(ids::PnlTempsDebFin);
     c.show(ids::LbliTempsCePoint);
@@ -251,7 +252,7 @@ void KeypointTimes::recordTimes() {
         c.setColour(ids::ShpTemoin, colours::blue);
         workflow_.enterTimeStep();
         // The next range can start where this one ended.
-        if (end < count - 1) c.setPosition(ids::TbMontrePoint, end);
+        if (end < count - 1) cursor_->moveCursor(end);
     } else if (t.firstTimePending) {
         recordFirstTime();
         setSaveState(false);

@@ -5,6 +5,7 @@
 namespace trajecta {
 
 class HostExchange;
+class KeypointCursor;
 class Workflow;
 
 // The time of every keypoint, edited in step 4: the first keypoint's time in
@@ -18,6 +19,8 @@ class Workflow;
 class KeypointTimes {
   public:
     KeypointTimes(Context& ctx, Workflow& workflow, HostExchange& host);
+    // The keypoint cursor is built after the times; the session connects it.
+    void connect(KeypointCursor& cursor) { cursor_ = &cursor; }
 
     // Change handlers of the three fields and of ChBxSpeedUp, and the key
     // filter of the range fields.
@@ -80,6 +83,7 @@ class KeypointTimes {
     Context& ctx_;
     Workflow& workflow_;
     HostExchange& host_;
+    KeypointCursor* cursor_ = nullptr;
 };
 
 } // namespace trajecta

@@ -5,7 +5,7 @@
 #include "platform/Colours.h"
 #include "timing/KeypointTimes.h"
 #include "timing/PresetMath.h"
-#include "timing/RangeCancel.h"
+#include "timing/RangeTarget.h"
 #include "timing/TimeTable.h"
 
 #include <algorithm>
@@ -63,7 +63,7 @@ void TimePresets::registerHandlers() {
 // the list, which would otherwise stay closed.
 void TimePresets::openOptions() {
     Controls& c = ctx_.controls;
-    if (c.enabled(ids::LblVarAnnule) && chooser_ != nullptr) chooser_->cancelRange();
+    if (c.enabled(ids::LblVarAnnule)) cursor_->cancelRange();
     c.hide(ids::PnlVitConst);
     c.hide(ids::PnlFaireRalenti);
     c.show(ids::PnlTempsConstant);
@@ -217,12 +217,12 @@ void TimePresets::slowDownSideChosen() {
         c.setMax(ids::TbEtendueRalenti, hi);
     }
     c.setPosition(ids::TbEtendueRalenti, lo + (hi - lo) / 2);
-    c.setPosition(ids::TbMontrePoint, c.position(ids::TbEtendueRalenti));
+    cursor_->moveCursor(c.position(ids::TbEtendueRalenti));
 }
 
 void TimePresets::slowDownExtentChanged() {
     if (ctx_.doc.timeEdit.timeMode == TimeMode::SlowDown)
-        ctx_.controls.setPosition(ids::TbMontrePoint, ctx_.controls.position(ids::TbEtendueRalenti));
+        cursor_->moveCursor(ctx_.controls.position(ids::TbEtendueRalenti));
 }
 
 void TimePresets::slowDownIntensityChosen() {

@@ -5,7 +5,7 @@
 namespace trajecta {
 
 class KeypointTimes;
-class RangeCancel;
+class KeypointCursor;
 
 // The presets of the time step, reached through LblChoixTemps: constant time,
 // constant speed, a slow-down at the start or the end, and a proportional
@@ -21,8 +21,9 @@ class TimePresets {
   public:
     TimePresets(Context& ctx, KeypointTimes& times);
 
-    // The range chooser, whose "Annuler" runs before the options open.
-    void connect(RangeCancel& chooser) { chooser_ = &chooser; }
+    // The keypoint cursor, which shows the slow-down's extent, and whose
+    // "Annuler" runs before the options open.
+    void connect(KeypointCursor& cursor) { cursor_ = &cursor; }
     // The option labels, the two sliders of PnlVitConst and the slow-down controls.
     void registerHandlers();
 
@@ -77,7 +78,7 @@ class TimePresets {
 
     Context& ctx_;
     KeypointTimes& times_;
-    RangeCancel* chooser_ = nullptr;
+    KeypointCursor* cursor_ = nullptr;
 };
 
 } // namespace trajecta

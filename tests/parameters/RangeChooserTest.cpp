@@ -388,7 +388,7 @@ TEST_F(RangeChooserTest, ReplayingTheLogRebuildsTheSameKeypoints) {
     ASSERT_NE(doc().lists.LbxListeKP, keypoints);
     c.setChecked("ChBxCentreEgal", true);
     c.setItemIndex("RdgDecalage", 0);
-    EXPECT_TRUE(session.rangeChooser().replayParameterLog(QStringList{"=== Etape 1 ==="} + log));
+    EXPECT_TRUE(session.parameterStep().replayParameterLog(QStringList{"=== Etape 1 ==="} + log));
     // The same records, the values read back in general number format.
     ASSERT_EQ(doc().lists.LbxColParametres.size(), log.size());
     EXPECT_EQ(doc().lists.LbxColParametres.at(8), "Début-Fin : (6/14)");
@@ -415,7 +415,7 @@ TEST_F(RangeChooserTest, AnUnreadableLineSpoilsTheReplayButNotTheRecordsAfterIt)
                           "Début-Fin : (x/4)",
                           "1-Opacité : (1/1)",
                           "---"};
-    EXPECT_FALSE(session.rangeChooser().replayParameterLog(bad));
+    EXPECT_FALSE(session.parameterStep().replayParameterLog(bad));
     EXPECT_EQ(line(4, 3), "  Opacity=9");
     EXPECT_EQ(line(1, 3), keypoints.at(13 * 1 + 3));
     EXPECT_EQ(controls().text("LblQpara"), "3");

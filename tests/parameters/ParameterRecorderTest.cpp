@@ -1,4 +1,4 @@
-#include "parameters/ParameterStep.h"
+#include "parameters/ParameterRecorder.h"
 #include "core/CurveSession.h"
 
 namespace trajecta {
@@ -6,7 +6,7 @@ namespace {
 
 // The parameter side of step 5 over a real session, with the keypoint list
 // written by the host exchange.
-class ParameterStepTest : public CurveSession {
+class ParameterRecorderTest : public CurveSession {
   protected:
     void SetUp() override {
         CurveSession::SetUp();
@@ -28,10 +28,10 @@ class ParameterStepTest : public CurveSession {
 
     QString line(int keypoint, int offset) { return doc().lists.LbxListeKP.at(13 * keypoint + offset); }
 
-    ParameterStep& step = session.parameterStep();
+    ParameterRecorder& step = session.recorder();
 };
 
-TEST_F(ParameterStepTest, SavingAppliesLogsCountsAndClearsTheBoxes) {
+TEST_F(ParameterRecorderTest, SavingAppliesLogsCountsAndClearsTheBoxes) {
     ASSERT_EQ(doc().lists.LbxListeKP.size(), 21 * 13);
     controls().setChecked("ChBxEgal", true);
     controls().setChecked("ChbxOpacite", true);
@@ -60,7 +60,7 @@ TEST_F(ParameterStepTest, SavingAppliesLogsCountsAndClearsTheBoxes) {
     EXPECT_EQ(controls().text("LblQpara"), "1");
 }
 
-TEST_F(ParameterStepTest, CancelAllAsksThenRestoresTheObjectValues) {
+TEST_F(ParameterRecorderTest, CancelAllAsksThenRestoresTheObjectValues) {
     controls().setChecked("ChbxOpacite", true);
     controls().setText("EdtOpaDeb", "5");
     doc().range.rangeStart = 0;
@@ -76,7 +76,7 @@ TEST_F(ParameterStepTest, CancelAllAsksThenRestoresTheObjectValues) {
     EXPECT_EQ(controls().text("LblVOpacity"), "100");
 }
 
-TEST_F(ParameterStepTest, TangentTableAndTheValuesAtAKeypoint) {
+TEST_F(ParameterRecorderTest, TangentTableAndTheValuesAtAKeypoint) {
     step.buildTangentTable();
     // A part straight to the right has direction 0 everywhere: 90 - 0.
     for (int k = 0; k < 21; ++k)

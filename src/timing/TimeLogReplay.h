@@ -6,7 +6,7 @@
 namespace trajecta {
 
 class KeypointTimes;
-class RangeChooser;
+class KeypointCursor;
 class TimePresets;
 struct CurveGeometry;
 
@@ -15,7 +15,9 @@ struct CurveGeometry;
 // reshaped path whose records measure it.
 class TimeLogReplay {
   public:
-    TimeLogReplay(Context& ctx, KeypointTimes& times, TimePresets& presets, RangeChooser& chooser);
+    TimeLogReplay(Context& ctx, KeypointTimes& times, TimePresets& presets);
+    // The keypoint cursor is built after the replay; the session connects it.
+    void connect(KeypointCursor& cursor) { cursor_ = &cursor; }
 
     // On a fresh time table of the time step: the first time, then each record
     // in order. `measured` is the path the presets measure: the curve as the
@@ -37,7 +39,7 @@ class TimeLogReplay {
     Context& ctx_;
     KeypointTimes& times_;
     TimePresets& presets_;
-    RangeChooser& chooser_;
+    KeypointCursor* cursor_ = nullptr;
 };
 
 } // namespace trajecta

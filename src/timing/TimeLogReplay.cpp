@@ -1,9 +1,9 @@
-#include "parameters/TimeLogReplay.h"
+#include "timing/TimeLogReplay.h"
 
 #include "document/ControlIds.h"
-#include "parameters/RangeChooser.h"
 #include "timing/KeypointTimes.h"
 #include "timing/PresetMath.h"
+#include "timing/RangeTarget.h"
 #include "timing/TimePresets.h"
 
 #include <algorithm>
@@ -28,8 +28,8 @@ bool timesSound(const std::vector<KeypointTime>& times) {
 
 } // namespace
 
-TimeLogReplay::TimeLogReplay(Context& ctx, KeypointTimes& times, TimePresets& presets, RangeChooser& chooser)
-    : ctx_(ctx), times_(times), presets_(presets), chooser_(chooser) {}
+TimeLogReplay::TimeLogReplay(Context& ctx, KeypointTimes& times, TimePresets& presets)
+    : ctx_(ctx), times_(times), presets_(presets) {}
 
 bool TimeLogReplay::replay(std::optional<int> firstTime, const std::vector<TimeRecord>& records,
                            const CurveGeometry& measured) {
@@ -38,7 +38,7 @@ bool TimeLogReplay::replay(std::optional<int> firstTime, const std::vector<TimeR
     // when it differs from the object's.
     if (firstTime) {
         ctx_.controls.setText(ids::EdtTemps1st, QString::number(*firstTime));
-        if (doc.timeEdit.firstTimePending) chooser_.save();
+        if (doc.timeEdit.firstTimePending) cursor_->save();
     }
     for (const TimeRecord& r : records) {
         const bool replayed =
@@ -83,19 +83,19 @@ bool TimeLogReplay::replayRange(const TimeRecord& r) {
     // Each time is made the field's last accepted text before it is typed: a
     // time above what may be typed, which "Début" or "Fin" loaded when the
     // record was made, then stands as it stood then.
-    c.setPosition(ids::TbMontrePoint, r.first);
-    chooser_.chooseStart();
+    cursor_->moveCursor(r.first);
+    cursor_->chooseStart();
     t.rangeStartText = QString::number(r.startTime);
     c.setText(ids::EdtTempsDeb, t.rangeStartText);
-    c.setPosition(ids::TbMontrePoint, r.last);
-    chooser_.chooseEnd();
+    cursor_->moveCursor(r.last);
+    cursor_->chooseEnd();
     t.rangeEndText = QString::number(r.endTime);
     c.setText(ids::EdtTempsFin, t.rangeEndText);
     c.setChecked(ids::ChBxSpeedUp, r.speedUp);
     if (doc.range.rangeStart != r.first || doc.range.rangeEnd != r.last || !t.rangeReady ||
         t.rangeStartText != QString::number(r.startTime) || t.rangeEndText != QString::number(r.endTime))
         return false;
-    chooser_.save();
+    cursor_->save();
     return true;
 }
 
@@ -119,7 +119,7 @@ bool TimeLogReplay::replayPreset(const TimeRecord& r, const CurveGeometry& measu
     case TimeRecord::Kind::SlowDownStart:
     case TimeRecord::Kind::SlowDownEnd:
         presets_.chooseSlowDown();
-        ctx_.controls.setPosition(ids::TbMontrePoint, r.extent);
+        cursor_->moveCursor(r.extent);
         if (!presets_.applySlowDown(r.kind == TimeRecord::Kind::SlowDownEnd, r.extent, r.strength)) {
             presets_.cancel();
             return false;
