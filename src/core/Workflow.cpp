@@ -469,8 +469,11 @@ void Workflow::previousStep() {
         break;
     case Step::Finished:
         // Saving belongs to step 6, where the three records are whole: the
-        // steps back take them apart (step 3 drops the curve block).
-        c.hide(ids::PnlEnregistrerCourbe);
+        // steps back take them apart (step 3 drops the curve block). So do
+        // the transfers: the object text is current only there, and a
+        // transfer from an earlier step would hand out the old object.
+        for (PanelId panel : {ids::PnlEnregistrerCourbe, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet})
+            c.hide(panel);
         w.currentStep = Step::Parameters;
         setStepMessage(ctx_, StepMessage::SetParameters);
         parameters_->restore();

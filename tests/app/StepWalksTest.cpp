@@ -30,8 +30,14 @@ class Walker {
         const int format = u_.doc().workflow.workFormatIndex;
         const QStringList before = records();
         const qsizetype asked = u_.fakes.log.size();
-        while (u_.step() > target)
+        while (u_.step() > target) {
             if (!u_.click(QStringLiteral("LblEtapeAvant"))) break;
+            // The object text is current only in step 6: before it, no
+            // transfer may hand out the object of an earlier visit.
+            for (const char* panel : {"PnlTransfertSeul", "Pnl_nouvel_objet", "PnlEnregistrerCourbe"})
+                if (u_.c().showing(QLatin1String(panel)))
+                    return {QStringLiteral("%1 is offered in step %2").arg(panel).arg(int(u_.step()))};
+        }
         edit();
         if (!forward()) return {QStringLiteral("the road does not lead back to step 6")};
         // Another format is a new curve: its work starts anew.
