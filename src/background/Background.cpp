@@ -154,9 +154,12 @@ void Background::choosePhoto() {
     if (std::abs(difference) > 0.01f) ctx_.services.messages.information(formatMismatch);
     stretchPhoto();
     processPhoto();
-    // The curve comes back at the next redraw.
-    if (bg.backgroundKind == 2) ctx_.canvas.drawImage(0, 0, doc.pictures.photo);
-    if (bg.backgroundKind == 3) ctx_.canvas.drawImage(0, 0, doc.pictures.processed);
+    // The chosen photo shows at once, with the curve, its marks and the frame
+    // drawn over it: over the grid or the plain surface it takes their place.
+    if (bg.backgroundKind == 2 || bg.backgroundKind == 3)
+        onBackgroundChosen();
+    else
+        ctx_.controls.setItemIndex(ids::RdgFond, 2); // RdgFond's own rule shows it
 }
 
 void Background::openPhotoProcessing() {

@@ -102,6 +102,15 @@ TEST_F(BackgroundTest, RangeMarksOfTheTimeStepSurviveAChangeOfBackground) {
     EXPECT_EQ(at(5, 5), bgrAt(pictures().processed, 5, 5));
     setBackground(0);
     EXPECT_EQ(session.workPicture(), before) << "the range start and the cursor, each drawn once";
+
+    // A photo chosen over the grid takes its place at once, under the curve
+    // and the marks, as a full redraw draws them.
+    choose(writeJpeg("wide.jpg", 1600, 900));
+    EXPECT_EQ(controls().itemIndex("RdgFond"), 2);
+    const QImage shown = session.workPicture().copy();
+    setBackground(0);
+    setBackground(2);
+    EXPECT_EQ(session.workPicture(), shown) << "the curve and the marks over the chosen photo";
 }
 
 TEST_F(BackgroundTest, ChosenPhotoIsRecordedStretchedAndWarnedOfOnlyWhenItsFormatDiffers) {
