@@ -30,6 +30,16 @@ void resetWorkOrigin(CurveDocument& doc) {
     doc.editor.workReference = QPoint(w.workWidth, w.workHeight);
 }
 
+QPoint straightened(QPoint from, QPoint to) {
+    const QPoint d = to - from;
+    const long long ax = std::abs(d.x()), ay = std::abs(d.y());
+    // tan 22.5° = 0.41421…: the sectors of 45° around each direction.
+    if (ay * 100000 <= ax * 41421) return {to.x(), from.y()};
+    if (ax * 100000 <= ay * 41421) return {from.x(), to.y()};
+    const int m = static_cast<int>((ax + ay) / 2);
+    return from + QPoint(d.x() < 0 ? -m : m, d.y() < 0 ? -m : m);
+}
+
 Editor::Editor(Context& ctx, CurveView& view) : ctx_(ctx), view_(view) {
     ctx_.controls.onClick(ids::RdgActionsTangentes, [this] { setTangentAction(); });
     ctx_.controls.onClick(ids::LblRetourPoints, [this] { bringPointsBack(); });
@@ -62,11 +72,14 @@ void Editor::hover(int x, int y) {
     ctx_.controls.setCursor(ids::ImgDessin, e.hoverIndex >= 0 ? CursorShape::Hand : CursorShape::Arrow);
 }
 
-void Editor::mouseMove(int x, int y) {
+void Editor::mouseMove(int x, int y, bool straight) {
     EditorState& e = ctx_.doc.editor;
     if (!e.dragging) hover(x, y);
     if (ctx_.doc.workflow.markingActive) e.markPos = QPoint(x, y);
-    if (e.dragging) dragTo(x, y);
+    if (e.dragging) {
+        const QPoint to = straight ? straightened(e.dragOrigin, QPoint(x, y)) : QPoint(x, y);
+        dragTo(to.x(), to.y());
+    }
     drawDragTangents(e.dragIndex);
 }
 
@@ -80,8 +93,8 @@ void Editor::beginDrag(int x, int y) {
     hover(x, y);
     if (e.hoverIndex < 0) return;
     CurveGeometry& curve = ctx_.doc.curve;
-    e.dragIndex = e.hoverIndex;
-    e.lastDragPos = curve.controlPoints[e.dragIndex];
+    e.dragIndex = e.selectedIndex = e.hoverIndex;
+    e.lastDragPos = e.dragOrigin = curve.controlPoints[e.dragIndex];
     e.dragging = true;
     if (w.curveExists) {
         e.dragTangentsShown = true;
@@ -172,6 +185,20 @@ void Editor::endDrag() {
     view_.sampleCurve();
     // A release without a drag or a frame change leaves the geometry as it was.
     if (ctx_.doc.workflow.positionsStale) view_.refreshObjectText();
+}
+
+void Editor::nudge(int dx, int dy) {
+    const WorkflowState& w = ctx_.doc.workflow;
+    EditorState& e = ctx_.doc.editor;
+    const CurveGeometry& curve = ctx_.doc.curve;
+    if (w.currentStep != Step::Shaping || w.markingActive || e.dragging) return;
+    if (e.selectedIndex < 0 || e.selectedIndex >= usedPoints(curve)) return;
+    e.dragIndex = e.selectedIndex;
+    e.lastDragPos = curve.controlPoints[e.dragIndex];
+    const QPoint to = e.lastDragPos + QPoint(dx, dy);
+    dragTo(std::clamp(to.x(), -mouseLimit, mouseLimit), std::clamp(to.y(), -mouseLimit, mouseLimit));
+    view_.sampleCurve();
+    if (w.positionsStale) view_.refreshObjectText();
 }
 
 void Editor::drawDragTangents(int a) {

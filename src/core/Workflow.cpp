@@ -33,10 +33,6 @@ constexpr std::uint32_t gridMinor = 0xF0F4FF;
 constexpr std::uint32_t gridAxes = 0x80B0D0;
 constexpr std::uint32_t messageColour = 0x00A800;
 
-// Mouse positions are limited far outside any screen, so that no later
-// arithmetic on a dragged point can overflow.
-constexpr int mouseLimit = 32767;
-
 } // namespace
 
 QSize workAreaSize(int formatIndex, const ShellState& shell) {
@@ -63,6 +59,7 @@ Workflow::Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame)
     c.onClick(ids::LblRefairePoints, [this] { redoCurve(); });
     c.onClick(ids::LblRefaireTout, [this] { restartAll(); });
     c.onClick(ids::LblParaFini, [this] { finishKeypointStep(); });
+    c.onKey(ids::ImgDessin, [this](const QString& keys) { workAreaKey(keys); });
 }
 
 void Workflow::returnToStart() {
@@ -204,6 +201,7 @@ void Workflow::enterMarkingStep() {
         w.objectTextBuilt = false;
         parameters_->resetParameterCount();
         doc.curve.controlPointCount = 0;
+        doc.editor.selectedIndex = -1;
         doc.curve.partCount = 0;
         // A new curve starts open. Opening it later, at the first stop, would
         // move the last point the user marked off its place.
@@ -528,6 +526,18 @@ void Workflow::restartAll() {
     previousStep();
 }
 
+void Workflow::workAreaKey(const QString& keys) {
+    static const QStringList arrows{QStringLiteral("Left"), QStringLiteral("Right"), QStringLiteral("Up"),
+                                    QStringLiteral("Down")};
+    const bool shift = keys.startsWith(QLatin1String("Shift+"));
+    const qsizetype arrow = arrows.indexOf(shift ? keys.mid(6) : keys);
+    if (arrow < 0 || frame_.editing()) return;
+    const int step = shift ? 10 : 1;
+    const int dx = arrow == 0 ? -step : arrow == 1 ? step : 0;
+    const int dy = arrow == 2 ? -step : arrow == 3 ? step : 0;
+    editor_.nudge(dx, dy);
+}
+
 void Workflow::workAreaMouse(const MouseEvent& event) {
     const int x = std::clamp(event.x, -mouseLimit, mouseLimit);
     const int y = std::clamp(event.y, -mouseLimit, mouseLimit);
@@ -547,7 +557,7 @@ void Workflow::workAreaMouse(const MouseEvent& event) {
         if (frame_.editing())
             frame_.frameMouseMove(x, y, event.leftButton);
         else
-            editor_.mouseMove(x, y);
+            editor_.mouseMove(x, y, event.shift);
         break;
     case MouseAction::Up:
         if (frame_.editing()) frame_.frameMouseUp();

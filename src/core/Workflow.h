@@ -69,6 +69,9 @@ class Workflow {
     // Every mouse event of the work area: frame editing first, then the editor,
     // and a click while marking adds a control point.
     void workAreaMouse(const MouseEvent& event);
+    // A key on the work area: in step 3 the arrows move the point pressed
+    // last by one pixel, by ten with Shift.
+    void workAreaKey(const QString& keys);
 
   private:
     bool sizeWorkArea();

@@ -134,6 +134,8 @@ struct EditorState {
     int dragIndex = 0;
     bool dragging = false;
     QPoint lastDragPos;
+    QPoint dragOrigin;      // where the dragged point stood at the press
+    int selectedIndex = -1; // the point pressed last, which the arrow keys move
     QPoint markPos;
     bool dragTangentsShown = false;
     bool alignAllActive = false;

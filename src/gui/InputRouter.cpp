@@ -194,6 +194,9 @@ bool InputRouter::toModel(QObject* watched, QWidget* focus, QKeyEvent* key) {
     const QKeyCombination combination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
     const QString keys = QKeySequence(combination).toString(QKeySequence::PortableText);
     const bool edit = focus && c.has(focus->objectName()) && c.get(focus->objectName()).kind == K::Edit;
+    // A focused control other than an edit hears the keys it handles itself
+    // (the arrows of the work area).
+    const bool ownKeys = focus && !edit && c.has(focus->objectName()) && c.handlesKeys(focus->objectName());
     // An edit whose clipboard keys the model handles must not also copy or
     // paste by itself, or a paste would land twice.
     // Nor undo or redo by itself: the window's undo gives back every text.
@@ -213,7 +216,7 @@ bool InputRouter::toModel(QObject* watched, QWidget* focus, QKeyEvent* key) {
     guarded([&] {
         if (modelWindow && (toShortcut || (!shortcut && c.handlesKeys(window))))
             b_.controls.userKey(window, keys);
-        if (edit && !toShortcut) b_.controls.userKey(focus->objectName(), keys);
+        if ((edit || ownKeys) && !toShortcut) b_.controls.userKey(focus->objectName(), keys);
     });
     afterInput();
     return taken || toShortcut;

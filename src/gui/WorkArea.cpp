@@ -4,6 +4,8 @@
 #include "document/ControlIds.h"
 #include "gui/Guarded.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -13,6 +15,8 @@ namespace trajecta {
 WorkArea::WorkArea(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName(ids::ImgDessin.str());
     setMouseTracking(true); // moves without a button drive the hover marks
+    // A click gives it the keys: the arrows move the point pressed last.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -46,9 +50,18 @@ void WorkArea::deliver(MouseAction action, const QPoint& pos, bool leftButton) {
     e.x = pos.x();
     e.y = pos.y();
     e.leftButton = leftButton;
+    e.shift = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0;
     guarded([&] { session_.controls().userMouse(objectName(), e); });
     update();
     if (afterInput) guarded(afterInput);
+}
+
+void WorkArea::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void WorkArea::mousePressEvent(QMouseEvent* event) {

@@ -27,6 +27,9 @@ class WorkArea : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The model has the arrows (through the input router): they must not
+    // scroll the view around the work area as well.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void paintObjectName(QPainter& p);

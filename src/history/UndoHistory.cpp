@@ -68,8 +68,7 @@ void UndoHistory::reset() {
     redo_.clear();
     workAreaHeld_ = false;
     sliderHeld_.clear();
-    pending_ = false;
-    before_ = {};
+    dropPending();
     showMenu();
 }
 
@@ -110,6 +109,7 @@ bool UndoHistory::redo() {
 // The input that undoes or redoes is no step of its own.
 void UndoHistory::dropPending() {
     pending_ = false;
+    keyRun_ = false;
     before_ = {};
 }
 
@@ -146,6 +146,10 @@ bool UndoHistory::continues(const QString& name) const {
 
 void UndoHistory::beforeUserInput(const QString& name, UserInput input) {
     if (input == UserInput::Hover) return;
+    if (input == UserInput::Key && name == ids::ImgDessin && keyRun_ && !pending_) {
+        joining_ = true;
+        return;
+    }
     if (pending_) {
         if (continues(name)) return;
         // An operation whose release never came ends here.
@@ -162,7 +166,13 @@ void UndoHistory::afterUserInput(const QString& name, UserInput input) {
         sliderHeld_ = name;
     if (input == UserInput::MouseUp && name == sliderHeld_) sliderHeld_.clear();
     if (input == UserInput::Hover) return;
+    if (joining_) {
+        joining_ = false;
+        ctx_.canvas.flush();
+        return;
+    }
     pendingName_ = name;
+    pendingInput_ = input;
     if (pending_ && !continues(name)) commit(name);
     showMenu();
 }
@@ -173,6 +183,7 @@ void UndoHistory::commit(const QString& name) {
     if (!sameProject(ctx_.doc, before_.doc)) {
         Step step = describe(name);
         step.state = std::move(before_);
+        keyRun_ = name == ids::ImgDessin && pendingInput_ == UserInput::Key;
         pushTop(undo_, std::move(step));
         while (undo_.size() > capacity_)
             undo_.pop_front();

@@ -19,8 +19,8 @@ namespace trajecta {
 // history is cleared. An operation that changed nothing of the project takes
 // no step, and mouse moves without a button cost nothing. A drag on the work
 // area is one operation from the press to the release, a slider one from its
-// press to its release, and everything done while a modal dialog is open one
-// with the input that closes it.
+// press to its release, a run of keys on the work area one, and everything
+// done while a modal dialog is open one with the input that closes it.
 //
 // A step holds the document (whose lists and pictures share their data with
 // the neighbouring steps until one of them changes), every control's state
@@ -94,6 +94,11 @@ class UndoHistory : public UserInputListener {
     Snapshot before_;
     bool pending_ = false;
     QString pendingName_; // the last input of the operation under way
+    UserInput pendingInput_ = UserInput::Click;
+    // The last step was made by a key on the work area: the keys that follow
+    // it, until another step or an undo, add to that step.
+    bool keyRun_ = false;
+    bool joining_ = false;
     std::size_t capacity_ = 100;
     bool workAreaHeld_ = false;
     QString sliderHeld_;

@@ -24,6 +24,7 @@ struct MouseEvent {
     int x = 0;
     int y = 0;
     bool leftButton = true; // the left button is held (Down, Move) or was the one released
+    bool shift = false;     // Shift is held
 };
 
 // The state of one control. Which fields matter depends on the kind; the

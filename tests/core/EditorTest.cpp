@@ -171,3 +171,39 @@ TEST_F(EditorTest, MarkingAndTheTimeStepBlockDragging) {
 }
 
 } // namespace
+
+// The keyboard moves the point pressed last as a drag there would, and a run
+// of keys is one undo step; Shift keeps a drag straight.
+TEST_F(EditorTest, ArrowsMoveThePressedPointAndShiftKeepsADragStraight) {
+    const auto key = [this](const char* keys) { ASSERT_TRUE(controls().userKey("ImgDessin", keys)); };
+    key("Right"); // no point pressed yet
+    EXPECT_EQ(point(3), QPoint(400, 200));
+    clickAt(400, 200);
+    const CurveGeometry before = doc().curve;
+    for (const char* k : {"Right", "Right", "Shift+Down", "Left"})
+        key(k);
+    mouse(MouseAction::Move, 20, 20, false); // a move between keys keeps the run
+    key("Up");
+    const CurveGeometry byKeys = doc().curve;
+    EXPECT_EQ(point(3), QPoint(401, 209));
+    EXPECT_EQ(point(4), QPoint(501, 349)) << "the aligned handles follow";
+    ASSERT_TRUE(session.history().undo());
+    EXPECT_EQ(doc().curve, before) << "one step for the whole run";
+    drag({400, 200}, {401, 209});
+    EXPECT_EQ(doc().curve, byKeys) << "the keys move as a drag moves";
+
+    ASSERT_TRUE(session.history().undo());
+    const auto straight = [this](QPoint to) {
+        mouse(MouseAction::Move, 400, 200, false);
+        mouse(MouseAction::Down, 400, 200);
+        controls().userMouse("ImgDessin", MouseEvent{MouseAction::Move, to.x(), to.y(), true, true});
+        mouse(MouseAction::Up, to.x(), to.y());
+        const QPoint moved = point(3);
+        session.history().undo();
+        return moved;
+    };
+    EXPECT_EQ(straight({450, 215}), QPoint(450, 200));
+    EXPECT_EQ(straight({390, 260}), QPoint(400, 260));
+    EXPECT_EQ(straight({440, 236}), QPoint(438, 238));
+    EXPECT_EQ(straight({360, 160}), QPoint(360, 160));
+}
