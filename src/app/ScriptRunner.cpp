@@ -8,6 +8,8 @@
 #include <QKeySequence>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTextStream>
+#include <cstdio>
 #include <stdexcept>
 
 namespace trajecta {
@@ -46,7 +48,8 @@ QString quoted(const QString& text) {
 struct ScriptRunner::State {
     ScriptOptions options;
     ScriptedServices fakes;
-    std::unique_ptr<Session> session;
+    std::unique_ptr<Session> ownSession; // none when a window holds the session
+    Session* session = nullptr;
     bool buttonHeld = false;
     std::function<void(const QString&)> out;
 
@@ -182,7 +185,10 @@ struct ScriptRunner::State {
         Controls& c = session->controls();
         if (cmd == QLatin1String("window")) {
             needs(3);
-            session->setClientSize(toInt(w[1]), toInt(w[2]));
+            if (options.window)
+                options.window->resize(toInt(w[1]), toInt(w[2]));
+            else
+                session->setClientSize(toInt(w[1]), toInt(w[2]));
         } else if (cmd == QLatin1String("click") || cmd == QLatin1String("down") ||
                    cmd == QLatin1String("up")) {
             needs(2);
@@ -245,6 +251,14 @@ struct ScriptRunner::State {
                 out(QStringLiteral("error: picture: there is no work area yet"));
             else if (!session->workPicture().save(file, "PNG"))
                 throw ScriptError("cannot write " + file.toStdString());
+        } else if (cmd == QLatin1String("screenshot")) {
+            needs(2);
+            const QString file = line.trimmed().mid(cmd.size()).trimmed();
+            if (!options.window)
+                out(QStringLiteral(
+                    "error: screenshot: there is no window (run the desktop program with --script)"));
+            else if (!options.window->screenshot(file))
+                throw ScriptError("cannot write " + file.toStdString());
         } else {
             throw ScriptError("unknown command: " + cmd.toStdString());
         }
@@ -263,7 +277,12 @@ ScriptRunner::ScriptRunner(ScriptOptions options) : state_(std::make_unique<Stat
     // English starts exactly as a stored English setting would.
     if (state_->options.language == 1)
         f.setValue(QStringLiteral("parametres"), QStringLiteral("Langue"), QStringLiteral("1"));
-    state_->session = std::make_unique<Session>(f.services());
+    if (state_->options.window) {
+        state_->session = &state_->options.window->open(f.services());
+    } else {
+        state_->ownSession = std::make_unique<Session>(f.services());
+        state_->session = state_->ownSession.get();
+    }
 }
 
 ScriptRunner::~ScriptRunner() = default;
@@ -279,6 +298,7 @@ int ScriptRunner::run(const QStringList& lines, const std::function<void(const Q
         if (line.trimmed().isEmpty()) continue;
         try {
             state_->command(line);
+            if (state_->options.window) state_->options.window->settle();
             if (state_->options.afterCommand) state_->options.afterCommand(line, state_->session->document());
         } catch (const std::exception& e) {
             out(QStringLiteral("error: line %1: %2").arg(i + 1).arg(QString::fromStdString(e.what())));
@@ -286,6 +306,43 @@ int ScriptRunner::run(const QStringList& lines, const std::function<void(const Q
         }
     }
     return 0;
+}
+
+std::optional<int> runScriptFile(const QStringList& arguments, ScriptOptions options) {
+    if (arguments.isEmpty()) return std::nullopt;
+    // Each option is a name and its value.
+    for (qsizetype i = 1; i < arguments.size(); i += 2) {
+        const QString& a = arguments[i];
+        const QString value = arguments.value(i + 1);
+        if (a == QLatin1String("--lang") && (value == QLatin1String("fr") || value == QLatin1String("en"))) {
+            options.language = value == QLatin1String("en") ? 1 : 0;
+        } else if (a == QLatin1String("--decimal-separator") && value.size() == 1) {
+            options.decimalSeparator = value.at(0);
+        } else if (a == QLatin1String("--date") && QDate::fromString(value, Qt::ISODate).isValid()) {
+            options.today = QDate::fromString(value, Qt::ISODate);
+        } else {
+            return std::nullopt;
+        }
+    }
+    QFile file;
+    if (arguments[0] == QLatin1String("-")) {
+        if (!file.open(stdin, QIODevice::ReadOnly)) return std::nullopt;
+    } else {
+        file.setFileName(arguments[0]);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "error: cannot read %s\n", qPrintable(arguments[0]));
+            return 2;
+        }
+        options.baseFolder = QFileInfo(arguments[0]).absolutePath();
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    ScriptRunner runner(std::move(options));
+    return runner.run(lines, [&out](const QString& line) {
+        out << line << '\n';
+        out.flush();
+    });
 }
 
 } // namespace trajecta

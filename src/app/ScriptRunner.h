@@ -9,6 +9,19 @@
 namespace trajecta {
 
 struct CurveDocument;
+class Session;
+struct Services;
+
+// The real window a script drives in the desktop program: it builds the
+// window on the script's services and gives its session; it resizes the window
+// for `window W H`, saves it whole for `screenshot PATH` (false when it cannot
+// be written), and lets it draw after every command.
+struct ScriptWindow {
+    std::function<Session&(const Services& services)> open;
+    std::function<void(int width, int height)> resize;
+    std::function<bool(const QString& path)> screenshot;
+    std::function<void()> settle;
+};
 
 struct ScriptOptions {
     int language = 0;                      // 0 French, 1 English
@@ -18,6 +31,8 @@ struct ScriptOptions {
     // Runs after every command with the command's line, e.g. to check the
     // document's invariants while a test drives a journey.
     std::function<void(const QString& line, const CurveDocument& doc)> afterCommand;
+    // Without one, the script drives the model alone.
+    std::optional<ScriptWindow> window;
 };
 
 // Drives one session exactly as a user would, one command a line ('#' starts a
@@ -35,6 +50,8 @@ struct ScriptOptions {
 //   print NAME                 the state of a control on one line
 //   list NAME                  every line of a named string list
 //   picture PATH               the work area saved as PNG
+//   screenshot PATH            the whole window as drawn, saved as PNG (only
+//                              in the desktop program: `trajecta --script FILE`)
 // User input that a person could not give (a hidden or disabled control) is
 // refused with an "error:" line and the script goes on. An unknown command or
 // control name stops the script with exit code 2.
@@ -51,6 +68,11 @@ class ScriptRunner {
     struct State;
     std::unique_ptr<State> state_;
 };
+
+// Runs the script of `FILE|- [--lang fr|en] [--decimal-separator C] [--date
+// YYYY-MM-DD]`, writing its lines to the standard output. Returns the exit
+// code, or nothing when the arguments are not understood.
+std::optional<int> runScriptFile(const QStringList& arguments, ScriptOptions options = {});
 
 // Escapes '"' and '\' (and line breaks) for a quoted text in printed lines.
 QString quoted(const QString& text);

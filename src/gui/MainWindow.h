@@ -42,6 +42,11 @@ class KeyPointsBezier : public QMainWindow {
     void resizeToDefault();
     // Shows the window, at the place the settings file gave when it fits a monitor.
     void showAtStoredPlace();
+    // What an input changed beyond the controls' states: the work area, the
+    // preview, the pictures of the language, the photo dialog, the shell's
+    // windows. The window runs it after every input it delivers; a script
+    // that drives the model runs it after each command.
+    void afterInput();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,7 +61,6 @@ class KeyPointsBezier : public QMainWindow {
     void syncCursorHolder();
     QSize minimumClientSize() const;
     void relayout();
-    void afterInput();
     void setUpPreview();
     void followPreview();
 

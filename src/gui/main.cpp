@@ -1,8 +1,10 @@
 #include "gui/MainWindow.h"
+#include "gui/ScriptedWindow.h"
 #include "shell/AppIcon.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,6 +14,17 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(icon);
     // Matches the installed trajecta.desktop, whose icon the desktop shows for the windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("trajecta"));
+    const QStringList args = QApplication::arguments();
+    if (args.size() >= 2 && args[1] == QLatin1String("--script")) {
+        trajecta::ScriptedWindow window;
+        trajecta::ScriptOptions options;
+        options.window = window.hooks();
+        if (const std::optional<int> code = trajecta::runScriptFile(args.mid(2), std::move(options)))
+            return *code;
+        std::fprintf(stderr, "usage: trajecta [--script FILE|- [--lang fr|en] [--decimal-separator C] "
+                             "[--date YYYY-MM-DD]]\n");
+        return 2;
+    }
     trajecta::KeyPointsBezier window;
     window.resizeToDefault();
     window.showAtStoredPlace();
