@@ -234,6 +234,11 @@ void declareMainWindow(Controls& c) {
     c.declare(ids::PnlChargeObjetPte, w);
     c.declare(ids::ImgChargeObjetPte_Bas, ids::PnlChargeObjetPte);
     c.declare(ids::ImgChargeObjetPte_Haut, ids::PnlChargeObjetPte);
+    // Under the load button: what to do first, and the sample object to try
+    // the program without PicturesToExe.
+    c.declare(ids::PnlAccueil, w);
+    c.declare(ids::LblAccueil, ids::PnlAccueil);
+    c.declare(ids::LblObjetExemple, ids::PnlAccueil);
 
     // Step 1: screen format, creation, curve file loading.
     radio(c, ids::RdgChoixEcran, w, {"16/9", "16/10", "15/10", "4/3", "5/4"}, 0);
@@ -360,7 +365,7 @@ void describeMainWindow(ControlLooks& looks) {
          ids::PnlAide,           ids::PnlExtras,       ids::LblRefaireTout,    ids::LblEtapeAvant,
          ids::LblEtapeApres,     ids::LblChoisirPhoto, ids::LblTraiter,        ids::LblParaFini,
          ids::LblVarDep,         ids::LblVarFin,       ids::LblVarAnnule,      ids::LblVarSave,
-         ids::LblParaAnnuleTout, ids::LblAppliquer}));
+         ids::LblParaAnnuleTout, ids::LblAppliquer,    ids::LblObjetExemple}));
     looks.wells.insert(ids::PnMessages.str());
 
     auto& a = looks.arrangements;
@@ -388,10 +393,11 @@ void describeMainWindow(ControlLooks& looks) {
 
     // Tab visits the step buttons, then the buttons and fields of the steps
     // (only those of the current step show), then the options.
-    looks.tabOrder = controlNames(
-        {ids::PnRefaire, ids::PnlChargeObjetPte, ids::RdgChoixEcran, ids::PnCreation, ids::PnlChargerFichier,
-         ids::PnlOKtout, ids::PnlLePoint, ids::GbxParaSurQuoi, ids::GbxTemps, ids::PnlLecture,
-         ids::PnlEnregistrerCourbe, ids::PnlTransfertEtRetour, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet});
+    looks.tabOrder =
+        controlNames({ids::PnRefaire, ids::PnlChargeObjetPte, ids::PnlAccueil, ids::RdgChoixEcran,
+                      ids::PnCreation, ids::PnlChargerFichier, ids::PnlOKtout, ids::PnlLePoint,
+                      ids::GbxParaSurQuoi, ids::GbxTemps, ids::PnlLecture, ids::PnlEnregistrerCourbe,
+                      ids::PnlTransfertEtRetour, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet});
 }
 
 } // namespace trajecta::inventory

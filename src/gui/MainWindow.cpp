@@ -55,8 +55,8 @@ constexpr ImageId columnPictures[] = {ids::ImgTransfertTotalBas, ids::ImgTransfe
                                       ids::ImgNvlObjet_bas,      ids::ImgNvlObjet_haut};
 
 // Placed by the window itself, over the regions, from the model's geometry.
-const QStringList freeControlList = controlNames(
-    {ids::ImgDessin, ids::PnMessages, ids::PnlChargeObjetPte, ids::LblTravauxEnCours, ids::PnlLecture});
+const QStringList freeControlList = controlNames({ids::ImgDessin, ids::PnMessages, ids::PnlChargeObjetPte,
+                                                  ids::PnlAccueil, ids::LblTravauxEnCours, ids::PnlLecture});
 const QSet<QString> freeControls(freeControlList.begin(), freeControlList.end());
 
 // The preview's controls stand at the right end of the message line, under
@@ -198,6 +198,14 @@ void KeyPointsBezier::placeControls() {
     // The time the preview shows keeps its room, so the slider beside it never jumps.
     if (QWidget* w = binder_->widget(ids::LblTempsLecture))
         w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("00 min 00 s 000 ms ")));
+    if (auto* w = qobject_cast<QLabel*>(binder_->widget(ids::LblAccueil))) {
+        w->setWordWrap(true);
+        w->setAlignment(Qt::AlignCenter);
+    }
+    if (QWidget* sample = binder_->widget(ids::LblObjetExemple); sample && sample->parentWidget()->layout()) {
+        sample->setFixedWidth(sample->sizeHint().width() + 32);
+        sample->parentWidget()->layout()->setAlignment(sample, Qt::AlignHCenter);
+    }
     if (QWidget* w = binder_->widget(ids::LblTravauxEnCours)) {
         w->setAutoFillBackground(true);
         w->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; padding: 4px; }"));
@@ -316,6 +324,12 @@ void KeyPointsBezier::relayout() {
                       ? QRect(load.left, load.top, load.width, load.height)
                       : QRect(width / 2 - size.width() / 2, height / 3, size.width(), size.height());
         w->setGeometry(loadBox);
+    }
+    if (QWidget* w = binder_->widget(ids::PnlAccueil)) {
+        // Centred under the load button, its text wrapped to a readable width.
+        const int wide = std::min(560, std::max(0, width - 40));
+        w->setFixedWidth(wide);
+        w->setGeometry(width / 2 - wide / 2, loadBox.bottom() + 1 + 16, wide, w->heightForWidth(wide));
     }
     const ControlState& busy = controls.get(ids::LblTravauxEnCours);
     if (QWidget* w = binder_->widget(busy.name)) {

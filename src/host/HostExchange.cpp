@@ -25,6 +25,7 @@ HostExchange::HostExchange(Context& ctx, Workflow& workflow) : ctx_(ctx), workfl
     c.onClick(ids::ImgNvlObjet_haut, [this] { ImgNvlObjet_hautClick(); });
     c.onClick(ids::ImgTransfertTotalHaut, [this] { ImgTransfertTotalHautClick(); });
     c.onClick(ids::ChargerExemple, [this] { ChargerExempleClick(); });
+    c.onClick(ids::LblObjetExemple, [this] { ChargerExempleClick(); });
     for (ImageId upper : {ids::ImgChargeObjetPte_Haut, ids::ImgTransfertSeul_Haut, ids::ImgNvlObjet_haut,
                           ids::ImgTransfertTotalHaut})
         pressLook(upper);
@@ -215,6 +216,7 @@ void HostExchange::loadFrom(const std::optional<QStringList>& lines) {
     if (status != ObjectRead::Status::Accepted) return;
     workflow_.createCurve();
     ctx_.controls.hide(ids::PnlChargeObjetPte);
+    ctx_.controls.hide(ids::PnlAccueil);
     workflow_.enterFormatStep();
 }
 

@@ -193,9 +193,17 @@ CaptionTable mainTable() {
             same("RdgDecalage", "  0 =  "),
             // Texts of our own.
             caption("ChargerExemple", "Charger l'objet exemple", "Load the sample object"),
+            caption("LblObjetExemple", "Charger l'objet exemple", "Load the sample object"),
+            caption("LblAccueil",
+                    "Dans PicturesToExe, sélectionnez un objet de la diapositive et copiez-le (Ctrl+C), "
+                    "puis cliquez sur « Charger un objet PTE ».",
+                    "In PicturesToExe, select an object of the slide and copy it (Ctrl+C), "
+                    "then click \"Load a PTE object\"."),
             item("RdgDecalage", 0, "angle tangente", "tangent angle"),
             item("RdgDecalage", 1, "objet à l'origine", "object at the origin"),
             hint("PnlPartiesBz", "Cochez les parties concernées", "Tick the parts concerned"),
+            hint("LblObjetExemple", "Essayer le programme avec un objet fourni, sans PicturesToExe",
+                 "Try the program with an object it provides, without PicturesToExe"),
             hint("LblLecture", "Voir l'objet parcourir la trajectoire en temps réel",
                  "Watch the object run along the path in real time"),
             hint("TbLecture", "Montrer l'objet à ce moment de la vue",
