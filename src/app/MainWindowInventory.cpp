@@ -229,6 +229,7 @@ void declareMainWindow(Controls& c) {
     c.declare(ids::PnMessages, w);
     c.declare(ids::LbInfos, ids::PnMessages);
     c.declare(ids::LblTravauxEnCours, w).visible = false;
+    c.declare(ids::LblObjetCopie, w).visible = false;
 
     // Step 0: load a host object.
     c.declare(ids::PnlChargeObjetPte, w);

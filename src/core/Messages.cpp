@@ -44,6 +44,8 @@ const TextPair curveHadRest{
     QStringLiteral("points, si vous changez ça,\r les paramètres déjà introduits (temps...) seront annulés."),
     QStringLiteral(
         "points, if you change this number,\r parameters already introduced (time ...) will be canceled.")};
+const TextPair objectCopied{QStringLiteral("Objet copié : %1 points-clés"),
+                            QStringLiteral("Object copied: %1 keypoints")};
 const TextPair notAnObject{QStringLiteral("Ce n'est pas un objet PTE"),
                            QStringLiteral("This is not a PTE object")};
 const TextPair firstTimeDoubtful{

@@ -23,6 +23,7 @@ extern const TextPair maxParts;
 extern const TextPair curveHad;     // first half, followed by the saved sample count
 extern const TextPair curveHadRest; // second half
 extern const TextPair notAnObject;
+extern const TextPair objectCopied; // %1: the keypoints of the object
 extern const TextPair firstTimeDoubtful;
 extern const TextPair workAreaTooSmall;
 extern const TextPair badSpeedField; // followed by the quoted text

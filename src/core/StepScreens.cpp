@@ -128,6 +128,12 @@ void showScreen(Context& ctx, Screen screen) {
     }
 }
 
+void showCopyNotice(Context& ctx) {
+    const int count = ctx.doc.shell.copiedKeypoints;
+    ctx.controls.setCaption(ids::LblObjetCopie, Messages::objectCopied.in(ctx.language()).arg(count));
+    ctx.controls.setVisible(ids::LblObjetCopie, count > 0);
+}
+
 void setStepMessage(Context& ctx, StepMessage message) {
     ctx.doc.workflow.messageIndex = message;
     ctx.controls.setCaption(ids::LbInfos, stepMessage(message).in(ctx.language()));

@@ -30,4 +30,9 @@ void showScreen(Context& ctx, Screen screen);
 // in the current language.
 void setStepMessage(Context& ctx, StepMessage message);
 
+// LblObjetCopie: how many keypoints the object last put on the clipboard
+// holds (doc.shell.copiedKeypoints), in the current language; hidden while
+// the object of the work is not on the clipboard.
+void showCopyNotice(Context& ctx);
+
 } // namespace trajecta

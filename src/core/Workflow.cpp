@@ -63,6 +63,8 @@ Workflow::Workflow(Context& ctx, CurveView& view, Editor& editor, Frame& frame)
 }
 
 void Workflow::returnToStart() {
+    ctx_.doc.shell.copiedKeypoints = 0;
+    showCopyNotice(ctx_);
     showScreen(ctx_, Screen::Start);
     ctx_.doc.workflow.currentStep = Step::Start;
 }
@@ -472,6 +474,8 @@ void Workflow::previousStep() {
         // transfer from an earlier step would hand out the old object.
         for (PanelId panel : {ids::PnlEnregistrerCourbe, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet})
             c.hide(panel);
+        ctx_.doc.shell.copiedKeypoints = 0;
+        showCopyNotice(ctx_);
         w.currentStep = Step::Parameters;
         setStepMessage(ctx_, StepMessage::SetParameters);
         parameters_->restore();

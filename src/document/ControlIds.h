@@ -181,6 +181,7 @@ inline constexpr LabelId LbliVitFin{"LbliVitFin"};
 inline constexpr LabelId LbliVitGros{"LbliVitGros"};
 inline constexpr LabelId LblLecture{"LblLecture"};
 inline constexpr LabelId LblNombrePoints{"LblNombrePoints"};
+inline constexpr LabelId LblObjetCopie{"LblObjetCopie"};
 inline constexpr LabelId LblObjetExemple{"LblObjetExemple"};
 inline constexpr LabelId LblOKcourbe{"LblOKcourbe"};
 inline constexpr LabelId LblParaAnnuleTout{"LblParaAnnuleTout"};

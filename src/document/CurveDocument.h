@@ -268,6 +268,9 @@ struct ShellState {
     bool closed = false;                           // the main window has closed and the settings are written
     int clientWidth = 1366;                        // client size of the main window
     int clientHeight = 768;
+    // Keypoints of the object last put on the clipboard, while it is the
+    // object of the work (0: none).
+    int copiedKeypoints = 0;
 
     bool operator==(const ShellState&) const = default;
 };

@@ -55,8 +55,9 @@ constexpr ImageId columnPictures[] = {ids::ImgTransfertTotalBas, ids::ImgTransfe
                                       ids::ImgNvlObjet_bas,      ids::ImgNvlObjet_haut};
 
 // Placed by the window itself, over the regions, from the model's geometry.
-const QStringList freeControlList = controlNames({ids::ImgDessin, ids::PnMessages, ids::PnlChargeObjetPte,
-                                                  ids::PnlAccueil, ids::LblTravauxEnCours, ids::PnlLecture});
+const QStringList freeControlList =
+    controlNames({ids::ImgDessin, ids::PnMessages, ids::PnlChargeObjetPte, ids::PnlAccueil,
+                  ids::LblTravauxEnCours, ids::PnlLecture, ids::LblObjetCopie});
 const QSet<QString> freeControls(freeControlList.begin(), freeControlList.end());
 
 // The preview's controls stand at the right end of the message line, under
@@ -114,6 +115,12 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
         std::map<QString, QWidget*>{{ids::ImgDessin.str(), work_}, {mainWindowName, client_}});
     binder_->afterInput = [this] { afterInput(); };
     placeControls();
+    // The copy notice stands at the right end of the menu bar, where it never
+    // covers the step's message.
+    if (QWidget* notice = binder_->widget(ids::LblObjetCopie)) {
+        notice->setContentsMargins(8, 0, 8, 0);
+        menuBar()->setCornerWidget(notice, Qt::TopRightCorner);
+    }
     shellView_ = std::make_unique<ShellView>(session_, *binder_, *this);
     binder_->syncAll();
     photoDialog_ = std::make_unique<PhotoDialogView>(*binder_, session_.document());

@@ -94,7 +94,10 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
 }
 
 void HostExchange::putObjectText() {
-    ctx_.services.clipboard.setText(joinObjectText(ctx_.doc.lists.LbxAcquiClipboard));
+    const QStringList& lines = ctx_.doc.lists.LbxAcquiClipboard;
+    ctx_.services.clipboard.setText(joinObjectText(lines));
+    ctx_.doc.shell.copiedKeypoints = int(std::count_if(lines.begin(), lines.end(), isKeyPointLine));
+    showCopyNotice(ctx_);
 }
 
 bool HostExchange::keyPointListComplete() const {

@@ -19,6 +19,7 @@ void Language::apply() {
     Controls& c = ctx_.controls;
     const int language = ctx_.language();
     setStepMessage(ctx_, ctx_.doc.workflow.messageIndex);
+    showCopyNotice(ctx_);
     presets_.showTexts();
     c.setCaption(ids::LbliDureeMiniVue, Messages::minimumDuration.in(language));
     c.setCaption(ids::LblTempsMiniVueFinal, c.text(ids::LbliDureeMiniVue) + c.text(ids::LblTempsTotalVue));

@@ -34,7 +34,8 @@ class Walker {
             if (!u_.click(QStringLiteral("LblEtapeAvant"))) break;
             // The object text is current only in step 6: before it, no
             // transfer may hand out the object of an earlier visit.
-            for (const char* panel : {"PnlTransfertSeul", "Pnl_nouvel_objet", "PnlEnregistrerCourbe"})
+            for (const char* panel :
+                 {"PnlTransfertSeul", "Pnl_nouvel_objet", "PnlEnregistrerCourbe", "LblObjetCopie"})
                 if (u_.c().showing(QLatin1String(panel)))
                     return {QStringLiteral("%1 is offered in step %2").arg(panel).arg(int(u_.step()))};
         }

@@ -34,6 +34,7 @@ bool showsText(ControlKind kind) {
 // minimum duration and the main window's caption).
 const QSet<QString> stateTexts{
     "LbInfos",
+    "LblObjetCopie",
     "LblLecture",
     "LblTempsLecture",
     "LblTempsPointActuel",

@@ -70,6 +70,13 @@ QStringList disagreements(UserSession& u) {
                           .arg(list[keypointLine(i, KeypointLine::Time)])
                           .arg(total);
     }
+    // The notice of the copy counts the keypoints the clipboard holds.
+    const QString copied =
+        QStringLiteral("Objet copié : %1 points-clés").arg(u.clipboard().count("object KeyPoint"));
+    if (!u.c().showing(QStringLiteral("LblObjetCopie")) ||
+        u.caption(QStringLiteral("LblObjetCopie")) != copied)
+        faults << QStringLiteral("the copy notice says \"%1\", not \"%2\"")
+                      .arg(u.caption(QStringLiteral("LblObjetCopie")), copied);
     const QString first = QString::number(doc.timing.keypointTimes[0].committed);
     if (u.c().get(QStringLiteral("EdtTemps1st")).text != first)
         faults << QStringLiteral("EdtTemps1st shows %1, the first time is %2")
