@@ -157,9 +157,17 @@ void declarePointInfo(Controls& c, AnyControlId window) {
     c.declare(ids::GbxInfoParaPoint, window);
     c.declare(ids::LblAngletangente, ids::GbxInfoParaPoint, "");
     c.declare(ids::LbliValeursEnreg, ids::GbxInfoParaPoint);
-    for (LabelId name : {ids::LblVOpacity, ids::LblVZoomX, ids::LblVZoomY, ids::LblVRotation,
-                         ids::LblVCentreX, ids::LblVCentreY, ids::LblV3DX, ids::LblV3DY, ids::LblV3DZ})
-        c.declare(name, ids::GbxInfoParaPoint, "");
+    // Each value beside its caption.
+    const std::pair<LabelId, LabelId> values[] = {
+        {ids::LbliVOpacity, ids::LblVOpacity}, {ids::LbliVZoomX, ids::LblVZoomX},
+        {ids::LbliVZoomY, ids::LblVZoomY},     {ids::LbliVRotation, ids::LblVRotation},
+        {ids::LbliVCentreX, ids::LblVCentreX}, {ids::LbliVCentreY, ids::LblVCentreY},
+        {ids::LbliV3DX, ids::LblV3DX},         {ids::LbliV3DY, ids::LblV3DY},
+        {ids::LbliV3DZ, ids::LblV3DZ}};
+    for (const auto& [caption, value] : values) {
+        c.declare(caption, ids::GbxInfoParaPoint);
+        c.declare(value, ids::GbxInfoParaPoint, "");
+    }
     c.declare(ids::LbliAngleRelatif, ids::GbxInfoParaPoint);
     c.declare(ids::LblAngleRelTang, ids::GbxInfoParaPoint, "");
     c.declare(ids::LbliPosPoint, ids::GbxInfoParaPoint);
@@ -378,8 +386,8 @@ void describeMainWindow(ControlLooks& looks) {
     a[ids::PnlLePoint.str()] = {Arrangement::Rows, 1, {1, 2, 1, 1, 2, 2, 4, 2, 4, 2, 1}};
     a[ids::PnlTempsDebFin.str()] = {Arrangement::Rows, 1, {1, 4, 3}};
     a[ids::PnlLecture.str()] = {Arrangement::Rows, 1, {3}};
-    // The values stored at the point, three a row as the check boxes of the parameters stand.
-    a[ids::GbxInfoParaPoint.str()] = {Arrangement::Rows, 1, {1, 1, 3, 3, 3}};
+    // The values stored at the point, each beside its caption, two a row.
+    a[ids::GbxInfoParaPoint.str()] = {Arrangement::Rows, 1, {1, 1, 4, 4, 4, 4, 2}};
     // The parameter group of the band: two rows of check boxes over a row of
     // start values and a row of end values, then the 3D values beside the angle option.
     a[ids::GbxParaSurQuoi.str()] = {Arrangement::Rows, 1, {4, 4, 1, 1, 2}};

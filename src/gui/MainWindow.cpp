@@ -205,6 +205,14 @@ void KeyPointsBezier::placeControls() {
     // The time the preview shows keeps its room, so the slider beside it never jumps.
     if (QWidget* w = binder_->widget(ids::LblTempsLecture))
         w->setMinimumWidth(w->fontMetrics().horizontalAdvance(QStringLiteral("00 min 00 s 000 ms ")));
+    // The panel's diagnostic line stands on screen beside the other
+    // diagnostics, in the second window, out of the user's way.
+    QWidget* diagnostic = binder_->widget(ids::LblRetour);
+    QWidget* beside = binder_->widget(ids::LblNombrePoints);
+    if (diagnostic && beside && beside->parentWidget()->layout()) {
+        diagnostic->parentWidget()->layout()->removeWidget(diagnostic);
+        beside->parentWidget()->layout()->addWidget(diagnostic);
+    }
     if (auto* w = qobject_cast<QLabel*>(binder_->widget(ids::LblAccueil))) {
         w->setWordWrap(true);
         w->setAlignment(Qt::AlignCenter);

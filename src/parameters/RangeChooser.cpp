@@ -154,10 +154,10 @@ void RangeChooser::chooseEnd() {
     c.setEnabled(ids::LblParaFini, false);
     c.setEnabled(ids::LblEtapeApres, false);
     showCursorGroup(false);
+    // The label keeps the angle as the cursor shows it ("0.0°"); the end
+    // rotation takes it whole.
     const double angle = view_.keypointTangentAngle(p);
-    const QString angleText = generalNumber(angle, ctx_.services.system.decimalSeparator());
-    c.setCaption(ids::LblAngletangente, angleText);
-    panel_.setEditText(ids::EdtRotFin, angleText);
+    panel_.setEditText(ids::EdtRotFin, generalNumber(angle, ctx_.services.system.decimalSeparator()));
     target().endChosen(p);
 }
 
