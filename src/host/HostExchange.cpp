@@ -163,20 +163,19 @@ bool HostExchange::writeObjectText(const QStringList& source, WrittenList mode) 
     CurveDocument& doc = ctx_.doc;
     ctx_.controls.show(ids::LblTravauxEnCours);
     const int n = mode == WrittenList::Partial ? doc.extras.keptCount : samples(doc);
-    std::optional<QStringList> merged;
+    bool merged = false;
     if (n > 0 && source.size() == keypointBlockLines * n) {
         const std::vector<QString> times = mode == WrittenList::Keypoints
                                                ? runningTimes(doc, n, doc.host.slideOffset)
                                                : listedTimes(source, n);
-        merged = mergeKeyPointList(doc.lists.LbxAcquiClipboard, source, speedValue(times),
-                                   &doc.lists.LbxPointsCourbe);
+        merged = mergeKeyPointListInto(doc.lists.LbxAcquiClipboard, source, speedValue(times),
+                                       &doc.lists.LbxPointsCourbe);
     }
     if (!merged) {
         ctx_.controls.hide(ids::LblTravauxEnCours);
         ctx_.services.messages.beep();
         return false;
     }
-    doc.lists.LbxAcquiClipboard = std::move(*merged);
     doc.host.writtenMode = mode;
     putObjectText();
     showTransferPanels();
@@ -264,19 +263,19 @@ void HostExchange::ImgNvlObjet_hautClick() {
 void HostExchange::ImgTransfertTotalHautClick() {
     CurveDocument& doc = ctx_.doc;
     const std::optional<QString> text = ctx_.services.clipboard.text();
-    const QStringList lines = text ? splitClipboardText(*text) : QStringList();
+    QStringList lines = text ? splitClipboardText(*text) : QStringList();
     const std::optional<TransferTarget> target = readTransferTarget(lines);
-    std::optional<QStringList> merged;
+    bool merged = false;
     if (target && keyPointListComplete()) {
         const std::vector<QString> times = runningTimes(doc, samples(doc), target->offset);
-        merged = mergeKeyPointList(lines, doc.lists.LbxListeKP, speedValue(times));
+        merged = mergeKeyPointListInto(lines, doc.lists.LbxListeKP, speedValue(times));
     }
     if (!merged) return ctx_.services.messages.beep();
     doc.host.firstKeypointTime = target->firstKeypointTime;
     doc.host.slideOffset = target->offset;
     ctx_.controls.setCaption(ids::Label10,
                              QStringLiteral("%1 / %2").arg(target->firstKeypointTime).arg(target->offset));
-    doc.lists.LbxAcquiClipboard = std::move(*merged);
+    doc.lists.LbxAcquiClipboard = std::move(lines);
     doc.host.objectAccepted = true;
     doc.host.writtenMode = WrittenList::Keypoints;
     putObjectText();

@@ -19,40 +19,41 @@ const QString rotateSpeedKey = QStringLiteral("  RotateSpeed=");
 const QString zoomSpeedKey = QStringLiteral("  ZoomSpeed=");
 const QString keyPointKey = QStringLiteral("  object KeyPoint");
 
-// The width of a line's indentation, a tab reaching the next multiple of eight.
-int indentWidth(const QString& line) {
+// A line's indentation, read in one pass: its width, a tab reaching the next
+// multiple of eight, and the text after its leading blanks.
+struct Indentation {
     int width = 0;
-    for (const QChar c : line) {
+    QStringView text;
+};
+
+Indentation indentation(const QString& line) {
+    Indentation in;
+    qsizetype i = 0;
+    for (; i < line.size(); ++i) {
+        const QChar c = line.at(i);
         if (c == QLatin1Char(' '))
-            ++width;
+            ++in.width;
         else if (c == QLatin1Char('\t'))
-            width = (width / 8 + 1) * 8;
+            in.width = (in.width / 8 + 1) * 8;
         else
             break;
     }
-    return width;
+    in.text = QStringView(line).sliced(i);
+    return in;
 }
 
-// The line without its leading blanks.
-QStringView unindented(const QString& line) {
-    qsizetype i = 0;
-    while (i < line.size() && (line.at(i) == QLatin1Char(' ') || line.at(i) == QLatin1Char('\t')))
-        ++i;
-    return QStringView(line).sliced(i);
-}
-
-bool startsObject(const QString& line) {
-    const QStringView text = unindented(line);
+// Whether a line, seen without its indentation, opens an object.
+bool startsObject(QStringView text) {
     return !text.isEmpty() && text.front() == QLatin1Char('o') && text.startsWith(u"object ");
 }
 // The header of an object nested in another: the objects of the text stand at column 0.
-bool startsNestedObject(const QString& line) {
-    return startsObject(line) && indentWidth(line) > 0;
+bool startsNestedObject(const Indentation& line) {
+    return line.width > 0 && startsObject(line.text);
 }
-bool isEndLine(const QString& line) {
+bool isEndLine(QStringView text) {
     // Most lines end in neither "d" nor a blank: they are told apart at once.
-    if (line.isEmpty() || (line.back() != QLatin1Char('d') && !line.back().isSpace())) return false;
-    return QStringView(line).trimmed() == u"end";
+    if (text.isEmpty() || (text.back() != QLatin1Char('d') && !text.back().isSpace())) return false;
+    return text.trimmed() == u"end";
 }
 
 // A fixed-point number without the zeros that end its fraction, and without
@@ -80,14 +81,14 @@ QString indented(const QString& line) {
 
 // Whether `line` is `plain` two spaces deeper.
 bool isIndented(const QString& line, const QString& plain) {
-    return line.size() == plain.size() + 2 && line.startsWith(QLatin1String("  ")) &&
-           QStringView(line).sliced(2) == QStringView(plain);
+    return line.size() == plain.size() + 2 && line.at(0) == QLatin1Char(' ') &&
+           line.at(1) == QLatin1Char(' ') && QStringView(line).sliced(2) == QStringView(plain);
 }
 
 // The first 17 characters of every line from the last but one up to the
 // first. The KeyPoint entries repeat every 13 lines: a prefix equal to the
 // one 13 lines further shares its text rather than taking a copy of its own.
-void appendTrace(QStringList& trace, const std::vector<const QString*>& lines) {
+void appendTrace(QStringList& trace, const std::vector<QString*>& lines) {
     constexpr int width = 17;
     const qsizetype first = trace.size();
     const int last = static_cast<int>(lines.size()) - 2;
@@ -140,8 +141,8 @@ struct OwnLines {
 OwnLines scanOwnLines(const QStringList& lines, const ObjectSpan& span) {
     OwnLines own;
     for (int i = span.first; i < span.end;) {
-        const QString& line = lines.at(i);
-        const QStringView text = unindented(line);
+        const Indentation line = indentation(lines.at(i));
+        const QStringView text = line.text;
         if (startsNestedObject(line)) {
             const int length = keyPointEntry(lines, i).length;
             if (text.startsWith(u"object KeyPoint")) own.entries.emplace_back(i, length);
@@ -169,8 +170,7 @@ std::vector<int> entryLines(const std::vector<std::pair<int, int>>& entries) {
 // right after PanSpeed; they are rewritten wherever they stand in the object,
 // never assumed to be there; a missing one is inserted after the one before
 // it, the entries after it moving down.
-int placeSpeedLines(std::vector<const QString*>& lines, OwnLines& own, int pan,
-                    const std::array<QString, 3>& texts) {
+int placeSpeedLines(std::vector<QString*>& lines, OwnLines& own, int pan, std::array<QString, 3>& texts) {
     std::array<int, 3> at{pan, own.rotate, own.zoom};
     for (size_t s = 0; s < at.size(); ++s) {
         if (at[s] >= 0) {
@@ -381,24 +381,23 @@ bool isKeyPointLine(const QString& line) {
 
 EntryExtent keyPointEntry(const QStringList& lines, int start) {
     const int n = static_cast<int>(lines.size());
-    const int level = indentWidth(lines.at(start));
+    const int level = indentation(lines.at(start)).width;
     int depth = 0;
     for (int i = start + 1; i < n; ++i) {
-        const QString& line = lines.at(i);
-        const int width = indentWidth(line);
+        const Indentation line = indentation(lines.at(i));
         // A line at column 0 belongs to the enclosing object or to none, and
         // an object at the header's level is a sibling: the entry is open.
-        const bool object = startsObject(line);
-        if (width == 0 || (object && width <= level)) break;
+        const bool object = startsObject(line.text);
+        if (line.width == 0 || (object && line.width <= level)) break;
         if (object) {
             ++depth;
-        } else if (isEndLine(line)) {
+        } else if (isEndLine(line.text)) {
             if (depth == 0) return {i + 1 - start, true};
             --depth;
         }
     }
     int i = start + 1;
-    while (i < n && indentWidth(lines.at(i)) > level)
+    while (i < n && indentation(lines.at(i)).width > level)
         ++i;
     return {i - start, false};
 }
@@ -485,17 +484,18 @@ std::optional<TransferTarget> readTransferTarget(const QStringList& lines) {
     return target;
 }
 
-std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QStringList& keyPoints,
-                                             const QString& speed, QStringList* trace) {
+bool mergeKeyPointListInto(QStringList& object, const QStringList& keyPoints, const QString& speed,
+                           QStringList* trace) {
     const int pan = findPanSpeedLine(object);
-    if (pan < 0) return std::nullopt;
+    if (pan < 0) return false;
     OwnLines own = scanOwnLines(object, objectSpan(object, pan));
-    // The object's lines are only pointed at: the few that change point to new texts.
-    std::vector<const QString*> lines(static_cast<size_t>(object.size()));
-    for (qsizetype i = 0; i < object.size(); ++i)
-        lines[static_cast<size_t>(i)] = &object.at(i);
-    const std::array<QString, 3> speedLines{panSpeedKey + speed, rotateSpeedKey + speed,
-                                            zoomSpeedKey + speed};
+    // The object's lines are only pointed at, the few that change pointing to
+    // new texts, and each is moved once into the merged text, never copied.
+    QString* const objectLines = object.data();
+    std::vector<QString*> lines(static_cast<size_t>(object.size()));
+    for (size_t i = 0; i < lines.size(); ++i)
+        lines[i] = objectLines + i;
+    std::array<QString, 3> speedLines{panSpeedKey + speed, rotateSpeedKey + speed, zoomSpeedKey + speed};
     const int lastSpeedLine = placeSpeedLines(lines, own, pan, speedLines);
     if (trace) appendTrace(*trace, lines);
 
@@ -509,8 +509,11 @@ std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QS
     for (int i = 0; i <= n;) {
         if (i == insertAt) {
             for (qsizetype k = 0; k < keyPoints.size(); ++k) {
-                const QString* same = size_t(k) < old.size() ? lines[size_t(old[size_t(k)])] : nullptr;
-                result.append(same && isIndented(*same, keyPoints.at(k)) ? *same : indented(keyPoints.at(k)));
+                QString* same = size_t(k) < old.size() ? lines[size_t(old[size_t(k)])] : nullptr;
+                if (same && isIndented(*same, keyPoints.at(k)))
+                    result.append(std::move(*same));
+                else
+                    result.append(indented(keyPoints.at(k)));
             }
         }
         if (i == n) break;
@@ -518,9 +521,17 @@ std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QS
             i += own.entries[next++].second;
             continue;
         }
-        result.append(*lines[size_t(i++)]);
+        result.append(std::move(*lines[size_t(i++)]));
     }
-    return result;
+    object = std::move(result);
+    return true;
+}
+
+std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QStringList& keyPoints,
+                                             const QString& speed, QStringList* trace) {
+    QStringList merged = object;
+    if (!mergeKeyPointListInto(merged, keyPoints, speed, trace)) return std::nullopt;
+    return merged;
 }
 
 const QStringList& sampleObjectLines() {

@@ -114,6 +114,11 @@ QString afterEquals(const QString& line);
 // characters of every line from the last but one up to the first.
 std::optional<QStringList> mergeKeyPointList(const QStringList& object, const QStringList& keyPoints,
                                              const QString& speed, QStringList* trace = nullptr);
+// The same merge made in `object` itself, its lines moved into the merged text
+// rather than copied: false, with `object` as it was, when it has no PanSpeed
+// line. `keyPoints` is a list other than `object`.
+bool mergeKeyPointListInto(QStringList& object, const QStringList& keyPoints, const QString& speed,
+                           QStringList* trace = nullptr);
 
 // The sample object of the second window, without a header line.
 const QStringList& sampleObjectLines();

@@ -170,6 +170,41 @@ TEST_F(HostExchangeTest, TheWrittenObjectMatchesTheGoldenTextAndWritingAgainChan
     EXPECT_EQ(clipboard(), testData("host_object_out.txt"));
 }
 
+// The largest list, written over the golden object and again over the object
+// read back from the clipboard with some positions changed, is every time the
+// golden text with its speed values and its entries replaced, byte for byte.
+TEST_F(HostExchangeTest, TheLargestListIsWrittenWholeOverTheEntriesItLeft) {
+    writeGolden();
+    const QStringList golden = testDataLines("host_object_out.txt");
+    QString speed = "961;";
+    for (int k = 0; k < 961; ++k)
+        speed += QString::number(4500 + 10 * k) + ';';
+    speed += "1;0;960;0;1;0;1;";
+    const auto expected = [&] {
+        QStringList lines = golden.mid(0, 17);
+        for (QString& line : lines)
+            for (const QString key : {"  PanSpeed=", "  RotateSpeed=", "  ZoomSpeed="})
+                if (line.startsWith(key)) line = key + speed;
+        for (const QString& line : doc.lists.LbxListeKP)
+            lines << "  " + line;
+        return (lines + golden.mid(69)).join("\r\n") + "\r\n";
+    };
+    doc.curve.sampleCount = 961;
+    for (int k = 1; k < 961; ++k)
+        doc.curve.samplePoints[static_cast<size_t>(k)] = {(k * 37) % 1000, (k * 53) % 600, 10};
+    host.rebuildKeyPointList();
+    ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKP, WrittenList::Keypoints));
+    ASSERT_EQ(clipboard(), expected());
+
+    ASSERT_EQ(host.readObjectText(false), ObjectRead::Status::Accepted);
+    for (int k = 1; k < 961; k += 3)
+        doc.curve.samplePoints[static_cast<size_t>(k)].x += 1;
+    host.rebuildKeyPointList();
+    ASSERT_TRUE(host.writeObjectText(doc.lists.LbxListeKP, WrittenList::Keypoints));
+    EXPECT_EQ(clipboard(), expected());
+    EXPECT_EQ(doc.lists.LbxAcquiClipboard, splitClipboardText(clipboard()));
+}
+
 TEST_F(HostExchangeTest, ReversedAndPartialListsGiveTheTimesTheyCarry) {
     writeGolden();
     const QStringList& list = doc.lists.LbxListeKP;
