@@ -6,6 +6,7 @@
 
 #include "support/FakeServices.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
@@ -257,6 +258,52 @@ TEST_F(WindowLayoutTest, TheToolsOfStepsFourAndFiveShowWholeAtTheDefaultSize) {
     walkTo(window.session(), 5);
     QCoreApplication::processEvents();
     EXPECT_TRUE(widget("TbMontrePoint")->isVisible());
+}
+
+// A work area larger than its room shows fitted to it, and the mouse reaches
+// the picture's pixel under the pointer; at 100 % it shows pixel for pixel in
+// a view that scrolls. A point dragged past the edge stays on the work area,
+// where it can be grabbed again.
+TEST_F(WindowLayoutTest, AWorkAreaLargerThanItsRoomFitsAndItsPointsStayWithinReach) {
+    walkTo(window.session(), 3);
+    QCoreApplication::processEvents();
+    const CurveDocument& doc = window.session().document();
+    const QSize picture(doc.workflow.workWidth, doc.workflow.workHeight);
+    window.resize(1000, 600);
+    QCoreApplication::processEvents();
+    QWidget* work = widget("ImgDessin");
+    QWidget* client = window.centralWidget();
+    const qreal scale = qreal(work->width()) / picture.width();
+    ASSERT_LT(scale, 0.9);
+    EXPECT_NEAR(work->height(), picture.height() * scale, 1);
+    EXPECT_LE(placeOf(work, client).right(), client->width() - rightColumnWidth);
+    auto mouse = [&](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, work->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(work, &e);
+    };
+    auto drag = [&](QPointF from, QPointF to) {
+        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        mouse(QEvent::MouseMove, to, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    };
+    const QPoint first = doc.curve.controlPoints[0];
+    drag(QPointF(first) * scale, QPointF(work->width() + 80, first.y() * scale));
+    EXPECT_EQ(doc.curve.controlPoints[0], QPoint(picture.width() - 1, first.y())) << "kept on the work area";
+    drag(QPointF(doc.curve.controlPoints[0]) * scale, QPointF(300, 200));
+    EXPECT_NEAR(doc.curve.controlPoints[0].x() * scale, 300, 1) << "the pixel under the pointer";
+    EXPECT_NEAR(doc.curve.controlPoints[0].y() * scale, 200, 1);
+
+    auto* actualSize = qobject_cast<QAbstractButton*>(widget("fitToggle"));
+    ASSERT_TRUE(actualSize && actualSize->isVisible());
+    actualSize->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(work->size(), picture);
+    EXPECT_LE(placeOf(work->parentWidget(), client).right(), client->width() - rightColumnWidth);
+    drag(QPointF(doc.curve.controlPoints[0]), QPointF(100, 120));
+    EXPECT_EQ(doc.curve.controlPoints[0], QPoint(100, 120)) << "pixel for pixel at 100 %";
+    window.resize(1366, 768);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(actualSize->isVisible()) << "no choice to make when the work area has its room";
 }
 
 // What of a widget its window shows: every parent, and the viewport of every
