@@ -18,6 +18,7 @@ struct Arrangement {
         Vertical,
         Horizontal,
         Columns, // `count` columns, filled top to bottom, left column first; or as `counts` says
+                 // (a radio group's items too, in `count` columns)
         Grid,    // `count` cells a row; a label takes a whole row
         Pairs,   // two cells a row; a panel or group of several controls takes a whole row
         Stacked, // all in one place, the last declared on top

@@ -378,7 +378,11 @@ void describeMainWindow(ControlLooks& looks) {
     looks.wells.insert(ids::PnMessages.str());
 
     auto& a = looks.arrangements;
-    a[ids::PnlFondEtCourbe.str()] = a[ids::GbxAffichage.str()] = {Arrangement::Columns, 2};
+    // The groups of the band are low enough for it: radio items in two
+    // columns, the display options in three.
+    a[ids::PnlFondEtCourbe.str()] = {Arrangement::Columns, 2};
+    a[ids::RdgFond.str()] = a[ids::RdgModeAff.str()] = {Arrangement::Columns, 2};
+    a[ids::GbxAffichage.str()] = {Arrangement::Columns, 3, {2, 1, 1}};
     a[ids::PnlPartiesBz.str()] = {Arrangement::Grid, 4};
     a[ids::PnlGroupeFleches.str()] = {Arrangement::Horizontal, 1};
     a[ids::PnlPointsSurCourbe.str()] = {Arrangement::Pairs, 2};

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 
 class QAction;
@@ -52,6 +53,13 @@ struct Bindings {
         return isButton(state.name) || (state.kind == ControlKind::Label && isButton(state.parent));
     }
 };
+
+// The columns the look gives a radio group's items (1 unless it asks for more).
+inline int radioColumns(const Bindings& b, const QString& name) {
+    if (!b.look.arrangement) return 1;
+    const Arrangement how = b.look.arrangement(name);
+    return how.kind == Arrangement::Columns ? std::max(1, how.count) : 1;
+}
 
 // The other end of an edit's selection: its caret when nothing is selected.
 int selectionAnchor(const QLineEdit* edit);

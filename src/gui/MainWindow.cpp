@@ -9,6 +9,7 @@
 #include "gui/Guarded.h"
 #include "gui/HelpPictures.h"
 #include "gui/PhotoDialogView.h"
+#include "gui/RegionFlow.h"
 #include "gui/ShellView.h"
 #include "gui/TimingChartView.h"
 #include "gui/WorkArea.h"
@@ -24,6 +25,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QTimer>
+#include <QToolButton>
 
 namespace trajecta {
 
@@ -44,11 +46,6 @@ const QStringList& rightColumnControls() {
 // cursor that drives them; their captions wrap to its width.
 constexpr AnyControlId wrappedGroups[] = {ids::PnlPourDockLePoint, ids::GbxTemps, ids::GbxInfoParaPoint};
 
-// The panel of the band that hosts the parameter group and, in the model, the cursor group.
-
-// The work area the smallest window still leaves above the bottom band.
-constexpr int minimumWorkHeight = 150;
-
 // The exchange buttons of the column: their pictures are shrunk to its width.
 constexpr ImageId columnPictures[] = {ids::ImgTransfertTotalBas, ids::ImgTransfertTotalHaut,
                                       ids::ImgTransfertSeul_Bas, ids::ImgTransfertSeul_Haut,
@@ -60,17 +57,12 @@ const QStringList freeControlList =
                   ids::LblTravauxEnCours, ids::PnlLecture, ids::LblObjetCopie});
 const QSet<QString> freeControls(freeControlList.begin(), freeControlList.end());
 
-// The preview's controls stand at the right end of the message line, under
-// the work area where the object plays.
-constexpr int previewWidth = 420;
-
 // A region of the window that scrolls what it holds when it has less room
 // than the holding widget's minimum size.
 QScrollArea* scrollingRegion(QWidget* parent, QWidget* content) {
     auto* region = new QScrollArea(parent);
     region->setFrameShape(QFrame::NoFrame);
-    region->setWidgetResizable(true);
-    region->setWidget(content);
+    region->setWidget(content); // sized by the window, as large as what it holds
     return region;
 }
 
@@ -89,25 +81,30 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
 
     auto* column = new QWidget;
     column->setObjectName(QStringLiteral("rightColumn"));
-    rightLayout_ = new QVBoxLayout(column);
-    rightLayout_->setContentsMargins(4, 4, 4, 4);
-    rightLayout_->setSpacing(4);
     rightColumn_ = scrollingRegion(client_, column);
-    column->installEventFilter(this);
-    rightColumn_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* band = new QWidget;
     band->setObjectName(QStringLiteral("bottomBand"));
-    bottomLayout_ = new QHBoxLayout(band);
-    bottomLayout_->setContentsMargins(4, 2, 4, 4);
-    bottomLayout_->setSpacing(6);
-    bottomLayout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The regions scroll rather than squeeze a group below its minimum size.
-    bottomLayout_->setSizeConstraint(QLayout::SetMinimumSize);
-    rightLayout_->setSizeConstraint(QLayout::SetMinimumSize);
     bottomBand_ = scrollingRegion(client_, band);
+    // A group's size or visibility changed: the groups are placed again.
+    column->installEventFilter(this);
+    band->installEventFilter(this);
+    relayoutTimer_ = new QTimer(this);
+    relayoutTimer_->setSingleShot(true);
+    relayoutTimer_->setInterval(0);
+    connect(relayoutTimer_, &QTimer::timeout, this, [this] { guarded([this] { relayout(); }); });
 
-    work_ = new WorkArea(session_, client_);
+    work_ = new WorkArea(session_);
     work_->afterInput = [this] { afterInput(); };
+    workView_ = new QScrollArea(client_);
+    workView_->setObjectName(QStringLiteral("workView"));
+    workView_->setFrameShape(QFrame::NoFrame);
+    workView_->setWidget(work_);
+    fitToggle_ = new QToolButton(client_);
+    fitToggle_->setObjectName(QStringLiteral("fitToggle"));
+    fitToggle_->setText(QStringLiteral("100 %"));
+    fitToggle_->setCheckable(true);
+    fitToggle_->hide();
+    connect(fitToggle_, &QToolButton::toggled, this, [this] { guarded([this] { relayout(); }); });
 
     pictureLanguage_ = session_.document().shell.languageIndex;
     binder_ = std::make_unique<Binder>(
@@ -131,6 +128,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     placement_ = session_.controls().addObserver([this](const ControlState& state) {
         if (freeControls.contains(state.name)) relayout();
         if (state.name == ids::PnlDockParasOrg) syncCursorHolder();
+        if (state.name == ids::Parametres) scheduleRelayout(); // the layout of one or two windows
         if (state.kind == ControlKind::Image && state.visible && HelpPictures::provides(state.name))
             if (auto* image = qobject_cast<QLabel*>(binder_->widget(state.name));
                 image && image->pixmap().isNull())
@@ -140,6 +138,11 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
 
 KeyPointsBezier::~KeyPointsBezier() {
     rightColumn_->widget()->removeEventFilter(this);
+    bottomBand_->widget()->removeEventFilter(this);
+    for (QWidget* group : columnGroups_)
+        group->removeEventFilter(this);
+    for (QWidget* group : bandGroups_)
+        group->removeEventFilter(this);
     placement_.reset();
     shellView_.reset();
     photoDialog_.reset();
@@ -170,25 +173,33 @@ BinderLook KeyPointsBezier::look() {
 }
 
 void KeyPointsBezier::placeControls() {
+    QWidget* column = rightColumn_->widget();
     for (const QString& name : rightColumnControls()) {
-        if (QWidget* w = binder_->widget(name)) rightLayout_->addWidget(w);
+        if (QWidget* w = binder_->widget(name)) {
+            w->setParent(column);
+            columnGroups_.push_back(w);
+        }
         if (name == ids::PnlDockOrgEtapes) placeCursorGroup();
     }
     fitColumnControls();
-    rightLayout_->addStretch(1);
     const Controls& controls = session_.controls();
     for (const QString& name : controls.children(mainWindowName)) {
         QWidget* w = binder_->widget(name);
         if (!w || controls.get(name).kind == ControlKind::MenuItem || rightColumnControls().contains(name) ||
             freeControls.contains(name))
             continue;
-        // The band is as wide as its groups want (it scrolls), so captions
-        // keep their own line breaks: a label that wraps to a narrower width
-        // would need more height than its group was given.
+        // A band group stands at its own width, so captions keep their own
+        // line breaks: a label that wraps to a narrower width would need more
+        // height than its group was given.
         for (QLabel* label : w->findChildren<QLabel*>())
             label->setWordWrap(false);
-        bottomLayout_->addWidget(w, 0, Qt::AlignTop);
+        w->setParent(bottomBand_->widget());
+        bandGroups_.push_back(w);
     }
+    for (QWidget* group : columnGroups_)
+        group->installEventFilter(this);
+    for (QWidget* group : bandGroups_)
+        group->installEventFilter(this);
     // The edits of the window take numbers: room for eight digits is enough.
     for (QLineEdit* edit : client_->findChildren<QLineEdit*>())
         edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QString(8, QLatin1Char('0'))) + 12);
@@ -246,12 +257,11 @@ void KeyPointsBezier::fitColumnControls() {
             for (QLabel* label : w->findChildren<QLabel*>())
                 if (session_.controls().get(label->objectName()).kind == ControlKind::Label)
                     label->setWordWrap(true);
-    const QMargins margins = rightLayout_->contentsMargins();
     for (ImageId name : columnPictures)
         if (auto* image = qobject_cast<QLabel*>(binder_->widget(name))) {
             image->setScaledContents(true);
             image->setMinimumSize(1, ButtonPictures::buttonHeight);
-            image->setMaximumWidth(rightColumnWidth - margins.left() - margins.right() - 4);
+            image->setMaximumWidth(rightColumnWidth - 2 * RegionFlow::margin - 4);
         }
 }
 
@@ -263,96 +273,16 @@ void KeyPointsBezier::placeCursorGroup() {
     QWidget* host = binder_->widget(ids::PnlPourDockLePoint);
     if (!host) return;
     if (QWidget* old = host->parentWidget(); old && old->layout()) old->layout()->removeWidget(host);
-    cursorHolder_ = new QWidget;
+    cursorHolder_ = new QWidget(rightColumn_->widget());
     cursorHolder_->setObjectName(QStringLiteral("cursorColumn"));
     auto* box = new QVBoxLayout(cursorHolder_);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(host);
-    rightLayout_->addWidget(cursorHolder_);
-}
-
-// Room for the widest group of the bottom band beside the column, and for the
-// tallest group of the column; whatever the step shows, each group can be
-// seen whole (the band and the column scroll to it).
-QSize KeyPointsBezier::minimumClientSize() const {
-    int bandWidth = 0, columnHeight = 0;
-    for (int i = 0; i < bottomLayout_->count(); ++i)
-        if (const QWidget* w = bottomLayout_->itemAt(i)->widget())
-            bandWidth = std::max(bandWidth, w->sizeHint().width());
-    for (int i = 0; i < rightLayout_->count(); ++i)
-        if (const QWidget* w = rightLayout_->itemAt(i)->widget())
-            columnHeight = std::max(columnHeight, w->sizeHint().height());
-    const int scrollBar = bottomBand_->horizontalScrollBar()->sizeHint().height();
-    const QMargins band = bottomLayout_->contentsMargins(), column = rightLayout_->contentsMargins();
-    return QSize(bandWidth + band.left() + band.right() + rightColumnWidth,
-                 std::max(columnHeight + column.top() + column.bottom(),
-                          minimumWorkHeight + bottomBandHeight + scrollBar));
+    columnGroups_.push_back(cursorHolder_);
 }
 
 void KeyPointsBezier::syncCursorHolder() {
     if (cursorHolder_) cursorHolder_->setVisible(session_.controls().get(ids::PnlDockParasOrg).visible);
-}
-
-void KeyPointsBezier::relayout() {
-    const Controls& controls = session_.controls();
-    const int width = client_->width(), height = client_->height();
-    const int leftWidth = std::max(0, width - rightColumnWidth);
-
-    const ControlState& image = controls.get(ids::ImgDessin);
-    QSize workSize(image.width, image.height);
-    if (workSize.isEmpty()) workSize = session_.workPicture().size();
-    work_->setGeometry(QRect(QPoint(0, 0), workSize));
-    const int workBottom = image.visible ? workSize.height() : 0;
-
-    const ControlState& messages = controls.get(ids::PnMessages);
-    QRect messageBox(0, workBottom, image.visible ? workSize.width() : leftWidth, messageHeight);
-    if (image.visible && messages.width > 0)
-        messageBox = QRect(messages.left, messages.top, messages.width, messages.height);
-    if (QWidget* w = binder_->widget(messages.name)) w->setGeometry(messageBox);
-    const int bandTop = std::max(workBottom, messages.visible ? messageBox.bottom() + 1 : workBottom);
-    if (QWidget* w = binder_->widget(ids::PnlLecture)) {
-        const int previewBoxWidth =
-            std::max(w->minimumSizeHint().width(), std::min(previewWidth, messageBox.width() / 2));
-        w->setGeometry(messageBox.right() + 1 - previewBoxWidth, messageBox.top(), previewBoxWidth,
-                       messageBox.height());
-        w->raise();
-    }
-
-    // Beside the work area while it shows; never past the window's edge.
-    const int columnLeft = image.visible ? std::min(workSize.width(), leftWidth) : leftWidth;
-    int columnHeight = height;
-    if (!session_.document().shell.singleWindowLayout && image.visible) {
-        // With two windows the work area takes the window's width: what the
-        // column still holds stands over its right edge, no taller than it is.
-        columnHeight = std::min(height, rightColumn_->widget()->sizeHint().height());
-        rightColumn_->raise();
-    }
-    rightColumn_->setGeometry(columnLeft, 0, rightColumnWidth, columnHeight);
-    bottomBand_->setGeometry(0, bandTop, columnLeft, std::max(0, height - bandTop));
-
-    const ControlState& load = controls.get(ids::PnlChargeObjetPte);
-    QRect loadBox;
-    if (QWidget* w = binder_->widget(load.name)) {
-        // Where the model placed it, else centred as the program places it on activation.
-        const QSize size = w->sizeHint();
-        loadBox = load.width > 0
-                      ? QRect(load.left, load.top, load.width, load.height)
-                      : QRect(width / 2 - size.width() / 2, height / 3, size.width(), size.height());
-        w->setGeometry(loadBox);
-    }
-    if (QWidget* w = binder_->widget(ids::PnlAccueil)) {
-        // Centred under the load button, its text wrapped to a readable width.
-        const int wide = std::min(560, std::max(0, width - 40));
-        w->setFixedWidth(wide);
-        w->setGeometry(width / 2 - wide / 2, loadBox.bottom() + 1 + 16, wide, w->heightForWidth(wide));
-    }
-    const ControlState& busy = controls.get(ids::LblTravauxEnCours);
-    if (QWidget* w = binder_->widget(busy.name)) {
-        QPoint at(loadBox.left(), loadBox.bottom() + 1 + 80);
-        if (busy.width > 0) at = QPoint(busy.left, busy.top);
-        w->setGeometry(QRect(at, w->sizeHint()));
-        w->raise();
-    }
 }
 
 // The preview plays on a timer at the display's rate, against a clock of its
@@ -395,11 +325,16 @@ void KeyPointsBezier::afterInput() {
 }
 
 bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {
-    // With two windows the column is as tall as what it shows.
-    if (rightColumn_ && watched == rightColumn_->widget() && event->type() == QEvent::LayoutRequest &&
-        binder_ && !session_.document().shell.singleWindowLayout)
-        guarded([this] { relayout(); });
-    if (watched == client_ && event->type() == QEvent::Resize) {
+    const QEvent::Type type = event->type();
+    // A group of the regions showed, hid or changed its size.
+    if (type == QEvent::LayoutRequest &&
+        (watched == rightColumn_->widget() || watched == bottomBand_->widget()))
+        scheduleRelayout();
+    if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWidgetType() &&
+        (static_cast<QWidget*>(watched)->parentWidget() == rightColumn_->widget() ||
+         static_cast<QWidget*>(watched)->parentWidget() == bottomBand_->widget()))
+        scheduleRelayout();
+    if (watched == client_ && type == QEvent::Resize) {
         guarded([this] {
             session_.setClientSize(client_->width(), client_->height());
             // The load panel stays centred in a resized window.

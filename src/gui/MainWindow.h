@@ -8,10 +8,11 @@
 #include <QMainWindow>
 #include <memory>
 #include <optional>
+#include <vector>
 
-class QBoxLayout;
 class QScrollArea;
 class QTimer;
+class QToolButton;
 
 namespace trajecta {
 
@@ -20,15 +21,24 @@ class ShellView;
 class WorkArea;
 
 // The main window: the work area at the top-left corner, the message line
-// below it, a right column beside the work area and a bottom band under it
-// holding the other panels. The tools of the time and parameter steps that
+// below it, the right region beside the work area and the bottom band under
+// it holding the other panels. The tools of the time and parameter steps that
 // are tall and narrow (the keypoint cursor, the time group, the values at
-// the point) stand in the column, whatever panel holds them in the model.
-// Panels the model hides collapse and the visible
-// ones close up. The window is never smaller than the room its widest and
-// tallest group needs; where the groups do not fit side by side the band and
-// the column scroll. Every widget is a control of the session's model (see
-// Binder); the window only places them.
+// the point) stand in the right region, whatever panel holds them in the model.
+//
+// The right region's groups flow top to bottom in as many sub-columns as its
+// width holds; the band's groups stand side by side; a band group that does
+// not fit the band goes to the right region where it fits whole. Panels the
+// model hides collapse and the visible ones close up: the window places the
+// groups again, once, after every change of what shows and on every resize.
+// Where the groups do not fit at all the band and the right region scroll.
+//
+// The work area keeps the size the model gave it. When the window leaves it
+// less room (the window was made smaller, or the column came back beside it),
+// it shows fitted to that room, or at 100 % in a view that scrolls: the user
+// chooses with the "100 %" button at the end of the message line, which shows
+// only then. Every widget but that button is a control of the session's model
+// (see Binder); the window only places them.
 class KeyPointsBezier : public QMainWindow {
   public:
     // Without `services` the window uses the Qt ones (clipboard, dialogs,
@@ -60,7 +70,12 @@ class KeyPointsBezier : public QMainWindow {
     void placeCursorGroup();
     void syncCursorHolder();
     QSize minimumClientSize() const;
+    void scheduleRelayout();
     void relayout();
+    QRect placeWorkArea();
+    int roomBeside();
+    void placeGroups(const QRect& band, const QRect& right);
+    void placeFitToggle(const QRect& messageBox);
     void setUpPreview();
     void followPreview();
 
@@ -68,11 +83,14 @@ class KeyPointsBezier : public QMainWindow {
     Session session_;
     QWidget* client_ = nullptr;
     WorkArea* work_ = nullptr;
+    QScrollArea* workView_ = nullptr; // holds the work area
     QScrollArea* rightColumn_ = nullptr;
     QScrollArea* bottomBand_ = nullptr;
-    QBoxLayout* rightLayout_ = nullptr;
-    QBoxLayout* bottomLayout_ = nullptr;
-    QWidget* cursorHolder_ = nullptr; // in the column, holds the cursor group's host panel
+    std::vector<QWidget*> columnGroups_; // in reading order
+    std::vector<QWidget*> bandGroups_;   // in reading order; those that do not fit go to the right
+    QWidget* cursorHolder_ = nullptr;    // in the column, holds the cursor group's host panel
+    QToolButton* fitToggle_ = nullptr;   // checked: the work area at 100 %, else fitted
+    QTimer* relayoutTimer_ = nullptr;
     std::unique_ptr<Binder> binder_;
     std::unique_ptr<PhotoDialogView> photoDialog_;
     std::unique_ptr<ShellView> shellView_;

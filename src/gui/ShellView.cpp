@@ -8,13 +8,16 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 namespace trajecta {
 
 ShellView::ShellView(Session& session, Binder& binder, QMainWindow& mainWindow)
     : session_(session), main_(mainWindow), second_(binder.widget(secondWindowName)) {
     secondShown_ = session_.document().shell.secondWindowShown;
+    twoWindows_ = !session_.document().shell.singleWindowLayout;
     if (second_) {
         // As large as the groups it holds in the present step, no larger.
         if (QLayout* layout = second_->layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -67,13 +70,34 @@ void ShellView::mainWindowClosing() {
 }
 
 void ShellView::afterInput() {
-    const bool shown = session_.document().shell.secondWindowShown;
+    const ShellState& shell = session_.document().shell;
+    const bool shown = shell.secondWindowShown;
+    if (second_ && !shell.singleWindowLayout && !twoWindows_ && second_->isVisible()) placeBesideMainWindow();
+    twoWindows_ = !shell.singleWindowLayout;
     if (second_ && shown && !secondShown_ && second_->isVisible()) {
         if (second_->isMinimized()) second_->showNormal();
         second_->raise();
         second_->activateWindow();
     }
     secondShown_ = shown;
+}
+
+// A second window over the main one goes on the right of the main window
+// where its screen has room, else on its left, else against the screen's
+// right edge, over the main window's column rather than its work area; level
+// with the main window's top.
+void ShellView::placeBesideMainWindow() {
+    const QScreen* screen = main_.screen();
+    const QRect main = main_.frameGeometry();
+    if (!screen || !second_->frameGeometry().intersects(main)) return;
+    const QRect room = screen->availableGeometry();
+    const QSize size = second_->frameGeometry().size();
+    int left = main.right() + 1;
+    if (left + size.width() > room.right() + 1) left = main.left() - size.width();
+    if (left < room.left()) left = room.right() + 1 - size.width();
+    const int top =
+        std::clamp(main.top(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height()));
+    second_->move(std::max(room.left(), left), top);
 }
 
 bool ShellView::eventFilter(QObject* watched, QEvent* event) {

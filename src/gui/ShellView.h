@@ -28,7 +28,10 @@ class ShellView : public QObject {
     // The main window is closing: the settings are written.
     void mainWindowClosing();
     // After every input: a second window the model has just shown again comes
-    // to the front, in its normal state.
+    // to the front, in its normal state. When the user has just turned the
+    // two-window layout on and the model shows the second window over the
+    // main one (its default place is the middle of the screen), it goes
+    // beside the main window instead (the model follows it there).
     void afterInput();
 
   protected:
@@ -36,12 +39,14 @@ class ShellView : public QObject {
 
   private:
     void placeSecondWindow(const ControlState& state);
+    void placeBesideMainWindow();
     void keepMainWindowPlace();
 
     Session& session_;
     QMainWindow& main_;
     QPointer<QWidget> second_;
     bool secondShown_ = false;
+    bool twoWindows_ = false;
     Subscription watch_;
 };
 

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -188,9 +189,16 @@ void StateSync::syncRadios(const ControlState& state, Bound& bound) {
         for (QAbstractButton* button : buttons)
             delete button;
         buttons.clear();
+        // Filled top to bottom, the left column first.
+        const int columns = radioColumns(b_, state.name);
+        const int rows = (int(state.items.size()) + columns - 1) / columns;
+        auto* grid = qobject_cast<QGridLayout*>(group->layout());
         for (int i = 0; i < state.items.size(); ++i) {
             auto* radio = new QRadioButton(group);
-            group->layout()->addWidget(radio);
+            if (grid)
+                grid->addWidget(radio, i % rows, i / rows);
+            else
+                group->layout()->addWidget(radio);
             bound.radios->addButton(radio, i);
             buttons.append(radio);
         }

@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,7 +128,11 @@ QWidget* WidgetFactory::makeInput(const ControlState& state, Bound& bound, QWidg
     }
     if (state.kind == K::RadioGroup) {
         auto* group = new QGroupBox(parent);
-        new QVBoxLayout(group);
+        // Items in columns when the look asks for them, else one under the other.
+        if (radioColumns(b_, name) > 1)
+            new QGridLayout(group);
+        else
+            new QVBoxLayout(group);
         bound.radios = new QButtonGroup(group);
         QObject::connect(bound.radios, &QButtonGroup::idClicked, &router_,
                          input(name, [&c, name](int index) { c.userSetItemIndex(name, index); }));

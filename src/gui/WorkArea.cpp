@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace trajecta {
 
@@ -20,9 +21,27 @@ WorkArea::WorkArea(Session& session, QWidget* parent) : QWidget(parent), session
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void WorkArea::showAt(const QSize& picture, qreal scale) {
+    picture_ = picture;
+    scale_ = std::clamp<qreal>(scale, 0.05, 1);
+    resize(scale_ == 1 ? picture : (QSizeF(picture) * scale_).toSize().expandedTo(QSize(1, 1)));
+    update();
+}
+
+QPoint WorkArea::toPicture(const QPointF& pos) const {
+    if (scale_ == 1) return pos.toPoint();
+    // The centre of the screen pixel, in the picture.
+    return {static_cast<int>(std::floor((std::floor(pos.x()) + 0.5) / scale_)),
+            static_cast<int>(std::floor((std::floor(pos.y()) + 0.5) / scale_))};
+}
+
 void WorkArea::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), palette().window());
+    if (scale_ != 1) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.scale(scale_, scale_);
+    }
     p.drawImage(QPoint(0, 0), session_.workPicture());
     paintObjectName(p);
 }
@@ -37,7 +56,7 @@ void WorkArea::paintObjectName(QPainter& p) {
     QFont font = p.font();
     font.setPixelSize(std::clamp(static_cast<int>(s.height / 3), 6, 48));
     p.setFont(font);
-    p.setTransform(markerTransform(s));
+    p.setTransform(markerTransform(s) * QTransform::fromScale(scale_, scale_));
     p.setOpacity(std::max(s.opacity / 100.0, 0.25));
     p.setClipRect(box);
     p.setPen(Qt::black);
@@ -45,10 +64,14 @@ void WorkArea::paintObjectName(QPainter& p) {
 }
 
 void WorkArea::deliver(MouseAction action, const QPoint& pos, bool leftButton) {
+    QPoint at = toPicture(pos);
+    if (leftButton && action != MouseAction::Down && !picture_.isEmpty())
+        at =
+            QPoint(std::clamp(at.x(), 0, picture_.width() - 1), std::clamp(at.y(), 0, picture_.height() - 1));
     MouseEvent e;
     e.action = action;
-    e.x = pos.x();
-    e.y = pos.y();
+    e.x = at.x();
+    e.y = at.y();
     e.leftButton = leftButton;
     e.shift = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0;
     guarded([&] { session_.controls().userMouse(objectName(), e); });

@@ -10,16 +10,29 @@ namespace trajecta {
 
 class Session;
 
-// The work area ImgDessin: shows the session's work picture at 1:1 (with the
+// The work area ImgDessin: shows the session's work picture (with the
 // object's name in the preview's marker while the preview shows) and hands
 // every mouse event to the control model with work-area pixel positions. A
 // left press followed by its release gives Down, Up and then Click.
+//
+// The picture shows at 1:1, or smaller when the window shows it fitted to
+// less room: a position then maps to the picture's pixel under the pointer.
+// A drag keeps to the picture: while the left button is held, positions past
+// its edges reach the model at the edge, so that a dragged point or frame
+// never leaves the part of the plane the user can see and grab again.
 class WorkArea : public QWidget {
   public:
     WorkArea(Session& session, QWidget* parent = nullptr);
 
     // Runs after every event delivered to the model (the window repaints).
     std::function<void()> afterInput;
+
+    // Shows a picture of `picture` pixels at `scale` (at most 1) of its size;
+    // the widget takes the size it is shown at.
+    void showAt(const QSize& picture, qreal scale);
+    qreal scale() const { return scale_; }
+    // The picture's pixel under a position of the widget.
+    QPoint toPicture(const QPointF& pos) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +49,8 @@ class WorkArea : public QWidget {
     void deliver(MouseAction action, const QPoint& pos, bool leftButton);
 
     Session& session_;
+    QSize picture_;
+    qreal scale_ = 1;
     bool leftPressed_ = false;
 };
 

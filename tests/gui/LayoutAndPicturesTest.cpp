@@ -6,14 +6,18 @@
 
 #include "support/FakeServices.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace trajecta {
@@ -254,6 +258,171 @@ TEST_F(WindowLayoutTest, TheToolsOfStepsFourAndFiveShowWholeAtTheDefaultSize) {
     walkTo(window.session(), 5);
     QCoreApplication::processEvents();
     EXPECT_TRUE(widget("TbMontrePoint")->isVisible());
+}
+
+// A work area larger than its room shows fitted to it, and the mouse reaches
+// the picture's pixel under the pointer; at 100 % it shows pixel for pixel in
+// a view that scrolls. A point dragged past the edge stays on the work area,
+// where it can be grabbed again.
+TEST_F(WindowLayoutTest, AWorkAreaLargerThanItsRoomFitsAndItsPointsStayWithinReach) {
+    walkTo(window.session(), 3);
+    QCoreApplication::processEvents();
+    const CurveDocument& doc = window.session().document();
+    const QSize picture(doc.workflow.workWidth, doc.workflow.workHeight);
+    window.resize(1000, 600);
+    QCoreApplication::processEvents();
+    QWidget* work = widget("ImgDessin");
+    QWidget* client = window.centralWidget();
+    const qreal scale = qreal(work->width()) / picture.width();
+    ASSERT_LT(scale, 0.9);
+    EXPECT_NEAR(work->height(), picture.height() * scale, 1);
+    EXPECT_LE(placeOf(work, client).right(), client->width() - rightColumnWidth);
+    auto mouse = [&](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, work->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(work, &e);
+    };
+    auto drag = [&](QPointF from, QPointF to) {
+        mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        mouse(QEvent::MouseMove, to, Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    };
+    const QPoint first = doc.curve.controlPoints[0];
+    drag(QPointF(first) * scale, QPointF(work->width() + 80, first.y() * scale));
+    EXPECT_EQ(doc.curve.controlPoints[0], QPoint(picture.width() - 1, first.y())) << "kept on the work area";
+    drag(QPointF(doc.curve.controlPoints[0]) * scale, QPointF(300, 200));
+    EXPECT_NEAR(doc.curve.controlPoints[0].x() * scale, 300, 1) << "the pixel under the pointer";
+    EXPECT_NEAR(doc.curve.controlPoints[0].y() * scale, 200, 1);
+
+    auto* actualSize = qobject_cast<QAbstractButton*>(widget("fitToggle"));
+    ASSERT_TRUE(actualSize && actualSize->isVisible());
+    actualSize->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(work->size(), picture);
+    EXPECT_LE(placeOf(work->parentWidget(), client).right(), client->width() - rightColumnWidth);
+    drag(QPointF(doc.curve.controlPoints[0]), QPointF(100, 120));
+    EXPECT_EQ(doc.curve.controlPoints[0], QPoint(100, 120)) << "pixel for pixel at 100 %";
+    window.resize(1366, 768);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(actualSize->isVisible()) << "no choice to make when the work area has its room";
+}
+
+// What of a widget its window shows: every parent, and the viewport of every
+// scrolling region, cuts what lies outside it.
+QRect shownPart(const QWidget* w, const QWidget* client) {
+    QRect seen = seenPart(w, client);
+    for (const QWidget* p = w->parentWidget(); p && p != client; p = p->parentWidget())
+        seen &= placeOf(p, client);
+    return seen & client->rect();
+}
+
+// Checks the window as the user sees it in every step, at three window sizes,
+// in French and English, with one window and with two: every control shows
+// whole, without a scroll, the groups neither overlap one another nor the
+// work area, and the background's radio items stand in two columns.
+class WholeWindowTest : public ::testing::Test {
+  protected:
+    FakeServices fakes;
+    std::unique_ptr<KeyPointsBezier> window;
+    std::string where;
+
+    QWidget* widget(const QString& name) { return window->findChild<QWidget*>(name); }
+    void settle() {
+        window->afterInput();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+    void click(const QString& name) {
+        window->session().controls().userClick(name);
+        settle();
+    }
+    void checkStep(const std::string& step);
+};
+
+void WholeWindowTest::checkStep(const std::string& step) {
+    const std::string at = where + " " + step;
+    QWidget* client = window->centralWidget();
+    Controls& controls = window->session().controls();
+    for (const QString& name : controls.names()) {
+        const QWidget* w = widget(name);
+        // The menu bar (with the copy notice in its corner) is not the client's.
+        if (!w || w == client || !client->isAncestorOf(w) || !w->isVisible() || w->size().isEmpty())
+            continue;
+        EXPECT_EQ(shownPart(w, client), placeOf(w, client)) << name.toStdString() << " is cut, " << at;
+    }
+    for (const char* region : {"rightColumn", "bottomBand"}) {
+        const auto* area = qobject_cast<const QScrollArea*>(widget(region)->parentWidget()->parentWidget());
+        ASSERT_NE(area, nullptr);
+        EXPECT_FALSE(area->verticalScrollBar()->isVisible() || area->horizontalScrollBar()->isVisible())
+            << region << " scrolls, " << at;
+    }
+    const QRect work = widget("ImgDessin")->isVisible() ? placeOf(widget("ImgDessin"), client) : QRect();
+    QList<QPair<QString, QRect>> shown;
+    QStringList groups = controls.children(mainWindowName) << "cursorColumn";
+    for (const QString& name : groups) {
+        const QWidget* w = widget(name);
+        if (!w || !client->isAncestorOf(w) || !w->isVisible() || name == "ImgDessin" ||
+            name == "PnlChargeObjetPte" || name == "LblTravauxEnCours" || w->size().isEmpty())
+            continue;
+        const QRect place = placeOf(w, client);
+        EXPECT_FALSE(place.intersects(work)) << name.toStdString() << " over the work area, " << at;
+        for (const auto& [other, otherPlace] : shown) {
+            const bool preview = name == "PnlLecture" && other == "PnMessages"; // on the message line
+            EXPECT_TRUE(preview || !place.intersects(otherPlace))
+                << name.toStdString() << " overlaps " << other.toStdString() << ", " << at;
+        }
+        shown.append({name, place});
+    }
+    if (widget("RdgFond")->isVisible()) {
+        QSet<int> columns;
+        for (const QRadioButton* radio : widget("RdgFond")->findChildren<QRadioButton*>())
+            columns.insert(radio->x());
+        EXPECT_EQ(columns.size(), 2) << at;
+    }
+}
+
+TEST_F(WholeWindowTest, EveryStepShowsWholeAtThreeSizesInBothLanguagesAndBothLayouts) {
+    for (const QSize size : {QSize(1264, 680), QSize(1366, 728), QSize(1920, 1050)})
+        for (const char* language : {"French", "English"})
+            for (const bool twoWindows : {false, true}) {
+                window = std::make_unique<KeyPointsBezier>(fakes.services());
+                window->show();
+                window->resize(size.width(), size.height() + window->menuBar()->height());
+                settle();
+                where = QStringLiteral("%1x%2 %3%4")
+                            .arg(window->centralWidget()->width())
+                            .arg(window->centralWidget()->height())
+                            .arg(language, twoWindows ? " two windows" : "")
+                            .toStdString();
+                window->findChild<QAction*>(language)->trigger();
+                if (twoWindows) window->findChild<QAction*>("Parametres")->trigger();
+                settle();
+                checkStep("step 0");
+                click("ChargerExemple");
+                checkStep("step 1");
+                for (int step : {2, 3, 4}) {
+                    walkTo(window->session(), step);
+                    settle();
+                    checkStep("step " + std::to_string(step));
+                }
+                click("LblChoixTemps");
+                click("LblVitConstante");
+                checkStep("step 4, a preset open");
+                click("LblVarAnnule");
+                click("LblParaFini");
+                Controls& controls = window->session().controls();
+                controls.userSetPosition("TbMontrePoint", 3);
+                click("LblVarDep");
+                controls.userSetPosition("TbMontrePoint", 20);
+                click("LblVarFin");
+                controls.userSetChecked("ChbxOpacite", true);
+                controls.userSetChecked("ChBxRotation", true);
+                settle();
+                checkStep("step 5, a range and two parameters chosen");
+                click("LblVarAnnule");
+                click("LblParaFini");
+                checkStep("step 6");
+                window->close();
+            }
 }
 
 TEST_F(WindowLayoutTest, ButtonPicturesFollowTheLanguageAfterAnInput) {
