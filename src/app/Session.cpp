@@ -15,8 +15,8 @@ Controls& declared(Controls& controls) {
 Session::Session(Services services)
     : services_(services), canvas_(doc_.pictures.work), ctx_{doc_, declared(controls_), services_, canvas_},
       host_(ctx_, workflow_), view_(ctx_, host_), editor_(ctx_, view_), frame_(ctx_, view_),
-      workflow_(ctx_, view_, editor_, frame_), times_(ctx_, workflow_, host_), presets_(ctx_, times_),
-      parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
+      workflow_(ctx_, view_, editor_, frame_), svg_(ctx_, workflow_, view_), times_(ctx_, workflow_, host_),
+      presets_(ctx_, times_), parameterStep_(ctx_, view_, host_), panel_(ctx_, parameterStep_),
       chooser_(ctx_, view_, times_, presets_, parameterStep_, panel_, host_),
       timeReplay_(ctx_, times_, presets_, chooser_),
       steps_(ctx_, times_, parameterStep_, chooser_, timeReplay_), extras_(ctx_, host_),
