@@ -9,7 +9,8 @@ src="$1"; cli="$2"; status=0
 declare -A allowed=(
     [platform]=""
     [document]="platform"
-    [core]="document platform"
+    [svg]=""
+    [core]="svg document platform"
     [host]="core document platform"
     [background]="core document platform"
     [timing]="host core document platform"

@@ -257,6 +257,9 @@ void declareMainWindow(Controls& c) {
     c.declare(ids::LblChargerFichier, ids::PnlChargerFichier);
     c.declare(ids::PnlEnregistrerCourbe, w);
     c.declare(ids::LblEnregistrerCourbe, ids::PnlEnregistrerCourbe);
+    // Steps 3 to 6: the curve written as an SVG drawing.
+    c.declare(ids::PnlExporterSvg, w);
+    c.declare(ids::LblExporterSvg, ids::PnlExporterSvg);
 
     // The step buttons.
     c.declare(ids::PnlDockOrgEtapes, w);
@@ -312,6 +315,9 @@ void declareMainWindow(Controls& c) {
     c.declare(ids::PnlOKtout, ids::PnlDockOKtoutOrg);
     c.declare(ids::PnlStopMarquage, ids::PnlOKtout);
     c.declare(ids::LblStopMarquage, ids::PnlStopMarquage);
+    // Step 2, before the first point: a path drawn elsewhere becomes the curve.
+    c.declare(ids::PnlImporterSvg, ids::PnlOKtout);
+    c.declare(ids::LblImporterSvg, ids::PnlImporterSvg);
     c.declare(ids::PnlCadre, ids::PnlOKtout);
     c.declare(ids::LblCadre, ids::PnlCadre);
     c.declare(ids::PnlEffacerCadre, ids::PnlOKtout);
@@ -367,20 +373,22 @@ void declareMainWindow(Controls& c) {
 
 void describeMainWindow(ControlLooks& looks) {
     // Labels and panels that act as push buttons.
-    looks.buttons.unite(nameSet(
-        {ids::LblLecture,        ids::PnCreation,      ids::PnlChargerFichier, ids::PnlEnregistrerCourbe,
-         ids::PnlStopMarquage,   ids::PnlCadre,        ids::PnlEffacerCadre,   ids::PnlOKcourbe,
-         ids::PnlRefairePoints,  ids::PnlRetourPC,     ids::PnlTout,           ids::PnlRien,
-         ids::PnlAide,           ids::PnlExtras,       ids::LblRefaireTout,    ids::LblEtapeAvant,
-         ids::LblEtapeApres,     ids::LblChoisirPhoto, ids::LblTraiter,        ids::LblParaFini,
-         ids::LblVarDep,         ids::LblVarFin,       ids::LblVarAnnule,      ids::LblVarSave,
-         ids::LblParaAnnuleTout, ids::LblAppliquer,    ids::LblObjetExemple}));
+    looks.buttons.unite(
+        nameSet({ids::LblLecture,      ids::PnCreation,     ids::PnlChargerFichier, ids::PnlEnregistrerCourbe,
+                 ids::PnlStopMarquage, ids::PnlImporterSvg, ids::PnlExporterSvg,    ids::PnlCadre,
+                 ids::PnlEffacerCadre, ids::PnlOKcourbe,    ids::PnlRefairePoints,  ids::PnlRetourPC,
+                 ids::PnlTout,         ids::PnlRien,        ids::PnlAide,           ids::PnlExtras,
+                 ids::LblRefaireTout,  ids::LblEtapeAvant,  ids::LblEtapeApres,     ids::LblChoisirPhoto,
+                 ids::LblTraiter,      ids::LblParaFini,    ids::LblVarDep,         ids::LblVarFin,
+                 ids::LblVarAnnule,    ids::LblVarSave,     ids::LblParaAnnuleTout, ids::LblAppliquer,
+                 ids::LblObjetExemple}));
     looks.wells.insert(ids::PnMessages.str());
 
     auto& a = looks.arrangements;
     // The groups of the band are low enough for it: radio items in two
-    // columns, the display options in three.
-    a[ids::PnlFondEtCourbe.str()] = {Arrangement::Columns, 2};
+    // columns, the display options in three. The background over the curve's
+    // display is narrow enough for a sub-column of the right region.
+    a[ids::PnlFondEtCourbe.str()] = {Arrangement::Columns, 1};
     a[ids::RdgFond.str()] = a[ids::RdgModeAff.str()] = {Arrangement::Columns, 2};
     a[ids::GbxAffichage.str()] = {Arrangement::Columns, 3, {2, 1, 1}};
     a[ids::PnlPartiesBz.str()] = {Arrangement::Grid, 4};
@@ -406,11 +414,11 @@ void describeMainWindow(ControlLooks& looks) {
 
     // Tab visits the step buttons, then the buttons and fields of the steps
     // (only those of the current step show), then the options.
-    looks.tabOrder =
-        controlNames({ids::PnRefaire, ids::PnlChargeObjetPte, ids::PnlAccueil, ids::RdgChoixEcran,
-                      ids::PnCreation, ids::PnlChargerFichier, ids::PnlOKtout, ids::PnlLePoint,
-                      ids::GbxParaSurQuoi, ids::GbxTemps, ids::PnlLecture, ids::PnlEnregistrerCourbe,
-                      ids::PnlTransfertEtRetour, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet});
+    looks.tabOrder = controlNames({ids::PnRefaire, ids::PnlChargeObjetPte, ids::PnlAccueil,
+                                   ids::RdgChoixEcran, ids::PnCreation, ids::PnlChargerFichier,
+                                   ids::PnlOKtout, ids::PnlLePoint, ids::GbxParaSurQuoi, ids::GbxTemps,
+                                   ids::PnlLecture, ids::PnlEnregistrerCourbe, ids::PnlExporterSvg,
+                                   ids::PnlTransfertEtRetour, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet});
 }
 
 } // namespace trajecta::inventory

@@ -45,7 +45,8 @@ struct ScriptOptions {
 //                              on the named control (e.g. the rainbow strip)
 //   key NAME KEYS              a key press on a control, e.g. ctrl+w
 //   answer ok|cancel|yes|no|PATH   the answer to the next message box or file
-//                              dialog; a file to open may lie beside the script
+//                              dialog (or the item picked at a list question);
+//                              a file to open may lie beside the script
 //   clipboard set PATH | clipboard print
 //   print NAME                 the state of a control on one line
 //   list NAME                  every line of a named string list

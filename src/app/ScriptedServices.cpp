@@ -50,6 +50,18 @@ MessageAnswer ScriptedServices::yesNo(const QString& text) {
     return no ? MessageAnswer::No : MessageAnswer::Yes;
 }
 
+std::optional<int> ScriptedServices::choose(const QString& text, const QStringList& items) {
+    const QString a = nextAnswer();
+    const QString lower = a.toLower();
+    const bool preset = a.isEmpty() || lower == QLatin1String("ok") || lower == QLatin1String("yes");
+    const int index = preset && !items.isEmpty() ? 0 : int(items.indexOf(a));
+    emitLine(QStringLiteral("choice: %1 [%2] -> %3")
+                 .arg(oneLine(text), oneLine(items.join(QStringLiteral(" | "))),
+                      index < 0 ? QStringLiteral("cancelled") : oneLine(items[index])));
+    if (index < 0) return std::nullopt;
+    return index;
+}
+
 void ScriptedServices::beep() {
     emitLine(QStringLiteral("beep"));
 }

@@ -27,8 +27,10 @@ class ScriptedServices final : public ClipboardService,
     std::function<void(const QString&)> report;
     QStringList log;
 
-    // The next answers: "ok", "cancel", "yes", "no" or a file path. A message
-    // box without a queued answer takes OK or Yes; a file dialog is cancelled.
+    // The next answers: "ok", "cancel", "yes", "no", a file path or an item of
+    // a list question. A message box without a queued answer takes OK or Yes,
+    // a list question its first item; a file dialog is cancelled, and so is a
+    // list question answered with no item of its list.
     std::deque<QString> answers;
     // Turns a path answered to an open or picture dialog into the one the
     // program reads (the line still shows the path as answered); none: unchanged.
@@ -53,6 +55,7 @@ class ScriptedServices final : public ClipboardService,
     void warning(const QString& text) override;
     MessageAnswer okCancel(const QString& text, const QString& title) override;
     MessageAnswer yesNo(const QString& text) override;
+    std::optional<int> choose(const QString& text, const QStringList& items) override;
     void beep() override;
 
     std::optional<QString> openFile(const QString& filter) override;

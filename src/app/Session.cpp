@@ -15,9 +15,10 @@ Controls& declared(Controls& controls) {
 Session::Session(Services services)
     : services_(services), canvas_(doc_.pictures.work), ctx_{doc_, declared(controls_), services_, canvas_},
       host_(ctx_, workflow_), view_(ctx_, host_), editor_(ctx_, view_), frame_(ctx_, view_),
-      workflow_(ctx_, view_, editor_, frame_), times_(ctx_, workflow_, host_), presets_(ctx_, times_),
-      timeReplay_(ctx_, times_, presets_), timeStep_(ctx_, view_, times_, presets_, timeReplay_),
-      recorder_(ctx_, view_, host_), panel_(ctx_, recorder_), chooser_(ctx_, view_, panel_),
+      workflow_(ctx_, view_, editor_, frame_), svg_(ctx_, workflow_, view_), times_(ctx_, workflow_, host_),
+      presets_(ctx_, times_), timeReplay_(ctx_, times_, presets_),
+      timeStep_(ctx_, view_, times_, presets_, timeReplay_), recorder_(ctx_, view_, host_),
+      panel_(ctx_, recorder_), chooser_(ctx_, view_, panel_),
       parameterStep_(ctx_, view_, times_, recorder_, panel_, chooser_, host_), extras_(ctx_, host_),
       background_(ctx_, workflow_), curveFile_(ctx_, workflow_, view_, timeReplay_, parameterStep_, extras_),
       language_(ctx_, presets_), shell_(ctx_), shellParts_(shell_, language_), preview_(ctx_),

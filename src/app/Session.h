@@ -5,6 +5,7 @@
 #include "core/CurveView.h"
 #include "core/Editor.h"
 #include "core/Frame.h"
+#include "core/SvgExchange.h"
 #include "core/Workflow.h"
 #include "curvefile/CurveFile.h"
 #include "extras/Extras.h"
@@ -39,6 +40,7 @@ class Session {
     Canvas& canvas() { return canvas_; }
     Services& services() { return services_; }
     Workflow& workflow() { return workflow_; }
+    SvgExchange& svgExchange() { return svg_; }
     CurveView& curveView() { return view_; }
     Editor& editor() { return editor_; }
     Frame& frame() { return frame_; }
@@ -76,6 +78,7 @@ class Session {
     Editor editor_;
     Frame frame_;
     Workflow workflow_;
+    SvgExchange svg_;
     // The keypoint steps come after the curve core, which reaches them as its
     // TimeScreen and ParameterScreen; the range chooser acts on both as their
     // RangeTarget, and they reach it back as their KeypointCursor.

@@ -63,6 +63,12 @@ const TextPair cancelAllParametersTitle{QStringLiteral("Effacer tous les paramè
                                         QStringLiteral("Clear all parameters")};
 const TextPair countBeforeAndNow{QStringLiteral("Avant : %1  et : %2"),
                                  QStringLiteral("Before : %1  and : %2")};
+const TextPair fileExists{QStringLiteral("Le fichier existe, voulez-vous le remplacer ?"),
+                          QStringLiteral("The file exists, do you want to replace it ?")};
+const TextPair notWritten{QStringLiteral("Le fichier %1 n'a pas été écrit : %2"),
+                          QStringLiteral("The file %1 was not written: %2")};
+const TextPair notRead{QStringLiteral("Le fichier %1 n'a pas pu être lu : %2"),
+                       QStringLiteral("The file %1 could not be read: %2")};
 const TextPair loadLabel{QStringLiteral("Charger une courbe"), QStringLiteral("Load a curve")};
 const TextPair windowTitle{QStringLiteral(" Trajecta"), QStringLiteral("  Trajecta")};
 const TextPair minimumDuration{QStringLiteral("Durée minimum pour la vue : "),

@@ -30,6 +30,10 @@ extern const TextPair badSpeedField; // followed by the quoted text
 extern const TextPair cancelAllParameters;
 extern const TextPair cancelAllParametersTitle;
 extern const TextPair countBeforeAndNow; // the sample counts before and after a change
+// Files: %1 the path, %2 the reason.
+extern const TextPair fileExists;
+extern const TextPair notWritten;
+extern const TextPair notRead;
 // Labels and captions that the language switch rewrites with the state.
 extern const TextPair loadLabel;       // LblChargerFichier
 extern const TextPair windowTitle;     // the main window's caption

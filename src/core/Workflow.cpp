@@ -213,6 +213,8 @@ void Workflow::enterMarkingStep() {
     c.setItemIndex(ids::RdgModeAff, 1);
     c.setChecked(ids::ChbxAffichePc, true);
     c.setItemIndex(ids::RdgTangentes, 2);
+    // A drawn path is imported in place of marking, before the first point.
+    c.setVisible(ids::PnlImporterSvg, doc.curve.controlPointCount == 0);
 
     const ControlState& format = c.get(ids::RdgChoixEcran);
     doc.lists.LbxCollecter = curveRecordStart(
@@ -232,6 +234,7 @@ void Workflow::addControlPoint(QPoint position) {
         return;
     }
     const int index = std::max(curve.controlPointCount, 0);
+    ctx_.controls.hide(ids::PnlImporterSvg);
     curve.controlPoints[index] = position;
     curve.pointStates[index] = InnerAnchor;
     // Red-filled, outlined in the current pen: black at first, the outline

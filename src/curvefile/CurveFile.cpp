@@ -23,20 +23,14 @@ const QString defaultSuffix = QStringLiteral("tjc");
 
 const TextPair fileError{QStringLiteral("Erreur dans le fichier, j'abandonne"),
                          QStringLiteral("Error in the file, I give up")};
-const TextPair fileExists{QStringLiteral("Le fichier existe, voulez-vous le remplacer ?"),
-                          QStringLiteral("The file exists, do you want to replace it ?")};
 const TextPair lineDetail{QStringLiteral("ligne %1 : %2"), QStringLiteral("line %1: %2")};
 const TextPair lineMissing{QStringLiteral("ligne %1 : une ligne manque"),
                            QStringLiteral("line %1: a line is missing")};
 const TextPair notReplayed{QStringLiteral("le fichier ne se rejoue pas sur cette courbe"),
                            QStringLiteral("the file does not replay on this curve")};
-const TextPair notWritten{QStringLiteral("Le fichier %1 n'a pas été écrit : %2"),
-                          QStringLiteral("The file %1 was not written: %2")};
 const TextPair wouldNotLoad{
     QStringLiteral("La courbe n'est pas enregistrée : le fichier ne se chargerait pas"),
     QStringLiteral("The curve is not saved: the file would not load")};
-const TextPair notRead{QStringLiteral("Le fichier %1 n'a pas pu être lu : %2"),
-                       QStringLiteral("The file %1 could not be read: %2")};
 
 // A position a mouse could give on the largest screen.
 bool onScreen(int v) {
@@ -100,14 +94,15 @@ void CurveFile::saveCurveFile() {
     std::optional<QString> path = ctx_.services.files.saveFile(fileFilter);
     if (!path || path->isEmpty()) return;
     if (QFileInfo(*path).suffix().isEmpty()) *path += QLatin1Char('.') + defaultSuffix;
-    if (QFileInfo::exists(*path) && ctx_.services.messages.yesNo(fileExists.in(lang)) != MessageAnswer::Yes) {
+    if (QFileInfo::exists(*path) &&
+        ctx_.services.messages.yesNo(Messages::fileExists.in(lang)) != MessageAnswer::Yes) {
         setCaption(*path);
         return;
     }
     const QString why = writeFileAtomically(*path, encodeCurveFile(lists.LbxFichier));
     if (!why.isEmpty()) {
         // The caption keeps naming the file last written or loaded.
-        ctx_.services.messages.warning(notWritten.in(lang).arg(*path, why));
+        ctx_.services.messages.warning(Messages::notWritten.in(lang).arg(*path, why));
         return;
     }
     setCaption(*path);
@@ -119,7 +114,7 @@ void CurveFile::loadCurveFile() {
     QString why;
     const std::optional<QByteArray> bytes = readWholeFile(*path, &why);
     if (!bytes) {
-        ctx_.services.messages.warning(notRead.in(ctx_.language()).arg(*path, why));
+        ctx_.services.messages.warning(Messages::notRead.in(ctx_.language()).arg(*path, why));
         return;
     }
     if (loadLines(decodeCurveFile(*bytes)).isEmpty()) setCaption(*path);

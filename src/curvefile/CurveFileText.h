@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Files.h" // a curve file is read whole and written atomically
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -23,12 +25,4 @@ QStringList decodeCurveFile(const QByteArray& bytes);
 // The same reading of bytes as one text, without splitting it.
 QString decodeText(const QByteArray& bytes);
 QByteArray encodeCurveFile(const QStringList& lines);
-
-// The whole file, or nothing when it cannot be read; `error` then says why.
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error = nullptr);
-// Writes through a temporary file renamed over the target at the end, so that
-// a full disk or a crash never leaves a half-written file nor destroys the old
-// one. Returns an empty text on success, else the reason.
-QString writeFileAtomically(const QString& path, const QByteArray& bytes);
-
 } // namespace trajecta

@@ -37,8 +37,8 @@ const QStringList& rightColumnControls() {
     static const QStringList names = controlNames(
         {ids::PnlDockOrgEtapes, ids::GbxTemps, ids::GbxInfoParaPoint, ids::RdgChoixEcran, ids::PnCreation,
          ids::PnlChargerFichier, ids::PnlDockOKtoutOrg, ids::PnlDockPointsSurCourbeOrg,
-         ids::PnlEnregistrerCourbe, ids::PnlTransfertEtRetour, ids::PnlTransfertSeul, ids::Pnl_nouvel_objet,
-         ids::PnlCoordSouris, ids::PnlDockAideOrg, ids::PnlDockOrgExtras});
+         ids::PnlEnregistrerCourbe, ids::PnlExporterSvg, ids::PnlTransfertEtRetour, ids::PnlTransfertSeul,
+         ids::Pnl_nouvel_objet, ids::PnlCoordSouris, ids::PnlDockAideOrg, ids::PnlDockOrgExtras});
     return names;
 }
 

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDate>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
@@ -60,6 +61,15 @@ MessageAnswer QtServices::yesNo(const QString& text) {
     const auto answer = QMessageBox::question(parent_, boxTitle, shownText(text),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<int> QtServices::choose(const QString& text, const QStringList& items) {
+    bool ok = false;
+    const QString item = QInputDialog::getItem(parent_, boxTitle, shownText(text), items, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    const qsizetype index = items.indexOf(item);
+    if (index < 0) return std::nullopt;
+    return int(index);
 }
 
 void QtServices::beep() {

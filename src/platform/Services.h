@@ -31,6 +31,9 @@ class MessageService {
     // The box's title is the program's name when `title` is empty.
     virtual MessageAnswer okCancel(const QString& text, const QString& title) = 0;
     virtual MessageAnswer yesNo(const QString& text) = 0;
+    // A list question: the index of the item the user picks, the first one
+    // offered; nothing when the user cancels.
+    virtual std::optional<int> choose(const QString& text, const QStringList& items) = 0;
     virtual void beep() = 0;
 };
 

@@ -55,7 +55,13 @@ std::vector<HelpPage> buildPages() {
             "Go on in groups of three clicks: two handles and the end of the next part."),
           t("Cliquez sur « Arrêter le marquage » quand la trajectoire est complète ; les points d'une partie "
             "inachevée sont laissés de côté.",
-            "Click “Stop Marking” when the path is complete; the points of an unfinished part are dropped.")},
+            "Click “Stop Marking” when the path is complete; the points of an unfinished part are dropped."),
+          t("Un tracé déjà dessiné ? Avant le premier clic, cliquez sur « Importer un tracé SVG… » et "
+            "choisissez le fichier : le tracé (ou celui que vous choisissez) devient la courbe, à sa place "
+            "sur le dessin, et l'étape 3 commence.",
+            "A path already drawn? Before the first click, click “Import an SVG path…” and choose the "
+            "file: its path (or the one you pick) becomes the curve, where the drawing has it, and step 3 "
+            "begins.")},
          t("« Etape précédente » ramène au choix du format.",
            "“Previous step” takes you back to the format."),
          t("Deux parties marquées et le premier point d'une troisième.",
