@@ -7,12 +7,14 @@ namespace trajecta {
 
 namespace {
 
+// Byte by byte, then the fourth bytes: two loops the compiler vectorises.
 void attenuateRow(const std::uint32_t* in, std::uint32_t* out, int width) {
-    for (int x = 0; x < width; ++x) {
-        const std::uint32_t p = in[x];
-        out[x] = 0xFF000000u | attenuateLevel((p >> 16) & 0xFF) << 16 | attenuateLevel((p >> 8) & 0xFF) << 8 |
-                 attenuateLevel(p & 0xFF);
-    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(in);
+    auto* outBytes = reinterpret_cast<std::uint8_t*>(out);
+    for (int i = 0; i < 4 * width; ++i)
+        outBytes[i] = attenuateLevel(bytes[i]);
+    for (int x = 0; x < width; ++x)
+        out[x] |= 0xFF000000u;
 }
 
 void colourizeRow(const std::uint32_t* table, const std::uint32_t* in, std::uint32_t* out, int width) {
@@ -36,8 +38,9 @@ void edgeRow(const std::uint32_t* up, const std::uint32_t* mid, const std::uint3
 
 } // namespace
 
-// Byte by byte, which the compiler vectorises; the 0xFF fourth byte of every
-// pixel stays 0xFF, as its sum is 0.
+// Byte by byte in 16 bits, which hold every sum, so that the compiler
+// vectorises it sixteen bytes at a time; the 0xFF fourth byte of every pixel
+// stays 0xFF, as its sum is 0.
 void edgeRun(const std::uint32_t* up32, const std::uint32_t* side32, const std::uint32_t* down32,
              const std::uint32_t* mid32, int count, std::uint32_t* out32, int from, int to) {
     const auto* up = reinterpret_cast<const std::uint8_t*>(up32);
@@ -45,10 +48,12 @@ void edgeRun(const std::uint32_t* up32, const std::uint32_t* side32, const std::
     const auto* down = reinterpret_cast<const std::uint8_t*>(down32);
     const auto* mid = reinterpret_cast<const std::uint8_t*>(mid32);
     auto* out = reinterpret_cast<std::uint8_t*>(out32);
+    const auto weight = static_cast<std::int16_t>(count);
     for (int i = 4 * from; i < 4 * to; ++i) {
-        const int sum = up[i - 4] + up[i] + up[i + 4] + side[i - 4] + side[i + 4] + down[i - 4] + down[i] +
-                        down[i + 4] - count * mid[i];
-        out[i] = static_cast<std::uint8_t>(255 - std::clamp(sum, 0, 255));
+        const auto sum = static_cast<std::int16_t>(up[i - 4] + up[i] + up[i + 4] + side[i - 4] + side[i + 4] +
+                                                   down[i - 4] + down[i] + down[i + 4] -
+                                                   static_cast<std::int16_t>(weight * mid[i]));
+        out[i] = static_cast<std::uint8_t>(255 - std::clamp<std::int16_t>(sum, 0, 255));
     }
 }
 

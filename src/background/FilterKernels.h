@@ -4,15 +4,20 @@
 
 namespace trajecta {
 
+// The upper half of a 16 × 16-bit product, in a form compilers vectorise.
+constexpr std::uint16_t upperHalf(std::uint16_t a, std::uint16_t b) {
+    return static_cast<std::uint16_t>((std::uint32_t(a) * b) >> 16);
+}
+
 // One channel of attenuate, x1 := round(x × 0.7), y := round(x1 + (x1 − 255) × (−0.7)),
 // evaluated exactly on the double nearest 0.7, which lies slightly below it: a
 // product ending in exactly .5 therefore rounds down, e.g. 128 → 90 → 205. That
 // is x1 = (7x + 4) div 10 and y = (3 x1 + 1789) div 10, written as upper halves of
 // 16 × 16-bit products, which equal those divisions for every x of 0..255. The
 // result never decreases as x grows.
-constexpr std::uint32_t attenuateLevel(std::uint32_t x) {
-    const std::uint32_t x1 = ((7 * x + 4) * 6554) >> 16;
-    return ((x1 + 597) * 19644) >> 16;
+constexpr std::uint8_t attenuateLevel(std::uint8_t x) {
+    const std::uint16_t x1 = upperHalf(static_cast<std::uint16_t>(7 * x + 4), 6554);
+    return static_cast<std::uint8_t>(upperHalf(static_cast<std::uint16_t>(x1 + 597), 19644));
 }
 
 // The inner loops of the photo filters over one row of Format_RGB32 pixels. The

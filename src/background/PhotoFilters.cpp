@@ -100,8 +100,8 @@ const std::vector<std::uint32_t>& colourizeTable(int hue, Attenuation attenuatio
     const bool before = attenuation == Attenuation::before;
     for (int high = 0; high < 256; ++high)
         for (int low = 0; low <= high; ++low) {
-            const int v = before ? int(attenuateLevel(high)) : high,
-                      m = before ? int(attenuateLevel(low)) : low;
+            const int v = before ? attenuateLevel(std::uint8_t(high)) : high,
+                      m = before ? attenuateLevel(std::uint8_t(low)) : low;
             const int s = v == 0 ? 0 : (v - m) * 255 / v;
             table[high * 256 + low] = clampedPixel(hsvToRgb(hue, s, v));
         }
