@@ -37,14 +37,15 @@ struct FilterKernels {
 
 const FilterKernels& plainKernels();
 
+// Null unless both the build and the processor have AVX2.
+const FilterKernels* avx2Kernels();
+// The set the filters use: AVX2 where there is one.
+const FilterKernels& filterKernels();
+
 // The plain edge filter over pixels from..to−1 of the row mid, for any rows:
 // up, side (the neighbours left and right) and down are zeros where their
 // pixels do not count, and count is the number of neighbours that do.
 void edgeRun(const std::uint32_t* up, const std::uint32_t* side, const std::uint32_t* down,
              const std::uint32_t* mid, int count, std::uint32_t* out, int from, int to);
-// Null unless both the build and the processor have AVX2.
-const FilterKernels* avx2Kernels();
-// The set the filters use: AVX2 where there is one.
-const FilterKernels& filterKernels();
 
 } // namespace trajecta

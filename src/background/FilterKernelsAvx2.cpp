@@ -23,7 +23,7 @@ AVX2 void store(void* p, __m256i v) {
 
 // Attenuation in two 16-bit upper products: widening the byte x next to a byte 3
 // gives x + 768, and (x + 768) × 45864 >> 16 = x1 + 537, (x1 + 537) × 19644 >> 16 =
-// y − 18 for every x of 0..255 (x1 and y as in the plain kernel). The
+// y − 18 for every x of 0..255 (x1 and y as in attenuateLevel). The
 // results lie in 160..214, so packing them loses nothing.
 AVX2 void attenuateRow(const std::uint32_t* in, std::uint32_t* out, int width) {
     const __m256i three = _mm256_set1_epi8(3), first = _mm256_set1_epi16(static_cast<short>(45864)),
