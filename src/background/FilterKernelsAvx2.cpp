@@ -23,12 +23,13 @@ AVX2 void store(void* p, __m256i v) {
 
 // Attenuation in two 16-bit upper products: widening the byte x next to a byte 3
 // gives x + 768, and (x + 768) × 45864 >> 16 = x1 + 537, (x1 + 537) × 19644 >> 16 =
-// y − 18 for every x of 0..255 (x1 and y as in attenuateLevel). The
-// results lie in 160..214, so packing them loses nothing.
+// y − 18 for every x of 0..255 (x1 and y as in attenuateLevel). The results lie
+// in 160..214, so packing them loses nothing; a saturating byte addition then
+// adds the 18 to the channels and 255 to the fourth bytes, making them 0xFF.
 AVX2 void attenuateRow(const std::uint32_t* in, std::uint32_t* out, int width) {
     const __m256i three = _mm256_set1_epi8(3), first = _mm256_set1_epi16(static_cast<short>(45864)),
-                  second = _mm256_set1_epi16(19644), offset = _mm256_set1_epi8(18),
-                  alpha = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+                  second = _mm256_set1_epi16(19644),
+                  offset = _mm256_set1_epi32(static_cast<int>(0xFF121212u));
     int x = 0;
     for (; x + 8 <= width; x += 8) {
         const __m256i p = load(in + x);
@@ -36,7 +37,7 @@ AVX2 void attenuateRow(const std::uint32_t* in, std::uint32_t* out, int width) {
             _mm256_mulhi_epu16(_mm256_mulhi_epu16(_mm256_unpacklo_epi8(p, three), first), second);
         const __m256i high =
             _mm256_mulhi_epu16(_mm256_mulhi_epu16(_mm256_unpackhi_epi8(p, three), first), second);
-        store(out + x, _mm256_or_si256(_mm256_add_epi8(_mm256_packus_epi16(low, high), offset), alpha));
+        store(out + x, _mm256_adds_epu8(_mm256_packus_epi16(low, high), offset));
     }
     plainKernels().attenuateRow(in + x, out + x, width - x);
 }
