@@ -1,12 +1,9 @@
 #include "background/PhotoFilters.h"
 
-#include <algorithm>
-#include <array>
-#include <vector>
+#include "background/FilterKernels.h"
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include <algorithm>
+#include <vector>
 
 namespace trajecta {
 
@@ -74,161 +71,138 @@ void prepareTarget(const QImage& source, QImage& target) {
         target = QImage(source.size(), QImage::Format_RGB32);
 }
 
+const std::uint32_t* constRow(const QImage& image, int y) {
+    return reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+}
+
+std::uint32_t* row(QImage& image, int y) {
+    return reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+}
+
+int hueOf(std::uint32_t colour) {
+    return rgbToHsv(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF).h;
+}
+
+// Attenuation combined with colourize is folded into its table: applied before,
+// it maps the largest and smallest channel, whose order it keeps; applied after,
+// it maps the colours of the table.
+enum class Attenuation { none, before, after };
+
 // With the hue fixed, colourize depends only on the value (largest channel) and
 // the saturation, which the smallest channel fixes: one entry per pair, indexed
-// largest × 256 + smallest. The table of the last hue is kept, as the same hue
-// is applied again at every change of the other options.
-const std::vector<std::uint32_t>& colourizeTable(int hue) {
+// largest × 256 + smallest. The last table is kept, as the same hue is applied
+// again at every change of the other options.
+const std::vector<std::uint32_t>& colourizeTable(int hue, Attenuation attenuation) {
     thread_local std::vector<std::uint32_t> table(256 * 256);
     thread_local int tableHue = -1;
-    if (hue != tableHue) {
-        for (int high = 0; high < 256; ++high)
-            for (int low = 0; low <= high; ++low) {
-                const int s = high == 0 ? 0 : (high - low) * 255 / high;
-                table[high * 256 + low] = clampedPixel(hsvToRgb(hue, s, high));
-            }
-        tableHue = hue;
-    }
+    thread_local Attenuation tableAttenuation = Attenuation::none;
+    if (hue == tableHue && attenuation == tableAttenuation) return table;
+    const bool before = attenuation == Attenuation::before;
+    for (int high = 0; high < 256; ++high)
+        for (int low = 0; low <= high; ++low) {
+            const int v = before ? attenuateLevel(std::uint8_t(high)) : high,
+                      m = before ? attenuateLevel(std::uint8_t(low)) : low;
+            const int s = v == 0 ? 0 : (v - m) * 255 / v;
+            table[high * 256 + low] = clampedPixel(hsvToRgb(hue, s, v));
+        }
+    if (attenuation == Attenuation::after)
+        filterKernels().attenuateRow(table.data(), table.data(), int(table.size()));
+    tableHue = hue;
+    tableAttenuation = attenuation;
     return table;
 }
 
-// One channel of attenuate, x1 := round(x × 0.7), y := round(x1 + (x1 − 255) × (−0.7)),
-// evaluated exactly on the double nearest 0.7, which lies slightly below it: a
-// product ending in exactly .5 therefore rounds down, e.g. 128 → 90 → 205. That
-// is x1 = (7x + 4) div 10 and y = (3 x1 + 1789) div 10, written as upper halves of
-// 16 × 16-bit products, which equal those divisions for every x of 0..255.
-constexpr std::uint8_t attenuateChannel(std::uint32_t x) {
-    const std::uint32_t x1 = ((7 * x + 4) * 6554) >> 16;
-    return static_cast<std::uint8_t>(((x1 + 597) * 19644) >> 16);
-}
-
-// Attenuates the pixels of one row, byte by byte, the fourth byte set to 0xFF.
-void attenuateRow(const std::uint8_t* in, std::uint8_t* out, int width) {
-    const int bytes = 4 * width;
-    int i = 0;
-#ifdef __SSE2__
-    const __m128i zero = _mm_setzero_si128(), seven = _mm_set1_epi16(7), four = _mm_set1_epi16(4),
-                  tenth = _mm_set1_epi16(6554), offset = _mm_set1_epi16(597), factor = _mm_set1_epi16(19644),
-                  alpha = _mm_set1_epi32(static_cast<int>(opaque));
-    const auto channels = [&](__m128i x) {
-        const __m128i x1 = _mm_mulhi_epu16(_mm_add_epi16(_mm_mullo_epi16(x, seven), four), tenth);
-        return _mm_mulhi_epu16(_mm_add_epi16(x1, offset), factor);
-    };
-    for (; i + 16 <= bytes; i += 16) {
-        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        const __m128i y =
-            _mm_packus_epi16(channels(_mm_unpacklo_epi8(x, zero)), channels(_mm_unpackhi_epi8(x, zero)));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(y, alpha));
-    }
-#endif
-    for (; i < bytes; ++i)
-        out[i] = i % 4 == 3 ? 0xFF : attenuateChannel(in[i]);
+void colourizeBy(const std::vector<std::uint32_t>& table, const QImage& source, QImage& target) {
+    const QImage input = asRgb32(source);
+    prepareTarget(input, target);
+    const FilterKernels& kernels = filterKernels();
+    for (int y = 0; y < input.height(); ++y)
+        kernels.colourizeRow(table.data(), constRow(input, y), row(target, y), input.width());
 }
 
 } // namespace
 
 void colourize(std::uint32_t colour, const QImage& source, QImage& target) {
-    const std::vector<std::uint32_t>& table =
-        colourizeTable(rgbToHsv(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF).h);
-    const QImage input = asRgb32(source);
-    prepareTarget(input, target);
-    const int width = input.width();
-    std::vector<std::uint16_t> index(static_cast<std::size_t>(width));
-    for (int y = 0; y < input.height(); ++y) {
-        // The indices in a loop of their own, which the compiler vectorises.
-        const auto* __restrict in = reinterpret_cast<const std::uint32_t*>(input.constScanLine(y));
-        std::uint16_t* __restrict slot = index.data();
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t r = (in[x] >> 16) & 0xFF, g = (in[x] >> 8) & 0xFF, b = in[x] & 0xFF;
-            slot[x] = static_cast<std::uint16_t>(std::max({r, g, b}) * 256 + std::min({r, g, b}));
-        }
-        auto* out = reinterpret_cast<std::uint32_t*>(target.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            out[x] = table[slot[x]];
-    }
+    colourizeBy(colourizeTable(hueOf(colour), Attenuation::none), source, target);
 }
 
 void attenuate(const QImage& source, QImage& target) {
     const QImage input = asRgb32(source);
     prepareTarget(input, target);
+    const FilterKernels& kernels = filterKernels();
     for (int y = 0; y < input.height(); ++y)
-        attenuateRow(input.constScanLine(y), target.scanLine(y), input.width());
+        kernels.attenuateRow(constRow(input, y), row(target, y), input.width());
 }
 
 namespace {
 
-// The inverted, clamped sum of (neighbour − centre) over the neighbours that count.
-std::uint32_t edgePixel(const QImage& source, int x, int y) {
-    const int width = source.width(), height = source.height();
-    const auto at = [&source](int px, int py) {
-        return reinterpret_cast<const std::uint32_t*>(source.constScanLine(py))[px];
-    };
-    const std::uint32_t centre = at(x, y);
-    int sum[3] = {0, 0, 0};
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-            const int nx = x + dx, ny = y + dy;
-            if ((dx == 0 && dy == 0) || nx < 1 || ny < 1 || nx >= width || ny >= height) continue;
-            const std::uint32_t n = at(nx, ny);
-            for (int c = 0; c < 3; ++c)
-                sum[c] += int((n >> (8 * c)) & 0xFF) - int((centre >> (8 * c)) & 0xFF);
-        }
-    std::uint32_t out = opaque;
-    for (int c = 0; c < 3; ++c)
-        out |= std::uint32_t(255 - std::clamp(sum[c], 0, 255)) << (8 * c);
-    return out;
+// The three channels of a pixel in fields of 16 bits, where sums of eight stay apart.
+std::uint64_t spread(std::uint32_t p) {
+    return (p & 0xFF) | (std::uint64_t(p) & 0xFF00) << 8 | (std::uint64_t(p) & 0xFF0000) << 16;
 }
 
-// Pixels x0..x1−1 of a row whose eight neighbours all count, byte by byte; the
-// 0xFF fourth byte of every pixel stays 0xFF, as its sum is 0.
-void edgeRun(const std::uint8_t* up, const std::uint8_t* mid, const std::uint8_t* down, std::uint8_t* out,
-             int x0, int x1) {
-    for (int i = 4 * x0; i < 4 * x1; ++i) {
-        const int sum = up[i - 4] + up[i] + up[i + 4] + mid[i - 4] + mid[i + 4] + down[i - 4] + down[i] +
-                        down[i + 4] - 8 * mid[i];
-        out[i] = static_cast<std::uint8_t>(255 - std::clamp(sum, 0, 255));
+// The inverted, clamped sum of (neighbour − centre) over the neighbours that
+// count; rows[d] is row y − 1 + d, null where its pixels do not count.
+std::uint32_t edgePixel(const std::uint32_t* const rows[3], const std::uint32_t* mid, int width, int x) {
+    std::uint64_t sum = 0;
+    int count = 0;
+    const int left = std::max(x - 1, 1), right = std::min(x + 1, width - 1);
+    for (int d = 0; d < 3; ++d)
+        for (int nx = left; rows[d] && nx <= right; ++nx)
+            if (d != 1 || nx != x) {
+                sum += spread(rows[d][nx]);
+                ++count;
+            }
+    std::uint32_t out = opaque;
+    for (int c = 0; c < 3; ++c) {
+        const int laplacian = int((sum >> (16 * c)) & 0xFFFF) - count * int((mid[x] >> (8 * c)) & 0xFF);
+        out |= std::uint32_t(255 - std::clamp(laplacian, 0, 255)) << (8 * c);
     }
+    return out;
 }
 
 } // namespace
 
+// Between columns 2 and width − 2 every pixel's neighbours in the same row count;
+// the rows whose neighbours above and below count too go to the kernel. The
+// pixels of columns 0, 1 and the last are computed one by one.
 void drawLines(const QImage& source, QImage& target) {
     const QImage input = asRgb32(source);
     prepareTarget(input, target);
     const int width = input.width(), height = input.height();
+    const FilterKernels& kernels = filterKernels();
+    const std::vector<std::uint32_t> zeros(static_cast<std::size_t>(width));
     for (int y = 0; y < height; ++y) {
-        auto* out = reinterpret_cast<std::uint32_t*>(target.scanLine(y));
-        if (y < 2 || y > height - 2 || width < 4) {
-            for (int x = 0; x < width; ++x)
-                out[x] = edgePixel(input, x, y);
-            continue;
+        const std::uint32_t* rows[3];
+        for (int d = 0; d < 3; ++d)
+            rows[d] = y - 1 + d >= 1 && y - 1 + d < height ? constRow(input, y - 1 + d) : nullptr;
+        const std::uint32_t* mid = constRow(input, y);
+        std::uint32_t* out = row(target, y);
+        const bool run = width >= 4;
+        if (run && rows[0] && rows[2]) {
+            kernels.edgeRow(rows[0], mid, rows[2], out, 2, width - 1);
+        } else if (run) {
+            const auto counted = [&](int d) { return rows[d] ? rows[d] : zeros.data(); };
+            const int count = (rows[0] ? 3 : 0) + (rows[1] ? 2 : 0) + (rows[2] ? 3 : 0);
+            edgeRun(counted(0), counted(1), counted(2), mid, count, out, 2, width - 1);
         }
-        out[0] = edgePixel(input, 0, y);
-        out[1] = edgePixel(input, 1, y);
-        edgeRun(input.constScanLine(y - 1), input.constScanLine(y), input.constScanLine(y + 1),
-                reinterpret_cast<std::uint8_t*>(out), 2, width - 1);
-        out[width - 1] = edgePixel(input, width - 1, y);
+        for (int x = 0; x < (run ? 2 : width); ++x)
+            out[x] = edgePixel(rows, mid, width, x);
+        if (run) out[width - 1] = edgePixel(rows, mid, width, width - 1);
     }
 }
 
 void processPhoto(const PhotoOptions& options, std::uint32_t chosenColour, const QImage& photo, QImage& work,
                   QImage& processed) {
     const bool m = options.monochrome, a = options.attenuation, l = options.lines;
-    if (m && a && l) {
-        drawLines(photo, processed);
-        colourize(chosenColour, processed, work);
-        attenuate(work, processed);
-    } else if (m && a) {
-        attenuate(photo, work);
-        colourize(chosenColour, work, processed);
-    } else if (m && l) {
-        drawLines(photo, work);
-        colourize(chosenColour, work, processed);
+    if (m) {
+        const Attenuation attenuation = !a ? Attenuation::none : l ? Attenuation::after : Attenuation::before;
+        const std::vector<std::uint32_t>& table = colourizeTable(hueOf(chosenColour), attenuation);
+        if (l) drawLines(photo, work);
+        colourizeBy(table, l ? work : photo, processed);
     } else if (a && l) {
         drawLines(photo, work);
         attenuate(work, processed);
-    } else if (m) {
-        colourize(chosenColour, photo, processed);
     } else if (a) {
         attenuate(photo, processed);
     } else if (l) {

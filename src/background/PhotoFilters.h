@@ -43,8 +43,9 @@ void attenuate(const QImage& source, QImage& target);
 // centre pixel itself.
 void drawLines(const QImage& source, QImage& target);
 
-// Rebuilds processed from photo with the chosen options; work receives the
-// intermediate picture of the combinations that need one.
+// Rebuilds processed from photo with the chosen options, in the order lines,
+// colourize, attenuate, except attenuate before colourize without lines; work
+// receives the edge picture where lines combine with another option.
 void processPhoto(const PhotoOptions& options, std::uint32_t chosenColour, const QImage& photo, QImage& work,
                   QImage& processed);
 

@@ -1,4 +1,5 @@
 #include "background/PhotoFilters.h"
+#include "background/FilterKernels.h"
 
 #include <gtest/gtest.h>
 
@@ -227,6 +228,38 @@ TEST(ProcessPhoto, EveryCombinationAppliesItsFiltersInOrder) {
         processPhoto(c.options, colour, photo, work, processed);
         EXPECT_EQ(processed, c.expected) << photoOptionCount(c.options) << c.options.monochrome
                                          << c.options.attenuation << c.options.lines;
+    }
+}
+
+// The AVX2 kernels against the plain ones on random rows, every byte random, of
+// every width up to five blocks and every span of the edge run within them.
+TEST(FilterKernels, Avx2GivesThePlainPixels) {
+    const FilterKernels* avx2 = avx2Kernels();
+    if (!avx2) GTEST_SKIP() << "no AVX2 on this processor";
+    const FilterKernels& plain = plainKernels();
+    std::mt19937 random(5);
+    std::vector<std::uint32_t> table(256 * 256);
+    for (std::uint32_t& entry : table)
+        entry = random();
+    for (int width = 1; width <= 42; ++width) {
+        std::vector<std::uint32_t> rows[3], expected(width), result(width);
+        for (auto& row : rows)
+            for (int x = 0; x < width; ++x)
+                row.push_back(random());
+        plain.attenuateRow(rows[0].data(), expected.data(), width);
+        avx2->attenuateRow(rows[0].data(), result.data(), width);
+        EXPECT_EQ(result, expected) << "attenuate " << width;
+        plain.colourizeRow(table.data(), rows[1].data(), expected.data(), width);
+        avx2->colourizeRow(table.data(), rows[1].data(), result.data(), width);
+        EXPECT_EQ(result, expected) << "colourize " << width;
+        for (int from = 1; from < width - 1; ++from)
+            for (int to = from; to < width; ++to) {
+                std::fill(expected.begin(), expected.end(), 0x5A5A5A5Au);
+                std::fill(result.begin(), result.end(), 0x5A5A5A5Au);
+                plain.edgeRow(rows[0].data(), rows[1].data(), rows[2].data(), expected.data(), from, to);
+                avx2->edgeRow(rows[0].data(), rows[1].data(), rows[2].data(), result.data(), from, to);
+                ASSERT_EQ(result, expected) << "edges " << width << " " << from << ".." << to;
+            }
     }
 }
 
