@@ -345,8 +345,7 @@ void WholeWindowTest::checkStep(const std::string& step) {
     for (const QString& name : controls.names()) {
         const QWidget* w = widget(name);
         // The menu bar (with the copy notice in its corner) is not the client's.
-        if (!w || w == client || !client->isAncestorOf(w) || !w->isVisible() || w->size().isEmpty())
-            continue;
+        if (!w || w == client || !client->isAncestorOf(w) || !w->isVisible() || w->size().isEmpty()) continue;
         EXPECT_EQ(shownPart(w, client), placeOf(w, client)) << name.toStdString() << " is cut, " << at;
     }
     for (const char* region : {"rightColumn", "bottomBand"}) {
