@@ -295,8 +295,11 @@ void declareMainWindow(Controls& c) {
     // Points on the curve.
     c.declare(ids::PnlDockPointsSurCourbeOrg, w);
     c.declare(ids::PnlPointsSurCourbe, ids::PnlDockPointsSurCourbeOrg);
-    slider(c, ids::TbrQPoints, ids::PnlPointsSurCourbe, 10, 60, 20);
-    c.declare(ids::LBlQpCourbe, ids::PnlPointsSurCourbe, "20");
+    // The slider says what it sets, and for which parts: the boxes under it.
+    c.declare(ids::PnlQPoints, ids::PnlPointsSurCourbe);
+    c.declare(ids::LbliQPoints, ids::PnlQPoints);
+    slider(c, ids::TbrQPoints, ids::PnlQPoints, 10, 60, 20);
+    c.declare(ids::LBlQpCourbe, ids::PnlQPoints, "20");
     c.declare(ids::LblPtsEnTout, ids::PnlPointsSurCourbe);
     c.declare(ids::LblTotalPts, ids::PnlPointsSurCourbe, "0");
     c.declare(ids::LbliPointsDoubles, ids::PnlPointsSurCourbe);
@@ -394,6 +397,7 @@ void describeMainWindow(ControlLooks& looks) {
     a[ids::PnlPartiesBz.str()] = {Arrangement::Grid, 4};
     a[ids::PnlGroupeFleches.str()] = {Arrangement::Horizontal, 1};
     a[ids::PnlPointsSurCourbe.str()] = {Arrangement::Pairs, 2};
+    a[ids::PnlQPoints.str()] = {Arrangement::Rows, 1, {1, 2}};
     // The keypoint cursor stands in the column: one caption or a few buttons a row.
     a[ids::PnlLePoint.str()] = {Arrangement::Rows, 1, {1, 2, 1, 1, 2, 2, 4, 2, 4, 2, 1}};
     a[ids::PnlTempsDebFin.str()] = {Arrangement::Rows, 1, {1, 4, 3}};

@@ -205,6 +205,7 @@ CaptionTable mainTable() {
             // Texts of our own.
             caption("ChargerExemple", "Charger l'objet exemple", "Load the sample object"),
             caption("LblObjetExemple", "Charger l'objet exemple", "Load the sample object"),
+            caption("LbliQPoints", "Points par partie cochée :", "Points per ticked part:"),
             caption("LblAccueil",
                     "Dans PicturesToExe, sélectionnez un objet de la diapositive et copiez-le (Ctrl+C), "
                     "puis cliquez sur « Charger un objet PTE ».",
