@@ -322,6 +322,38 @@ void KeyPointsBezier::afterInput() {
     }
     photoDialog_->refresh(newPictures);
     shellView_->afterInput();
+    focusStepButton();
+}
+
+// When a step begins, the keyboard's focus goes to the button the step is
+// mostly left by, rather than staying where the last press left it.
+void KeyPointsBezier::focusStepButton() {
+    const Step step = session_.document().workflow.currentStep;
+    if (step == shownStep_) return;
+    shownStep_ = step;
+    AnyControlId button = ids::ImgChargeObjetPte_Haut;
+    switch (step) {
+    case Step::Start:
+        break;
+    case Step::Format:
+        button = ids::LbCreation;
+        break;
+    case Step::Marking:
+        button = ids::LblStopMarquage;
+        break;
+    case Step::Shaping:
+        button = ids::LblOKcourbe;
+        break;
+    case Step::Times:
+    case Step::Parameters:
+        button = ids::LblParaFini;
+        break;
+    case Step::Finished:
+        button = ids::LblEnregistrerCourbe;
+        break;
+    }
+    QWidget* w = binder_->widget(button.str());
+    if (w && w->isVisible() && w->isEnabled() && isActiveWindow()) w->setFocus(Qt::OtherFocusReason);
 }
 
 bool KeyPointsBezier::eventFilter(QObject* watched, QEvent* event) {

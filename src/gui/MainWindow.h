@@ -78,6 +78,7 @@ class KeyPointsBezier : public QMainWindow {
     void placeFitToggle(const QRect& messageBox);
     void setUpPreview();
     void followPreview();
+    void focusStepButton();
 
     std::unique_ptr<QtServices> qtServices_;
     Session session_;
@@ -97,6 +98,7 @@ class KeyPointsBezier : public QMainWindow {
     QTimer* playTimer_ = nullptr;
     QElapsedTimer playClock_;
     int pictureLanguage_ = 0;
+    Step shownStep_ = Step::Start; // the step whose main button took the focus last
     bool activated_ = false;
     Subscription placement_; // last: stops before the widgets go
 };

@@ -76,6 +76,7 @@ TEST_F(KeyboardWindow, SpaceAndEnterPressTheFocusedButtonAsTheMouseDoes) {
     EXPECT_EQ(step(), Step::Start) << "the click comes with the release";
     releaseOnly(Qt::Key_Space);
     EXPECT_EQ(step(), Step::Format);
+    EXPECT_EQ(focused(), "LbCreation") << "the step's main button takes the focus";
 
     // A label button: its panel is sunken while Enter holds it.
     tabTo("LbCreation");
