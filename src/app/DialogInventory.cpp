@@ -33,6 +33,7 @@ void declareDialogs(Controls& c) {
     c.declare(ids::ChbxAttenuation, photo).checked = true;
     c.declare(ids::ChbxTrait, photo);
     c.declare(ids::BtnOKTraitePhoto, photo);
+    c.declare(ids::BtnAnnulerTraitePhoto, photo);
 }
 
 void declareSecondWindow(Controls& c) {
@@ -102,7 +103,8 @@ void declareExtrasDialog(Controls& c) {
 }
 
 void describeDialogs(ControlLooks& looks) {
-    looks.buttons.unite(nameSet({ids::BtnOKAide, ids::BtnOKTraitePhoto, ids::LblExtrasAppliquer}));
+    looks.buttons.unite(nameSet(
+        {ids::BtnOKAide, ids::BtnOKTraitePhoto, ids::BtnAnnulerTraitePhoto, ids::LblExtrasAppliquer}));
     looks.swatches.unite(nameSet({ids::PnlChoixCouleur, ids::PnlSliver}));
     // The second window: the groups of the main window's column, those of its
     // band, and the parameter and cursor groups.

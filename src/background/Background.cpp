@@ -73,6 +73,7 @@ void Background::registerHandlers() {
     c.onClick(ids::PnlChoixCouleur, [this] { colourizeWithSwatch(ids::PnlChoixCouleur); });
     c.onClick(ids::PnlSliver, [this] { colourizeWithSwatch(ids::PnlSliver); });
     c.onClick(ids::BtnOKTraitePhoto, [this] { closeDialog(); });
+    c.onClick(ids::BtnAnnulerTraitePhoto, [this] { cancelDialog(); });
 }
 
 void Background::workAreaResized() {
@@ -181,6 +182,8 @@ void Background::openPhotoProcessing() {
     c.setChecked(ids::ChbxAttenuation, bg.options.attenuation);
     c.setChecked(ids::ChbxTrait, bg.options.lines);
     showPreview(ctx_.doc.pictures.processed);
+    beforeDialog_ = bg;
+    processedBeforeDialog_ = ctx_.doc.pictures.processed;
     c.show(ids::TFtraitePhoto);
 }
 
@@ -213,6 +216,21 @@ void Background::closeDialog() {
         attenuate(pictures.photo, pictures.processed);
     onBackgroundChosen();
     ctx_.controls.hide(ids::TFtraitePhoto);
+}
+
+// "Annuler": the options, the colour and the processed photo as the dialog
+// found them; the work area never showed the changes.
+void Background::cancelDialog() {
+    Controls& c = ctx_.controls;
+    const PhotoOptions& options = beforeDialog_.options;
+    // Each box whose state changes runs its click rule, as at the opening.
+    c.setChecked(ids::ChbxMonochrome, options.monochrome);
+    c.setChecked(ids::ChbxAttenuation, options.attenuation);
+    c.setChecked(ids::ChbxTrait, options.lines);
+    ctx_.doc.background = beforeDialog_;
+    ctx_.doc.pictures.processed = processedBeforeDialog_;
+    c.setColour(ids::PnlChoixCouleur, beforeDialog_.chosenColour);
+    c.hide(ids::TFtraitePhoto);
 }
 
 } // namespace trajecta

@@ -41,9 +41,13 @@ class Background final : public BackgroundPictures {
     void pickRainbowColour(int x, int y);
     void colourizeWithSwatch(PanelId swatch);
     void closeDialog();
+    void cancelDialog();
 
     Context& ctx_;
     Workflow& workflow_;
+    // The photo's state when the dialog opened, which "Annuler" brings back.
+    BackgroundState beforeDialog_;
+    QImage processedBeforeDialog_;
 };
 
 } // namespace trajecta

@@ -123,6 +123,7 @@ inline constexpr GroupBoxId GbxTemps{"GbxTemps"};
 // Labels (also the labels that act as buttons).
 inline constexpr LabelId BtnExtrasAnnuler{"BtnExtrasAnnuler"};
 inline constexpr LabelId BtnOKAide{"BtnOKAide"};
+inline constexpr LabelId BtnAnnulerTraitePhoto{"BtnAnnulerTraitePhoto"};
 inline constexpr LabelId BtnOKTraitePhoto{"BtnOKTraitePhoto"};
 inline constexpr LabelId Label10{"Label10"};
 inline constexpr LabelId LbCreation{"LbCreation"};

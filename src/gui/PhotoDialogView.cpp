@@ -40,7 +40,7 @@ void PhotoDialogView::arrange() {
     auto at = [this](AnyControlId id) { return binder_.widget(id); };
     for (PanelId swatch : {ids::PnlChoixCouleur, ids::PnlSliver})
         if (QWidget* w = at(swatch)) w->setFixedSize(swatchSide, swatchSide);
-    // Preview | options over the strip and its swatches; OK at the bottom right.
+    // Preview | options over the strip and its swatches; "OK" and "Annuler" at the bottom right.
     grid->addWidget(at(ids::ImgTraiter), 0, 0, 7, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(at(ids::ChbxMonochrome), 0, 1, 1, 2);
     grid->addWidget(at(ids::ChbxAttenuation), 1, 1, 1, 2);
@@ -49,7 +49,10 @@ void PhotoDialogView::arrange() {
     grid->addWidget(at(ids::ImgArcEnCiel), 4, 1, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(at(ids::PnlChoixCouleur), 4, 2, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(at(ids::PnlSliver), 5, 2, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(at(ids::BtnOKTraitePhoto), 6, 1, 1, 2, Qt::AlignBottom);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(at(ids::BtnOKTraitePhoto));
+    buttons->addWidget(at(ids::BtnAnnulerTraitePhoto));
+    grid->addLayout(buttons, 6, 1, 1, 2, Qt::AlignBottom);
     grid->setRowStretch(5, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -306,6 +306,9 @@ CaptionTable photoTable() {
             same("ChbxMonochrome", "Monochrome"),
             same("BtnOKTraitePhoto", "OK"),
             hint("BtnOKTraitePhoto", "Garder ce traitement et fermer", "Keep this processing and close"),
+            caption("BtnAnnulerTraitePhoto", "Annuler", "Cancel"),
+            hint("BtnAnnulerTraitePhoto", "Fermer sans garder ce traitement",
+                 "Close without keeping this processing"),
             hint("PnlChoixCouleur", "Teinter la photo de cette couleur", "Tint the photo with this colour"),
             hint("PnlSliver", "Teinter la photo de cette couleur", "Tint the photo with this colour"),
         }};

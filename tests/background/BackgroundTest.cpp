@@ -219,6 +219,22 @@ TEST_F(BackgroundTest, DialogOptionsRainbowSwatchesAndOk) {
     EXPECT_EQ(pictures().processed, expected);
     EXPECT_EQ(bg().chosenColour, 0x00FF00u);
 
+    // "Annuler" gives back the options, the colour and the photo the dialog found.
+    const BackgroundState found = bg();
+    const QImage foundProcessed = pictures().processed.copy();
+    click("BtnOKTraitePhoto");
+    click("LblTraiter");
+    click("ChbxTrait");
+    ASSERT_TRUE(controls().userMouse("ImgArcEnCiel", MouseEvent{MouseAction::Up, 9, 40, true}));
+    click("BtnAnnulerTraitePhoto");
+    EXPECT_FALSE(controls().visible("TFtraitePhoto"));
+    EXPECT_EQ(bg().options, found.options);
+    EXPECT_EQ(bg().chosenColour, found.chosenColour);
+    EXPECT_EQ(controls().get("PnlChoixCouleur").colour, found.chosenColour);
+    EXPECT_FALSE(controls().checked("ChbxTrait"));
+    EXPECT_EQ(pictures().processed, foundProcessed);
+    click("LblTraiter");
+
     // "OK" with no option left still attenuates, and shows the result.
     click("ChbxMonochrome");
     click("ChbxAttenuation");
