@@ -18,7 +18,9 @@ namespace trajecta {
 
 namespace {
 
-const QString fileFilter = QStringLiteral("tjc (*tjc)");
+// The dialogs show the projects by a name a person reads.
+const TextPair fileFilter{QStringLiteral("Projets de trajectoire (*.tjc)"),
+                          QStringLiteral("Motion path projects (*.tjc)")};
 const QString defaultSuffix = QStringLiteral("tjc");
 
 const TextPair fileError{QStringLiteral("Erreur dans le fichier, j'abandonne"),
@@ -91,7 +93,7 @@ void CurveFile::saveCurveFile() {
                                        lineText(lists.LbxFichier, checked.error->line));
         return;
     }
-    std::optional<QString> path = ctx_.services.files.saveFile(fileFilter);
+    std::optional<QString> path = ctx_.services.files.saveFile(fileFilter.in(ctx_.language()));
     if (!path || path->isEmpty()) return;
     if (QFileInfo(*path).suffix().isEmpty()) *path += QLatin1Char('.') + defaultSuffix;
     if (QFileInfo::exists(*path) &&
@@ -109,7 +111,7 @@ void CurveFile::saveCurveFile() {
 }
 
 void CurveFile::loadCurveFile() {
-    const std::optional<QString> path = ctx_.services.files.openFile(fileFilter);
+    const std::optional<QString> path = ctx_.services.files.openFile(fileFilter.in(ctx_.language()));
     if (!path || path->isEmpty()) return;
     QString why;
     const std::optional<QByteArray> bytes = readWholeFile(*path, &why);

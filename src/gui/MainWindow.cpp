@@ -16,8 +16,10 @@
 #include "platform/Canvas.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
@@ -26,6 +28,7 @@
 #include <QSet>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace trajecta {
 
@@ -107,6 +110,7 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
     connect(fitToggle_, &QToolButton::toggled, this, [this] { guarded([this] { relayout(); }); });
 
     pictureLanguage_ = session_.document().shell.languageIndex;
+    speakQtLanguage(pictureLanguage_);
     binder_ = std::make_unique<Binder>(
         session_.controls(), this, menuBar(), look(),
         std::map<QString, QWidget*>{{ids::ImgDessin.str(), work_}, {mainWindowName, client_}});
@@ -319,10 +323,26 @@ void KeyPointsBezier::afterInput() {
     if (newPictures) {
         pictureLanguage_ = language;
         binder_->refreshPictures();
+        speakQtLanguage(language);
     }
     photoDialog_->refresh(newPictures);
     shellView_->afterInput();
     focusStepButton();
+}
+
+// Qt's own texts (the file dialogs, the buttons of the message boxes) follow
+// the program's language; Debian packages Qt's French texts.
+void KeyPointsBezier::speakQtLanguage(int language) {
+    if (!qtFrench_) {
+        qtFrench_ = std::make_unique<QTranslator>();
+        if (!qtFrench_->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            return;
+    }
+    if (qtFrench_->isEmpty()) return;
+    if (language == 0)
+        QCoreApplication::installTranslator(qtFrench_.get());
+    else
+        QCoreApplication::removeTranslator(qtFrench_.get());
 }
 
 // When a step begins, the keyboard's focus goes to the button the step is

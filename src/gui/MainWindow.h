@@ -12,6 +12,7 @@
 
 class QScrollArea;
 class QTimer;
+class QTranslator;
 class QToolButton;
 
 namespace trajecta {
@@ -79,6 +80,7 @@ class KeyPointsBezier : public QMainWindow {
     void setUpPreview();
     void followPreview();
     void focusStepButton();
+    void speakQtLanguage(int language);
 
     std::unique_ptr<QtServices> qtServices_;
     Session session_;
@@ -98,7 +100,8 @@ class KeyPointsBezier : public QMainWindow {
     QTimer* playTimer_ = nullptr;
     QElapsedTimer playClock_;
     int pictureLanguage_ = 0;
-    Step shownStep_ = Step::Start; // the step whose main button took the focus last
+    std::unique_ptr<QTranslator> qtFrench_; // Qt's own texts in French, while the program speaks it
+    Step shownStep_ = Step::Start;          // the step whose main button took the focus last
     bool activated_ = false;
     Subscription placement_; // last: stops before the widgets go
 };

@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
@@ -18,17 +20,31 @@ namespace trajecta {
 namespace {
 const QString boxTitle = QStringLiteral("Trajecta");
 
-std::optional<QString> chosen(const QString& path) {
-    if (path.isEmpty()) return std::nullopt;
-    return path;
-}
-
 } // namespace
+
+const QString foldersSection = QStringLiteral("dossiers");
+const QString lastFolderKey = QStringLiteral("Dernier");
 
 QtServices::QtServices()
     : settings_(std::make_unique<SettingsFile>(
           exeFolder(),
-          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/'))) {}
+          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QLatin1Char('/'))) {
+    // The file is written whole from the values set: the folder read is set
+    // again so that it stays.
+    const QString folder = settings_->value(foldersSection, lastFolderKey, QString());
+    if (!folder.isEmpty()) settings_->setValue(foldersSection, lastFolderKey, folder);
+}
+
+QString QtServices::startFolder() const {
+    const QString folder = settings_->value(foldersSection, lastFolderKey, QString());
+    return QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+std::optional<QString> QtServices::remember(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    settings_->setValue(foldersSection, lastFolderKey, QFileInfo(path).absolutePath());
+    return path;
+}
 
 QtServices::~QtServices() = default;
 
@@ -77,17 +93,17 @@ void QtServices::beep() {
 }
 
 std::optional<QString> QtServices::openFile(const QString& filter) {
-    return chosen(QFileDialog::getOpenFileName(parent_, QString(), QString(), filter));
+    return remember(QFileDialog::getOpenFileName(parent_, QString(), startFolder(), filter));
 }
 
 std::optional<QString> QtServices::saveFile(const QString& filter) {
     // The program asks itself before replacing an existing file.
-    return chosen(QFileDialog::getSaveFileName(parent_, QString(), QString(), filter, nullptr,
-                                               QFileDialog::DontConfirmOverwrite));
+    return remember(QFileDialog::getSaveFileName(parent_, QString(), startFolder(), filter, nullptr,
+                                                 QFileDialog::DontConfirmOverwrite));
 }
 
 std::optional<QString> QtServices::openPicture(const QString& filter) {
-    return chosen(QFileDialog::getOpenFileName(parent_, QString(), QString(), filter));
+    return remember(QFileDialog::getOpenFileName(parent_, QString(), startFolder(), filter));
 }
 
 QString QtServices::settingsPath() const {

@@ -58,6 +58,11 @@ class QtServices final : public ClipboardService,
     QList<QRect> screens() const override;
 
   private:
+    // The dialogs start in the folder of the file chosen last, kept in the
+    // settings file from one run to the next.
+    QString startFolder() const;
+    std::optional<QString> remember(const QString& path);
+
     QPointer<QWidget> parent_;
     std::unique_ptr<SettingsFile> settings_;
 };

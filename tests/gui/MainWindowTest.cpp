@@ -363,3 +363,18 @@ TEST_F(MainWindowTest, AnEditTypesAndPastesWhereItsCaretAndSelectionAre) {
 
 } // namespace
 } // namespace trajecta
+
+namespace trajecta {
+namespace {
+
+// Qt's own texts (file dialogs, message box buttons) speak the program's language.
+TEST_F(MainWindowTest, QtsOwnTextsFollowTheLanguage) {
+    const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(cancel(), "Annuler");
+    ASSERT_TRUE(controls.userClick("English"));
+    window.afterInput();
+    EXPECT_EQ(cancel(), "Cancel");
+}
+
+} // namespace
+} // namespace trajecta
