@@ -26,6 +26,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
@@ -129,6 +130,11 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
 
     syncCursorHolder();
     setUpPreview();
+    // F10 opens the menu bar, as desktop programs do.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        if (QAction* first = menuBar()->actions().value(0)) menuBar()->setActiveAction(first);
+    });
     placement_ = session_.controls().addObserver([this](const ControlState& state) {
         if (freeControls.contains(state.name)) relayout();
         if (state.name == ids::PnlDockParasOrg) syncCursorHolder();

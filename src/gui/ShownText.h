@@ -12,4 +12,9 @@ inline QString shownText(const QString& text) {
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+// A menu's title on the menu bar: Alt and its first letter open it.
+inline QString menuTitle(const QString& text) {
+    return QLatin1Char('&') + shownText(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace trajecta

@@ -166,7 +166,7 @@ void StateSync::syncEdit(const ControlState& state, Bound& bound) {
 }
 
 void StateSync::syncMenuItem(const ControlState& state, Bound& bound) {
-    if (bound.menu) bound.menu->setTitle(shownText(state.text));
+    if (bound.menu) bound.menu->setTitle(menuTitle(state.text));
     if (bound.action) {
         const QSignalBlocker blocker(bound.action);
         // The shortcut stands in the menu's column of keys; the model presses the item.

@@ -177,7 +177,7 @@ void WidgetFactory::buildMenu(const ControlState& state, Bound& bound) {
     Controls& c = b_.controls;
     const bool onBar = state.parent.isEmpty() || c.get(state.parent).kind != K::MenuItem;
     if (onBar && !c.children(state.name).isEmpty()) {
-        bound.menu = menuBar_->addMenu(shownText(state.text));
+        bound.menu = menuBar_->addMenu(menuTitle(state.text));
         bound.menu->setObjectName(state.name);
         return;
     }

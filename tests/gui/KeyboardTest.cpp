@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 namespace trajecta {
@@ -110,6 +111,11 @@ TEST_F(KeyboardWindow, TabVisitsTheStepButtonsThenTheStepThenTheOptions) {
     EXPECT_LT(at("ChBxFermerCourbe"), at("LblRetourPoints"));
     EXPECT_EQ(passed.indexOf("LblStopMarquage"), -1) << "a hidden button is skipped";
     EXPECT_EQ(passed.indexOf("LbCreation"), -1);
+}
+
+TEST_F(KeyboardWindow, F10OpensTheMenuBar) {
+    key(Qt::Key_F10);
+    EXPECT_EQ(window.menuBar()->activeAction(), window.menuBar()->actions().value(0));
 }
 
 TEST_F(KeyboardWindow, ShortcutsShowInMenusAndTipsAndReachTheModelOnce) {

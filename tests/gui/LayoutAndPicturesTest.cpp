@@ -431,12 +431,12 @@ TEST_F(WindowLayoutTest, ButtonPicturesFollowTheLanguageAfterAnInput) {
     EXPECT_EQ(picture(), ButtonPictures::forImage("ImgChargeObjetPte_Haut", 1).toImage());
     // The widgets follow the captions: the window title, the menus, the labels.
     EXPECT_EQ(window.windowTitle(), "  Trajecta");
-    EXPECT_EQ(window.findChild<QMenu*>("Langage")->title(), "Language");
+    EXPECT_EQ(window.findChild<QMenu*>("Langage")->title(), "&Language");
     EXPECT_TRUE(window.findChild<QAction*>("English")->isChecked());
     EXPECT_FALSE(window.findChild<QAction*>("French")->isChecked());
     EXPECT_EQ(static_cast<QLabel*>(widget("LbCreation"))->text(), "Create a new curve");
     window.findChild<QAction*>("French")->trigger();
-    EXPECT_EQ(window.findChild<QMenu*>("Langage")->title(), "Langue");
+    EXPECT_EQ(window.findChild<QMenu*>("Langage")->title(), "&Langue");
     EXPECT_EQ(picture(), ButtonPictures::forImage("ImgChargeObjetPte_Haut", 0).toImage());
 }
 

@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, EveryControlHasExactlyOneWidgetOrAction) {
                 << name.toStdString();
         }
     }
-    EXPECT_EQ(widget<QMenu>("Fichier")->title(), QStringLiteral("Fichier"));
+    EXPECT_EQ(widget<QMenu>("Fichier")->title(), QStringLiteral("&Fichier")) << "Alt+F opens it";
     EXPECT_EQ(window.windowTitle(), QStringLiteral(" Trajecta"));
 }
 
