@@ -138,6 +138,10 @@ void declareTimeGroup(Controls& c, AnyControlId window) {
     slider(c, ids::TbrVitGros, ids::PnlVitConst, 0, 10, 0);
     c.declare(ids::LbliVitFin, ids::PnlVitConst);
     slider(c, ids::TbrVitFin, ids::PnlVitConst, 1, 20, 11);
+    // Constant time and constant speed also take the whole animation's length.
+    c.declare(ids::PnlDureeTotale, ids::PnlVitConst).visible = false;
+    c.declare(ids::LbliDureeTotale, ids::PnlDureeTotale);
+    c.declare(ids::EdtDureeTotale, ids::PnlDureeTotale, "");
     c.declare(ids::LbliEnregistrer, ids::PnlVitConst);
 
     c.declare(ids::PnlFaireRalenti, ids::PnlOptionsTemps).visible = false;
@@ -398,6 +402,7 @@ void describeMainWindow(ControlLooks& looks) {
     a[ids::PnlGroupeFleches.str()] = {Arrangement::Horizontal, 1};
     a[ids::PnlPointsSurCourbe.str()] = {Arrangement::Pairs, 2};
     a[ids::PnlQPoints.str()] = {Arrangement::Rows, 1, {1, 2}};
+    a[ids::PnlDureeTotale.str()] = {Arrangement::Horizontal, 1};
     // The keypoint cursor stands in the column: one caption or a few buttons a row.
     a[ids::PnlLePoint.str()] = {Arrangement::Rows, 1, {1, 2, 1, 1, 2, 2, 4, 2, 4, 2, 1}};
     a[ids::PnlTempsDebFin.str()] = {Arrangement::Rows, 1, {1, 4, 3}};

@@ -205,6 +205,9 @@ CaptionTable mainTable() {
             // Texts of our own.
             caption("ChargerExemple", "Charger l'objet exemple", "Load the sample object"),
             caption("LblObjetExemple", "Charger l'objet exemple", "Load the sample object"),
+            caption("LbliDureeTotale", "Durée totale (ms) :", "Total duration (ms):"),
+            hint("EdtDureeTotale", "Tapez la durée voulue : les curseurs la règlent au plus près",
+                 "Type the length wanted: the sliders set the nearest"),
             caption("LbliQPoints", "Points par partie cochée :", "Points per ticked part:"),
             caption("LblAccueil",
                     "Dans PicturesToExe, sélectionnez un objet de la diapositive et copiez-le (Ctrl+C), "

@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 #include "document/ControlIds.h"
 #include "platform/Colours.h"
+#include "platform/Numbers.h"
 #include "timing/KeypointTimes.h"
 #include "timing/PresetMath.h"
 #include "timing/RangeTarget.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace trajecta {
 
@@ -53,6 +55,8 @@ void TimePresets::registerHandlers() {
     c.onClick(ids::LblTempsPerso, [this] { cancel(); });
     c.onChange(ids::TbrVitGros, [this] { slidersChanged(); });
     c.onChange(ids::TbrVitFin, [this] { slidersChanged(); });
+    c.onChange(ids::EdtDureeTotale, [this] { totalTyped(); });
+    c.setKeyFilter(ids::EdtDureeTotale, rangeKeyAccepted);
     c.onClick(ids::RdgChoixRalenti, [this] { slowDownSideChosen(); });
     c.onChange(ids::TbEtendueRalenti, [this] { slowDownExtentChanged(); });
     c.onClick(ids::RdgbxRalForce, [this] { slowDownIntensityChosen(); });
@@ -93,6 +97,7 @@ void TimePresets::choosePanel(TimeMode mode, int titleIndex) {
 // sliders and the line that "Enregistrer" writes.
 void TimePresets::chooseConstantTime() {
     choosePanel(TimeMode::ConstantTime, 0);
+    showTotalField(true);
     setCoarseMax(constantTimeCoarseMax(ctx_.doc.curve.sampleCount));
     ctx_.controls.setPosition(ids::TbrVitGros, ctx_.controls.get(ids::TbrVitGros).max / 10);
     slidersChanged();
@@ -103,6 +108,7 @@ void TimePresets::chooseConstantSpeed() {
     CurveDocument& doc = ctx_.doc;
     TimePresetState& p = doc.presets;
     choosePanel(TimeMode::ConstantSpeed, 1);
+    showTotalField(true);
     if (doc.workflow.replayingFile) {
         applySpeedCoefficient(doc.timing.keypointTimes, p.sampleDistances, p.distanceMin, p.speedCoefficient);
         refreshLabels();
@@ -135,6 +141,7 @@ void TimePresets::chooseProportional() {
     TimePresetState& p = doc.presets;
     Controls& c = ctx_.controls;
     choosePanel(TimeMode::Proportional, 2);
+    showTotalField(false);
     p.proportionalSnapshot.clear();
     for (const KeypointTime& row : doc.timing.keypointTimes)
         p.proportionalSnapshot.push_back(row.inUse);
@@ -395,8 +402,60 @@ void TimePresets::setCoarseMax(int max) {
     ctx_.controls.setMax(ids::TbrVitGros, std::max(max, ctx_.controls.get(ids::TbrVitGros).min));
 }
 
+void TimePresets::showTotalField(bool shown) {
+    ctx_.controls.setVisible(ids::PnlDureeTotale, shown);
+}
+
+// The total of the times the open preset makes with `setting` (gap or
+// coefficient), the first time included.
+int TimePresets::totalFor(int setting) const {
+    const CurveDocument& doc = ctx_.doc;
+    const TimePresetState& p = doc.presets;
+    std::vector<KeypointTime> times = doc.timing.keypointTimes;
+    if (doc.timeEdit.timeMode == TimeMode::ConstantTime)
+        applyConstantGap(times, std::max(1, setting));
+    else
+        applySpeedCoefficient(times, p.sampleDistances, p.distanceMin, setting);
+    long long total = 0;
+    for (const KeypointTime& row : times)
+        total += row.inUse;
+    return int(std::min<long long>(total, std::numeric_limits<int>::max()));
+}
+
+void TimePresets::totalTyped() {
+    const TimeMode mode = ctx_.doc.timeEdit.timeMode;
+    const std::optional<int> wanted = parseInteger(ctx_.controls.text(ids::EdtDureeTotale));
+    if (!wanted || (mode != TimeMode::ConstantTime && mode != TimeMode::ConstantSpeed)) return;
+    Controls& c = ctx_.controls;
+    const ControlState& gross = c.get(ids::TbrVitGros);
+    const ControlState& fine = c.get(ids::TbrVitFin);
+    // The totals rise with the setting gross · 20 + fine: the nearest is found
+    // by halving, then set through the sliders as the user would.
+    int lo = gross.min * 20 + fine.min, hi = gross.max * 20 + fine.max;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (totalFor(mid) < *wanted)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    if (lo > gross.min * 20 + fine.min && *wanted - totalFor(lo - 1) <= totalFor(lo) - *wanted) --lo;
+    const int g = std::clamp((lo - fine.min) / 20, gross.min, gross.max);
+    typingTotal_ = true;
+    c.setPosition(ids::TbrVitGros, g);
+    c.setPosition(ids::TbrVitFin, std::clamp(lo - g * 20, fine.min, fine.max));
+    typingTotal_ = false;
+}
+
 void TimePresets::refreshLabels() {
     ctx_.controls.setCaption(ids::LblTempsTotalVue, times_.totalText());
+    // The field follows the sliders, but not while the user types in it.
+    if (!typingTotal_ && ctx_.controls.visible(ids::PnlDureeTotale)) {
+        long long total = 0;
+        for (const KeypointTime& row : ctx_.doc.timing.keypointTimes)
+            total += row.inUse;
+        ctx_.controls.setCaption(ids::EdtDureeTotale, QString::number(total));
+    }
     const int shown = ctx_.doc.range.shownKeypoint;
     if (shown >= 0) times_.showKeypointTime(shown);
 }

@@ -37,6 +37,9 @@ class TimePresets {
 
     // TbrVitGros or TbrVitFin moved: the open slider preset takes the setting.
     void slidersChanged();
+    // EdtDureeTotale typed (constant time, constant speed): the sliders move to
+    // the setting whose times add up nearest to the typed total.
+    void totalTyped();
     void slowDownSideChosen();      // RdgChoixRalenti
     void slowDownExtentChanged();   // TbEtendueRalenti
     void slowDownIntensityChosen(); // RdgbxRalForce
@@ -75,10 +78,13 @@ class TimePresets {
     void setSaving(bool saving);
     void setCoarseMax(int max);
     void refreshLabels();
+    void showTotalField(bool shown);
+    int totalFor(int setting) const;
 
     Context& ctx_;
     KeypointTimes& times_;
     KeypointCursor* cursor_ = nullptr;
+    bool typingTotal_ = false; // the sliders move for a total being typed
 };
 
 } // namespace trajecta

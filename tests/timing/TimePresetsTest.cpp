@@ -2,6 +2,8 @@
 #include "core/CurveSession.h"
 #include "timing/PresetMath.h"
 
+#include <numeric>
+
 namespace trajecta {
 namespace {
 
@@ -131,6 +133,45 @@ TEST_F(TimePresetsTest, ConstantSpeedFollowsTheStepLengths) {
     click("LblVitConstante");
     EXPECT_EQ(p.speedCoefficient, 1234);
     EXPECT_EQ(working()[3], std::max(1, roundEven(1234.0L / p.distanceMin * p.sampleDistances[3])));
+}
+
+// A typed total sets the sliders to the setting whose times add up nearest to
+// it; the field follows the sliders, and the proportional change has none.
+TEST_F(TimePresetsTest, ATypedTotalSetsTheSlidersOfConstantTimeAndSpeed) {
+    auto sum = [this] {
+        const std::vector<int> t = working();
+        return std::accumulate(t.begin(), t.end(), 0);
+    };
+    auto setting = [this] {
+        return controls().position("TbrVitGros") * 20 + controls().position("TbrVitFin");
+    };
+    open("LblTempsConstant");
+    EXPECT_EQ(controls().text("EdtDureeTotale"), QString::number(sum())) << "the field shows the total";
+    ASSERT_TRUE(controls().userType("EdtDureeTotale", "12345"));
+    EXPECT_EQ(doc().presets.constantGap, setting());
+    EXPECT_EQ(setting(), 259) << "2000 + 40 gaps: 259 gives 12360, 258 gives 12320";
+    EXPECT_EQ(sum(), 12360);
+    EXPECT_EQ(controls().text("EdtDureeTotale"), "12345") << "what the user typed stays";
+    ASSERT_TRUE(controls().userSetPosition("TbrVitFin", controls().position("TbrVitFin") - 1));
+    EXPECT_EQ(controls().text("EdtDureeTotale"), QString::number(sum()));
+
+    click("LblVarAnnule");
+    open("LblVitConstante");
+    ASSERT_TRUE(controls().userType("EdtDureeTotale", "30000"));
+    const int found = setting();
+    EXPECT_EQ(doc().presets.speedCoefficient, found);
+    const int at = sum();
+    for (int other : {found - 1, found + 1}) {
+        controls().userSetPosition("TbrVitGros", other / 20);
+        controls().userSetPosition("TbrVitFin", other % 20);
+        if (setting() == other) {
+            EXPECT_GE(std::abs(sum() - 30000), std::abs(at - 30000)) << other;
+        }
+    }
+
+    click("LblVarAnnule");
+    open("LblChoixProportionnel");
+    EXPECT_FALSE(controls().showing("EdtDureeTotale"));
 }
 
 TEST_F(TimePresetsTest, SlowDownAppliedThenCancelledLeavesNoTrace) {
