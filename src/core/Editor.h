@@ -16,6 +16,10 @@ void resetWorkOrigin(CurveDocument& doc);
 // Mouse positions, and the points the keys move, are limited far outside any
 // screen, so that no later arithmetic on a dragged point can overflow.
 constexpr int mouseLimit = 32767;
+// A coordinate a mouse could give: within ±mouseLimit (and a number at all).
+inline bool withinMouseLimit(double v) {
+    return v >= -mouseLimit && v <= mouseLimit;
+}
 
 // Where a drag kept straight goes for the pointer at `to`: the nearest of
 // the horizontal, the vertical and the two diagonals through `from`.

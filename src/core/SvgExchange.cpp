@@ -1,6 +1,7 @@
 #include "core/SvgExchange.h"
 
 #include "core/CurveView.h"
+#include "core/Editor.h"
 #include "core/Messages.h"
 #include "core/Workflow.h"
 #include "document/ControlIds.h"
@@ -44,11 +45,6 @@ const TextPair tooFar{QStringLiteral("Le tracé « %1 » va trop loin hors de la
 const TextPair firstSubpath{
     QStringLiteral("Le tracé « %1 » a %2 sous-tracés : seul le premier devient la courbe."),
     QStringLiteral("The path “%1” has %2 subpaths: only the first becomes the curve.")};
-
-// A position a mouse could give on the largest screen.
-bool onScreen(double v) {
-    return std::isfinite(v) && std::abs(v) <= 32767;
-}
 
 // Each path by its id; one without, or whose id an earlier one has, by its number.
 QStringList pathNames(const svg::SvgDrawing& drawing, int language) {
@@ -162,7 +158,7 @@ QString SvgExchange::refusal(const svg::ImportedPath& imported, const QString& n
 bool SvgExchange::placeCurve(const svg::ImportedPath& imported) {
     std::vector<QPoint> points;
     for (const QPointF& p : imported.points) {
-        if (!onScreen(p.x()) || !onScreen(p.y())) return false;
+        if (!withinMouseLimit(p.x()) || !withinMouseLimit(p.y())) return false;
         points.emplace_back(roundEven(p.x()), roundEven(p.y()));
     }
     CurveDocument& doc = ctx_.doc;

@@ -2,6 +2,7 @@
 
 #include "core/Bezier.h"
 #include "core/CurveView.h"
+#include "core/Editor.h"
 #include "core/Messages.h"
 #include "core/Workflow.h"
 #include "curvefile/CurveFileCheck.h"
@@ -33,11 +34,6 @@ const TextPair notReplayed{QStringLiteral("le fichier ne se rejoue pas sur cette
 const TextPair wouldNotLoad{
     QStringLiteral("La courbe n'est pas enregistrée : le fichier ne se chargerait pas"),
     QStringLiteral("The curve is not saved: the file would not load")};
-
-// A position a mouse could give on the largest screen.
-bool onScreen(int v) {
-    return v >= -32767 && v <= 32767;
-}
 
 int rescaled(int value, int now, int then) {
     return roundEven(Extended(value) * now / then);
@@ -173,7 +169,7 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
         const QPoint& p = recorded.points[size_t(i)];
         const QPoint q(rescaled(p.x(), w.workWidth, recorded.width),
                        rescaled(p.y(), w.workHeight, recorded.height));
-        if (!onScreen(q.x()) || !onScreen(q.y())) return false;
+        if (!withinMouseLimit(q.x()) || !withinMouseLimit(q.y())) return false;
         curve.controlPoints[size_t(i)] = q;
         curve.pointStates[size_t(i)] = recorded.states[size_t(i)];
     }

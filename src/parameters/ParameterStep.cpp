@@ -133,6 +133,10 @@ void ParameterStep::cancelChoice() {
 // No range, the cursor on keypoint 0, and "Annuler tout" once a record exists.
 void ParameterStep::noRange() {
     chooser_.resume(true);
+    offerCancelAll();
+}
+
+void ParameterStep::offerCancelAll() {
     ctx_.controls.setEnabled(ids::LblParaAnnuleTout, ctx_.doc.parameters.parameterRecordCount >= 1);
 }
 
@@ -146,7 +150,7 @@ void ParameterStep::saveChoice() {
 
 void ParameterStep::cancelAll() {
     recorder_.cancelAllParameters();
-    ctx_.controls.setEnabled(ids::LblParaAnnuleTout, ctx_.doc.parameters.parameterRecordCount >= 1);
+    offerCancelAll();
 }
 
 } // namespace trajecta

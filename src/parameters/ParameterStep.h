@@ -62,6 +62,7 @@ class ParameterStep : public ParameterScreen, public RangeTarget {
 
   private:
     void noRange();
+    void offerCancelAll();
     void applyLogLine(int number, const QString& line, bool tied, bool& readable);
 
     Context& ctx_;

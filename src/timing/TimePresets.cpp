@@ -416,10 +416,7 @@ int TimePresets::totalFor(int setting) const {
         applyConstantGap(times, std::max(1, setting));
     else
         applySpeedCoefficient(times, p.sampleDistances, p.distanceMin, setting);
-    long long total = 0;
-    for (const KeypointTime& row : times)
-        total += row.inUse;
-    return int(std::min<long long>(total, std::numeric_limits<int>::max()));
+    return int(std::min<long long>(totalWorking(times), std::numeric_limits<int>::max()));
 }
 
 void TimePresets::totalTyped() {
@@ -450,12 +447,9 @@ void TimePresets::totalTyped() {
 void TimePresets::refreshLabels() {
     ctx_.controls.setCaption(ids::LblTempsTotalVue, times_.totalText());
     // The field follows the sliders, but not while the user types in it.
-    if (!typingTotal_ && ctx_.controls.visible(ids::PnlDureeTotale)) {
-        long long total = 0;
-        for (const KeypointTime& row : ctx_.doc.timing.keypointTimes)
-            total += row.inUse;
-        ctx_.controls.setCaption(ids::EdtDureeTotale, QString::number(total));
-    }
+    if (!typingTotal_ && ctx_.controls.visible(ids::PnlDureeTotale))
+        ctx_.controls.setCaption(ids::EdtDureeTotale,
+                                 QString::number(totalWorking(ctx_.doc.timing.keypointTimes)));
     const int shown = ctx_.doc.range.shownKeypoint;
     if (shown >= 0) times_.showKeypointTime(shown);
 }
