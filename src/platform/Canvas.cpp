@@ -101,11 +101,14 @@ void Canvas::setBrushClear() {
 
 // Direct pixel access: dots are drawn by the thousand on every redraw, so the
 // rows are found from a cached base pointer. It is taken again whenever the
-// picture may have moved or become shared with a copy.
+// picture may have changed or become shared with a copy. The picture's key
+// tells, where its address does not: a new picture, even of another size, can
+// be given the rows an old one has just freed.
 void Canvas::pixel(int x, int y) {
-    if (!bits_ || image_.constBits() != bits_ || !image_.isDetached()) {
+    if (!bits_ || image_.cacheKey() != cacheKey_ || !image_.isDetached()) {
         flush();
         bits_ = image_.isNull() ? nullptr : image_.bits();
+        cacheKey_ = image_.cacheKey(); // after bits(), which counts as a change
         stride_ = image_.bytesPerLine();
         width_ = image_.width();
         height_ = image_.height();

@@ -80,6 +80,7 @@ class Canvas {
     QPoint cursor_;
     QImage mask_;           // coverage of inverting shapes; all clear between calls
     uchar* bits_ = nullptr; // the picture's rows, for single pixels
+    qint64 cacheKey_ = 0;   // the picture those rows belong to
     qsizetype stride_ = 0;
     int width_ = 0, height_ = 0;
 };

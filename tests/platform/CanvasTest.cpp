@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace trajecta;
 
 namespace {
@@ -39,6 +41,24 @@ TEST(Canvas, InvertingPensDrawnTwiceLeaveThePictureAsItWas) {
         }
         EXPECT_EQ(canvas.image(), before);
     }
+}
+
+// The window's layout can give the work area another size, and the new picture
+// can be handed the very rows the old one freed: single pixels must follow the
+// new picture's size and row length, not the old one's.
+TEST(Canvas, PixelsFollowANewPictureOfAnotherSizeOnTheSameRows) {
+    std::vector<uchar> rows(40 * 40 * 4, 0);
+    QImage image(rows.data(), 10, 40, 40, QImage::Format_RGB32);
+    Canvas canvas(image);
+    canvas.setPenColour(0x0000FF);
+    canvas.pixel(1, 1);
+    image = QImage(rows.data(), 40, 10, 160, QImage::Format_RGB32);
+    canvas.pixel(30, 2);
+    canvas.pixel(0, 9);
+    const QImage& drawn = canvas.image();
+    EXPECT_EQ(drawn.pixel(30, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(drawn.pixel(0, 9), qRgb(255, 0, 0));
+    EXPECT_EQ(drawn.pixel(2, 1), qRgb(0, 0, 0)); // no pixel at the old row length
 }
 
 TEST(Canvas, BoxesExcludeTheRightAndBottomEdges) {
