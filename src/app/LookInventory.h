@@ -24,9 +24,15 @@ struct Arrangement {
         Stacked, // all in one place, the last declared on top
         Placed,  // each where the model's geometry puts it, in a container of the model's size
         Rows,    // rows of `counts[i]` controls side by side; any left over take a row each
+        Table,   // the rows of `cells`, then the children no cell names as `Rows` places them
     } kind = Automatic;
     int count = 1;
     QList<int> counts{}; // controls per row or column, in declaration order
+    // A table's rows of cells, by control name; an empty name leaves a cell
+    // empty. A cell may name a control of a panel the container holds: that
+    // panel then shows nothing of its own, and its controls show in their
+    // cells while the panel is visible.
+    QList<QStringList> cells{};
 };
 
 // The look of the declared controls, by name, written beside the

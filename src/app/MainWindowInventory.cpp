@@ -409,9 +409,20 @@ void describeMainWindow(ControlLooks& looks) {
     a[ids::PnlLecture.str()] = {Arrangement::Rows, 1, {3}};
     // The values stored at the point, each beside its caption, two a row.
     a[ids::GbxInfoParaPoint.str()] = {Arrangement::Rows, 1, {1, 1, 4, 4, 4, 4, 2}};
-    // The parameter group of the band: two rows of check boxes over a row of
-    // start values and a row of end values, then the 3D values beside the angle option.
-    a[ids::GbxParaSurQuoi.str()] = {Arrangement::Rows, 1, {4, 4, 1, 1, 2}};
+    // The parameter group of the band: a table with a column for each
+    // parameter, its check box over its start and end values, the captions
+    // "début" and "fin" heading the rows; then the 3D values beside the angle option.
+    const QString none; // a cell left empty
+    a[ids::GbxParaSurQuoi.str()] = {
+        Arrangement::Table,
+        1,
+        {2},
+        {{none, ids::ChbxOpacite.str(), ids::ChBxZoomX.str(), ids::ChBxZoomY.str(), ids::ChBxEgal.str(),
+          ids::ChBxRotation.str(), ids::ChBxCentreX.str(), ids::ChBxCentreY.str(), ids::ChBxCentreEgal.str()},
+         {ids::LbliListeDeb.str(), ids::EdtOpaDeb.str(), ids::EdtZoomXdeb.str(), ids::EdtZoomYdeb.str(), none,
+          ids::EdtRotDeb.str(), ids::EdtCentreXDeb.str(), ids::EdtCentreYDeb.str()},
+         {ids::LbliListeFin.str(), ids::EdtOpaFin.str(), ids::EdtZoomXfin.str(), ids::EdtZoomYfin.str(), none,
+          ids::EdtRotFin.str(), ids::EdtCentreXFin.str(), ids::EdtCentreYFin.str()}}};
     a[ids::Pn3D.str()] = {Arrangement::Rows, 1, {2}};
     for (const AnyControlId row :
          AnyControlIds{ids::PnParaDeb, ids::PnParaFin, ids::PnCoche3D, ids::Pn3Ddeb, ids::Pn3Dfin})

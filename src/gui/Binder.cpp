@@ -23,8 +23,13 @@ Binder::Binder(Controls& controls, QWidget* owner, QMenuBar* menuBar, BinderLook
         if (!s.parent.isEmpty() && s.kind != ControlKind::MenuItem && !custom.count(s.parent))
             children[s.parent].append(name);
     }
-    for (auto& [container, names] : children)
-        layout_.arrange(container, names);
+    // Tables come last: their cells take controls from panels already arranged.
+    const auto isTable = [this](const QString& name) {
+        return look_.arrangement && look_.arrangement(name).kind == Arrangement::Table;
+    };
+    for (const bool tables : {false, true})
+        for (auto& [container, names] : children)
+            if (isTable(container) == tables) layout_.arrange(container, names);
 
     subscription_ = controls.addObserver([this](const ControlState& state) { sync_.sync(state); });
     qApp->installEventFilter(&router_);

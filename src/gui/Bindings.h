@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <map>
+#include <set>
 
 class QAction;
 class QButtonGroup;
@@ -42,10 +43,18 @@ struct Bindings {
     std::map<QString, Bound> bound{};
     std::map<QObject*, QString> clickable{}; // the widgets that take presses, with their control
     QString pressed{};                       // by the mouse or by a key, until released
+    // Panels whose controls stand in the cells of an outer container's table:
+    // such a panel stays hidden, and its controls show while it is visible.
+    std::set<QString> lending{};
 
     QWidget* widget(const QString& name) const {
         auto it = bound.find(name);
         return it == bound.end() ? nullptr : it->second.widget.data();
+    }
+    // Whether the control's widget shows, as far as the model and the tables say.
+    bool shows(const ControlState& state) const {
+        if (lending.count(state.name)) return false;
+        return state.visible && (!lending.count(state.parent) || controls.get(state.parent).visible);
     }
     bool isButton(const QString& name) const { return look.isButton && look.isButton(name); }
     // A button of the look, or the label that is the face of a button panel.

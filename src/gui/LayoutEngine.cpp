@@ -26,6 +26,9 @@ void LayoutEngine::arrange(const QString& container, const QStringList& children
     case Arrangement::Rows:
         arrangeRows(host, how, margin, children);
         break;
+    case Arrangement::Table:
+        arrangeTable(host, how, margin, children);
+        break;
     case Arrangement::Grid:
     case Arrangement::Pairs:
         arrangeGrid(host, how, margin, children);
@@ -92,9 +95,14 @@ void LayoutEngine::arrangeRows(QWidget* host, const Arrangement& how, int margin
     auto* rows = new QVBoxLayout(host);
     rows->setContentsMargins(margin, margin, margin, margin);
     rows->setSpacing(3);
+    addRows(rows, how.counts, children);
+    rows->addStretch(1);
+}
+
+void LayoutEngine::addRows(QVBoxLayout* rows, const QList<int>& counts, const QStringList& children) {
     int next = 0;
     for (int r = 0; next < children.size(); ++r) {
-        const int count = r < how.counts.size() ? std::max(1, how.counts[r]) : 1;
+        const int count = r < counts.size() ? std::max(1, counts[r]) : 1;
         auto* row = new QHBoxLayout;
         row->setSpacing(3);
         // The controls of a row share its width; a picture or a caption keeps its own.
@@ -105,6 +113,36 @@ void LayoutEngine::arrangeRows(QWidget* host, const Arrangement& how, int margin
         }
         rows->addLayout(row);
     }
+}
+
+// The cells first: a control of a panel the container holds leaves that panel
+// for its cell, and the emptied panel stays out of the way. The children no
+// cell names follow in rows.
+void LayoutEngine::arrangeTable(QWidget* host, const Arrangement& how, int margin,
+                                const QStringList& children) {
+    auto* rows = new QVBoxLayout(host);
+    rows->setContentsMargins(margin, margin, margin, margin);
+    rows->setSpacing(3);
+    auto* grid = new QGridLayout;
+    grid->setSpacing(3);
+    QStringList rest = children;
+    for (int r = 0; r < how.cells.size(); ++r)
+        for (int c = 0; c < how.cells[r].size(); ++c) {
+            const QString& name = how.cells[r][c];
+            QWidget* w = b_.widget(name);
+            if (!w) continue;
+            const QString panel = b_.controls.get(name).parent;
+            if (b_.widget(panel) != host) {
+                if (QLayout* old = b_.widget(panel)->layout()) old->removeWidget(w);
+                b_.lending.insert(panel);
+                rest.removeAll(panel);
+                b_.widget(panel)->hide();
+            }
+            rest.removeAll(name);
+            grid->addWidget(w, r, c);
+        }
+    rows->addLayout(grid);
+    addRows(rows, how.counts, rest);
     rows->addStretch(1);
 }
 

@@ -3,6 +3,7 @@
 #include "gui/Bindings.h"
 
 class QBoxLayout;
+class QVBoxLayout;
 
 namespace trajecta {
 
@@ -26,6 +27,8 @@ class LayoutEngine {
     void arrangeBox(QWidget* host, Arrangement::Kind kind, int margin, const QStringList& children);
     void arrangeColumns(QWidget* host, const Arrangement& how, int margin, const QStringList& children);
     void arrangeRows(QWidget* host, const Arrangement& how, int margin, const QStringList& children);
+    void addRows(QVBoxLayout* rows, const QList<int>& counts, const QStringList& children);
+    void arrangeTable(QWidget* host, const Arrangement& how, int margin, const QStringList& children);
     void arrangeGrid(QWidget* host, const Arrangement& how, int margin, const QStringList& children);
     void arrangeStacked(QWidget* host, const QStringList& children);
     bool holdsSeveral(const QString& name) const;

@@ -72,7 +72,10 @@ void StateSync::sync(const ControlState& state) {
     syncLook(state, bound);
     if (layout_.placed(state)) w->setGeometry(state.left, state.top, state.width, state.height);
     w->setEnabled(state.enabled);
-    if (w->isHidden() == state.visible) w->setVisible(state.visible);
+    if (const bool shows = b_.shows(state); w->isHidden() == shows) w->setVisible(shows);
+    if (b_.lending.count(state.name))
+        for (const QString& lent : b_.controls.children(state.name))
+            sync(b_.controls.get(lent));
 }
 
 void StateSync::refreshPictures() {

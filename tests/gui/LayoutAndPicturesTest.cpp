@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -19,6 +20,8 @@
 #include <QScrollBar>
 #include <QSet>
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace trajecta {
 namespace {
@@ -336,7 +339,31 @@ class WholeWindowTest : public ::testing::Test {
         settle();
     }
     void checkStep(const std::string& step);
+    void checkParameterColumns();
 };
+
+// Each ticked parameter's start and end values stand under its name, the
+// start over the end; an unticked one shows none.
+void WholeWindowTest::checkParameterColumns() {
+    // The group stands in the main window or the second one.
+    const auto widget = [](const QString& name) {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* w = top->findChild<QWidget*>(name)) return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    const QWidget* client = widget("GbxParaSurQuoi");
+    for (const auto& [box, start, end] : {std::array<QString, 3>{"ChbxOpacite", "EdtOpaDeb", "EdtOpaFin"},
+                                          std::array<QString, 3>{"ChBxRotation", "EdtRotDeb", "EdtRotFin"}}) {
+        ASSERT_TRUE(widget(start)->isVisible() && widget(end)->isVisible()) << box.toStdString() << where;
+        const QRect name = placeOf(widget(box), client), first = placeOf(widget(start), client),
+                    last = placeOf(widget(end), client);
+        EXPECT_EQ(first.left(), name.left()) << box.toStdString() << where;
+        EXPECT_EQ(last.left(), name.left()) << box.toStdString() << where;
+        EXPECT_LT(name.bottom(), first.top()) << box.toStdString() << where;
+        EXPECT_LT(first.bottom(), last.top()) << box.toStdString() << where;
+    }
+    EXPECT_FALSE(widget("EdtZoomXdeb")->isVisible() || widget("EdtCentreXFin")->isVisible()) << where;
+}
 
 void WholeWindowTest::checkStep(const std::string& step) {
     const std::string at = where + " " + step;
@@ -417,6 +444,7 @@ TEST_F(WholeWindowTest, EveryStepShowsWholeAtThreeSizesInBothLanguagesAndBothLay
                 controls.userSetChecked("ChBxRotation", true);
                 settle();
                 checkStep("step 5, a range and two parameters chosen");
+                checkParameterColumns();
                 click("LblVarAnnule");
                 click("LblParaFini");
                 checkStep("step 6");
