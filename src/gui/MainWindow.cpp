@@ -15,6 +15,7 @@
 #include "gui/WorkArea.h"
 #include "platform/Canvas.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QEvent>
@@ -62,9 +63,24 @@ const QStringList freeControlList =
 const QSet<QString> freeControls(freeControlList.begin(), freeControlList.end());
 
 // A region of the window that scrolls what it holds when it has less room
-// than the holding widget's minimum size.
+// than the holding widget's minimum size. Tab brings the control it reaches
+// into view; but when the focused button hides its raised picture under a
+// press, the focus moves on without scrolling, or the button would slide away
+// from under the mouse before the release.
+class Region : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+
+  protected:
+    bool focusNextPrevChild(bool next) override {
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus && !focus->isVisible()) return QWidget::focusNextPrevChild(next);
+        return QScrollArea::focusNextPrevChild(next);
+    }
+};
+
 QScrollArea* scrollingRegion(QWidget* parent, QWidget* content) {
-    auto* region = new QScrollArea(parent);
+    auto* region = new Region(parent);
     region->setFrameShape(QFrame::NoFrame);
     region->setWidget(content); // sized by the window, as large as what it holds
     return region;

@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -140,6 +141,36 @@ QRect seenPart(const QWidget* w, const QWidget* client) {
     for (const QWidget* p = w; p && p != client; p = p->parentWidget())
         if (auto* region = qobject_cast<const QScrollArea*>(p)) seen &= placeOf(region->viewport(), client);
     return seen;
+}
+
+// A press on a button whose raised picture hides under the mouse moves the
+// keyboard focus on; the region holding it must not scroll then, or the
+// release lands beside the button and the transfer is lost.
+TEST_F(WindowLayoutTest, APressThatMovesTheFocusLeavesTheColumnWhereItIs) {
+    walkTo(window.session(), 5);
+    controls.userClick("LblParaFini");
+    QCoreApplication::processEvents();
+    auto* column = qobject_cast<QScrollArea*>(widget("rightColumn")->parentWidget()->parentWidget());
+    column->resize(column->width(), 60); // as on a screen far too small for the column
+    QWidget* raised = widget("ImgTransfertSeul_Haut");
+    column->ensureWidgetVisible(raised);
+    QCoreApplication::processEvents();
+    const int scrolled = column->verticalScrollBar()->value();
+    ASSERT_GT(column->verticalScrollBar()->maximum(), 0) << "the column scrolls at this size";
+    raised->setFocus(Qt::TabFocusReason); // reached by Tab before the click
+    ASSERT_EQ(QApplication::focusWidget(), raised);
+    const QPoint centre = raised->rect().center(), global = raised->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(raised, &press);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(column->verticalScrollBar()->value(), scrolled);
+    // The release as the platform delivers it: to the window, at the pointer.
+    QWindow* platform = window.windowHandle();
+    QMouseEvent release(QEvent::MouseButtonRelease, platform->mapFromGlobal(global), global, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(platform, &release);
+    EXPECT_TRUE(fakes.clipboardText.has_value()) << "the transfer went through";
 }
 
 TEST_F(WindowLayoutTest, GroupsNeitherOverlapNorShrinkAtAnySizeFromTheMinimumUp) {
