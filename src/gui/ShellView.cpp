@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -100,6 +101,18 @@ void ShellView::placeBesideMainWindow() {
     second_->move(std::max(room.left(), left), top);
 }
 
+// The second window grows with the groups of a later step; growing past its
+// screen's right edge, it moves left as far as it must, no further than the
+// screen's left edge.
+void ShellView::keepGrownSecondOnScreen(const QResizeEvent& event) {
+    const QScreen* screen = second_->screen();
+    if (!screen || !event.oldSize().isValid() || event.size().width() <= event.oldSize().width()) return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = second_->frameGeometry();
+    if (frame.right() <= room.right()) return;
+    second_->move(std::max(room.left(), room.right() + 1 - frame.width()), frame.top());
+}
+
 bool ShellView::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == &main_ && main_.isVisible() &&
@@ -107,6 +120,7 @@ bool ShellView::eventFilter(QObject* watched, QEvent* event) {
          type == QEvent::WindowStateChange))
         keepMainWindowPlace();
     if (watched == second_ && second_->isVisible()) {
+        if (type == QEvent::Resize) keepGrownSecondOnScreen(*static_cast<QResizeEvent*>(event));
         if (type == QEvent::Move || type == QEvent::Resize)
             guarded([this] {
                 session_.controls().setGeometry(secondWindowName, second_->x(), second_->y(),

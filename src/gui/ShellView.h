@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class QMainWindow;
+class QResizeEvent;
 class QWidget;
 
 namespace trajecta {
@@ -40,6 +41,7 @@ class ShellView : public QObject {
   private:
     void placeSecondWindow(const ControlState& state);
     void placeBesideMainWindow();
+    void keepGrownSecondOnScreen(const QResizeEvent& event);
     void keepMainWindowPlace();
 
     Session& session_;

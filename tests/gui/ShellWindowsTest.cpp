@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace trajecta {
@@ -71,6 +72,35 @@ TEST_F(ShellWindowsTest, TheSecondWindowOpensAtItsPlaceHoldsTheGroupsAndClosesBy
     trigger("Parametres");
     EXPECT_FALSE(second->isVisible());
     EXPECT_EQ(widget("PnRefaire")->window(), window.get());
+}
+
+// Placed against the screen's right edge, the second window grows with the
+// groups of later steps and stays on the screen as far as its width allows.
+TEST_F(ShellWindowsTest, TheSecondWindowGrowingInALaterStepStaysOnItsScreen) {
+    open();
+    QWidget* second = widget(secondWindowName);
+    trigger("Parametres");
+    controls().userClick("ChargerExemple");
+    QCoreApplication::processEvents();
+    const QRect room = second->screen()->availableGeometry();
+    second->move(room.right() + 1 - second->frameGeometry().width(), room.top());
+    QCoreApplication::processEvents();
+    const int before = second->width();
+    controls().userClick("LbCreation");
+    for (int i = 0; i < 4; ++i)
+        for (MouseAction a : {MouseAction::Down, MouseAction::Up, MouseAction::Click})
+            controls().userMouse("ImgDessin", MouseEvent{a, 30 + 40 * i, i % 2 == 0 ? 40 : 90, true});
+    for (const char* next : {"LblStopMarquage", "LblOKcourbe", "LblParaFini"})
+        controls().userClick(next);
+    window->afterInput();
+    QCoreApplication::processEvents();
+    ASSERT_GT(second->width(), before);
+    // Wider than the screen, it stands against the left edge.
+    const QRect frame = second->frameGeometry();
+    EXPECT_TRUE(frame.right() <= room.right() || frame.left() == room.left()) << frame.left();
+    EXPECT_GE(frame.left(), room.left());
+    const ControlState& model = controls().get(secondWindowName);
+    EXPECT_EQ(QPoint(model.left, model.top), second->pos()) << "the model follows it";
 }
 
 TEST_F(ShellWindowsTest, HelpAndAboutAreModalWindowsThatTheirOwnControlsClose) {
