@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -72,7 +73,12 @@ void StateSync::sync(const ControlState& state) {
     syncLook(state, bound);
     if (layout_.placed(state)) w->setGeometry(state.left, state.top, state.width, state.height);
     w->setEnabled(state.enabled);
-    if (const bool shows = b_.shows(state); w->isHidden() == shows) w->setVisible(shows);
+    if (const bool shows = b_.shows(state); w->isHidden() == shows) {
+        w->setVisible(shows);
+        // A dialog takes the keyboard as it opens and gives it back to its
+        // window as it closes, even with no window manager to hand it over.
+        if (state.kind == K::Dialog) (shows ? w : w->parentWidget()->window())->activateWindow();
+    }
     if (b_.lending.count(state.name))
         for (const QString& lent : b_.controls.children(state.name))
             sync(b_.controls.get(lent));
@@ -172,10 +178,13 @@ void StateSync::syncMenuItem(const ControlState& state, Bound& bound) {
     if (bound.menu) bound.menu->setTitle(menuTitle(state.text));
     if (bound.action) {
         const QSignalBlocker blocker(bound.action);
-        // The shortcut stands in the menu's column of keys; the model presses the item.
-        bound.action->setText(state.shortcuts.isEmpty() ? shownText(state.text)
-                                                        : shownText(state.text) + QLatin1Char('\t') +
-                                                              shownKeys(state.shortcuts.mid(0, 1)));
+        // The shortcut stands in the menu's column of keys; the model presses
+        // the item. A command of the menu bar opens with Alt as a menu does.
+        const bool onBar = qobject_cast<QMenuBar*>(bound.action->parent());
+        bound.action->setText(onBar                       ? menuTitle(state.text)
+                              : state.shortcuts.isEmpty() ? shownText(state.text)
+                                                          : shownText(state.text) + QLatin1Char('\t') +
+                                                                shownKeys(state.shortcuts.mid(0, 1)));
         bound.action->setCheckable(bound.action->isCheckable() || state.checked);
         bound.action->setChecked(state.checked);
         bound.action->setEnabled(state.enabled);

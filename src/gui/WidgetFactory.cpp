@@ -87,8 +87,11 @@ QWidget* WidgetFactory::make(const ControlState& state, Bound& bound) {
     case K::Dialog: {
         auto* dialog = new QDialog(owner_);
         dialog->setWindowModality(Qt::ApplicationModal);
-        QObject::connect(dialog, &QDialog::finished, &router_,
-                         [this, name = state.name] { router_.windowClosed(name); });
+        // Closed by Escape or by the window manager, it gives the keyboard back too.
+        QObject::connect(dialog, &QDialog::finished, &router_, [this, dialog, name = state.name] {
+            router_.windowClosed(name);
+            dialog->parentWidget()->window()->activateWindow();
+        });
         return dialog;
     }
     case K::Label:
@@ -191,7 +194,7 @@ void WidgetFactory::buildMenu(const ControlState& state, Bound& bound) {
     QMenu* menu = onBar ? nullptr : b_.bound[top].menu.data();
     if (!onBar && !menu) return;
     bound.action =
-        onBar ? menuBar_->addAction(shownText(state.text)) : menu->addAction(shownText(state.text));
+        onBar ? menuBar_->addAction(menuTitle(state.text)) : menu->addAction(shownText(state.text));
     bound.action->setObjectName(state.name);
     QObject::connect(bound.action, &QAction::triggered, &router_, [this, name = state.name] {
         guarded([&] { b_.controls.userClick(name); });

@@ -5,11 +5,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace trajecta {
@@ -38,14 +40,20 @@ class KeyboardWindow : public ::testing::Test {
     void key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         pressOnly(code, modifiers);
         releaseOnly(code, modifiers);
+        QApplication::processEvents(); // a window shown by the key becomes active
     }
     void pressOnly(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent press(QEvent::KeyPress, code, modifiers);
-        QCoreApplication::sendEvent(focus() ? focus() : &window, &press);
+        QCoreApplication::sendEvent(keyTarget(), &press);
     }
     void releaseOnly(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QKeyEvent release(QEvent::KeyRelease, code, modifiers);
-        QCoreApplication::sendEvent(focus() ? focus() : &window, &release);
+        QCoreApplication::sendEvent(keyTarget(), &release);
+    }
+    // An open menu takes the keys, else the focused widget.
+    QWidget* keyTarget() {
+        if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+        return focus() ? focus() : &window;
     }
     // Tab until `name` has the focus, at least once; the names passed on the way, in order.
     QStringList tabTo(const QString& name) {
@@ -54,7 +62,7 @@ class KeyboardWindow : public ::testing::Test {
             key(Qt::Key_Tab);
             passed << focused();
         }
-        EXPECT_EQ(focused(), name);
+        EXPECT_EQ(focused().toStdString(), name.toStdString()) << passed.mid(0, 40).join(" ").toStdString();
         return passed;
     }
     Step step() { return window.session().document().workflow.currentStep; }
@@ -143,6 +151,74 @@ TEST_F(KeyboardWindow, ShortcutsShowInMenusAndTipsAndReachTheModelOnce) {
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(controls.text("EdtTemps1st"), typed) << "the typing is undone as one step";
     EXPECT_EQ(controls.position("TbMontrePoint"), keypoint + 1);
+}
+
+// Each dialog opens with the keyboard's focus inside it, is worked with Tab,
+// Space and Enter, and closes with its own button or Escape; the focus then
+// comes back to the main window.
+TEST_F(KeyboardWindow, EveryDialogIsWorkedFromTheKeyboardAlone) {
+    const auto dialog = [&](const char* name) { return window.findChild<QDialog*>(QLatin1String(name)); };
+    const auto focusIn = [&](const char* name) { return focus() && focus()->window() == dialog(name); };
+    const auto backInWindow = [&] { return focus() && focus()->window() == &window; };
+
+    tabTo("ImgChargeObjetPte_Haut");
+    key(Qt::Key_Space);
+    key(Qt::Key_F1);
+    ASSERT_TRUE(dialog("TFAide")->isVisible());
+    EXPECT_TRUE(focusIn("TFAide"));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(dialog("TFAide")->isVisible());
+    EXPECT_TRUE(backInWindow());
+
+    // About, the menu bar's command, by Alt and its first letter; Escape closes it.
+    key(Qt::Key_A, Qt::AltModifier);
+    ASSERT_TRUE(dialog("TFApropos")->isVisible());
+    EXPECT_TRUE(focusIn("TFApropos"));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(dialog("TFApropos")->isVisible());
+    EXPECT_FALSE(controls.visible("TFApropos"));
+
+    // The photo of a curve and its processing: the dialog's check boxes by
+    // Tab and Space, OK by Enter.
+    ASSERT_TRUE(controls.userClick("LbCreation"));
+    for (int i = 0; i < 7; ++i)
+        for (MouseAction a : {MouseAction::Down, MouseAction::Up, MouseAction::Click})
+            controls.userMouse("ImgDessin", MouseEvent{a, 100 + 100 * i, i % 2 ? 150 : 400, true});
+    ASSERT_TRUE(controls.userClick("LblStopMarquage"));
+    fakes.answers.push_back(QStringLiteral(TRAJECTA_TEST_DATA "/photo_journey.jpg"));
+    tabTo("LblChoisirPhoto");
+    key(Qt::Key_Space);
+    ASSERT_FALSE(window.session().document().pictures.photo.isNull());
+    tabTo("LblTraiter");
+    key(Qt::Key_Space);
+    ASSERT_TRUE(dialog("TFtraitePhoto")->isVisible());
+    EXPECT_TRUE(focusIn("TFtraitePhoto"));
+    const bool lines = controls.checked("ChbxTrait");
+    tabTo("ChbxTrait");
+    key(Qt::Key_Space);
+    EXPECT_NE(controls.checked("ChbxTrait"), lines);
+    tabTo("BtnOKTraitePhoto");
+    key(Qt::Key_Return);
+    EXPECT_FALSE(dialog("TFtraitePhoto")->isVisible());
+    EXPECT_TRUE(backInWindow());
+
+    // The extras of a finished project: a check box, a slider by the arrows, Escape cancels.
+    for (const char* next : {"LblOKcourbe", "LblParaFini", "LblParaFini"})
+        ASSERT_TRUE(controls.userClick(next)) << next;
+    QApplication::processEvents();
+    tabTo("LblExtras");
+    key(Qt::Key_Space);
+    ASSERT_TRUE(dialog("TFExtras")->isVisible());
+    EXPECT_TRUE(focusIn("TFExtras"));
+    tabTo("ChBxSupKP");
+    key(Qt::Key_Space);
+    ASSERT_TRUE(controls.checked("ChBxSupKP"));
+    tabTo("TbrSupDeb");
+    key(Qt::Key_Right);
+    EXPECT_EQ(controls.position("TbrSupDeb"), 1);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(dialog("TFExtras")->isVisible());
+    EXPECT_TRUE(backInWindow());
 }
 
 } // namespace
