@@ -31,7 +31,7 @@ struct Bound {
     QPointer<QMenu> menu;
     QButtonGroup* radios = nullptr;
     QString parent;   // the model's parent the widget was placed in
-    QFont font;       // the look's font; a font height from the model adds to it
+    QFont font;       // the look's font, kept whatever font height the model sets
     QPalette palette; // the look's colours; a text colour from the model adds to it
 };
 

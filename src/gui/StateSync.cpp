@@ -99,9 +99,10 @@ void StateSync::syncLook(const ControlState& state, Bound& bound) {
                       : state.hint + QStringLiteral(" (") + shownKeys(state.shortcuts) + QLatin1Char(')'));
     w->setCursor(state.cursor == CursorShape::Arrow && b_.looksLikeButton(state) ? Qt::PointingHandCursor
                                                                                  : qtCursor(state.cursor));
-    QFont font = bound.font;
-    if (state.fontHeight != 0) font.setPixelSize(std::abs(state.fontHeight));
-    w->setFont(font);
+    // The model's font heights are those of a caption under the press and at
+    // rest; here the press shows in the button's sunken bevel, and the caption
+    // keeps the look's size throughout.
+    w->setFont(bound.font);
     QPalette palette = bound.palette;
     if (b_.look.isSwatch && b_.look.isSwatch(state.name)) {
         palette.setColor(QPalette::Window, colourFromBgr(state.colour));

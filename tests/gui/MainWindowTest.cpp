@@ -95,6 +95,17 @@ TEST_F(MainWindowTest, PressAndReleaseOnALabelGiveDownUpThenClick) {
     EXPECT_TRUE(events.isEmpty()) << "a disabled label takes no click";
 }
 
+// The press shows in the button's sunken bevel; its caption keeps its size,
+// at rest as it was before the press.
+TEST_F(MainWindowTest, APressedCaptionKeepsItsSize) {
+    controls.show("PnlAide");
+    QLabel* caption = widget<QLabel>("LblAide");
+    const QFont before = caption->font();
+    const QPoint inside(4, 4);
+    pressAndRelease(caption, inside, caption, caption->mapToGlobal(inside));
+    EXPECT_EQ(caption->font(), before);
+}
+
 TEST_F(MainWindowTest, TheReleaseReachesTheImageThatTookThePressEvenWhenThePressHidIt) {
     const QString raised = "ImgChargeObjetPte_Haut";
     record(raised);
