@@ -9,7 +9,9 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace trajecta {
@@ -176,6 +178,36 @@ struct ScriptRunner::State {
         if (!done) refuse(QStringLiteral("set"), name);
     }
 
+    // Everything said so far reaches the output and the recovery file holds
+    // the last change (a script runs faster than any hand), then the program
+    // stops with nothing closed.
+    [[noreturn]] void crash() {
+        session->keeper().flush();
+        std::fflush(stdout);
+        std::_Exit(3);
+    }
+
+    // The work of an interrupted run is offered only to a script that answers
+    // the question on its first command line, which then counts as done.
+    int offerInterruptedWork(const QStringList& lines) {
+        const qsizetype first = std::find_if(lines.begin(), lines.end(), isCommand) - lines.begin();
+        QString line = lines.value(first);
+        if (const qsizetype hash = line.indexOf(QLatin1Char('#')); hash > 0) line.truncate(hash);
+        const QStringList w = line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        if (w.size() < 2 || w[0] != QLatin1String("answer") || !session->keeper().interruptedWorkWaiting())
+            return 0;
+        fakes.answers.push_front(line.trimmed().mid(w[0].size()).trimmed());
+        session->keeper().offerInterruptedWork();
+        if (options.window) options.window->settle();
+        if (options.afterCommand) options.afterCommand(line, session->document());
+        return int(first) + 1;
+    }
+
+    static bool isCommand(const QString& line) {
+        const QString text = line.trimmed();
+        return !text.isEmpty() && !text.startsWith(QLatin1Char('#'));
+    }
+
     void command(const QString& line) {
         const QStringList w = line.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         const QString& cmd = w[0];
@@ -251,6 +283,8 @@ struct ScriptRunner::State {
                 out(QStringLiteral("error: picture: there is no work area yet"));
             else if (!session->workPicture().save(file, "PNG"))
                 throw ScriptError("cannot write " + file.toStdString());
+        } else if (cmd == QLatin1String("crash")) {
+            crash();
         } else if (cmd == QLatin1String("screenshot")) {
             needs(2);
             const QString file = line.trimmed().mid(cmd.size()).trimmed();
@@ -283,13 +317,15 @@ ScriptRunner::ScriptRunner(ScriptOptions options) : state_(std::make_unique<Stat
         state_->ownSession = std::make_unique<Session>(f.services());
         state_->session = state_->ownSession.get();
     }
+    if (!state_->options.recoveryFolder.isEmpty())
+        state_->session->keeper().keepIn(state_->options.recoveryFolder);
 }
 
 ScriptRunner::~ScriptRunner() = default;
 
 int ScriptRunner::run(const QStringList& lines, const std::function<void(const QString&)>& out) {
     state_->out = out;
-    for (int i = 0; i < lines.size(); ++i) {
+    for (int i = state_->offerInterruptedWork(lines); i < lines.size(); ++i) {
         QString line = lines[i];
         const int hash = line.indexOf(QLatin1Char('#'));
         if (line.trimmed().startsWith(QLatin1Char('#'))) continue;

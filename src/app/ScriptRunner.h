@@ -33,6 +33,9 @@ struct ScriptOptions {
     std::function<void(const QString& line, const CurveDocument& doc)> afterCommand;
     // Without one, the script drives the model alone.
     std::optional<ScriptWindow> window;
+    // Where the session keeps its work for a recovery (the program's data
+    // folder); none: nothing is kept.
+    QString recoveryFolder;
 };
 
 // Drives one session exactly as a user would, one command a line ('#' starts a
@@ -45,14 +48,21 @@ struct ScriptOptions {
 //                              on the named control (e.g. the rainbow strip)
 //   key NAME KEYS              a key press on a control, e.g. ctrl+w
 //   answer ok|cancel|yes|no|PATH   the answer to the next message box or file
-//                              dialog (or the item picked at a list question);
-//                              a file to open may lie beside the script
+//                              dialog (or the item picked at a list question,
+//                              or the caption of a button of a three-button
+//                              question); a file to open may lie beside the script
 //   clipboard set PATH | clipboard print
 //   print NAME                 the state of a control on one line
 //   list NAME                  every line of a named string list
 //   picture PATH               the work area saved as PNG
 //   screenshot PATH            the whole window as drawn, saved as PNG (only
 //                              in the desktop program: `trajecta --script FILE`)
+//   crash                      ends the program at once, without closing, as a
+//                              crash would: its recovery file stays (exit code 3)
+// With a recovery folder, a script whose first command is `answer` is first
+// asked whether to resume the work a run left there when it ended without
+// closing, and that answer answers it; other scripts leave such work alone.
+// The end of the script closes the program normally.
 // User input that a person could not give (a hidden or disabled control) is
 // refused with an "error:" line and the script goes on. An unknown command or
 // control name stops the script with exit code 2.

@@ -50,6 +50,20 @@ MessageAnswer ScriptedServices::yesNo(const QString& text) {
     return no ? MessageAnswer::No : MessageAnswer::Yes;
 }
 
+MessageAnswer ScriptedServices::yesNoCancel(const QString& text, const QStringList& buttons) {
+    const QString a = nextAnswer().toLower();
+    qsizetype index = 0;
+    if (a == QLatin1String("no"))
+        index = 1;
+    else if (a == QLatin1String("cancel"))
+        index = 2;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        if (a == buttons[i].toLower()) index = i;
+    emitLine(QStringLiteral("message: %1 [%2] -> %3")
+                 .arg(oneLine(text), buttons.join(QLatin1Char('/')), buttons.value(index)));
+    return index == 0 ? MessageAnswer::Yes : index == 1 ? MessageAnswer::No : MessageAnswer::Cancel;
+}
+
 std::optional<int> ScriptedServices::choose(const QString& text, const QStringList& items) {
     const QString a = nextAnswer();
     const QString lower = a.toLower();

@@ -55,6 +55,9 @@ class ScriptedServices final : public ClipboardService,
     void warning(const QString& text) override;
     MessageAnswer okCancel(const QString& text, const QString& title) override;
     MessageAnswer yesNo(const QString& text) override;
+    // "yes" (or OK, or no answer) takes the first button, "no" the second,
+    // "cancel" the third; so does a button's own caption.
+    MessageAnswer yesNoCancel(const QString& text, const QStringList& buttons) override;
     std::optional<int> choose(const QString& text, const QStringList& items) override;
     void beep() override;
 

@@ -22,7 +22,8 @@ Session::Session(Services services)
       parameterStep_(ctx_, view_, times_, recorder_, panel_, chooser_, host_), extras_(ctx_, host_),
       background_(ctx_, workflow_), curveFile_(ctx_, workflow_, view_, timeReplay_, parameterStep_, extras_),
       language_(ctx_, presets_), shell_(ctx_), shellParts_(shell_, language_), preview_(ctx_),
-      history_(ctx_, shellParts_), listeners_(preview_, history_) {
+      history_(ctx_, shellParts_), listeners_(preview_, history_),
+      keeper_(ctx_, host_, workflow_, curveFile_) {
     host_.connect(timeStep_, parameterStep_);
     view_.connect(chooser_);
     workflow_.connect(timeStep_, parameterStep_);
@@ -34,6 +35,11 @@ Session::Session(Services services)
     timeReplay_.connect(chooser_);
     timeStep_.connect(chooser_);
     shell_.connect(chooser_);
+    shell_.connect(keeper_);
+    workflow_.connect(keeper_);
+    host_.connect(keeper_);
+    curveFile_.connect(keeper_);
+    history_.connect(keeper_);
     times_.registerHandlers();
     presets_.registerHandlers();
     panel_.registerHandlers();
@@ -56,6 +62,7 @@ Session::Session(Services services)
     language_.apply();
     preview_.refresh();
     history_.reset();
+    keeper_.nothingUnsaved();
     controls_.setInputListener(&listeners_);
 }
 

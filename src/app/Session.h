@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WorkKeeper.h"
 #include "background/Background.h"
 #include "core/Context.h"
 #include "core/CurveView.h"
@@ -57,6 +58,7 @@ class Session {
     Shell& shell() { return shell_; }
     Preview& preview() { return preview_; }
     UndoHistory& history() { return history_; }
+    WorkKeeper& keeper() { return keeper_; }
 
     // The client size of the main window, from which the work area is sized.
     void setClientSize(int width, int height);
@@ -127,6 +129,9 @@ class Session {
         UserInputListener& second_;
     };
     Listeners listeners_;
+    // Asks before the project is thrown away and keeps it for a recovery;
+    // the history tells it of every change.
+    WorkKeeper keeper_;
 };
 
 } // namespace trajecta

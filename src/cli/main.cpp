@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <cstdio>
 
@@ -82,6 +83,9 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() >= 2 && args[1] == QLatin1String("apply")) return apply(args.mid(2));
     if (args.size() < 3 || args[1] != QLatin1String("script")) return usage();
-    const std::optional<int> code = runScriptFile(args.mid(2));
+    // A script keeps its work in the user's data folder, as the window does.
+    ScriptOptions options;
+    options.recoveryFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const std::optional<int> code = runScriptFile(args.mid(2), std::move(options));
     return code ? *code : usage();
 }

@@ -526,11 +526,13 @@ void Workflow::redoCurve() {
 }
 
 void Workflow::restartAll() {
+    if (guard_ && !guard_->mayDiscardWork()) return;
     view_.removeTangentSegments();
     enterFormatStep();
     hideGroup(ctx_, MovableGroup::Help);
     ctx_.doc.workflow.currentStep = Step::Format;
     previousStep();
+    if (guard_) guard_->nothingUnsaved();
 }
 
 void Workflow::workAreaKey(const QString& keys) {

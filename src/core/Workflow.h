@@ -3,6 +3,7 @@
 #include "core/BackgroundPictures.h"
 #include "core/Context.h"
 #include "core/KeypointSteps.h"
+#include "core/WorkGuard.h"
 
 #include <QSize>
 
@@ -38,6 +39,8 @@ class Workflow {
     // So are the background and the list viewer.
     void connect(BackgroundPictures& background) { background_ = &background; }
     void connect(ListViewer& lists) { lists_ = &lists; }
+    // And what "Tout recommencer" asks before the project goes.
+    void connect(WorkGuard& guard) { guard_ = &guard; }
 
     // LbCreation: sizes the work area for the chosen screen format (unless one
     // of that format exists) and enters step 2. A window too small for a work
@@ -55,7 +58,7 @@ class Workflow {
     // with the object on the clipboard.
     void finishKeypointStep();
     void redoCurve();  // LblRefairePoints
-    void restartAll(); // LblRefaireTout
+    void restartAll(); // LblRefaireTout, once the guard lets the project go
     void enterFormatStep();
     void enterTimeStep();
     // State codes after a part is completed; all alignment marks are cleared.
@@ -87,6 +90,7 @@ class Workflow {
     ParameterScreen* parameters_ = nullptr;
     BackgroundPictures* background_ = nullptr;
     ListViewer* lists_ = nullptr;
+    WorkGuard* guard_ = nullptr;
 };
 
 } // namespace trajecta

@@ -78,7 +78,7 @@ QString CurveFile::lineText(const QStringList& lines, qsizetype line) const {
                                : lineMissing.in(lang).arg(line + 1);
 }
 
-void CurveFile::saveCurveFile() {
+bool CurveFile::saveCurveFile() {
     NamedLists& lists = ctx_.doc.lists;
     lists.LbxFichier = lists.LbxCollecter + lists.LbxColTemps + lists.LbxColParametres;
     const int lang = ctx_.language();
@@ -87,26 +87,29 @@ void CurveFile::saveCurveFile() {
     if (checked.error) {
         ctx_.services.messages.warning(wouldNotLoad.in(lang) + QLatin1Char('\n') +
                                        lineText(lists.LbxFichier, checked.error->line));
-        return;
+        return false;
     }
     std::optional<QString> path = ctx_.services.files.saveFile(fileFilter.in(ctx_.language()));
-    if (!path || path->isEmpty()) return;
+    if (!path || path->isEmpty()) return false;
     if (QFileInfo(*path).suffix().isEmpty()) *path += QLatin1Char('.') + defaultSuffix;
     if (QFileInfo::exists(*path) &&
         ctx_.services.messages.yesNo(Messages::fileExists.in(lang)) != MessageAnswer::Yes) {
         setCaption(*path);
-        return;
+        return false;
     }
     const QString why = writeFileAtomically(*path, encodeCurveFile(lists.LbxFichier));
     if (!why.isEmpty()) {
         // The caption keeps naming the file last written or loaded.
         ctx_.services.messages.warning(Messages::notWritten.in(lang).arg(*path, why));
-        return;
+        return false;
     }
     setCaption(*path);
+    if (guard_) guard_->nothingUnsaved();
+    return true;
 }
 
 void CurveFile::loadCurveFile() {
+    if (guard_ && !guard_->mayDiscardWork()) return;
     const std::optional<QString> path = ctx_.services.files.openFile(fileFilter.in(ctx_.language()));
     if (!path || path->isEmpty()) return;
     QString why;
@@ -115,7 +118,9 @@ void CurveFile::loadCurveFile() {
         ctx_.services.messages.warning(Messages::notRead.in(ctx_.language()).arg(*path, why));
         return;
     }
-    if (loadLines(decodeCurveFile(*bytes)).isEmpty()) setCaption(*path);
+    if (!loadLines(decodeCurveFile(*bytes)).isEmpty()) return;
+    setCaption(*path);
+    if (guard_) guard_->nothingUnsaved();
 }
 
 QString CurveFile::fail(const QString& detail) {
@@ -125,7 +130,7 @@ QString CurveFile::fail(const QString& detail) {
     return text;
 }
 
-QString CurveFile::loadLines(const QStringList& lines) {
+QString CurveFile::loadLines(const QStringList& lines, Step until) {
     CurveDocument& doc = ctx_.doc;
     const int lang = ctx_.language();
     const CheckedCurveFile checked = checkCurveFile(lines, doc.curve.partCount);
@@ -134,34 +139,55 @@ QString CurveFile::loadLines(const QStringList& lines) {
     ctx_.canvas.flush();
     const CurveDocument before = doc;
     const std::vector<ControlState> shown = ctx_.controls.states();
-    if (!replay(checked.content, lines)) {
+    if (!replay(checked.content, lines, until)) {
         ctx_.canvas.flush();
         doc = before;
         ctx_.controls.restoreStates(shown);
         return fail(notReplayed.in(lang));
     }
-    doc.lists.LbxFichier = lines;
+    if (until == Step::Finished) doc.lists.LbxFichier = lines;
     doc.workflow.replayingFile = false;
     ctx_.controls.hide(ids::LblTravauxEnCours);
     return {};
 }
 
-bool CurveFile::replay(const CurveFileContent& content, const QStringList& lines) {
+bool CurveFile::replay(const CurveFileContent& content, const QStringList& lines, Step until) {
     ctx_.doc.workflow.replayingFile = true;
-    return replayCurve(content) && replayTimes(content) && replayParameters(content, lines);
+    return replayCurve(content, until) && (until < Step::Times || replayTimes(content, until)) &&
+           (until < Step::Parameters || replayParameters(content, lines, until));
+}
+
+bool CurveFile::createRecordedCurve(const RecordedCurve& recorded) {
+    Controls& c = ctx_.controls;
+    c.setItemIndex(ids::RdgChoixEcran, formatItem(c.get(ids::RdgChoixEcran).items, recorded.formatName,
+                                                  recorded.width, recorded.height));
+    workflow_.createCurve();
+    return ctx_.doc.workflow.currentStep == Step::Marking;
+}
+
+bool CurveFile::replayMarking(const RecordedCurve& recorded, std::size_t from) {
+    if (from == 0 && !createRecordedCurve(recorded)) return false;
+    const WorkflowState& w = ctx_.doc.workflow;
+    for (std::size_t i = from; i < recorded.points.size(); ++i) {
+        const QPoint& p = recorded.points[i];
+        MouseEvent click;
+        click.action = MouseAction::Click;
+        click.x = rescaled(p.x(), w.workWidth, recorded.width);
+        click.y = rescaled(p.y(), w.workHeight, recorded.height);
+        if (!w.markingActive || !withinMouseLimit(click.x) || !withinMouseLimit(click.y)) return false;
+        workflow_.workAreaMouse(click);
+    }
+    return w.currentStep == Step::Marking;
 }
 
 // The geometry, rescaled to the work area of the recorded format, then the
 // curve stopped and finished as the buttons do.
-bool CurveFile::replayCurve(const CurveFileContent& content) {
+bool CurveFile::replayCurve(const CurveFileContent& content, Step until) {
     CurveDocument& doc = ctx_.doc;
     Controls& c = ctx_.controls;
     const RecordedCurve& recorded = content.curve;
-    c.setItemIndex(ids::RdgChoixEcran, formatItem(c.get(ids::RdgChoixEcran).items, recorded.formatName,
-                                                  recorded.width, recorded.height));
-    workflow_.createCurve();
+    if (!createRecordedCurve(recorded)) return false;
     WorkflowState& w = doc.workflow;
-    if (w.currentStep != Step::Marking) return false;
 
     CurveGeometry& curve = doc.curve;
     const int count = int(recorded.points.size());
@@ -198,11 +224,13 @@ bool CurveFile::replayCurve(const CurveFileContent& content) {
     view_.sampleCurve();
     view_.redrawCurve();
     workflow_.stopMarking();
+    if (until == Step::Shaping)
+        return w.currentStep == Step::Shaping && curve.sampleCount == content.sampleCount;
     workflow_.finishCurve();
     return w.currentStep == Step::Times && curve.sampleCount == content.sampleCount;
 }
 
-bool CurveFile::replayTimes(const CurveFileContent& content) {
+bool CurveFile::replayTimes(const CurveFileContent& content, Step until) {
     // The presets measure the path as it was recorded, not as rescaled to this
     // work area, so that the times never depend on the screen.
     CurveGeometry recorded = ctx_.doc.curve;
@@ -210,16 +238,18 @@ bool CurveFile::replayTimes(const CurveFileContent& content) {
         recorded.controlPoints[i] = content.curve.points[i];
     sampleParts(recorded);
     if (!replay_.replay(content.firstTime, content.times, recorded)) return false;
+    if (until == Step::Times) return ctx_.doc.workflow.currentStep == Step::Times;
     workflow_.finishKeypointStep();
     return ctx_.doc.workflow.currentStep == Step::Parameters;
 }
 
-bool CurveFile::replayParameters(const CurveFileContent& content, const QStringList& lines) {
+bool CurveFile::replayParameters(const CurveFileContent& content, const QStringList& lines, Step until) {
     CurveDocument& doc = ctx_.doc;
     const int before = doc.parameters.parameterRecordCount;
     if (!parameters_.replayParameterLog(lines)) return false;
     // A record the panel refused would be lost without a word.
     if (doc.parameters.parameterRecordCount - before != int(content.parameters.records.size())) return false;
+    if (until == Step::Parameters) return doc.workflow.currentStep == Step::Parameters;
     workflow_.finishKeypointStep();
     return doc.workflow.currentStep == Step::Finished;
 }

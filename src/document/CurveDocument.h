@@ -202,6 +202,9 @@ struct HostObjectState {
     KeyPointDefaults keyPointDefaults;
     bool zoomEqual = false;
     bool centreEqual = false;
+    // The object's lines as loaded at the start of the work, whose values the
+    // keypoints take; an object read later for the same path is not kept here.
+    QStringList loadedObject;
     // The keypoint list the clipboard last received.
     WrittenList writtenMode = WrittenList::None;
 

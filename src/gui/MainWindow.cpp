@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
@@ -350,6 +351,22 @@ void KeyPointsBezier::afterInput() {
     photoDialog_->refresh(newPictures);
     shellView_->afterInput();
     focusStepButton();
+    showUnsavedMark();
+}
+
+// The caption starts with "*" while the project has changes no saved file holds.
+void KeyPointsBezier::showUnsavedMark() {
+    const QString caption = session_.controls().text(ids::KeyPointsBezier);
+    const QString title = session_.keeper().unsavedChanges() ? QLatin1Char('*') + caption : caption;
+    if (windowTitle() != title) setWindowTitle(title);
+}
+
+void KeyPointsBezier::keepWorkIn(const QString& folder) {
+    guarded([&] {
+        session_.keeper().keepIn(folder);
+        session_.keeper().offerInterruptedWork();
+    });
+    afterInput();
 }
 
 // Qt's own texts (the file dialogs, the buttons of the message boxes) follow
@@ -431,6 +448,13 @@ void KeyPointsBezier::showEvent(QShowEvent* event) {
 }
 
 void KeyPointsBezier::closeEvent(QCloseEvent* event) {
+    // "Quitter" asked already; the window manager's close asks here.
+    bool mayClose = true;
+    if (!session_.document().shell.closed) guarded([&] { mayClose = session_.keeper().mayDiscardWork(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     shellView_->mainWindowClosing();
     QMainWindow::closeEvent(event);
 }

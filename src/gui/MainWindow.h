@@ -53,6 +53,9 @@ class KeyPointsBezier : public QMainWindow {
     void resizeToDefault();
     // Shows the window, at the place the settings file gave when it fits a monitor.
     void showAtStoredPlace();
+    // The work is kept in a recovery file of `folder` from now on, after the
+    // question about the work of a run that ended without closing, if any.
+    void keepWorkIn(const QString& folder);
     // What an input changed beyond the controls' states: the work area, the
     // preview, the pictures of the language, the photo dialog, the shell's
     // windows. The window runs it after every input it delivers; a script
@@ -81,6 +84,7 @@ class KeyPointsBezier : public QMainWindow {
     void followPreview();
     void focusStepButton();
     void speakQtLanguage(int language);
+    void showUnsavedMark();
 
     std::unique_ptr<QtServices> qtServices_;
     Session session_;

@@ -12,6 +12,7 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -77,6 +78,19 @@ MessageAnswer QtServices::yesNo(const QString& text) {
     const auto answer = QMessageBox::question(parent_, boxTitle, shownText(text),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+MessageAnswer QtServices::yesNoCancel(const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Question, boxTitle, shownText(text), QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(buttons.value(0), QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(buttons.value(1), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(buttons.value(2), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == yes  ? MessageAnswer::Yes
+           : box.clickedButton() == no ? MessageAnswer::No
+                                       : MessageAnswer::Cancel;
 }
 
 std::optional<int> QtServices::choose(const QString& text, const QStringList& items) {

@@ -37,6 +37,7 @@ class QtServices final : public ClipboardService,
     void warning(const QString& text) override;
     MessageAnswer okCancel(const QString& text, const QString& title) override;
     MessageAnswer yesNo(const QString& text) override;
+    MessageAnswer yesNoCancel(const QString& text, const QStringList& buttons) override;
     std::optional<int> choose(const QString& text, const QStringList& items) override;
     void beep() override;
 

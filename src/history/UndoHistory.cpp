@@ -92,6 +92,7 @@ bool UndoHistory::undo() {
     dropPending();
     pushTop(redo_, std::move(step));
     restore(std::move(target));
+    if (listener_) listener_->projectChanged();
     return true;
 }
 
@@ -103,6 +104,7 @@ bool UndoHistory::redo() {
     dropPending();
     pushTop(undo_, std::move(step));
     restore(std::move(target));
+    if (listener_) listener_->projectChanged();
     return true;
 }
 
@@ -167,8 +169,10 @@ void UndoHistory::afterUserInput(const QString& name, UserInput input) {
     if (input == UserInput::MouseUp && name == sliderHeld_) sliderHeld_.clear();
     if (input == UserInput::Hover) return;
     if (joining_) {
+        // The key adds to the step above: the project may have changed.
         joining_ = false;
         ctx_.canvas.flush();
+        if (listener_) listener_->projectChanged();
         return;
     }
     pendingName_ = name;
@@ -180,7 +184,8 @@ void UndoHistory::afterUserInput(const QString& name, UserInput input) {
 void UndoHistory::commit(const QString& name) {
     pending_ = false;
     ctx_.canvas.flush();
-    if (!sameProject(ctx_.doc, before_.doc)) {
+    const bool changed = !sameProject(ctx_.doc, before_.doc);
+    if (changed) {
         Step step = describe(name);
         step.state = std::move(before_);
         keyRun_ = name == ids::ImgDessin && pendingInput_ == UserInput::Key;
@@ -192,6 +197,7 @@ void UndoHistory::commit(const QString& name) {
     // Holding no picture of the live document, so that its next drawing
     // needs no copy.
     before_ = {};
+    if (changed && listener_) listener_->projectChanged();
 }
 
 UndoHistory::Step UndoHistory::describe(const QString& name) const {

@@ -9,6 +9,14 @@
 
 namespace trajecta {
 
+// Hears of every change of the project the history sees: an operation kept as
+// a step, an undo and a redo, each once it has ended.
+class ProjectChangeListener {
+  public:
+    virtual ~ProjectChangeListener() = default;
+    virtual void projectChanged() = 0;
+};
+
 // Undo and redo of the user's operations, through the "Edition" menu
 // (AnnulerAction, RetablirAction).
 //
@@ -33,6 +41,7 @@ class UndoHistory : public UserInputListener {
     UndoHistory(Context& ctx, ShellRestore& shell);
 
     void registerHandlers();
+    void connect(ProjectChangeListener& listener) { listener_ = &listener; }
     // The state as it stands is where the history starts; nothing to undo.
     void reset();
     // Steps kept to undo (100 unless set; at least 1); the oldest go first.
@@ -88,6 +97,7 @@ class UndoHistory : public UserInputListener {
 
     Context& ctx_;
     ShellRestore& shell_;
+    ProjectChangeListener* listener_ = nullptr;
     History undo_;
     History redo_;
     // The state before the operation under way, taken before its first input.

@@ -88,6 +88,7 @@ ObjectRead::Status HostExchange::takeRead(const QStringList& lines, bool takeVal
         host.keyPointDefaults = read.defaults;
         host.zoomEqual = read.zoomEqual;
         host.centreEqual = read.centreEqual;
+        host.loadedObject = lines;
     }
     ctx_.controls.hide(ids::LblTravauxEnCours);
     return ObjectRead::Status::Accepted;
@@ -209,17 +210,30 @@ void HostExchange::showTransferPanels() {
     ctx_.controls.show(ids::Pnl_nouvel_objet);
 }
 
-void HostExchange::loadFrom(const std::optional<QStringList>& lines) {
+bool HostExchange::loadFrom(const std::optional<QStringList>& lines) {
+    // The project in hand goes only for an object that will be taken.
+    if (guard_) {
+        const std::optional<QString> text = lines ? std::nullopt : ctx_.services.clipboard.text();
+        const QStringList offered = lines ? *lines : text ? splitClipboardText(*text) : QStringList();
+        if (readObject(offered, true).status == ObjectRead::Status::Accepted && !guard_->mayDiscardWork())
+            return false;
+    }
     const ObjectRead::Status status = lines ? readObjectLines(*lines, true) : readObjectText(true);
     if (status == ObjectRead::Status::NotAnObject) {
         ctx_.controls.hide(ids::LblTravauxEnCours);
         ctx_.services.messages.information(Messages::notAnObject.in(ctx_.language()));
     }
-    if (status != ObjectRead::Status::Accepted) return;
+    if (status != ObjectRead::Status::Accepted) return false;
     workflow_.createCurve();
     ctx_.controls.hide(ids::PnlChargeObjetPte);
     ctx_.controls.hide(ids::PnlAccueil);
     workflow_.enterFormatStep();
+    if (guard_) guard_->nothingUnsaved();
+    return true;
+}
+
+bool HostExchange::loadObject(const QStringList& lines) {
+    return loadFrom(lines);
 }
 
 void HostExchange::ImgChargeObjetPte_HautClick() {

@@ -3,6 +3,7 @@
 #include "core/Context.h"
 #include "core/KeypointSteps.h"
 #include "core/ObjectTextRefresh.h"
+#include "core/WorkGuard.h"
 #include "host/ObjectText.h"
 
 #include <optional>
@@ -27,6 +28,8 @@ class HostExchange : public ObjectTextRefresh {
         times_ = &times;
         parameters_ = &parameters;
     }
+    // What loading another object asks before the project in hand goes.
+    void connect(WorkGuard& guard) { guard_ = &guard; }
 
     // The design size of the load panel PnlChargeObjetPte.
     static constexpr int loadPanelWidth = 250; // the size of the button picture
@@ -70,12 +73,16 @@ class HostExchange : public ObjectTextRefresh {
     void ImgNvlObjet_hautClick();       // give the keypoints to another copied object
     void ImgTransfertTotalHautClick();  // give LbxListeKP to the object copied again
     void ChargerExempleClick();         // load the built-in sample object
+    // An object's lines loaded as the load button loads the clipboard's, the
+    // work area sized and step 1 entered; false when they were not taken.
+    // The two loads first ask the guard when the object would be taken.
+    bool loadObject(const QStringList& lines);
     // Places the load panel in the middle of the window, a third from the top.
     void formActivate();
 
   private:
     ObjectRead::Status takeRead(const QStringList& lines, bool takeValues);
-    void loadFrom(const std::optional<QStringList>& lines);
+    bool loadFrom(const std::optional<QStringList>& lines);
     bool keyPointListComplete() const;
     void showTransferPanels();
     void pressLook(ImageId upper);
@@ -84,6 +91,7 @@ class HostExchange : public ObjectTextRefresh {
     Workflow& workflow_;
     TimeScreen* times_ = nullptr;
     ParameterScreen* parameters_ = nullptr;
+    WorkGuard* guard_ = nullptr;
 };
 
 } // namespace trajecta

@@ -31,6 +31,10 @@ class MessageService {
     // The box's title is the program's name when `title` is empty.
     virtual MessageAnswer okCancel(const QString& text, const QString& title) = 0;
     virtual MessageAnswer yesNo(const QString& text) = 0;
+    // A question with three buttons whose captions `buttons` gives in their
+    // order: Yes for the first (e.g. "Save"), No for the second ("Don't
+    // Save"), Cancel for the third ("Cancel") and for a box closed unanswered.
+    virtual MessageAnswer yesNoCancel(const QString& text, const QStringList& buttons) = 0;
     // A list question: the index of the item the user picks, the first one
     // offered; nothing when the user cancels.
     virtual std::optional<int> choose(const QString& text, const QStringList& items) = 0;

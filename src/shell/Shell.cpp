@@ -194,6 +194,7 @@ void Shell::writeSettings() {
 }
 
 void Shell::CommencerClick() {
+    if (guard_ && !guard_->mayDiscardWork()) return;
     closeMainWindow();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Context.h"
+#include "core/WorkGuard.h"
 #include "core/Workflow.h"
 
 namespace trajecta {
@@ -26,6 +27,8 @@ class Shell : public ListViewer {
     // The keypoint cursor, which a click in the keypoint list moves; it is
     // built before the shell and connected by the session.
     void connect(KeypointCursor& cursor) { cursor_ = &cursor; }
+    // What "Quitter" asks before the project goes with the window.
+    void connect(WorkGuard& guard) { guard_ = &guard; }
     // RdgVoir turned to `list`; its click shows that list alone.
     void showList(ListId list) override;
     // Reads the settings (language, layout, the windows' places), sets the
@@ -35,7 +38,7 @@ class Shell : public ListViewer {
     // The main window closes: every key of the settings file is written (once).
     void closeMainWindow();
 
-    void CommencerClick();  // quit
+    void CommencerClick();  // quit, once the guard lets the project go
     void ParametresClick(); // the eight groups move to the other window
     // The eight groups go to the main window (true) or the second one, as
     // ParametresClick moves them, without showing or hiding any window.
@@ -64,6 +67,7 @@ class Shell : public ListViewer {
 
     Context& ctx_;
     KeypointCursor* cursor_ = nullptr;
+    WorkGuard* guard_ = nullptr;
     Subscription watch_;
     bool secondVisible_ = false;
 };

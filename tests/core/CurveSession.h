@@ -22,6 +22,8 @@ class CurveSession : public ::testing::Test {
         session.setClientSize(1501, 960);
         workflow().createCurve();
         workflow().enterFormatStep();
+        // A project begins here, with nothing to save yet.
+        session.keeper().nothingUnsaved();
     }
 
     CurveDocument& doc() { return session.document(); }

@@ -146,6 +146,7 @@ TEST_F(WorkflowTest, StoppingKeepsOnlyCompleteParts) {
         EXPECT_EQ(controls().showing("RdgActionsTangentes"), c.kept >= 5);
         EXPECT_TRUE(controls().showing("LblCadre"));
         EXPECT_EQ(controls().text("LbInfos"), stepMessage(StepMessage::ShapeCurve).fr);
+        fakes.answers.push_back("Ne pas enregistrer");
         click("LblRefaireTout");
         EXPECT_EQ(doc().workflow.currentStep, Step::Start);
         workflow().createCurve();
@@ -391,6 +392,7 @@ TEST_F(WorkflowTest, RedoAndRestart) {
     markMany(4);
     EXPECT_EQ(doc().curve.partCount, 1);
 
+    fakes.answers.push_back("Ne pas enregistrer");
     click("LblRefaireTout");
     EXPECT_EQ(doc().workflow.currentStep, Step::Start);
     for (const QString& name : controls().names()) {

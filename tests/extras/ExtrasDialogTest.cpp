@@ -202,6 +202,7 @@ TEST_F(ExtrasDialogTest, ALoadedFileStartsWithoutTheFormerChoices) {
     click("LblExtrasAppliquer");
     ASSERT_TRUE(c.visible("ShpTemoinExtra"));
     toStep(Step::Format);
+    fakes.answers.push_back("Ne pas enregistrer");
     fakes.answers.push_back(TRAJECTA_TEST_DATA "/curve_file_saved.tjc");
     click("LblChargerFichier");
     ASSERT_EQ(doc().workflow.currentStep, Step::Finished);

@@ -140,6 +140,31 @@ TEST_F(ShellWindowsTest, QuittingWritesTheMainWindowsPlaceAndTheNextStartRestore
     EXPECT_EQ(window->size(), QSize(1000, 700));
 }
 
+// The caption marks changes that no saved file holds; the window manager's
+// close asks about them first, and a cancelled question keeps the window.
+TEST_F(ShellWindowsTest, ClosingAWindowWithUnsavedChangesAsksFirst) {
+    open();
+    controls().userClick("ChargerExemple");
+    controls().userClick("LbCreation");
+    window->afterInput();
+    EXPECT_EQ(window->windowTitle(), " Trajecta");
+    for (MouseAction a : {MouseAction::Down, MouseAction::Up, MouseAction::Click})
+        controls().userMouse("ImgDessin", MouseEvent{a, 100, 100, true});
+    window->afterInput();
+    EXPECT_EQ(window->windowTitle(), "* Trajecta");
+
+    fakes.answers.push_back("cancel");
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(fakes.log.filter("Le projet a des changements").size(), 1);
+    fakes.answers.push_back("Ne pas enregistrer");
+    window->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(fakes.log.filter("Le projet a des changements").size(), 2);
+}
+
 } // namespace
 } // namespace trajecta
 

@@ -136,7 +136,7 @@ TEST_F(UndoTest, EachKindOfOperationIsOneStepThatComesBackExactly) {
     // and neither undo nor redo writes the clipboard.
     const Seen beforeRestart(session);
     fakes.clipboardText = QStringLiteral("untouched");
-    fakes.answers.push_back(QStringLiteral("ok"));
+    fakes.answers.push_back(QStringLiteral("Ne pas enregistrer"));
     ASSERT_TRUE(c().userClick(QStringLiteral("LblRefaireTout")));
     ASSERT_NE(difference(Seen(session), beforeRestart), "");
     ASSERT_TRUE(c().userClick(undoItem));
