@@ -146,9 +146,23 @@ QString CurveFile::loadLines(const QStringList& lines) {
     return {};
 }
 
+// The replay runs the user's operations without drawing them: each would draw
+// the work area again, or move the keypoint marks over it. The project ends in
+// step 6, whose picture the curve view draws in full from the document (a
+// failed replay gives the document back, picture and all).
 bool CurveFile::replay(const CurveFileContent& content, const QStringList& lines) {
     ctx_.doc.workflow.replayingFile = true;
-    return replayCurve(content) && replayTimes(content) && replayParameters(content, lines);
+    struct Held {
+        Canvas& canvas;
+        explicit Held(Canvas& c) : canvas(c) { canvas.setHeld(true); }
+        ~Held() { canvas.setHeld(false); }
+    };
+    {
+        const Held held(ctx_.canvas);
+        if (!replayCurve(content) || !replayTimes(content) || !replayParameters(content, lines)) return false;
+    }
+    view_.redrawCurve();
+    return true;
 }
 
 // The geometry, rescaled to the work area of the recorded format, then the

@@ -105,6 +105,7 @@ void Canvas::setBrushClear() {
 // tells, where its address does not: a new picture, even of another size, can
 // be given the rows an old one has just freed.
 void Canvas::pixel(int x, int y) {
+    if (held_) return;
     if (!bits_ || image_.cacheKey() != cacheKey_ || !image_.isDetached()) {
         flush();
         bits_ = image_.isNull() ? nullptr : image_.bits();
@@ -197,6 +198,10 @@ void Canvas::solidLine(int x0, int y0, int x1, int y1) {
 }
 
 void Canvas::line(int x0, int y0, int x1, int y1) {
+    if (held_) {
+        cursor_ = QPoint(x1, y1);
+        return;
+    }
     if (penWidth_ <= 1 && !dashed_) {
         solidLine(x0, y0, x1, y1);
         cursor_ = QPoint(x1, y1);
@@ -221,6 +226,7 @@ void Canvas::lineTo(int x, int y) {
 }
 
 void Canvas::rectangle(int left, int top, int right, int bottom) {
+    if (held_) return;
     if (right - left < 1 || bottom - top < 1) return;
     // The raster engine inverts some pixels twice where the sides of a box only
     // a few pixels across overlap, and at the closing corner of a box cut by the
@@ -265,6 +271,7 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
 }
 
 void Canvas::ellipse(int left, int top, int right, int bottom) {
+    if (held_) return;
     if (right - left < 1 || bottom - top < 1) return;
     if (brushSolid_ && penWidth_ > 1 && mode_ == PenMode::Copy) {
         // A wide outline is made of the thin outlines of the box and of the
@@ -292,6 +299,7 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
 }
 
 void Canvas::bezier(const std::vector<QPoint>& points) {
+    if (held_) return;
     if (points.size() < 4) return;
     QPainterPath path(points[0]);
     for (size_t i = 1; i + 2 < points.size(); i += 3)
@@ -303,6 +311,7 @@ void Canvas::bezier(const std::vector<QPoint>& points) {
 }
 
 void Canvas::fillRect(int left, int top, int right, int bottom, std::uint32_t bgr) {
+    if (held_) return;
     if (right - left < 1 || bottom - top < 1) return;
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -311,6 +320,7 @@ void Canvas::fillRect(int left, int top, int right, int bottom, std::uint32_t bg
 }
 
 void Canvas::drawImage(int x, int y, const QImage& picture) {
+    if (held_) return;
     if (x == 0 && y == 0 && picture.size() == image_.size() && picture.format() == image_.format()) {
         // The whole background under the curve: a plain copy of the rows.
         flush();
@@ -326,6 +336,7 @@ void Canvas::drawImage(int x, int y, const QImage& picture) {
 }
 
 void Canvas::stretchImage(int left, int top, int right, int bottom, const QImage& picture) {
+    if (held_) return;
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(QRect(left, top, right - left, bottom - top), picture);

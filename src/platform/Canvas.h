@@ -58,6 +58,12 @@ class Canvas {
     void drawImage(int x, int y, const QImage& picture);
     void stretchImage(int left, int top, int right, int bottom, const QImage& picture);
 
+    // While held, the drawing calls leave the picture as it is (the pen and
+    // the line's current point still follow them): a replay of many
+    // operations draws its picture once, at its end.
+    void setHeld(bool held) { held_ = held; }
+    bool held() const { return held_; }
+
     // Ends any drawing in progress; call before reading the picture elsewhere.
     void flush();
     QImage& image();
@@ -77,6 +83,7 @@ class Canvas {
     bool dashed_ = false;
     bool brushSolid_ = true;
     PenMode mode_ = PenMode::Copy;
+    bool held_ = false;
     QPoint cursor_;
     QImage mask_;           // coverage of inverting shapes; all clear between calls
     uchar* bits_ = nullptr; // the picture's rows, for single pixels
