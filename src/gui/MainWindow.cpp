@@ -338,7 +338,7 @@ void KeyPointsBezier::followPreview() {
 }
 
 void KeyPointsBezier::afterInput() {
-    work_->update();
+    work_->showChanges();
     guarded([this] { followPreview(); });
     const int language = session_.document().shell.languageIndex;
     const bool newPictures = language != pictureLanguage_;

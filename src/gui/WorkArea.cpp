@@ -35,6 +35,28 @@ QPoint WorkArea::toPicture(const QPointF& pos) const {
             static_cast<int>(std::floor((std::floor(pos.y()) + 0.5) / scale_))};
 }
 
+void WorkArea::showChanges() {
+    const QImage& shown = session_.workPicture();
+    const QRect drawn = session_.canvas().takeDrawnArea();
+    const bool preview = session_.preview().showing();
+    // The upper half of the key names the picture's data, the lower half
+    // counts its changes.
+    const qint64 picture = shown.cacheKey() >> 32;
+    const bool same = picture == shownPicture_ && shown.size() == shownSize_ && !preview && !previewShown_;
+    shownPicture_ = picture;
+    shownSize_ = shown.size();
+    previewShown_ = preview;
+    if (!same)
+        update();
+    else if (scale_ == 1)
+        update(drawn);
+    else if (!drawn.isEmpty())
+        // A smoothed pixel spreads to its neighbours.
+        update(QRectF(QRectF(drawn).topLeft() * scale_, QRectF(drawn).bottomRight() * scale_)
+                   .toAlignedRect()
+                   .adjusted(-2, -2, 2, 2));
+}
+
 void WorkArea::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), palette().window());
@@ -75,8 +97,10 @@ void WorkArea::deliver(MouseAction action, const QPoint& pos, bool leftButton) {
     e.leftButton = leftButton;
     e.shift = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0;
     guarded([&] { session_.controls().userMouse(objectName(), e); });
-    update();
-    if (afterInput) guarded(afterInput);
+    if (afterInput)
+        guarded(afterInput);
+    else
+        showChanges();
 }
 
 void WorkArea::keyPressEvent(QKeyEvent* event) {
