@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -22,8 +23,12 @@ WorkArea::WorkArea(Session& session, QWidget* parent) : QWidget(parent), session
 }
 
 void WorkArea::showAt(const QSize& picture, qreal scale) {
+    scale = std::clamp<qreal>(scale, 0.05, 1);
+    // The window places everything again after many inputs: the same size at
+    // the same scale shows nothing new (showChanges repaints what was drawn).
+    if (picture == picture_ && scale == scale_ && !picture.isEmpty()) return;
     picture_ = picture;
-    scale_ = std::clamp<qreal>(scale, 0.05, 1);
+    scale_ = scale;
     resize(scale_ == 1 ? picture : (QSizeF(picture) * scale_).toSize().expandedTo(QSize(1, 1)));
     update();
 }
@@ -57,14 +62,22 @@ void WorkArea::showChanges() {
                    .adjusted(-2, -2, 2, 2));
 }
 
+// At 1:1 the opaque picture covers its own rectangle: only the rest is
+// filled, and only the asked rectangle of the picture is copied.
 void WorkArea::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.fillRect(event->rect(), palette().window());
-    if (scale_ != 1) {
+    const QImage& picture = session_.workPicture();
+    if (scale_ == 1) {
+        for (const QRect& uncovered : QRegion(event->rect()).subtracted(picture.rect()))
+            p.fillRect(uncovered, palette().window());
+        const QRect shown = event->rect() & picture.rect();
+        p.drawImage(shown.topLeft(), picture, shown);
+    } else {
+        p.fillRect(event->rect(), palette().window());
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.scale(scale_, scale_);
+        p.drawImage(QPoint(0, 0), picture);
     }
-    p.drawImage(QPoint(0, 0), session_.workPicture());
     paintObjectName(p);
 }
 
