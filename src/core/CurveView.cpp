@@ -289,8 +289,7 @@ void CurveView::drawCurve(const QPoint* points, int count, CurveLook mode, Canva
 
 void CurveView::plotDot(Canvas& canvas, QPoint at) {
     const DotPattern dot = dotPattern(at.x(), at.y(), ctx_.doc.display.bigDots);
-    for (int i = 0; i < dot.count; ++i)
-        canvas.pixel(dot.pixels[i].x(), dot.pixels[i].y());
+    canvas.pixels(dot.pixels.data(), dot.count);
 }
 
 void CurveView::drawMarks(Canvas& canvas, const Within& only) {

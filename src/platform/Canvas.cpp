@@ -104,9 +104,8 @@ void Canvas::setBrushClear() {
 // rows are found from a cached base pointer. It is taken again whenever the
 // picture may have changed or become shared with a copy. The picture's key
 // tells, where its address does not: a new picture, even of another size, can
-// be given the rows an old one has just freed.
-void Canvas::pixel(int x, int y) {
-    if (held_) return;
+// be given the rows an old one has just freed. False when there are no rows.
+bool Canvas::rowsReady() {
     if (!bits_ || image_.cacheKey() != cacheKey_ || !image_.isDetached()) {
         flush();
         bits_ = image_.isNull() ? nullptr : image_.bits();
@@ -117,7 +116,22 @@ void Canvas::pixel(int x, int y) {
     } else if (painter_) {
         flush();
     }
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    return bits_ != nullptr;
+}
+
+void Canvas::pixel(int x, int y) {
+    if (!held_ && rowsReady()) put(x, y);
+}
+
+void Canvas::pixels(const QPoint* points, int count) {
+    if (held_ || !rowsReady()) return;
+    for (int i = 0; i < count; ++i)
+        put(points[i].x(), points[i].y());
+}
+
+// One pixel in the pen, on rows made ready.
+void Canvas::put(int x, int y) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     drew(x, y);
     auto* p = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x;
     const QRgb pen = qRgb(penColour_ & 0xFF, (penColour_ >> 8) & 0xFF, (penColour_ >> 16) & 0xFF);
@@ -190,12 +204,13 @@ void Canvas::solidLine(int x0, int y0, int x1, int y1) {
     qint64 last = step > 0 ? limit - 1 - from : from;
     first = std::max<qint64>(first, 0);
     last = std::min(last, major);
+    if (!rowsReady()) return;
     for (qint64 i = first; i <= last; ++i) {
         const qint64 across = major == 0 ? 0 : (2 * i * minor + major) / (2 * major);
         if (xMajor)
-            pixel(static_cast<int>(x0 + sx * i), static_cast<int>(y0 + sy * across));
+            put(static_cast<int>(x0 + sx * i), static_cast<int>(y0 + sy * across));
         else
-            pixel(static_cast<int>(x0 + sx * across), static_cast<int>(y0 + sy * i));
+            put(static_cast<int>(x0 + sx * across), static_cast<int>(y0 + sy * i));
     }
 }
 

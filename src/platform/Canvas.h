@@ -47,6 +47,8 @@ class Canvas {
 
     // One pixel in the pen colour and mode.
     void pixel(int x, int y);
+    // The same for `count` pixels.
+    void pixels(const QPoint* points, int count);
     void line(int x0, int y0, int x1, int y1);
     void moveTo(int x, int y) { cursor_ = QPoint(x, y); }
     void lineTo(int x, int y);
@@ -83,6 +85,8 @@ class Canvas {
     QPainter& painter();
     QPen pen() const;
     void solidLine(int x0, int y0, int x1, int y1);
+    bool rowsReady();
+    void put(int x, int y);
     void applyPen();
     void drew(QRect box);
     void drew(int x, int y);
