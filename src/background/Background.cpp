@@ -39,12 +39,6 @@ Background::Background(Context& ctx, Workflow& workflow) : ctx_(ctx), workflow_(
 
 void Background::start() {
     BackgroundState& bg = ctx_.doc.background;
-    // The built-in photo at its own size: the work area it will cover is not known yet.
-    const LoadedPicture builtIn = defaultPhoto(QSize(maxPictureSide, maxPictureSide));
-    if (builtIn.ok()) {
-        bg.photoSource = builtIn.picture;
-        bg.photoFullSize = builtIn.fullSize;
-    }
     bg.rainbow = QImage(rainbowWidth, rainbowHeight, QImage::Format_RGB32);
     bg.rainbow.fill(colourFromBgr(bg.chosenColour));
     drawRainbow(bg.rainbow);
@@ -95,12 +89,25 @@ void Background::resetPhotoOptions() {
     ctx_.doc.background.options = PhotoOptions{};
 }
 
+// Until the user chooses a photo, the built-in one, decoded when a work area
+// first needs it (at start, the size it will cover is not known yet).
+void Background::loadBuiltInPhoto() {
+    BackgroundState& bg = ctx_.doc.background;
+    if (!bg.photoSource.isNull() || !bg.photoSourcePath.isEmpty()) return;
+    const LoadedPicture builtIn = defaultPhoto(QSize(maxPictureSide, maxPictureSide));
+    if (builtIn.ok()) {
+        bg.photoSource = builtIn.picture;
+        bg.photoFullSize = builtIn.fullSize;
+    }
+}
+
 // Corner to corner over the whole work area: a photo of other proportions is distorted.
 void Background::stretchPhoto() {
     const WorkflowState& w = ctx_.doc.workflow;
     QImage& photo = ctx_.doc.pictures.photo;
     photo = QImage(w.workWidth, w.workHeight, QImage::Format_RGB32);
     photo.fill(colourFromBgr(colours::white));
+    loadBuiltInPhoto();
     const QImage& source = ctx_.doc.background.photoSource;
     if (source.isNull() || photo.isNull()) return;
     Canvas canvas(photo);

@@ -14,7 +14,7 @@ class Background final : public BackgroundPictures {
   public:
     Background(Context& ctx, Workflow& workflow);
 
-    // The built-in photo, the rainbow strip and the swatch; then the handlers
+    // The rainbow strip and the swatch; then the handlers
     // of the background panel and of the dialog.
     void start();
 
@@ -35,6 +35,7 @@ class Background final : public BackgroundPictures {
 
   private:
     void registerHandlers();
+    void loadBuiltInPhoto();
     void stretchPhoto();
     void showPreview(const QImage& picture);
     void setOption(bool PhotoOptions::*option, CheckBoxId box);

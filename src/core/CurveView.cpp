@@ -6,7 +6,10 @@
 #include "document/ControlIds.h"
 #include "platform/Colours.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
+#include <initializer_list>
 #include <vector>
 
 namespace trajecta {
@@ -16,6 +19,33 @@ namespace {
 using namespace colours;
 
 constexpr Extended degreesPerRadian = 57.295779513082320877L;
+
+// How far any mark, dot or line of the curve reaches from the points it is
+// drawn from, with room to spare.
+constexpr int reach = 8;
+
+QRect boxAround(std::initializer_list<QPoint> points) {
+    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+    for (const QPoint& p : points) {
+        left = std::min(left, p.x());
+        top = std::min(top, p.y());
+        right = std::max(right, p.x());
+        bottom = std::max(bottom, p.y());
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-reach, -reach, reach, reach);
+}
+
+// The samples of a part, and so its dots and lines, lie within the hull of its
+// four control points.
+QRect partBox(const QPoint* part) {
+    return boxAround({part[0], part[1], part[2], part[3]});
+}
+QRect markBox(QPoint p) {
+    return boxAround({p});
+}
+QRect lineBox(QPoint a, QPoint b) {
+    return boxAround({a, b});
+}
 
 // The parameter of a trace line, in the shortest text that reads back as the same single.
 QString shortestText(float value) {
@@ -47,33 +77,81 @@ void CurveView::redrawCurve() {
     removeTangentSegments();
     const CurveDocument& doc = ctx_.doc;
     if (!doc.workflow.curveExists) return;
-    Canvas& canvas = ctx_.canvas;
-    canvas.setPenDashed(false);
-    canvas.setPenWidth(1);
-    canvas.setPenColour(black);
-    canvas.setBrushClear();
-    canvas.setPenMode(PenMode::Copy);
-    drawBackground();
-
-    if (ctx_.controls.itemIndex(ids::RdgModeAff) == 2) ctx_.doc.display.displayMode = CurveLook::PartSegments;
-    const CurveGeometry& curve = doc.curve;
-    if (doc.display.displayMode == CurveLook::Path) {
-        canvas.bezier(std::vector<QPoint>(curve.controlPoints.begin(),
-                                          curve.controlPoints.begin() + curve.controlPointCount));
-    } else {
-        drawCurve(curve.controlPoints.data(), curve.controlPointCount, doc.display.displayMode, canvas);
-    }
-    if (doc.display.showMarks) {
-        drawMarks();
-        if (doc.display.tangentDisplay == TangentsShown::All) drawTangents();
-    }
-    if (doc.frame.framePresent) drawFrame();
+    drawScene(ctx_.canvas, {});
 
     const Step step = doc.workflow.currentStep;
     const int shown = doc.range.shownKeypoint;
     if ((step == Step::Times || step == Step::Parameters) && doc.parameters.tangentShown && shown >= 0)
         keypointTangentAngle(shown);
     if ((step == Step::Times || step == Step::Parameters) && marks_) marks_->redrawMarks();
+}
+
+void CurveView::redrawMoved(const std::array<QPoint, maxControlPoints>& before) {
+    if (!redrawsByArea()) {
+        redrawCurve();
+        return;
+    }
+    const CurveGeometry& curve = ctx_.doc.curve;
+    const auto& now = curve.controlPoints;
+    const int n = usedPoints(curve);
+    const int parts = std::min(completeParts(n), maxParts);
+    QRect area;
+    for (int i = 0; i < n; ++i) {
+        if (before[i] == now[i]) continue;
+        area |= markBox(before[i]) | markBox(now[i]);
+        for (int p = std::max(i / 3 - 1, 0); p <= std::min(i / 3, parts - 1); ++p)
+            if (3 * p <= i && i <= 3 * p + 3)
+                area |= partBox(before.data() + 3 * p) | partBox(now.data() + 3 * p);
+    }
+    // The closing line of the lines by part joins the last point to the first.
+    if (curve.closedCurve && n > 1 && (before[0] != now[0] || before[n - 1] != now[n - 1]))
+        area |= lineBox(before[0], before[n - 1]) | lineBox(now[0], now[n - 1]);
+
+    QImage& work = ctx_.doc.pictures.work;
+    if (scratch_.size() != work.size() || scratch_.format() != work.format()) {
+        scratchCanvas_.flush();
+        scratch_ = QImage(work.size(), work.format());
+        scratch_.fill(0);
+    }
+    area &= work.rect();
+    scratchCanvas_.takePen(ctx_.canvas);
+    drawScene(scratchCanvas_, Within{area});
+    ctx_.canvas.takePen(scratchCanvas_);
+    ctx_.canvas.copyArea(scratch_, area);
+}
+
+// The steps of the keypoints draw their marks and tangent segments over the
+// picture; a background of another size leaves pixels of the picture before.
+bool CurveView::redrawsByArea() const {
+    const CurveDocument& doc = ctx_.doc;
+    const Step step = doc.workflow.currentStep;
+    const QImage* background = chosenBackground();
+    const QImage& work = doc.pictures.work;
+    return doc.workflow.curveExists && step != Step::Times && step != Step::Parameters &&
+           !(doc.parameters.tangentShown && segmentCount_ > 0) && !ctx_.canvas.held() && background &&
+           work.depth() == 32 && background->size() == work.size() && background->format() == work.format();
+}
+
+// One path through every complete part. By area, each run of parts that meets
+// the area is drawn with one part more at each end, so that it is stroked
+// there as the whole path is; the run's own ends lie outside the area.
+void CurveView::drawPath(Canvas& canvas, const Within& only) {
+    const CurveGeometry& curve = ctx_.doc.curve;
+    const QPoint* points = curve.controlPoints.data();
+    if (!only.area) {
+        canvas.bezier(std::vector<QPoint>(points, points + curve.controlPointCount));
+        return;
+    }
+    const int parts = completeParts(curve.controlPointCount);
+    for (int p = 0; p < parts; ++p) {
+        if (!only.meets(partBox(points + 3 * p))) continue;
+        int last = p;
+        while (last + 1 < parts && only.meets(partBox(points + 3 * (last + 1))))
+            ++last;
+        const int from = std::max(p - 1, 0), to = std::min(last + 1, parts - 1);
+        canvas.bezier(std::vector<QPoint>(points + 3 * from, points + 3 * to + 4));
+        p = last;
+    }
 }
 
 void CurveView::refreshObjectText() {
@@ -83,7 +161,34 @@ void CurveView::refreshObjectText() {
         objectText_.refreshPositions();
 }
 
-void CurveView::drawBackground() {
+// The background goes under everything else, drawn after the pen is set: over
+// the whole picture, or within the area from the background's own rows.
+void CurveView::drawScene(Canvas& canvas, const Within& only) {
+    CurveDocument& doc = ctx_.doc;
+    canvas.setPenDashed(false);
+    canvas.setPenWidth(1);
+    canvas.setPenColour(black);
+    canvas.setBrushClear();
+    canvas.setPenMode(PenMode::Copy);
+    if (only.area)
+        canvas.copyArea(*chosenBackground(), *only.area);
+    else
+        drawBackground();
+
+    if (ctx_.controls.itemIndex(ids::RdgModeAff) == 2) doc.display.displayMode = CurveLook::PartSegments;
+    const CurveGeometry& curve = doc.curve;
+    if (doc.display.displayMode == CurveLook::Path)
+        drawPath(canvas, only);
+    else
+        drawCurve(curve.controlPoints.data(), curve.controlPointCount, doc.display.displayMode, canvas, only);
+    if (doc.display.showMarks) {
+        drawMarks(canvas, only);
+        if (doc.display.tangentDisplay == TangentsShown::All) drawTangents(canvas, only);
+    }
+    if (doc.frame.framePresent) drawFrame(canvas, only);
+}
+
+const QImage* CurveView::chosenBackground() const {
     const Pictures& pictures = ctx_.doc.pictures;
     const QImage* chosen = &pictures.grid;
     switch (ctx_.doc.background.backgroundKind) {
@@ -100,14 +205,17 @@ void CurveView::drawBackground() {
         break;
     }
     if (chosen->isNull()) chosen = &pictures.grid;
-    if (!chosen->isNull()) ctx_.canvas.drawImage(0, 0, *chosen);
+    return chosen->isNull() ? nullptr : chosen;
+}
+
+void CurveView::drawBackground() {
+    if (const QImage* chosen = chosenBackground()) ctx_.canvas.drawImage(0, 0, *chosen);
 }
 
 // The dashed inverting pen of the frame gives way to the solid copy pen of the
 // marks again: points marked later are drawn with it.
-void CurveView::drawFrame() {
+void CurveView::drawFrame(Canvas& canvas, const Within& only) {
     const FrameRect& r = ctx_.doc.frame.frameRect;
-    Canvas& canvas = ctx_.canvas;
     const std::uint32_t colour = canvas.penColour();
     const int width = canvas.penWidth();
     canvas.setPenColour(lime);
@@ -115,7 +223,12 @@ void CurveView::drawFrame() {
     canvas.setPenWidth(1);
     canvas.setBrushClear();
     canvas.setPenMode(PenMode::Xor);
-    canvas.rectangle(r.left, r.top, r.right, r.bottom);
+    // The dashes run along the whole outline: it is drawn whole or not at all.
+    const QRect outer =
+        QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)).adjusted(-reach, -reach, reach, reach);
+    const QRect inner = outer.adjusted(2 * reach, 2 * reach, -2 * reach, -2 * reach);
+    if (!only.area || (only.area->intersects(outer) && !inner.contains(*only.area)))
+        canvas.rectangle(r.left, r.top, r.right, r.bottom);
     canvas.setPenColour(colour);
     canvas.setPenWidth(width);
     canvas.setPenDashed(false);
@@ -123,6 +236,12 @@ void CurveView::drawFrame() {
 }
 
 void CurveView::drawCurve(const QPoint* points, int count, CurveLook mode, Canvas& canvas) {
+    drawCurve(points, count, mode, canvas, {});
+}
+
+// Every sample is walked, drawn or not, for the count of repeated samples.
+void CurveView::drawCurve(const QPoint* points, int count, CurveLook mode, Canvas& canvas,
+                          const Within& only) {
     CurveDocument& doc = ctx_.doc;
     CurveGeometry& curve = doc.curve;
     curve.duplicateCount = 0;
@@ -145,33 +264,36 @@ void CurveView::drawCurve(const QPoint* points, int count, CurveLook mode, Canva
     if (!lines) {
         // Point 0 comes before any part: it takes the first part's colour.
         canvas.setPenColour(partColour(0));
-        plotDot(canvas, prev);
+        if (only.meets(markBox(prev))) plotDot(canvas, prev);
     }
     canvas.moveTo(prev.x(), prev.y());
     for (int p = 0; p < parts; ++p) {
         canvas.setPenColour(partColour(p));
+        const bool drawn = only.meets(partBox(points + 3 * p));
+        if (lines) canvas.moveTo(prev.x(), prev.y());
         forEachSample(points + 3 * p, curve.partSampleCounts[p], [&](QPoint s) {
             if (s == prev) ++curve.duplicateCount;
-            if (lines)
+            if (drawn && lines)
                 canvas.lineTo(s.x(), s.y());
-            else
+            else if (drawn)
                 plotDot(canvas, s);
             prev = s;
         });
     }
-    if (lines && curve.closedCurve) canvas.lineTo(points[0].x(), points[0].y());
+    if (lines && curve.closedCurve) {
+        canvas.moveTo(prev.x(), prev.y());
+        if (only.meets(lineBox(prev, points[0]))) canvas.lineTo(points[0].x(), points[0].y());
+    }
     ctx_.controls.setCaption(ids::LblPointsDoubles, QString::number(curve.duplicateCount));
 }
 
 void CurveView::plotDot(Canvas& canvas, QPoint at) {
     const DotPattern dot = dotPattern(at.x(), at.y(), ctx_.doc.display.bigDots);
-    for (int i = 0; i < dot.count; ++i)
-        canvas.pixel(dot.pixels[i].x(), dot.pixels[i].y());
+    canvas.pixels(dot.pixels.data(), dot.count);
 }
 
-void CurveView::drawMarks() {
+void CurveView::drawMarks(Canvas& canvas, const Within& only) {
     const CurveGeometry& curve = ctx_.doc.curve;
-    Canvas& canvas = ctx_.canvas;
     canvas.setPenDashed(false);
     canvas.setPenWidth(1);
     canvas.setPenMode(PenMode::Copy);
@@ -193,7 +315,9 @@ void CurveView::drawMarks() {
         }
         canvas.setPenColour(outline);
         canvas.setBrushSolid(fill);
-        if (circle)
+        if (!only.meets(markBox(p)))
+            continue;
+        else if (circle)
             canvas.ellipse(p.x() - r, p.y() - r, p.x() + r, p.y() + r);
         else
             canvas.rectangle(p.x() - r, p.y() - r, p.x() + r, p.y() + r);
@@ -205,28 +329,35 @@ void CurveView::drawMarks() {
     canvas.setBrushSolid(white);
     for (int i : {0, curve.controlPointCount - 1}) {
         const QPoint p = curve.controlPoints[i];
-        if (curve.pointStates[i] >= alignedCode)
+        if (!only.meets(markBox(p)))
+            continue;
+        else if (curve.pointStates[i] >= alignedCode)
             canvas.ellipse(p.x() - 5, p.y() - 5, p.x() + 5, p.y() + 5);
         else
             canvas.rectangle(p.x() - 4, p.y() - 4, p.x() + 4, p.y() + 4);
     }
 }
 
-void CurveView::drawTangents() {
+void CurveView::drawTangents(Canvas& canvas, const Within& only) {
     const CurveGeometry& curve = ctx_.doc.curve;
-    Canvas& canvas = ctx_.canvas;
     canvas.setPenDashed(false);
     canvas.setPenWidth(1);
     canvas.setPenMode(PenMode::Copy);
     const auto& pts = curve.controlPoints;
     const int n = curve.controlPointCount;
+    const auto line = [&](QPoint a, QPoint b) {
+        if (only.meets(lineBox(a, b)))
+            canvas.line(a.x(), a.y(), b.x(), b.y());
+        else
+            canvas.moveTo(b.x(), b.y());
+    };
     for (int h = 1; h < n; h += 3) {
         canvas.setPenColour(blue);
-        canvas.line(pts[h].x(), pts[h].y(), pts[h - 1].x(), pts[h - 1].y());
+        line(pts[h], pts[h - 1]);
         // The second handle's anchor exists only once its part is complete.
         if (h + 2 < n) {
             canvas.setPenColour(green);
-            canvas.line(pts[h + 1].x(), pts[h + 1].y(), pts[h + 2].x(), pts[h + 2].y());
+            line(pts[h + 1], pts[h + 2]);
         }
     }
 }

@@ -5,7 +5,9 @@
 #include "core/ObjectTextRefresh.h"
 
 #include <QPoint>
+#include <QRect>
 #include <array>
+#include <optional>
 
 namespace trajecta {
 
@@ -24,6 +26,12 @@ class CurveView {
     // Background, curve, marks, tangents and frame, in this order; nothing but
     // the removal of tangent segments while no curve exists.
     void redrawCurve();
+    // After a move of control points (`before` holds them as they were): the
+    // picture redrawCurve gives, drawn again only around the parts and marks
+    // that moved, where they were and where they are now. Shapes that reach
+    // that area are drawn whole on a picture of its own, and the area alone is
+    // copied back, so that every pixel is the one a full redraw sets.
+    void redrawMoved(const std::array<QPoint, maxControlPoints>& before);
     // Draws the stored tangent segments again with the inverting pen, which
     // removes them.
     void removeTangentSegments();
@@ -36,8 +44,6 @@ class CurveView {
     // draws lines coloured by part, mode 2 dots. Counts the repeated samples
     // into duplicateCount and shows them.
     void drawCurve(const QPoint* points, int count, CurveLook mode, Canvas& canvas);
-    void drawMarks();
-    void drawTangents();
     // The tangent angle in radians at parameter t of the part starting at
     // control point s (0 when s or t is out of range). It also traces the
     // point in LbxPointsCourbe and, while the tangent is shown, draws its
@@ -64,7 +70,22 @@ class CurveView {
     void setTangentDisplay();
 
   private:
-    void drawFrame();
+    // The shapes a redraw draws: all of them, or those whose box meets an area.
+    struct Within {
+        std::optional<QRect> area;
+        bool meets(const QRect& box) const { return !area || area->intersects(box); }
+    };
+    // The pen set, then everything but the background, on `canvas`.
+    void drawScene(Canvas& canvas, const Within& only);
+    void drawCurve(const QPoint* points, int count, CurveLook mode, Canvas& canvas, const Within& only);
+    void drawPath(Canvas& canvas, const Within& only);
+    void drawMarks(Canvas& canvas, const Within& only);
+    void drawTangents(Canvas& canvas, const Within& only);
+    void drawFrame(Canvas& canvas, const Within& only);
+    // The picture drawBackground copies, or nullptr.
+    const QImage* chosenBackground() const;
+    // Whether a redraw of an area can give the pixels of a full one.
+    bool redrawsByArea() const;
     void plotDot(Canvas& canvas, QPoint at);
     void drawTangentSegment(QPoint r0, QPoint r1);
     int partSampleSum() const;
@@ -77,6 +98,9 @@ class CurveView {
     // Tangent segments on screen in the parameter step: how many, and where.
     int segmentCount_ = 0;
     std::array<std::array<QPoint, 2>, 2> segments_{};
+    // The picture an area is drawn on before it is copied to the work area.
+    QImage scratch_;
+    Canvas scratchCanvas_{scratch_};
 };
 
 } // namespace trajecta

@@ -110,6 +110,7 @@ void Editor::dragTo(int x, int y) {
     const int n = usedPoints(curve);
     if (a < 0 || a >= n) return;
     auto& p = curve.controlPoints;
+    const std::array<QPoint, maxControlPoints> before = p;
     p[a] = QPoint(x, y);
     const int code = curve.pointStates[a];
     if (code < alignedCode) {
@@ -119,7 +120,7 @@ void Editor::dragTo(int x, int y) {
         moveAlignedDrag(a, x, y);
     }
     ctx_.doc.workflow.positionsStale = true;
-    view_.redrawCurve();
+    view_.redrawMoved(before);
 }
 
 // The points that follow a dragged point whose tangent is aligned.

@@ -151,10 +151,25 @@ QString CurveFile::loadLines(const QStringList& lines, Step until) {
     return {};
 }
 
+// The replay runs the user's operations without drawing them: each would draw
+// the work area again, or move the keypoint marks over it. The project ends in
+// the step it is replayed to, whose picture the curve view draws in full from
+// the document (a failed replay gives the document back, picture and all).
 bool CurveFile::replay(const CurveFileContent& content, const QStringList& lines, Step until) {
     ctx_.doc.workflow.replayingFile = true;
-    return replayCurve(content, until) && (until < Step::Times || replayTimes(content, until)) &&
-           (until < Step::Parameters || replayParameters(content, lines, until));
+    struct Held {
+        Canvas& canvas;
+        explicit Held(Canvas& c) : canvas(c) { canvas.setHeld(true); }
+        ~Held() { canvas.setHeld(false); }
+    };
+    {
+        const Held held(ctx_.canvas);
+        if (!replayCurve(content, until) || (until >= Step::Times && !replayTimes(content, until)) ||
+            (until >= Step::Parameters && !replayParameters(content, lines, until)))
+            return false;
+    }
+    view_.redrawCurve();
+    return true;
 }
 
 bool CurveFile::createRecordedCurve(const RecordedCurve& recorded) {

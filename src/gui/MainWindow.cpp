@@ -156,11 +156,20 @@ KeyPointsBezier::KeyPointsBezier(std::optional<Services> services, QWidget* pare
         if (freeControls.contains(state.name)) relayout();
         if (state.name == ids::PnlDockParasOrg) syncCursorHolder();
         if (state.name == ids::Parametres) scheduleRelayout(); // the layout of one or two windows
-        if (state.kind == ControlKind::Image && state.visible && HelpPictures::provides(state.name))
-            if (auto* image = qobject_cast<QLabel*>(binder_->widget(state.name));
-                image && image->pixmap().isNull())
-                image->setPixmap(QPixmap::fromImage(HelpPictures::picture(state.name)));
+        if ((state.kind == ControlKind::Image && state.visible && HelpPictures::provides(state.name)) ||
+            (state.kind == ControlKind::Dialog && state.visible))
+            showHelpPictures();
     });
+}
+
+// The help and about pictures that show, in an open window, without theirs:
+// an image shown in its window, or a window opened over its shown image.
+void KeyPointsBezier::showHelpPictures() {
+    const Controls& controls = session_.controls();
+    for (const QString& name : controls.names())
+        if (HelpPictures::provides(name) && controls.showing(name))
+            if (auto* image = qobject_cast<QLabel*>(binder_->widget(name)); image && image->pixmap().isNull())
+                image->setPixmap(QPixmap::fromImage(HelpPictures::picture(name)));
 }
 
 KeyPointsBezier::~KeyPointsBezier() {
@@ -187,8 +196,8 @@ BinderLook KeyPointsBezier::look() {
     look.picture = [this](const QString& name) {
         // A help or about page is drawn when its image is first shown, not at start.
         if (HelpPictures::provides(name))
-            return session_.controls().get(name).visible ? QPixmap::fromImage(HelpPictures::picture(name))
-                                                         : QPixmap();
+            return session_.controls().showing(name) ? QPixmap::fromImage(HelpPictures::picture(name))
+                                                     : QPixmap();
         return ButtonPictures::forImage(name, session_.document().shell.languageIndex);
     };
     look.make = [this](const ControlState& state, QWidget* parent) -> QWidget* {
@@ -339,7 +348,7 @@ void KeyPointsBezier::followPreview() {
 }
 
 void KeyPointsBezier::afterInput() {
-    work_->update();
+    work_->showChanges();
     guarded([this] { followPreview(); });
     const int language = session_.document().shell.languageIndex;
     const bool newPictures = language != pictureLanguage_;

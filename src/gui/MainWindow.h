@@ -73,6 +73,7 @@ class KeyPointsBezier : public QMainWindow {
     void fitColumnControls();
     void placeCursorGroup();
     void syncCursorHolder();
+    void showHelpPictures();
     QSize minimumClientSize() const;
     void scheduleRelayout();
     void relayout();

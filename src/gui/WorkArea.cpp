@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -22,8 +23,12 @@ WorkArea::WorkArea(Session& session, QWidget* parent) : QWidget(parent), session
 }
 
 void WorkArea::showAt(const QSize& picture, qreal scale) {
+    scale = std::clamp<qreal>(scale, 0.05, 1);
+    // The window places everything again after many inputs: the same size at
+    // the same scale shows nothing new (showChanges repaints what was drawn).
+    if (picture == picture_ && scale == scale_ && !picture.isEmpty()) return;
     picture_ = picture;
-    scale_ = std::clamp<qreal>(scale, 0.05, 1);
+    scale_ = scale;
     resize(scale_ == 1 ? picture : (QSizeF(picture) * scale_).toSize().expandedTo(QSize(1, 1)));
     update();
 }
@@ -35,14 +40,44 @@ QPoint WorkArea::toPicture(const QPointF& pos) const {
             static_cast<int>(std::floor((std::floor(pos.y()) + 0.5) / scale_))};
 }
 
+void WorkArea::showChanges() {
+    const QImage& shown = session_.workPicture();
+    const QRect drawn = session_.canvas().takeDrawnArea();
+    const bool preview = session_.preview().showing();
+    // The upper half of the key names the picture's data, the lower half
+    // counts its changes.
+    const qint64 picture = shown.cacheKey() >> 32;
+    const bool same = picture == shownPicture_ && shown.size() == shownSize_ && !preview && !previewShown_;
+    shownPicture_ = picture;
+    shownSize_ = shown.size();
+    previewShown_ = preview;
+    if (!same)
+        update();
+    else if (scale_ == 1)
+        update(drawn);
+    else if (!drawn.isEmpty())
+        // A smoothed pixel spreads to its neighbours.
+        update(QRectF(QRectF(drawn).topLeft() * scale_, QRectF(drawn).bottomRight() * scale_)
+                   .toAlignedRect()
+                   .adjusted(-2, -2, 2, 2));
+}
+
+// At 1:1 the opaque picture covers its own rectangle: only the rest is
+// filled, and only the asked rectangle of the picture is copied.
 void WorkArea::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.fillRect(event->rect(), palette().window());
-    if (scale_ != 1) {
+    const QImage& picture = session_.workPicture();
+    if (scale_ == 1) {
+        for (const QRect& uncovered : QRegion(event->rect()).subtracted(picture.rect()))
+            p.fillRect(uncovered, palette().window());
+        const QRect shown = event->rect() & picture.rect();
+        p.drawImage(shown.topLeft(), picture, shown);
+    } else {
+        p.fillRect(event->rect(), palette().window());
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.scale(scale_, scale_);
+        p.drawImage(QPoint(0, 0), picture);
     }
-    p.drawImage(QPoint(0, 0), session_.workPicture());
     paintObjectName(p);
 }
 
@@ -75,8 +110,10 @@ void WorkArea::deliver(MouseAction action, const QPoint& pos, bool leftButton) {
     e.leftButton = leftButton;
     e.shift = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0;
     guarded([&] { session_.controls().userMouse(objectName(), e); });
-    update();
-    if (afterInput) guarded(afterInput);
+    if (afterInput)
+        guarded(afterInput);
+    else
+        showChanges();
 }
 
 void WorkArea::keyPressEvent(QKeyEvent* event) {

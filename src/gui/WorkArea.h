@@ -33,6 +33,10 @@ class WorkArea : public QWidget {
     qreal scale() const { return scale_; }
     // The picture's pixel under a position of the widget.
     QPoint toPicture(const QPointF& pos) const;
+    // Repaints what changed since the last call: the area the session's
+    // canvas drew on, or all of it when another picture shows (a new size, an
+    // undo or a load putting back another, the preview's frame).
+    void showChanges();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,6 +56,11 @@ class WorkArea : public QWidget {
     QSize picture_;
     qreal scale_ = 1;
     bool leftPressed_ = false;
+    // The picture the last showChanges saw: its identity, size, and whether
+    // it was the preview's.
+    qint64 shownPicture_ = 0;
+    QSize shownSize_;
+    bool previewShown_ = false;
 };
 
 } // namespace trajecta

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -103,8 +104,8 @@ void Canvas::setBrushClear() {
 // rows are found from a cached base pointer. It is taken again whenever the
 // picture may have changed or become shared with a copy. The picture's key
 // tells, where its address does not: a new picture, even of another size, can
-// be given the rows an old one has just freed.
-void Canvas::pixel(int x, int y) {
+// be given the rows an old one has just freed. False when there are no rows.
+bool Canvas::rowsReady() {
     if (!bits_ || image_.cacheKey() != cacheKey_ || !image_.isDetached()) {
         flush();
         bits_ = image_.isNull() ? nullptr : image_.bits();
@@ -115,7 +116,23 @@ void Canvas::pixel(int x, int y) {
     } else if (painter_) {
         flush();
     }
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    return bits_ != nullptr;
+}
+
+void Canvas::pixel(int x, int y) {
+    if (!held_ && rowsReady()) put(x, y);
+}
+
+void Canvas::pixels(const QPoint* points, int count) {
+    if (held_ || !rowsReady()) return;
+    for (int i = 0; i < count; ++i)
+        put(points[i].x(), points[i].y());
+}
+
+// One pixel in the pen, on rows made ready.
+void Canvas::put(int x, int y) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    drew(x, y);
     auto* p = reinterpret_cast<QRgb*>(bits_ + y * stride_) + x;
     const QRgb pen = qRgb(penColour_ & 0xFF, (penColour_ >> 8) & 0xFF, (penColour_ >> 16) & 0xFF);
     switch (mode_) {
@@ -187,16 +204,21 @@ void Canvas::solidLine(int x0, int y0, int x1, int y1) {
     qint64 last = step > 0 ? limit - 1 - from : from;
     first = std::max<qint64>(first, 0);
     last = std::min(last, major);
+    if (!rowsReady()) return;
     for (qint64 i = first; i <= last; ++i) {
         const qint64 across = major == 0 ? 0 : (2 * i * minor + major) / (2 * major);
         if (xMajor)
-            pixel(static_cast<int>(x0 + sx * i), static_cast<int>(y0 + sy * across));
+            put(static_cast<int>(x0 + sx * i), static_cast<int>(y0 + sy * across));
         else
-            pixel(static_cast<int>(x0 + sx * across), static_cast<int>(y0 + sy * i));
+            put(static_cast<int>(x0 + sx * across), static_cast<int>(y0 + sy * i));
     }
 }
 
 void Canvas::line(int x0, int y0, int x1, int y1) {
+    if (held_) {
+        cursor_ = QPoint(x1, y1);
+        return;
+    }
     if (penWidth_ <= 1 && !dashed_) {
         solidLine(x0, y0, x1, y1);
         cursor_ = QPoint(x1, y1);
@@ -206,6 +228,7 @@ void Canvas::line(int x0, int y0, int x1, int y1) {
     const QRect bounds =
         QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
             .adjusted(-margin, -margin, margin, margin);
+    drew(bounds);
     // A line cut by the picture's edge is stepped from the cut point, so it
     // keeps the engine's own path.
     if (mode_ != PenMode::Copy && image_.rect().contains(bounds)) {
@@ -221,11 +244,13 @@ void Canvas::lineTo(int x, int y) {
 }
 
 void Canvas::rectangle(int left, int top, int right, int bottom) {
+    if (held_) return;
     if (right - left < 1 || bottom - top < 1) return;
     // The raster engine inverts some pixels twice where the sides of a box only
     // a few pixels across overlap, and at the closing corner of a box cut by the
     // picture's edge; such boxes keep the engine's own path.
     const int pad = penWidth_ + 1;
+    drew(QRect(left - pad, top - pad, right - left + 2 * pad, bottom - top + 2 * pad));
     const bool plain =
         std::min(right - left, bottom - top) >= 2 * penWidth_ + 4 &&
         image_.rect().contains(QRect(left - pad, top - pad, right - left + 2 * pad, bottom - top + 2 * pad));
@@ -265,7 +290,10 @@ void Canvas::rectangle(int left, int top, int right, int bottom) {
 }
 
 void Canvas::ellipse(int left, int top, int right, int bottom) {
+    if (held_) return;
     if (right - left < 1 || bottom - top < 1) return;
+    const int pad = penWidth_ + 1;
+    drew(QRect(left - pad, top - pad, right - left + 2 * pad, bottom - top + 2 * pad));
     if (brushSolid_ && penWidth_ > 1 && mode_ == PenMode::Copy) {
         // A wide outline is made of the thin outlines of the box and of the
         // boxes shrunk by one pixel at a time, so it stays inside the box like
@@ -292,10 +320,13 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
 }
 
 void Canvas::bezier(const std::vector<QPoint>& points) {
+    if (held_) return;
     if (points.size() < 4) return;
     QPainterPath path(points[0]);
+    const int pad = penWidth_ + 1;
     for (size_t i = 1; i + 2 < points.size(); i += 3)
         path.cubicTo(points[i], points[i + 1], points[i + 2]);
+    drew(path.controlPointRect().toAlignedRect().adjusted(-pad, -pad, pad, pad));
     QPainter& p = painter();
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -303,7 +334,9 @@ void Canvas::bezier(const std::vector<QPoint>& points) {
 }
 
 void Canvas::fillRect(int left, int top, int right, int bottom, std::uint32_t bgr) {
+    if (held_) return;
     if (right - left < 1 || bottom - top < 1) return;
+    drew(QRect(left, top, right - left, bottom - top));
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(QRect(left, top, right - left, bottom - top), colourFromBgr(bgr));
@@ -311,6 +344,8 @@ void Canvas::fillRect(int left, int top, int right, int bottom, std::uint32_t bg
 }
 
 void Canvas::drawImage(int x, int y, const QImage& picture) {
+    if (held_) return;
+    drew(QRect(QPoint(x, y), picture.size()));
     if (x == 0 && y == 0 && picture.size() == image_.size() && picture.format() == image_.format()) {
         // The whole background under the curve: a plain copy of the rows.
         flush();
@@ -326,10 +361,57 @@ void Canvas::drawImage(int x, int y, const QImage& picture) {
 }
 
 void Canvas::stretchImage(int left, int top, int right, int bottom, const QImage& picture) {
+    if (held_) return;
+    drew(QRect(left, top, right - left, bottom - top));
     QPainter& p = painter();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(QRect(left, top, right - left, bottom - top), picture);
     applyPen();
+}
+
+void Canvas::copyArea(const QImage& picture, QRect area) {
+    area &= image_.rect();
+    if (held_ || area.isEmpty()) return;
+    flush();
+    drew(area);
+    const qsizetype offset = qsizetype(area.left()) * 4, bytes = qsizetype(area.width()) * 4;
+    for (int row = area.top(); row <= area.bottom(); ++row)
+        std::memcpy(image_.scanLine(row) + offset, picture.constScanLine(row) + offset, bytes);
+}
+
+void Canvas::takePen(const Canvas& other) {
+    penColour_ = other.penColour_;
+    brushColour_ = other.brushColour_;
+    penWidth_ = other.penWidth_;
+    dashed_ = other.dashed_;
+    brushSolid_ = other.brushSolid_;
+    mode_ = other.mode_;
+    cursor_ = other.cursor_;
+    applyPen();
+}
+
+void Canvas::drew(QRect box) {
+    box = box.normalized();
+    drawnLeft_ = std::min(drawnLeft_, box.left());
+    drawnTop_ = std::min(drawnTop_, box.top());
+    drawnRight_ = std::max(drawnRight_, box.right());
+    drawnBottom_ = std::max(drawnBottom_, box.bottom());
+}
+
+void Canvas::drew(int x, int y) {
+    drawnLeft_ = std::min(drawnLeft_, x);
+    drawnTop_ = std::min(drawnTop_, y);
+    drawnRight_ = std::max(drawnRight_, x);
+    drawnBottom_ = std::max(drawnBottom_, y);
+}
+
+QRect Canvas::takeDrawnArea() {
+    const QRect area = drawnLeft_ > drawnRight_ || drawnTop_ > drawnBottom_
+                           ? QRect()
+                           : QRect(QPoint(drawnLeft_, drawnTop_), QPoint(drawnRight_, drawnBottom_));
+    drawnLeft_ = drawnTop_ = INT_MAX;
+    drawnRight_ = drawnBottom_ = INT_MIN;
+    return area & image_.rect();
 }
 
 } // namespace trajecta

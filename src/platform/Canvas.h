@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <climits>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -46,6 +47,8 @@ class Canvas {
 
     // One pixel in the pen colour and mode.
     void pixel(int x, int y);
+    // The same for `count` pixels.
+    void pixels(const QPoint* points, int count);
     void line(int x0, int y0, int x1, int y1);
     void moveTo(int x, int y) { cursor_ = QPoint(x, y); }
     void lineTo(int x, int y);
@@ -58,6 +61,22 @@ class Canvas {
     void drawImage(int x, int y, const QImage& picture);
     void stretchImage(int left, int top, int right, int bottom, const QImage& picture);
 
+    // Copies `area` of `picture`, of the same size and format, to the same
+    // place: a plain copy of those rows.
+    void copyArea(const QImage& picture, QRect area);
+    // The pen, the brush and the line's current point of `other`.
+    void takePen(const Canvas& other);
+
+    // The area every drawing call since the last take may have changed
+    // (empty when none did), for a window to show only that again.
+    QRect takeDrawnArea();
+
+    // While held, the drawing calls leave the picture as it is (the pen and
+    // the line's current point still follow them): a replay of many
+    // operations draws its picture once, at its end.
+    void setHeld(bool held) { held_ = held; }
+    bool held() const { return held_; }
+
     // Ends any drawing in progress; call before reading the picture elsewhere.
     void flush();
     QImage& image();
@@ -66,7 +85,11 @@ class Canvas {
     QPainter& painter();
     QPen pen() const;
     void solidLine(int x0, int y0, int x1, int y1);
+    bool rowsReady();
+    void put(int x, int y);
     void applyPen();
+    void drew(QRect box);
+    void drew(int x, int y);
     template <typename Draw> void invertCovered(QRect bounds, std::initializer_list<QRect> scan, Draw&& draw);
 
     QImage& image_;
@@ -77,6 +100,8 @@ class Canvas {
     bool dashed_ = false;
     bool brushSolid_ = true;
     PenMode mode_ = PenMode::Copy;
+    bool held_ = false;
+    int drawnLeft_ = INT_MAX, drawnTop_ = INT_MAX, drawnRight_ = INT_MIN, drawnBottom_ = INT_MIN;
     QPoint cursor_;
     QImage mask_;           // coverage of inverting shapes; all clear between calls
     uchar* bits_ = nullptr; // the picture's rows, for single pixels

@@ -141,10 +141,8 @@ QString Controls::openDialog() const {
         if (find(*it).state.visible) return *it;
     // A dialog declared visible was never shown through setVisible.
     QString last;
-    for (const QString& name : order_) {
-        const ControlState& s = find(name).state;
-        if (s.kind == ControlKind::Dialog && s.visible) last = name;
-    }
+    for (const Control* c : inOrder_)
+        if (c->state.kind == ControlKind::Dialog && c->state.visible) last = c->state.name;
     return last;
 }
 
@@ -157,8 +155,8 @@ QString Controls::blockedBy(const QString& name) const {
 QStringList Controls::children(const QString& name) const {
     find(name);
     QStringList names;
-    for (const QString& other : order_)
-        if (find(other).state.parent == name) names.append(other);
+    for (const Control* c : inOrder_)
+        if (c->state.parent == name) names.append(c->state.name);
     return names;
 }
 
@@ -401,9 +399,9 @@ QString Controls::shortcutTarget(const QString& name, const QString& keys) const
     if (keys.isEmpty()) return {};
     const QString window = windowOf(name);
     const bool shared = sharedShortcutWindows_.contains(window);
-    for (const QString& other : order_) {
-        const ControlState& s = find(other).state;
-        if (!s.shortcuts.contains(keys) || !userCanReach(other)) continue;
+    for (const Control* c : inOrder_) {
+        const QString& other = c->state.name;
+        if (!c->state.shortcuts.contains(keys) || !userCanReach(other)) continue;
         const QString otherWindow = windowOf(other);
         if (otherWindow == window || (shared && sharedShortcutWindows_.contains(otherWindow))) return other;
     }

@@ -6,9 +6,9 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace trajecta {
@@ -333,7 +333,10 @@ class Controls {
     static void run(const Handler& handler);
     class InputScope;
 
-    std::map<QString, std::unique_ptr<Control>> controls_;
+    struct NameHash {
+        size_t operator()(const QString& name) const { return qHash(name); }
+    };
+    std::unordered_map<QString, std::unique_ptr<Control>, NameHash> controls_;
     QStringList order_;
     std::vector<Control*> inOrder_; // the controls of order_, for walking them all without look-ups
     std::shared_ptr<Subscription::Registry> observers_;

@@ -190,7 +190,7 @@ void KeypointTimes::refreshTimeRange() {
         c.setCaption(ids::LbliDebAbsolu, noTime);
         c.setCaption(ids::LbliFinAbsolu, noTime);
     }
-    refreshTimeListing(doc.lists.LbxTempsKP, times);
+    listing_.refresh(doc.lists.LbxTempsKP, times);
 }
 
 void KeypointTimes::startChosen() {
@@ -257,7 +257,7 @@ void KeypointTimes::recordTimes() {
         recordFirstTime();
         setSaveState(false);
     }
-    refreshTimeListing(doc.lists.LbxTempsKP, times);
+    listing_.refresh(doc.lists.LbxTempsKP, times);
     handOver();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Context.h"
+#include "timing/TimeTable.h"
 
 namespace trajecta {
 
@@ -84,6 +85,7 @@ class KeypointTimes {
     Workflow& workflow_;
     HostExchange& host_;
     KeypointCursor* cursor_ = nullptr;
+    TimeListingMemo listing_;
 };
 
 } // namespace trajecta

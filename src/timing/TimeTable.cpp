@@ -132,6 +132,19 @@ void refreshTimeListing(QStringList& listing, const std::vector<KeypointTime>& t
     }
 }
 
+void TimeListingMemo::refresh(QStringList& listing, const std::vector<KeypointTime>& times) {
+    const auto sameTime = [](int shown, const KeypointTime& row) { return shown == row.committed; };
+    if (listing.constData() == shown_.constData() && listing.size() == shown_.size() &&
+        std::equal(committed_.begin(), committed_.end(), times.begin(), times.end(), sameTime))
+        return;
+    shown_.clear(); // so that the refresh writes the rows in place
+    refreshTimeListing(listing, times);
+    shown_ = listing;
+    committed_.resize(times.size());
+    std::transform(times.begin(), times.end(), committed_.begin(),
+                   [](const KeypointTime& row) { return row.committed; });
+}
+
 QString keypointTimeText(const std::vector<KeypointTime>& times, int row) {
     const int own =
         row >= 0 && row < static_cast<int>(times.size()) ? times[static_cast<size_t>(row)].inUse : 0;

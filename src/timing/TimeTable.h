@@ -72,6 +72,20 @@ QStringList timeListing(const std::vector<KeypointTime>& times);
 // written, so that refreshing an unchanged listing allocates nothing.
 void refreshTimeListing(QStringList& listing, const std::vector<KeypointTime>& times);
 
+// The listing kept up to date by its owner, which refreshes it on every edit
+// of a time: a refresh of a listing that nothing wrote to since the last one,
+// over the same committed times, is settled without reading a line. The memo
+// shares the listing's rows, so any write to the listing (a step back, an
+// undo putting back an older document) gives it other rows and a whole refresh.
+class TimeListingMemo {
+  public:
+    void refresh(QStringList& listing, const std::vector<KeypointTime>& times);
+
+  private:
+    QStringList shown_;
+    std::vector<int> committed_;
+};
+
 // LblTempsPointActuel for row i: the absolute working time, " / ", the
 // working time of the row and " ms".
 QString keypointTimeText(const std::vector<KeypointTime>& times, int row);

@@ -1,5 +1,9 @@
 #include "core/CurveSession.h"
 
+#include <algorithm>
+#include <iterator>
+#include <random>
+
 using namespace trajecta;
 
 namespace {
@@ -206,4 +210,92 @@ TEST_F(EditorTest, ArrowsMoveThePressedPointAndShiftKeepsADragStraight) {
     EXPECT_EQ(straight({390, 260}), QPoint(400, 260));
     EXPECT_EQ(straight({440, 236}), QPoint(438, 238));
     EXPECT_EQ(straight({360, 160}), QPoint(360, 160));
+}
+
+// Seeded curves of every look over the grid (1 to 16 parts, points past the
+// edges too, aligned or not, closed or not, a frame or none, parts
+// highlighted), dragged by random points in random steps. After every move the
+// work area is the picture a full redraw gives with the handle lines over it,
+// and the canvas names an area holding every pixel that changed.
+class DragRedrawTest : public CurveSession {
+  protected:
+    static QRect changedArea(const QImage& a, const QImage& b) {
+        QRect area;
+        for (int y = 0; y < a.height(); ++y) {
+            const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+            const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+            if (std::equal(p, p + a.width(), q)) continue;
+            const int left = int(std::mismatch(p, p + a.width(), q).first - p);
+            const int right =
+                a.width() - 1 -
+                int(std::mismatch(std::reverse_iterator(p + a.width()), std::reverse_iterator(p),
+                                  std::reverse_iterator(q + a.width()))
+                        .first -
+                    std::reverse_iterator(p + a.width()));
+            area |= QRect(QPoint(left, y), QPoint(right, y));
+        }
+        return area;
+    }
+    std::mt19937 random{11};
+    int pick(int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); }
+
+    void randomCurve() {
+        CurveDocument& d = doc();
+        CurveGeometry& curve = d.curve;
+        const int parts = 1 + pick(16), n = 3 * parts + 1;
+        curve.controlPointCount = n;
+        curve.partCount = parts;
+        for (int i = 0; i < n; ++i) {
+            curve.controlPoints[i] = QPoint(pick(1400) - 60, pick(840) - 60);
+            const int plain = i == 0 ? FirstPoint : i == n - 1 ? LastPoint : i % 3;
+            curve.pointStates[i] = plain + (pick(3) > 0 ? alignedCode : 0);
+            if (i < parts) curve.partSampleCounts[i] = 1 + pick(60);
+            if (i < parts) curve.partSelected[i] = pick(3) == 0;
+        }
+        curve.allPartsSelected = pick(4) == 0;
+        curve.closedCurve = pick(3) == 0;
+        if (curve.closedCurve) curve.controlPoints[n - 1] = curve.controlPoints[0];
+        d.workflow.curveExists = true;
+        d.workflow.currentStep = Step::Shaping;
+        d.workflow.markingActive = false;
+        d.display.showMarks = pick(4) > 0;
+        d.display.highlightSelected = pick(2) == 0;
+        d.display.tangentDisplay = static_cast<TangentsShown>(pick(3));
+        d.frame.framePresent = pick(2) == 0;
+        const int left = pick(900), top = pick(500);
+        d.frame.frameRect = {left, top, left + 12 + pick(400), top + 12 + pick(300)};
+        controls().setItemIndex("RdgModeAff", pick(4)); // draws the curve
+        session.curveView().sampleCurve();
+        session.curveView().redrawCurve();
+    }
+};
+
+TEST_F(DragRedrawTest, EveryMoveGivesThePictureOfAFullRedraw) {
+    Editor& editor = session.editor();
+    for (int round = 0; round < 30; ++round) {
+        randomCurve();
+        for (int drag = 0; drag < 4; ++drag) {
+            const QPoint from = point(pick(doc().curve.controlPointCount));
+            editor.mouseMove(from.x(), from.y());
+            editor.beginDrag(from.x(), from.y());
+            QPoint at = from;
+            for (int move = 0; move < 6; ++move) {
+                const int step = pick(4) == 0 ? 400 : 40;
+                at += QPoint(pick(2 * step + 1) - step, pick(2 * step + 1) - step);
+                const QImage prior = session.workPicture().copy();
+                session.canvas().takeDrawnArea();
+                editor.mouseMove(at.x(), at.y(), pick(5) == 0);
+                const QImage moved = session.workPicture().copy();
+                // The window repaints what the canvas says it drew.
+                const QRect changed = changedArea(prior, moved);
+                ASSERT_TRUE(changed.isEmpty() || session.canvas().takeDrawnArea().contains(changed));
+                session.curveView().redrawCurve();
+                editor.drawDragTangents(doc().editor.dragIndex);
+                ASSERT_EQ(moved, session.workPicture())
+                    << "round " << round << ", drag " << drag << ", move " << move << ", look "
+                    << static_cast<int>(doc().display.displayMode);
+            }
+            editor.endDrag();
+        }
+    }
 }

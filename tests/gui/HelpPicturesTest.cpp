@@ -101,21 +101,29 @@ TEST(HelpPictures, PagesNameOnlyCaptionsTheEnglishControlsShow) {
     expectCaptionsShown(session, 1);
 }
 
-// The window draws a page when its image is shown, not before: opening the
-// program stays quick, and the page shown is the one asked for.
+// The window draws a page when its image shows, in its open window, not
+// before: opening the program stays quick (the about picture too, whose image
+// is the one shown in its closed window), and the page shown is the one asked for.
 TEST(HelpPictures, TheWindowShowsAPageOnlyOnceItsImageShows) {
     FakeServices fakes;
     KeyPointsBezier window{fakes.services()};
     Controls& controls = window.session().controls();
     auto label = [&](const char* name) { return window.findChild<QLabel*>(name); };
-    for (const QString& name : helpImages())
+    const QStringList images = helpImages()
+                               << aboutText().frenchImage.str() << aboutText().englishImage.str();
+    for (const QString& name : images)
         EXPECT_TRUE(window.findChild<QLabel*>(name)->pixmap().isNull()) << name.toStdString();
     controls.show("ImgT4eng");
+    EXPECT_TRUE(label("ImgT4eng")->pixmap().isNull()) << "drawn in its closed window";
+    controls.show("TFAide");
     EXPECT_EQ(
         label("ImgT4eng")->pixmap().toImage(),
         HelpPictures::picture("ImgT4eng").convertToFormat(label("ImgT4eng")->pixmap().toImage().format()));
     EXPECT_TRUE(label("ImgT4fr")->pixmap().isNull());
+    controls.hide("TFAide");
+    controls.show("TFApropos");
     EXPECT_FALSE(label("ImgAproposFr")->pixmap().isNull());
+    EXPECT_TRUE(label("ImgAproposEng")->pixmap().isNull());
     controls.show("ImgAproposEng");
     EXPECT_EQ(label("ImgAproposEng")->pixmap().size(),
               QSize(HelpPictures::aboutWidth, HelpPictures::aboutHeight));
