@@ -2,6 +2,7 @@
 // 1920 × 1080 main window, measured against one plain copy of the background
 // picture: a redraw should cost at most three such copies.
 
+#include "SpiralCurve.h"
 #include "app/ScriptedServices.h"
 #include "app/Session.h"
 
@@ -14,8 +15,8 @@ using namespace trajecta;
 namespace {
 
 // The single-window layout leaves 1920 − 221 pixels of width; 16/9 gives the height.
-constexpr int workWidth = 1920 - 221;
-const int workHeight = static_cast<int>(std::nearbyint(workWidth / 1.7777778f));
+using bench::workHeight;
+using bench::workWidth;
 
 QImage background() {
     QImage picture(workWidth, workHeight, QImage::Format_RGB32);
@@ -39,15 +40,7 @@ struct LargestCurve {
         doc.workflow.workHeight = workHeight;
         doc.workflow.curveExists = true;
         CurveGeometry& curve = doc.curve;
-        curve.controlPointCount = 49;
-        curve.partCount = 16;
-        for (int i = 0; i < 49; ++i) {
-            const double a = i * 0.37;
-            curve.controlPoints[i] = QPoint(static_cast<int>(workWidth / 2 + std::cos(a) * (80 + 14 * i)),
-                                            static_cast<int>(workHeight / 2 + std::sin(a) * (60 + 8 * i)));
-            curve.pointStates[i] = i % 3 == 0 ? 10 : i % 3;
-        }
-        curve.partSampleCounts.fill(60);
+        bench::placeSpiral(curve);
         doc.display.showMarks = true;
         doc.display.tangentDisplay = TangentsShown::All;
         doc.frame.framePresent = true;

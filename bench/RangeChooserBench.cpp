@@ -3,6 +3,7 @@
 // moves, the labels and the stored values follow, with the tangent line shown.
 // It should cost at most three plain copies of the background picture.
 
+#include "SpiralCurve.h"
 #include "app/ScriptedServices.h"
 #include "app/Session.h"
 
@@ -14,8 +15,8 @@ using namespace trajecta;
 
 namespace {
 
-constexpr int workWidth = 1920 - 221;
-const int workHeight = static_cast<int>(std::nearbyint(workWidth / 1.7777778f));
+using bench::workHeight;
+using bench::workWidth;
 
 struct ParameterStepOnLargestCurve {
     ScriptedServices fakes;
@@ -36,15 +37,7 @@ struct ParameterStepOnLargestCurve {
         doc.host.keyPointDefaults = {"100", "0", "100", "100", "0", "0", "0", "0", "0"};
         doc.host.loadedFirstTimeText = "0";
         CurveGeometry& curve = doc.curve;
-        curve.controlPointCount = 49;
-        curve.partCount = 16;
-        for (int i = 0; i < 49; ++i) {
-            const double a = i * 0.37;
-            curve.controlPoints[i] = QPoint(static_cast<int>(workWidth / 2 + std::cos(a) * (80 + 14 * i)),
-                                            static_cast<int>(workHeight / 2 + std::sin(a) * (60 + 8 * i)));
-            curve.pointStates[i] = i % 3 == 0 ? 10 : i % 3;
-        }
-        curve.partSampleCounts.fill(60);
+        bench::placeSpiral(curve);
         session.curveView().sampleCurve();
         session.workflow().finishCurve();
         session.workflow().finishKeypointStep();

@@ -3,6 +3,7 @@
 // the same run: the start of the main window until it has painted, and one
 // mouse move of a drag over the largest curve as the window paints it.
 
+#include "../SpiralCurve.h"
 #include "app/ScriptedServices.h"
 #include "gui/MainWindow.h"
 
@@ -22,8 +23,8 @@ using namespace trajecta;
 
 namespace {
 
-constexpr int workWidth = 1920 - 221;
-const int workHeight = static_cast<int>(std::nearbyint(workWidth / 1.7777778f));
+using bench::workHeight;
+using bench::workWidth;
 
 QImage background() {
     QImage picture(workWidth, workHeight, QImage::Format_RGB32);
@@ -99,15 +100,7 @@ struct DragInWindow {
         doc.workflow.currentStep = Step::Shaping;
         doc.workflow.curveExists = true;
         CurveGeometry& curve = doc.curve;
-        curve.controlPointCount = 49;
-        curve.partCount = 16;
-        for (int i = 0; i < 49; ++i) {
-            const double a = i * 0.37;
-            curve.controlPoints[i] = QPoint(static_cast<int>(workWidth / 2 + std::cos(a) * (80 + 14 * i)),
-                                            static_cast<int>(workHeight / 2 + std::sin(a) * (60 + 8 * i)));
-            curve.pointStates[i] = i % 3 == 0 ? 10 : i % 3;
-        }
-        curve.partSampleCounts.fill(60);
+        bench::placeSpiral(curve);
         doc.display.showMarks = true;
         doc.display.tangentDisplay = TangentsShown::All;
         doc.frame.framePresent = true;
